@@ -1,0 +1,12 @@
+# Warnings and sanitizer flags shared by every target of the project.
+add_compile_options(-Wall -Wextra -Wpedantic -Wno-unused-parameter)
+
+if(ORVELLA_SANITIZE STREQUAL "address")
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+elseif(ORVELLA_SANITIZE STREQUAL "thread")
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+elseif(NOT ORVELLA_SANITIZE STREQUAL "")
+  message(FATAL_ERROR "ORVELLA_SANITIZE must be empty, 'address' or 'thread'")
+endif()

@@ -1,0 +1,44 @@
+#ifndef IAPPLICATION_H
+#define IAPPLICATION_H
+
+#include <QApplication>
+#include <QPoint>
+
+#include "platform/singleinstance/isingleinstance.h"
+
+class MainFrame;
+
+// The application object: one instance per login session, the global mouse relay, and the
+// start-up that builds the main window and decides whether a camera was found.
+class IApplication : public QApplication {
+    Q_OBJECT
+public:
+    IApplication(const QString& id, int& argc, char** argv);
+
+    bool isRunning() const;
+    bool sendMessage(const QString& message, int timeoutMs);
+
+    int exec();
+    bool notify(QObject* receiver, QEvent* event) override;
+    virtual MainFrame* mainFrame() const;
+
+    // Restores or raises the main window when `message` is "raise_window_noop".
+    void handleInstanceMessage(const QString& message);
+
+signals:
+    void sgGMouseMoveEvent(QPoint pos);
+    void sgGMousePressEvent(QPoint pos);
+    void sgGMouseReleaseEvent(QPoint pos);
+    void messageReceived(const QString& message);
+
+private:
+    void applyScreenScale();
+
+    ISingleInstance instance_;
+    MainFrame* mainFrame_ = nullptr;
+};
+
+// Loads "Lang/<id>.qm" beside the program for the configured language; always true.
+bool loadLanguage(IApplication* app);
+
+#endif  // IAPPLICATION_H

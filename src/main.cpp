@@ -1,0 +1,29 @@
+#include <QDebug>
+
+#include "appdata.h"
+#include "iapplication.h"
+#include "mainframe.h"
+#include "ocr/iocrlibraryloader.h"
+#include "platform/crash/icrashhandler.h"
+#include "service/ilog.h"
+
+int main(int argc, char* argv[])
+{
+    // The program scales itself by uiScale; Qt's own high-DPI scaling stays off.
+    QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
+    auto* app = new IApplication(QStringLiteral("Orvella"), argc, argv);
+    if (app->isRunning()) {
+        app->sendMessage(QStringLiteral("raise_window_noop"), 5000);
+        delete app;
+        return 1;
+    }
+    QObject::connect(app, &IApplication::messageReceived, app,
+                     [app](const QString& message) { app->handleInstanceMessage(message); });
+    qInstallMessageHandler(logMessageHandler);
+    ICrashHandler::install(appDataDir(QStringLiteral("dump")), QStringLiteral("Pelora"));
+    loadLanguage(app);
+    IOcrLibraryLoader::preload();
+    const int status = app->exec();
+    delete app;
+    return status;
+}

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Runs one test program in throw-away HOME and XDG folders with the wireless camera on loopback.
+# --window: under a private Xvfb (1920x1080) with openbox instead of the offscreen platform.
+set -u
+window=0
+if [ "${1:-}" = "--window" ]; then
+  window=1
+  shift
+fi
+root=$(mktemp -d "${TMPDIR:-/tmp}/orvella-test.XXXXXX")
+xvfb_pid=""
+wm_pid=""
+cleanup() {
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$root"
+}
+trap cleanup EXIT
+export HOME=$root/home
+export XDG_CONFIG_HOME=$root/config XDG_DATA_HOME=$root/data XDG_CACHE_HOME=$root/cache
+export XDG_STATE_HOME=$root/state XDG_RUNTIME_DIR=$root/runtime
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_STATE_HOME"
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+export ORVELLA_WIFI_HOST=127.0.0.1
+export ORVELLA_TEST_ARTIFACTS=${ORVELLA_TEST_ARTIFACTS:-$PWD/artifacts}
+
+if [ "$window" = 1 ]; then
+  exec 3<> "$root/display"
+  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset >"$root/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    [ -s "$root/display" ] && break
+    sleep 0.05
+  done
+  export DISPLAY=":$(head -n1 "$root/display" | tr -d '[:space:]')"
+  export QT_QPA_PLATFORM=xcb
+  openbox >"$root/openbox.log" 2>&1 &
+  wm_pid=$!
+  sleep 0.3
+else
+  export QT_QPA_PLATFORM=offscreen
+  unset DISPLAY
+fi
+"$@"

@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>TestLanguage</name>
+    <message>
+        <source>Snap</source>
+        <translation>拍照</translation>
+    </message>
+</context>
+</TS>

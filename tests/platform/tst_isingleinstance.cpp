@@ -1,0 +1,107 @@
+#include <QtTest>
+
+#include <QFile>
+#include <QProcess>
+
+#include "platform/singleinstance/isingleinstance.h"
+#include "service/ilog.h"
+#include "testpaths.h"
+
+#include <csignal>
+
+class TestISingleInstance : public QObject {
+    Q_OBJECT
+private slots:
+    void secondProcessSendsAndExitsWithOne();
+    void lockOfKilledInstanceIsTakenOver();
+    void oversizedMessageIsDropped();
+    void programStartedTwice();
+
+private:
+    QString peer() const { return QCoreApplication::applicationDirPath() + "/platformpeer"; }
+    bool startHolder(QProcess& holder, const QString& id);
+};
+
+bool TestISingleInstance::startHolder(QProcess& holder, const QString& id)
+{
+    holder.setProcessEnvironment(childEnvironment());
+    holder.start(peer(), {"hold", id});
+    return holder.waitForStarted() && holder.waitForReadyRead(5000) &&
+           holder.readLine().trimmed() == "ready";
+}
+
+void TestISingleInstance::secondProcessSendsAndExitsWithOne()
+{
+    QProcess holder;
+    QVERIFY(startHolder(holder, "PeerA"));
+    QProcess sender;
+    sender.start(peer(), {"send", "PeerA", "raise_window_noop"});
+    QVERIFY(sender.waitForFinished(10000));
+    QCOMPARE(sender.exitCode(), 1);
+    QVERIFY(sender.readAll().contains("sent=1"));
+    QTRY_VERIFY(holder.bytesAvailable() > 0 || holder.waitForReadyRead(100));
+    QCOMPARE(holder.readLine().trimmed(), QByteArray("message:raise_window_noop"));
+    QProcess::execute(peer(), {"send", "PeerA", "quit"});
+    QVERIFY(holder.waitForFinished(5000));
+    QCOMPARE(holder.exitCode(), 0);
+}
+
+void TestISingleInstance::lockOfKilledInstanceIsTakenOver()
+{
+    QProcess holder;
+    QVERIFY(startHolder(holder, "PeerB"));
+    ::kill(static_cast<pid_t>(holder.processId()), SIGKILL);
+    QVERIFY(holder.waitForFinished(5000));
+    // The dead instance left its lock and socket behind.
+    ISingleInstance next("PeerB");
+    QVERIFY(!next.isRunning());
+    QSignalSpy received(&next, &ISingleInstance::messageReceived);
+    QProcess sender;
+    sender.start(peer(), {"send", "PeerB", "hello"});
+    QTRY_COMPARE(received.size(), 1);
+    QCOMPARE(received.first().first().toString(), QString("hello"));
+    QTRY_VERIFY(sender.state() == QProcess::NotRunning);
+    QCOMPARE(sender.exitCode(), 1);
+}
+
+void TestISingleInstance::oversizedMessageIsDropped()
+{
+    ISingleInstance first("PeerC");
+    QVERIFY(!first.isRunning());
+    QSignalSpy received(&first, &ISingleInstance::messageReceived);
+    QProcess sender;
+    sender.start(peer(), {"send", "PeerC", QString(10000, 'a')});
+    QVERIFY(sender.waitForStarted());
+    QTRY_VERIFY(sender.state() == QProcess::NotRunning);
+    QTest::qWait(100);
+    QCOMPARE(received.size(), 0);
+}
+
+void TestISingleInstance::programStartedTwice()
+{
+    // No camera: the first instance quits after its one-second wait with status 0.
+    QProcess first;
+    first.setProcessEnvironment(childEnvironment());
+    first.start(binDir() + "/orvella", QStringList());
+    QVERIFY(first.waitForStarted());
+    QTest::qWait(300);
+    QProcess second;
+    second.setProcessEnvironment(childEnvironment());
+    second.start(binDir() + "/orvella", QStringList());
+    QVERIFY(second.waitForFinished(10000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 1);
+    QVERIFY(first.waitForFinished(20000));
+    QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(first.exitCode(), 0);
+    // Both processes share this test's HOME, so the first one's log is ours to read.
+    QFile log(logFilePath(QDate::currentDate()).replace(
+        QCoreApplication::applicationName(), "orvella"));
+    QVERIFY2(log.open(QIODevice::ReadOnly), qPrintable(log.fileName()));
+    const QByteArray text = log.readAll();
+    QVERIFY(text.contains("not find device quit app."));
+    QCOMPARE(text.count("Windows MainFrame used!"), 1);
+}
+
+QTEST_GUILESS_MAIN(TestISingleInstance)
+#include "tst_isingleinstance.moc"
