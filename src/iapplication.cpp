@@ -17,6 +17,12 @@ IApplication::IApplication(const QString& id, int& argc, char** argv)
     connect(&instance_, &ISingleInstance::messageReceived, this, &IApplication::messageReceived);
 }
 
+IApplication::~IApplication()
+{
+    // The window lives as long as the application; deleting it here keeps exit orderly.
+    delete mainFrame_;
+}
+
 bool IApplication::isRunning() const { return instance_.isRunning(); }
 
 bool IApplication::sendMessage(const QString& message, int timeoutMs)
