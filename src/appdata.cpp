@@ -5,8 +5,7 @@
 #include <QElapsedTimer>
 #include <QStandardPaths>
 
-QString appDataDir(const QString& sub)
-{
+QString appDataDir(const QString& sub) {
     const QString path =
         QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/" + sub;
     QDir dir(path);
@@ -16,8 +15,7 @@ QString appDataDir(const QString& sub)
     return path;
 }
 
-void waitProcessingEvents(int ms)
-{
+void waitProcessingEvents(int ms) {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < ms) {

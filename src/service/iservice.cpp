@@ -5,8 +5,7 @@
 
 IService::IService(QObject* parent) : QObject(parent) {}
 
-bool IService::attach(IApplication* app)
-{
+bool IService::attach(IApplication* app) {
     application_ = app;
     if (application_) {
         mainFrame_ = application_->mainFrame();
@@ -17,8 +16,14 @@ bool IService::attach(IApplication* app)
     return true;
 }
 
-IApplication* IService::application() const { return application_; }
+IApplication* IService::application() const {
+    return application_;
+}
 
-MainFrame* IService::mainFrame() const { return mainFrame_; }
+MainFrame* IService::mainFrame() const {
+    return mainFrame_;
+}
 
-IBoard* IService::board() const { return board_; }
+IBoard* IService::board() const {
+    return board_;
+}

@@ -5,8 +5,7 @@
 
 namespace {
 
-quint16 portFromEnvironment(const char* name, quint16 fallback)
-{
+quint16 portFromEnvironment(const char* name, quint16 fallback) {
     const QByteArray text = qgetenv(name);
     if (text.isEmpty()) {
         return fallback;
@@ -22,8 +21,7 @@ quint16 portFromEnvironment(const char* name, quint16 fallback)
 
 }  // namespace
 
-WifiEndpoint WifiEndpoint::fromEnvironment()
-{
+WifiEndpoint WifiEndpoint::fromEnvironment() {
     WifiEndpoint e;
     e.host = qEnvironmentVariableIsSet("ORVELLA_WIFI_HOST")
                  ? qEnvironmentVariable("ORVELLA_WIFI_HOST").trimmed()
@@ -33,8 +31,7 @@ WifiEndpoint WifiEndpoint::fromEnvironment()
     return e;
 }
 
-QString WifiEndpoint::rtspUrl() const
-{
+QString WifiEndpoint::rtspUrl() const {
     if (host.isEmpty()) {
         return QString();
     }

@@ -22,16 +22,14 @@ private:
     bool startHolder(QProcess& holder, const QString& id);
 };
 
-bool TestISingleInstance::startHolder(QProcess& holder, const QString& id)
-{
+bool TestISingleInstance::startHolder(QProcess& holder, const QString& id) {
     holder.setProcessEnvironment(childEnvironment());
     holder.start(peer(), {"hold", id});
     return holder.waitForStarted() && holder.waitForReadyRead(5000) &&
            holder.readLine().trimmed() == "ready";
 }
 
-void TestISingleInstance::secondProcessSendsAndExitsWithOne()
-{
+void TestISingleInstance::secondProcessSendsAndExitsWithOne() {
     QProcess holder;
     QVERIFY(startHolder(holder, "PeerA"));
     QProcess sender;
@@ -46,8 +44,7 @@ void TestISingleInstance::secondProcessSendsAndExitsWithOne()
     QCOMPARE(holder.exitCode(), 0);
 }
 
-void TestISingleInstance::lockOfKilledInstanceIsTakenOver()
-{
+void TestISingleInstance::lockOfKilledInstanceIsTakenOver() {
     QProcess holder;
     QVERIFY(startHolder(holder, "PeerB"));
     ::kill(static_cast<pid_t>(holder.processId()), SIGKILL);
@@ -64,8 +61,7 @@ void TestISingleInstance::lockOfKilledInstanceIsTakenOver()
     QCOMPARE(sender.exitCode(), 1);
 }
 
-void TestISingleInstance::oversizedMessageIsDropped()
-{
+void TestISingleInstance::oversizedMessageIsDropped() {
     ISingleInstance first("PeerC");
     QVERIFY(!first.isRunning());
     QSignalSpy received(&first, &ISingleInstance::messageReceived);
@@ -77,8 +73,7 @@ void TestISingleInstance::oversizedMessageIsDropped()
     QCOMPARE(received.size(), 0);
 }
 
-void TestISingleInstance::programStartedTwice()
-{
+void TestISingleInstance::programStartedTwice() {
     // No camera: the first instance quits after its one-second wait with status 0.
     QProcess first;
     first.setProcessEnvironment(childEnvironment());
@@ -95,8 +90,8 @@ void TestISingleInstance::programStartedTwice()
     QCOMPARE(first.exitStatus(), QProcess::NormalExit);
     QCOMPARE(first.exitCode(), 0);
     // Both processes share this test's HOME, so the first one's log is ours to read.
-    QFile log(logFilePath(QDate::currentDate()).replace(
-        QCoreApplication::applicationName(), "orvella"));
+    QFile log(
+        logFilePath(QDate::currentDate()).replace(QCoreApplication::applicationName(), "orvella"));
     QVERIFY2(log.open(QIODevice::ReadOnly), qPrintable(log.fileName()));
     const QByteArray text = log.readAll();
     QVERIFY(text.contains("not find device quit app."));

@@ -26,18 +26,15 @@ private:
     QStringList lines() const;
 };
 
-void TestILog::initTestCase()
-{
+void TestILog::initTestCase() {
     qInstallMessageHandler(logMessageHandler);
 }
 
-void TestILog::init()
-{
+void TestILog::init() {
     QFile::remove(logFilePath(QDate::currentDate()));
 }
 
-QStringList TestILog::lines() const
-{
+QStringList TestILog::lines() const {
     QFile file(logFilePath(QDate::currentDate()));
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
@@ -50,14 +47,12 @@ QStringList TestILog::lines() const
     return result;
 }
 
-void TestILog::warningIsDropped()
-{
+void TestILog::warningIsDropped() {
     qWarning() << "this is a warning";
     QVERIFY(lines().isEmpty());
 }
 
-void TestILog::debugLineLayout()
-{
+void TestILog::debugLineLayout() {
     qDebug() << "auto adjsize: " << 1.5 << 2;
     const QStringList all = lines();
     QCOMPARE(all.size(), 1);
@@ -71,37 +66,34 @@ void TestILog::debugLineLayout()
     QVERIFY(m.captured(3).contains("debugLineLayout"));
 }
 
-void TestILog::infoHasEmptyLevelWord()
-{
+void TestILog::infoHasEmptyLevelWord() {
     qInfo() << "hello";
     const QStringList all = lines();
     QCOMPARE(all.size(), 1);
     QVERIFY2(all.first().contains(")  hello    File:("), qPrintable(all.first()));
 }
 
-void TestILog::criticalLevelWord()
-{
+void TestILog::criticalLevelWord() {
     qCritical() << "bad";
     QVERIFY(lines().value(0).contains(") Critical: bad    File:("));
 }
 
-void TestILog::percentSequencesUnchanged()
-{
+void TestILog::percentSequencesUnchanged() {
     qDebug().noquote() << "value %1 and %2 stay";
-    QVERIFY2(lines().value(0).contains(" value %1 and %2 stay    File:("), qPrintable(lines().value(0)));
+    QVERIFY2(lines().value(0).contains(" value %1 and %2 stay    File:("),
+             qPrintable(lines().value(0)));
 }
 
-void TestILog::writeLogAddsTwoLines()
-{
+void TestILog::writeLogAddsTwoLines() {
     IConfigureService::instance()->writeLog("x");
     const QStringList all = lines();
     QCOMPARE(all.size(), 2);
     QVERIFY(all[0].contains(") Debug: custom log info:  \"x\"    File:("));
-    QVERIFY(QRegularExpression(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d \d{3} x$)").match(all[1]).hasMatch());
+    QVERIFY(
+        QRegularExpression(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d \d{3} x$)").match(all[1]).hasMatch());
 }
 
-void TestILog::deletedFolderIsRecreated()
-{
+void TestILog::deletedFolderIsRecreated() {
     const QString folder = appDataDir("other/");
     QVERIFY(QDir(folder).removeRecursively());
     QVERIFY(!QDir(folder).exists());
@@ -110,21 +102,20 @@ void TestILog::deletedFolderIsRecreated()
     QVERIFY(lines().first().contains("after delete"));
 }
 
-void TestILog::dailyFileName()
-{
+void TestILog::dailyFileName() {
     // Lines just before and after midnight go to files named after their own dates.
     const QString before = logFilePath(QDate(2024, 5, 10));
     const QString after = logFilePath(QDate(2024, 5, 11));
     QVERIFY(before.endsWith("/other//log_20240510.txt"));
     QVERIFY(after.endsWith("/other//log_20240511.txt"));
     const QMessageLogContext context("f.cpp", 7, "void f()", "default");
-    QCOMPARE(formatLogLine(QDateTime(QDate(2024, 5, 10), QTime(23, 59, 59, 999)), QtDebugMsg,
-                           context, "m"),
-             QString("(2024-05-10 23:59:59 999) Debug: m    File:(f.cpp) Line:(7) Function(void f())"));
+    QCOMPARE(
+        formatLogLine(QDateTime(QDate(2024, 5, 10), QTime(23, 59, 59, 999)), QtDebugMsg, context,
+                      "m"),
+        QString("(2024-05-10 23:59:59 999) Debug: m    File:(f.cpp) Line:(7) Function(void f())"));
 }
 
-void TestILog::linesFromManyThreadsStayWhole()
-{
+void TestILog::linesFromManyThreadsStayWhole() {
     const int perThread = 200;
     QList<QThread*> threads;
     for (int t = 0; t < 4; ++t) {
@@ -142,7 +133,9 @@ void TestILog::linesFromManyThreadsStayWhole()
     const QStringList all = lines();
     QCOMPARE(all.size(), 4 * perThread);
     for (const QString& line : all) {
-        QVERIFY2(QRegularExpression(R"(\) Debug: thread \d line \d+ end    File:\()").match(line).hasMatch(),
+        QVERIFY2(QRegularExpression(R"(\) Debug: thread \d line \d+ end    File:\()")
+                     .match(line)
+                     .hasMatch(),
                  qPrintable(line));
     }
 }
