@@ -346,6 +346,9 @@ QImage IOpencvApi::straighten(const QImage& picture, const EdgeResult& edge)
         return picture;
     }
     const cv::Mat document = cropDocument(mat, edge.angle, edge.polygon, picture.size(), 1.0, 1.0);
+    if (document.empty()) {
+        return picture;  // logged by cropDocument
+    }
     const int margin = kStraightenMargin;
     if (document.cols <= 2 * margin || document.rows <= 2 * margin) {
         qDebug() << "ERROR: document too small to straighten, picture kept." << document.cols
