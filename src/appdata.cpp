@@ -5,7 +5,8 @@
 #include <QElapsedTimer>
 #include <QStandardPaths>
 
-QString appDataDir(const QString& sub) {
+QString appDataDir(const QString& sub)
+{
     const QString path =
         QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/" + sub;
     QDir dir(path);
@@ -15,7 +16,8 @@ QString appDataDir(const QString& sub) {
     return path;
 }
 
-void waitProcessingEvents(int ms) {
+void waitProcessingEvents(int ms)
+{
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < ms) {

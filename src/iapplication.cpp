@@ -12,28 +12,34 @@
 #include "uiscale.h"
 
 IApplication::IApplication(const QString& id, int& argc, char** argv)
-    : QApplication(argc, argv), instance_(id) {
+    : QApplication(argc, argv), instance_(id)
+{
     connect(&instance_, &ISingleInstance::messageReceived, this, &IApplication::messageReceived);
 }
 
-IApplication::~IApplication() {
+IApplication::~IApplication()
+{
     // The window lives as long as the application; deleting it here keeps exit orderly.
     delete mainFrame_;
 }
 
-bool IApplication::isRunning() const {
+bool IApplication::isRunning() const
+{
     return instance_.isRunning();
 }
 
-bool IApplication::sendMessage(const QString& message, int timeoutMs) {
+bool IApplication::sendMessage(const QString& message, int timeoutMs)
+{
     return instance_.sendMessage(message, timeoutMs);
 }
 
-MainFrame* IApplication::mainFrame() const {
+MainFrame* IApplication::mainFrame() const
+{
     return mainFrame_;
 }
 
-void IApplication::handleInstanceMessage(const QString& message) {
+void IApplication::handleInstanceMessage(const QString& message)
+{
     if (message != QLatin1String("raise_window_noop")) {
         return;
     }
@@ -50,7 +56,8 @@ void IApplication::handleInstanceMessage(const QString& message) {
     }
 }
 
-bool IApplication::notify(QObject* receiver, QEvent* event) {
+bool IApplication::notify(QObject* receiver, QEvent* event)
+{
     switch (event->type()) {
         case QEvent::MouseButtonPress:
             emit sgGMousePressEvent(static_cast<QMouseEvent*>(event)->globalPos());
@@ -67,7 +74,8 @@ bool IApplication::notify(QObject* receiver, QEvent* event) {
     return QApplication::notify(receiver, event);
 }
 
-void IApplication::applyScreenScale() {
+void IApplication::applyScreenScale()
+{
     const QScreen* screen = primaryScreen();
     const QRect geometry = screen ? screen->geometry() : QRect(0, 0, 1920, 1080);
     const UiScaleFactors f = computeUiScale(geometry.width(), geometry.height());
@@ -78,7 +86,8 @@ void IApplication::applyScreenScale() {
              << geometry.height();
 }
 
-int IApplication::exec() {
+int IApplication::exec()
+{
     if (!mainFrame_) {
         applyScreenScale();
         mainFrame_ = new MainFrame(this);
@@ -93,7 +102,8 @@ int IApplication::exec() {
     return QApplication::exec();
 }
 
-bool loadLanguage(IApplication* app) {
+bool loadLanguage(IApplication* app)
+{
     QSettings settings(IConfigureService::settingsFile(), QSettings::IniFormat);
     QString id = settings.value("lang/langid", "1033").toString();
     id.remove(QStringLiteral("LG_"));

@@ -4,7 +4,8 @@ double uiScaleX = 1.0;
 double uiScale = 1.0;
 double uiScaleY = 1.0;
 
-UiScaleFactors computeUiScale(int w, int h) {
+UiScaleFactors computeUiScale(int w, int h)
+{
     UiScaleFactors f;
     if (w <= 0 || h <= 0) {
         return f;

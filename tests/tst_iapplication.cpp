@@ -29,25 +29,30 @@ private:
     QString langFile(const QString& id) const;
 };
 
-QString TestIApplication::langFile(const QString& id) const {
+QString TestIApplication::langFile(const QString& id) const
+{
     return QCoreApplication::applicationDirPath() + "/Lang/" + id + ".qm";
 }
 
-void TestIApplication::initTestCase() {
+void TestIApplication::initTestCase()
+{
     // After QTest has installed its own handler: this program's lines go to the daily log.
     qInstallMessageHandler(logMessageHandler);
 }
 
-void TestIApplication::init() {
+void TestIApplication::init()
+{
     QFile::remove(IConfigureService::settingsFile());
 }
 
-void TestIApplication::cleanup() {
+void TestIApplication::cleanup()
+{
     // Each case starts untranslated.
     QSettings(IConfigureService::settingsFile(), QSettings::IniFormat).clear();
 }
 
-void TestIApplication::languageLoading_data() {
+void TestIApplication::languageLoading_data()
+{
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("expectedId");
     QTest::addColumn<QString>("snapText");
@@ -63,7 +68,8 @@ void TestIApplication::languageLoading_data() {
                                              << "Snap";
 }
 
-void TestIApplication::languageLoading() {
+void TestIApplication::languageLoading()
+{
     QFETCH(QString, stored);
     QFETCH(QString, expectedId);
     QFETCH(QString, snapText);
@@ -80,7 +86,8 @@ void TestIApplication::languageLoading() {
     QCOMPARE(IConfigureService::instance()->value("lang/langid").toString(), expectedId);
 }
 
-void TestIApplication::mouseRelay() {
+void TestIApplication::mouseRelay()
+{
     auto* app = static_cast<IApplication*>(qApp);
     QWidget widget;
     widget.resize(200, 200);
@@ -102,13 +109,15 @@ void TestIApplication::mouseRelay() {
     QCOMPARE(move.first().first().toPoint(), global);
 }
 
-void TestIApplication::raiseMessageBeforeWindow() {
+void TestIApplication::raiseMessageBeforeWindow()
+{
     auto* app = static_cast<IApplication*>(qApp);
     QVERIFY(!app->mainFrame());
     app->handleInstanceMessage("raise_window_noop");  // must not crash without a window
 }
 
-void TestIApplication::noCameraExitsWithZero() {
+void TestIApplication::noCameraExitsWithZero()
+{
     auto* app = static_cast<IApplication*>(qApp);
     QElapsedTimer clock;
     clock.start();
@@ -120,7 +129,8 @@ void TestIApplication::noCameraExitsWithZero() {
     QVERIFY(log.readAll().contains("not find device quit app."));
 }
 
-void TestIApplication::raiseMessageRestoresMinimizedWindow() {
+void TestIApplication::raiseMessageRestoresMinimizedWindow()
+{
     auto* app = static_cast<IApplication*>(qApp);
     MainFrame* frame = app->mainFrame();
     QVERIFY(frame);
@@ -134,7 +144,8 @@ void TestIApplication::raiseMessageRestoresMinimizedWindow() {
     frame->hide();
 }
 
-void TestIApplication::waitProcessingEventsRunsTimers() {
+void TestIApplication::waitProcessingEventsRunsTimers()
+{
     bool fired = false;
     QTimer::singleShot(50, [&fired]() { fired = true; });
     QElapsedTimer clock;
@@ -145,7 +156,8 @@ void TestIApplication::waitProcessingEventsRunsTimers() {
     QVERIFY(clock.elapsed() < 1000);
 }
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     IApplication app(QStringLiteral("OrvellaTest"), argc, argv);
     TestIApplication test;
     return QTest::qExec(&test, argc, argv);

@@ -10,7 +10,8 @@ private slots:
     void invalidScreenKeepsOne();
 };
 
-void TestUiScale::factors_data() {
+void TestUiScale::factors_data()
+{
     QTest::addColumn<int>("w");
     QTest::addColumn<int>("h");
     QTest::addColumn<double>("x");
@@ -30,7 +31,8 @@ void TestUiScale::factors_data() {
     QTest::newRow("2560x1600") << 2560 << 1600 << 2560 / 1920.0 << 1600 / 1080.0 << 2560 / 1920.0;
 }
 
-void TestUiScale::factors() {
+void TestUiScale::factors()
+{
     QFETCH(int, w);
     QFETCH(int, h);
     QFETCH(double, x);
@@ -42,7 +44,8 @@ void TestUiScale::factors() {
     QCOMPARE(f.uniform, uniform);
 }
 
-void TestUiScale::invalidScreenKeepsOne() {
+void TestUiScale::invalidScreenKeepsOne()
+{
     const UiScaleFactors f = computeUiScale(0, 0);
     QCOMPARE(f.x, 1.0);
     QCOMPARE(f.y, 1.0);

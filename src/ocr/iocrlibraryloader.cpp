@@ -4,15 +4,18 @@
 #include <QDebug>
 #include <QLibrary>
 
-const char* IOcrLibraryLoader::libraryName() {
+const char* IOcrLibraryLoader::libraryName()
+{
     return "libtesseract.so.5";
 }
 
-QString IOcrLibraryLoader::bundledPath() {
+QString IOcrLibraryLoader::bundledPath()
+{
     return QCoreApplication::applicationDirPath() + "/NMOCR/lib/" + libraryName();
 }
 
-QString IOcrLibraryLoader::preload() {
+QString IOcrLibraryLoader::preload()
+{
     // The handles stay loaded for the process lifetime: QLibrary never unloads on destruction.
     const QString bundled = bundledPath();
     QLibrary local(bundled);

@@ -14,13 +14,15 @@ namespace {
 const char* const kBuildStamp = "2024/05/10 11:34:03";
 const QColor kDefaultPencilColor(Qt::red);
 
-QString versionText() {
+QString versionText()
+{
     const QString date = QString::fromLatin1(kBuildStamp).split(' ').first().replace('/', '.');
     return QStringLiteral("V%1.%2.%3_%4").arg(2).arg(8).arg(61297).arg(date);
 }
 
 // A colour from its stored form: a colour value or its name text. Unparsable gives red.
-QColor colorFromSetting(const QVariant& stored) {
+QColor colorFromSetting(const QVariant& stored)
+{
     const QColor color(stored.toString());
     if (!color.isValid()) {
         qDebug() << "invalid pencil color in settings, using red:" << stored.toString();
@@ -30,26 +32,31 @@ QColor colorFromSetting(const QVariant& stored) {
 }
 
 // An empty, relative or missing folder is unusable (QDir("") is the working folder).
-bool usableFolder(const QString& path) {
+bool usableFolder(const QString& path)
+{
     return !path.isEmpty() && QDir::isAbsolutePath(path) && QFileInfo(path).isDir();
 }
 
 }  // namespace
 
-IConfigureService* IConfigureService::instance() {
+IConfigureService* IConfigureService::instance()
+{
     static IConfigureService service;
     return &service;
 }
 
-IConfigureService::IConfigureService() {
+IConfigureService::IConfigureService()
+{
     setFixedValues();
 }
 
-QString IConfigureService::settingsFile() {
+QString IConfigureService::settingsFile()
+{
     return appDataDir(QStringLiteral("ini/")) + QStringLiteral("application.ini");
 }
 
-void IConfigureService::setFixedValues() {
+void IConfigureService::setFixedValues()
+{
     productName = tr("Orvella");
     company = tr("Kestrima Technology Co., Ltd.");
     logoFile = QStringLiteral("cur_use_logo.png");
@@ -66,7 +73,8 @@ void IConfigureService::setFixedValues() {
     wifiRtspUrl = wifi.rtspUrl();
 }
 
-void IConfigureService::readConfigure() {
+void IConfigureService::readConfigure()
+{
     setFixedValues();
     version = versionText();
     qDebug() << "current software version: " << version;
@@ -106,7 +114,8 @@ void IConfigureService::readConfigure() {
     }
 }
 
-void IConfigureService::writeConfigure() {
+void IConfigureService::writeConfigure()
+{
     QSettings s(settingsFile(), QSettings::IniFormat);
     s.setValue("lang/langid", langId_);
     s.setValue("path/photo", photoPath_);
@@ -132,132 +141,160 @@ void IConfigureService::writeConfigure() {
     s.sync();
 }
 
-QString IConfigureService::langId() const {
+QString IConfigureService::langId() const
+{
     return langId_;
 }
 
-void IConfigureService::setLangId(const QString& id) {
+void IConfigureService::setLangId(const QString& id)
+{
     langId_ = id;
     setValue("lang/langid", id);
 }
 
-QString IConfigureService::photoPath() const {
+QString IConfigureService::photoPath() const
+{
     return photoPath_;
 }
 
-void IConfigureService::setPhotoPath(const QString& path) {
+void IConfigureService::setPhotoPath(const QString& path)
+{
     photoPath_ = path;
     setValue("path/photo", path);
 }
 
-QString IConfigureService::photoFormat() const {
+QString IConfigureService::photoFormat() const
+{
     QMutexLocker lock(&sharedMutex_);
     return photoFormat_;
 }
 
-void IConfigureService::setPhotoFormatUnsaved(const QString& format) {
+void IConfigureService::setPhotoFormatUnsaved(const QString& format)
+{
     QMutexLocker lock(&sharedMutex_);
     photoFormat_ = format;
 }
 
-void IConfigureService::setPhotoFormat(const QString& format) {
+void IConfigureService::setPhotoFormat(const QString& format)
+{
     setPhotoFormatUnsaved(format);
     setValue("format/photo", format);
 }
 
-QString IConfigureService::videoPath() const {
+QString IConfigureService::videoPath() const
+{
     return videoPath_;
 }
 
-void IConfigureService::setVideoPath(const QString& path) {
+void IConfigureService::setVideoPath(const QString& path)
+{
     videoPath_ = path;
     setValue("path/video", path);
 }
 
-QString IConfigureService::videoFormat() const {
+QString IConfigureService::videoFormat() const
+{
     return videoFormat_;
 }
 
-void IConfigureService::setVideoFormat(const QString& format) {
+void IConfigureService::setVideoFormat(const QString& format)
+{
     videoFormat_ = format;
     setValue("format/video", format);
 }
 
-QColor IConfigureService::pencilColor() const {
+QColor IConfigureService::pencilColor() const
+{
     return pencilColor_;
 }
 
-void IConfigureService::setPencilColor(const QColor& color) {
+void IConfigureService::setPencilColor(const QColor& color)
+{
     pencilColor_ = color;
     setValue("pencil/color", color);
 }
 
-int IConfigureService::pencilThickness() const {
+int IConfigureService::pencilThickness() const
+{
     return pencilThickness_;
 }
 
-void IConfigureService::setPencilThickness(const int& thickness) {
+void IConfigureService::setPencilThickness(const int& thickness)
+{
     pencilThickness_ = thickness;
     setValue("pencil/thickness", thickness);
 }
 
-int IConfigureService::pencilTransparent() const {
+int IConfigureService::pencilTransparent() const
+{
     return pencilTransparent_;
 }
 
-void IConfigureService::setPencilTransparent(const int& alpha) {
+void IConfigureService::setPencilTransparent(const int& alpha)
+{
     pencilTransparent_ = alpha;
     setValue("pencil/transparent", alpha);
 }
 
-int IConfigureService::eraseSize() const {
+int IConfigureService::eraseSize() const
+{
     return eraseSize_;
 }
 
-void IConfigureService::setEraseSize(const int& size) {
+void IConfigureService::setEraseSize(const int& size)
+{
     eraseSize_ = size;
     setValue("erase/size", size);
 }
 
-QSize IConfigureService::cameraResolution() const {
+QSize IConfigureService::cameraResolution() const
+{
     return cameraResolution_;
 }
 
-void IConfigureService::setCameraResolution(const QSize& size) {
+void IConfigureService::setCameraResolution(const QSize& size)
+{
     cameraResolution_ = size;
     setValue("cameraresolution/width", size.width());
     setValue("cameraresolution/height", size.height());
 }
 
-int IConfigureService::exposure() const {
+int IConfigureService::exposure() const
+{
     return exposure_;
 }
 
-void IConfigureService::setExposure(const int& value) {
+void IConfigureService::setExposure(const int& value)
+{
     exposure_ = value;
     setValue("other/exposure", value);
 }
 
-int IConfigureService::focusValue() const {
+int IConfigureService::focusValue() const
+{
     return focusValue_;
 }
 
-void IConfigureService::setFocusValue(const int& value) {
+void IConfigureService::setFocusValue(const int& value)
+{
     focusValue_ = value;
     setValue("other/focus", value);
 }
 
-void IConfigureService::setValue(const QString& key, const QVariant& value) {
+void IConfigureService::setValue(const QString& key, const QVariant& value)
+{
     QSettings s(settingsFile(), QSettings::IniFormat);
     s.setValue(key, value);
 }
 
-QVariant IConfigureService::value(const QString& key) {
+QVariant IConfigureService::value(const QString& key)
+{
     QSettings s(settingsFile(), QSettings::IniFormat);
     return s.value(key, QStringLiteral("null"));
 }
 
-void IConfigureService::writeLog(const QString& text) {
+void IConfigureService::writeLog(const QString& text)
+{
     qDebug() << "custom log info: " << text;
     static QMutex mutex;
     QMutexLocker lock(&mutex);
@@ -265,12 +302,14 @@ void IConfigureService::writeLog(const QString& text) {
     appendLogLine(logFilePath(now.date()), logTimeText(now) + " " + text);
 }
 
-QString IConfigureService::fileDialogPath() const {
+QString IConfigureService::fileDialogPath() const
+{
     QMutexLocker lock(&sharedMutex_);
     return fileDialogPath_;
 }
 
-void IConfigureService::setFileDialogPath(const QString& path) {
+void IConfigureService::setFileDialogPath(const QString& path)
+{
     QMutexLocker lock(&sharedMutex_);
     fileDialogPath_ = path;
 }

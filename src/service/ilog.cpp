@@ -9,7 +9,8 @@
 
 namespace {
 
-QString levelWord(QtMsgType type) {
+QString levelWord(QtMsgType type)
+{
     switch (type) {
         case QtDebugMsg:
             return QStringLiteral("Debug:");
@@ -29,17 +30,20 @@ thread_local QStringList* nestedLines = nullptr;
 
 }  // namespace
 
-QString logTimeText(const QDateTime& when) {
+QString logTimeText(const QDateTime& when)
+{
     return when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss zzz"));
 }
 
-QString logFilePath(const QDate& date) {
+QString logFilePath(const QDate& date)
+{
     return appDataDir(QStringLiteral("other/")) +
            QStringLiteral("/log_%1.txt").arg(date.toString(QStringLiteral("yyyyMMdd")));
 }
 
 QString formatLogLine(const QDateTime& when, QtMsgType type, const QMessageLogContext& context,
-                      const QString& message) {
+                      const QString& message)
+{
     const QString contextText =
         QStringLiteral("File:(%1) Line:(%2) Function(%3)")
             .arg(QString::fromLocal8Bit(context.file), QString::number(context.line),
@@ -48,7 +52,8 @@ QString formatLogLine(const QDateTime& when, QtMsgType type, const QMessageLogCo
     return "(" + logTimeText(when) + ") " + levelWord(type) + " " + message + "    " + contextText;
 }
 
-void appendLogLine(const QString& path, const QString& line) {
+void appendLogLine(const QString& path, const QString& line)
+{
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
         return;
@@ -59,7 +64,8 @@ void appendLogLine(const QString& path, const QString& line) {
     file.close();
 }
 
-void logMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+void logMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
     if (type == QtWarningMsg) {
         return;
     }

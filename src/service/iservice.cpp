@@ -5,7 +5,8 @@
 
 IService::IService(QObject* parent) : QObject(parent) {}
 
-bool IService::attach(IApplication* app) {
+bool IService::attach(IApplication* app)
+{
     application_ = app;
     if (application_) {
         mainFrame_ = application_->mainFrame();
@@ -16,14 +17,17 @@ bool IService::attach(IApplication* app) {
     return true;
 }
 
-IApplication* IService::application() const {
+IApplication* IService::application() const
+{
     return application_;
 }
 
-MainFrame* IService::mainFrame() const {
+MainFrame* IService::mainFrame() const
+{
     return mainFrame_;
 }
 
-IBoard* IService::board() const {
+IBoard* IService::board() const
+{
     return board_;
 }

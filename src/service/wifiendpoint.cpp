@@ -5,7 +5,8 @@
 
 namespace {
 
-quint16 portFromEnvironment(const char* name, quint16 fallback) {
+quint16 portFromEnvironment(const char* name, quint16 fallback)
+{
     const QByteArray text = qgetenv(name);
     if (text.isEmpty()) {
         return fallback;
@@ -21,7 +22,8 @@ quint16 portFromEnvironment(const char* name, quint16 fallback) {
 
 }  // namespace
 
-WifiEndpoint WifiEndpoint::fromEnvironment() {
+WifiEndpoint WifiEndpoint::fromEnvironment()
+{
     WifiEndpoint e;
     e.host = qEnvironmentVariableIsSet("ORVELLA_WIFI_HOST")
                  ? qEnvironmentVariable("ORVELLA_WIFI_HOST").trimmed()
@@ -31,7 +33,8 @@ WifiEndpoint WifiEndpoint::fromEnvironment() {
     return e;
 }
 
-QString WifiEndpoint::rtspUrl() const {
+QString WifiEndpoint::rtspUrl() const
+{
     if (host.isEmpty()) {
         return QString();
     }

@@ -5,7 +5,8 @@
 #include <QTimer>
 #include <QWidget>
 
-void answerNextModal(std::function<void(QWidget*)> answer, int timeoutMs) {
+void answerNextModal(std::function<void(QWidget*)> answer, int timeoutMs)
+{
     auto* timer = new QTimer(qApp);
     auto* clock = new QElapsedTimer;
     clock->start();

@@ -3,15 +3,18 @@
 #include <QDir>
 #include <QProcessEnvironment>
 
-QString binDir() {
+QString binDir()
+{
     return QStringLiteral(ORVELLA_BIN_DIR);
 }
 
-QString sourceDir() {
+QString sourceDir()
+{
     return QStringLiteral(ORVELLA_SOURCE_DIR);
 }
 
-QString artifactsDir() {
+QString artifactsDir()
+{
     QString dir = qEnvironmentVariable("ORVELLA_TEST_ARTIFACTS");
     if (dir.isEmpty()) {
         dir = QDir::currentPath() + "/artifacts";
@@ -20,7 +23,8 @@ QString artifactsDir() {
     return dir;
 }
 
-QProcessEnvironment childEnvironment() {
+QProcessEnvironment childEnvironment()
+{
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("ORVELLA_WIFI_HOST"), QStringLiteral("127.0.0.1"));
     return env;

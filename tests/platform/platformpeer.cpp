@@ -11,7 +11,8 @@
 #include "platform/crash/icrashhandler.h"
 #include "platform/singleinstance/isingleinstance.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     QTextStream out(stdout);

@@ -13,13 +13,15 @@ private slots:
 };
 
 namespace {
-void touch(const QString& path) {
+void touch(const QString& path)
+{
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
 }
 }  // namespace
 
-void TestHotplugSource::videoNodesComeAndGo() {
+void TestHotplugSource::videoNodesComeAndGo()
+{
     QTemporaryDir dev;
     touch(dev.filePath("video0"));
     DevNodeHotplugSource source(dev.path());
@@ -34,7 +36,8 @@ void TestHotplugSource::videoNodesComeAndGo() {
     QCOMPARE(changes.at(1).at(1).toString(), dev.filePath("video0"));
 }
 
-void TestHotplugSource::otherNodesAreIgnored() {
+void TestHotplugSource::otherNodesAreIgnored()
+{
     QTemporaryDir dev;
     DevNodeHotplugSource source(dev.path());
     QSignalSpy changes(&source, &IHotplugSource::deviceChanged);

@@ -10,7 +10,8 @@ private slots:
     void crashWritesReportAndReraises();
 };
 
-void TestICrashHandler::crashWritesReportAndReraises() {
+void TestICrashHandler::crashWritesReportAndReraises()
+{
     QTemporaryDir dumps;
     QProcess crasher;
     crasher.start(QCoreApplication::applicationDirPath() + "/platformpeer",

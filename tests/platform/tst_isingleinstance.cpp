@@ -22,14 +22,16 @@ private:
     bool startHolder(QProcess& holder, const QString& id);
 };
 
-bool TestISingleInstance::startHolder(QProcess& holder, const QString& id) {
+bool TestISingleInstance::startHolder(QProcess& holder, const QString& id)
+{
     holder.setProcessEnvironment(childEnvironment());
     holder.start(peer(), {"hold", id});
     return holder.waitForStarted() && holder.waitForReadyRead(5000) &&
            holder.readLine().trimmed() == "ready";
 }
 
-void TestISingleInstance::secondProcessSendsAndExitsWithOne() {
+void TestISingleInstance::secondProcessSendsAndExitsWithOne()
+{
     QProcess holder;
     QVERIFY(startHolder(holder, "PeerA"));
     QProcess sender;
@@ -44,7 +46,8 @@ void TestISingleInstance::secondProcessSendsAndExitsWithOne() {
     QCOMPARE(holder.exitCode(), 0);
 }
 
-void TestISingleInstance::lockOfKilledInstanceIsTakenOver() {
+void TestISingleInstance::lockOfKilledInstanceIsTakenOver()
+{
     QProcess holder;
     QVERIFY(startHolder(holder, "PeerB"));
     ::kill(static_cast<pid_t>(holder.processId()), SIGKILL);
@@ -61,7 +64,8 @@ void TestISingleInstance::lockOfKilledInstanceIsTakenOver() {
     QCOMPARE(sender.exitCode(), 1);
 }
 
-void TestISingleInstance::oversizedMessageIsDropped() {
+void TestISingleInstance::oversizedMessageIsDropped()
+{
     ISingleInstance first("PeerC");
     QVERIFY(!first.isRunning());
     QSignalSpy received(&first, &ISingleInstance::messageReceived);
@@ -73,7 +77,8 @@ void TestISingleInstance::oversizedMessageIsDropped() {
     QCOMPARE(received.size(), 0);
 }
 
-void TestISingleInstance::programStartedTwice() {
+void TestISingleInstance::programStartedTwice()
+{
     // No camera: the first instance quits after its one-second wait with status 0.
     QProcess first;
     first.setProcessEnvironment(childEnvironment());

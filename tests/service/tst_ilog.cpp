@@ -26,15 +26,18 @@ private:
     QStringList lines() const;
 };
 
-void TestILog::initTestCase() {
+void TestILog::initTestCase()
+{
     qInstallMessageHandler(logMessageHandler);
 }
 
-void TestILog::init() {
+void TestILog::init()
+{
     QFile::remove(logFilePath(QDate::currentDate()));
 }
 
-QStringList TestILog::lines() const {
+QStringList TestILog::lines() const
+{
     QFile file(logFilePath(QDate::currentDate()));
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
@@ -47,12 +50,14 @@ QStringList TestILog::lines() const {
     return result;
 }
 
-void TestILog::warningIsDropped() {
+void TestILog::warningIsDropped()
+{
     qWarning() << "this is a warning";
     QVERIFY(lines().isEmpty());
 }
 
-void TestILog::debugLineLayout() {
+void TestILog::debugLineLayout()
+{
     qDebug() << "auto adjsize: " << 1.5 << 2;
     const QStringList all = lines();
     QCOMPARE(all.size(), 1);
@@ -66,25 +71,29 @@ void TestILog::debugLineLayout() {
     QVERIFY(m.captured(3).contains("debugLineLayout"));
 }
 
-void TestILog::infoHasEmptyLevelWord() {
+void TestILog::infoHasEmptyLevelWord()
+{
     qInfo() << "hello";
     const QStringList all = lines();
     QCOMPARE(all.size(), 1);
     QVERIFY2(all.first().contains(")  hello    File:("), qPrintable(all.first()));
 }
 
-void TestILog::criticalLevelWord() {
+void TestILog::criticalLevelWord()
+{
     qCritical() << "bad";
     QVERIFY(lines().value(0).contains(") Critical: bad    File:("));
 }
 
-void TestILog::percentSequencesUnchanged() {
+void TestILog::percentSequencesUnchanged()
+{
     qDebug().noquote() << "value %1 and %2 stay";
     QVERIFY2(lines().value(0).contains(" value %1 and %2 stay    File:("),
              qPrintable(lines().value(0)));
 }
 
-void TestILog::writeLogAddsTwoLines() {
+void TestILog::writeLogAddsTwoLines()
+{
     IConfigureService::instance()->writeLog("x");
     const QStringList all = lines();
     QCOMPARE(all.size(), 2);
@@ -93,7 +102,8 @@ void TestILog::writeLogAddsTwoLines() {
         QRegularExpression(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d \d{3} x$)").match(all[1]).hasMatch());
 }
 
-void TestILog::deletedFolderIsRecreated() {
+void TestILog::deletedFolderIsRecreated()
+{
     const QString folder = appDataDir("other/");
     QVERIFY(QDir(folder).removeRecursively());
     QVERIFY(!QDir(folder).exists());
@@ -102,7 +112,8 @@ void TestILog::deletedFolderIsRecreated() {
     QVERIFY(lines().first().contains("after delete"));
 }
 
-void TestILog::dailyFileName() {
+void TestILog::dailyFileName()
+{
     // Lines just before and after midnight go to files named after their own dates.
     const QString before = logFilePath(QDate(2024, 5, 10));
     const QString after = logFilePath(QDate(2024, 5, 11));
@@ -115,7 +126,8 @@ void TestILog::dailyFileName() {
         QString("(2024-05-10 23:59:59 999) Debug: m    File:(f.cpp) Line:(7) Function(void f())"));
 }
 
-void TestILog::linesFromManyThreadsStayWhole() {
+void TestILog::linesFromManyThreadsStayWhole()
+{
     const int perThread = 200;
     QList<QThread*> threads;
     for (int t = 0; t < 4; ++t) {

@@ -16,13 +16,15 @@ const int kSignals[] = {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL};
 char dumpPrefix[1024];
 char codeNameText[64];
 
-void writeText(int fd, const char* text) {
+void writeText(int fd, const char* text)
+{
     ssize_t ignored = write(fd, text, strlen(text));
     (void)ignored;
 }
 
 // Decimal text of v into buf (async-signal-safe); returns buf.
-char* decimal(long v, char* buf, size_t size) {
+char* decimal(long v, char* buf, size_t size)
+{
     char tmp[24];
     int n = 0;
     unsigned long u = v < 0 ? -static_cast<unsigned long>(v) : static_cast<unsigned long>(v);
@@ -41,7 +43,8 @@ char* decimal(long v, char* buf, size_t size) {
     return buf;
 }
 
-void onFatalSignal(int sig) {
+void onFatalSignal(int sig)
+{
     char number[24];
     char path[1100];
     strncpy(path, dumpPrefix, sizeof(path) - 1);
@@ -67,7 +70,8 @@ void onFatalSignal(int sig) {
 
 }  // namespace
 
-bool ICrashHandler::install(const QString& dumpDir, const QString& codeName) {
+bool ICrashHandler::install(const QString& dumpDir, const QString& codeName)
+{
     const QByteArray prefix = (dumpDir + "/crash-").toLocal8Bit();
     if (prefix.size() >= int(sizeof(dumpPrefix))) {
         qDebug() << "crash handler: dump folder path too long" << dumpDir;

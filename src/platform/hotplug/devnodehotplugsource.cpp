@@ -3,13 +3,15 @@
 #include <QDir>
 
 DevNodeHotplugSource::DevNodeHotplugSource(const QString& folder, QObject* parent)
-    : IHotplugSource(parent), folder_(folder) {
+    : IHotplugSource(parent), folder_(folder)
+{
     nodes_ = scan();
     watcher_.addPath(folder_);
     connect(&watcher_, SIGNAL(directoryChanged(QString)), this, SLOT(rescan()));
 }
 
-QSet<QString> DevNodeHotplugSource::scan() const {
+QSet<QString> DevNodeHotplugSource::scan() const
+{
     QSet<QString> found;
     const QStringList names = QDir(folder_).entryList({"video*"}, QDir::System | QDir::Files);
     for (const QString& name : names) {
@@ -22,7 +24,8 @@ QSet<QString> DevNodeHotplugSource::scan() const {
     return found;
 }
 
-void DevNodeHotplugSource::rescan() {
+void DevNodeHotplugSource::rescan()
+{
     const QSet<QString> now = scan();
     const QSet<QString> before = nodes_;
     nodes_ = now;

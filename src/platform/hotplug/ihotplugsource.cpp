@@ -6,7 +6,8 @@
 #include "platform/hotplug/devnodehotplugsource.h"
 #include "platform/hotplug/udevhotplugsource.h"
 
-IHotplugSource* IHotplugSource::createDefault(QObject* parent) {
+IHotplugSource* IHotplugSource::createDefault(QObject* parent)
+{
     // A running udev daemon owns this control socket; without it no udev event ever comes.
     if (QFileInfo::exists(QStringLiteral("/run/udev/control"))) {
         auto* source = new UdevHotplugSource(parent);

@@ -5,7 +5,8 @@
 
 #include <libudev.h>
 
-UdevHotplugSource::UdevHotplugSource(QObject* parent) : IHotplugSource(parent) {
+UdevHotplugSource::UdevHotplugSource(QObject* parent) : IHotplugSource(parent)
+{
     udev_ = udev_new();
     if (!udev_) {
         qDebug() << "udev: cannot create context";
@@ -22,7 +23,8 @@ UdevHotplugSource::UdevHotplugSource(QObject* parent) : IHotplugSource(parent) {
     connect(notifier_, SIGNAL(activated(int)), this, SLOT(onReadable()));
 }
 
-UdevHotplugSource::~UdevHotplugSource() {
+UdevHotplugSource::~UdevHotplugSource()
+{
     delete notifier_;
     if (monitor_) {
         udev_monitor_unref(monitor_);
@@ -32,11 +34,13 @@ UdevHotplugSource::~UdevHotplugSource() {
     }
 }
 
-bool UdevHotplugSource::isValid() const {
+bool UdevHotplugSource::isValid() const
+{
     return notifier_ != nullptr;
 }
 
-void UdevHotplugSource::onReadable() {
+void UdevHotplugSource::onReadable()
+{
     udev_device* device = udev_monitor_receive_device(monitor_);
     if (!device) {
         return;

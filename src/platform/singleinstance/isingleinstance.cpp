@@ -13,7 +13,8 @@ namespace {
 const int kMaxMessageBytes = 4096;
 }
 
-ISingleInstance::ISingleInstance(const QString& id, QObject* parent) : QObject(parent), id_(id) {
+ISingleInstance::ISingleInstance(const QString& id, QObject* parent) : QObject(parent), id_(id)
+{
     const QString base = runtimeFolder() + "/" + id_ + "-" + QString::number(getuid());
     lock_.reset(new QLockFile(base + ".lock"));
     // Stale only when its owner process is gone; a live first instance keeps it however long.
@@ -24,7 +25,8 @@ ISingleInstance::ISingleInstance(const QString& id, QObject* parent) : QObject(p
     }
 }
 
-QString ISingleInstance::runtimeFolder() {
+QString ISingleInstance::runtimeFolder()
+{
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty()) {
         dir = QDir::tempPath();
@@ -32,15 +34,18 @@ QString ISingleInstance::runtimeFolder() {
     return dir;
 }
 
-QString ISingleInstance::socketName() const {
+QString ISingleInstance::socketName() const
+{
     return runtimeFolder() + "/" + id_ + "-" + QString::number(getuid()) + ".sock";
 }
 
-bool ISingleInstance::isRunning() const {
+bool ISingleInstance::isRunning() const
+{
     return running_;
 }
 
-void ISingleInstance::listen() {
+void ISingleInstance::listen()
+{
     // We hold the lock, so a socket file left behind belongs to a dead instance.
     QLocalServer::removeServer(socketName());
     server_.setSocketOptions(QLocalServer::UserAccessOption);
@@ -51,7 +56,8 @@ void ISingleInstance::listen() {
     connect(&server_, SIGNAL(newConnection()), this, SLOT(onNewConnection()));
 }
 
-void ISingleInstance::onNewConnection() {
+void ISingleInstance::onNewConnection()
+{
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket]() {
@@ -71,7 +77,8 @@ void ISingleInstance::onNewConnection() {
     }
 }
 
-bool ISingleInstance::sendMessage(const QString& message, int timeoutMs) {
+bool ISingleInstance::sendMessage(const QString& message, int timeoutMs)
+{
     if (!running_) {
         return false;
     }
