@@ -1,14 +1,14 @@
 #include <QDebug>
 
 #include "appdata.h"
+#include "customui/iappfont.h"
 #include "iapplication.h"
 #include "mainframe.h"
 #include "ocr/iocrlibraryloader.h"
 #include "platform/crash/icrashhandler.h"
 #include "service/ilog.h"
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     // The program scales itself by uiScale; Qt's own high-DPI scaling stays off.
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
     auto* app = new IApplication(QStringLiteral("Orvella"), argc, argv);
@@ -22,6 +22,7 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(logMessageHandler);
     ICrashHandler::install(appDataDir(QStringLiteral("dump")), QStringLiteral("Pelora"));
     loadLanguage(app);
+    installFontSubstitutions();
     IOcrLibraryLoader::preload();
     const int status = app->exec();
     delete app;
