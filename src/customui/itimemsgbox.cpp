@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPropertyAnimation>
 #include <QScreen>
 #include <QTimer>
@@ -33,10 +34,15 @@ ITimeMsgBox::ITimeMsgBox(QWidget* parent) : QWidget(parent) {
 }
 
 ITimeMsgBox* ITimeMsgBox::instance() {
-    static ITimeMsgBox* tip = nullptr;
+    // Tracked weakly: the main window deletes its children when it goes.
+    static QPointer<ITimeMsgBox> tip;
     if (!tip) {
         auto* app = qobject_cast<IApplication*>(QCoreApplication::instance());
-        tip = new ITimeMsgBox(app ? app->mainFrame() : nullptr);
+        QWidget* window = app ? app->mainFrame() : nullptr;
+        tip = new ITimeMsgBox(window);
+        if (!window) {
+            qAddPostRoutine([]() { delete tip.data(); });
+        }
     }
     return tip;
 }
