@@ -8,7 +8,8 @@
 #include "platform/crash/icrashhandler.h"
 #include "service/ilog.h"
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     // The program scales itself by uiScale; Qt's own high-DPI scaling stays off.
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
     auto* app = new IApplication(QStringLiteral("Orvella"), argc, argv);
