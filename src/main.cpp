@@ -1,6 +1,7 @@
 #include <QDebug>
 
 #include "appdata.h"
+#include "customui/iappfont.h"
 #include "iapplication.h"
 #include "mainframe.h"
 #include "ocr/iocrlibraryloader.h"
@@ -22,6 +23,7 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(logMessageHandler);
     ICrashHandler::install(appDataDir(QStringLiteral("dump")), QStringLiteral("Pelora"));
     loadLanguage(app);
+    installFontSubstitutions();
     IOcrLibraryLoader::preload();
     const int status = app->exec();
     delete app;

@@ -1,0 +1,28 @@
+#ifndef KITTESTHELPERS_H
+#define KITTESTHELPERS_H
+
+#include <QEvent>
+#include <QImage>
+#include <QPoint>
+#include <QStringList>
+
+class QWidget;
+
+// Collects the warnings Qt prints while it lives (style-sheet and SVG parse problems among them).
+class WarningCatcher {
+public:
+    WarningCatcher();
+    ~WarningCatcher();
+    QStringList warnings() const;
+};
+
+// Sends a left-button mouse event at `local` in `widget` (global position mapped from it).
+void sendMouse(QWidget* widget, QEvent::Type type, const QPoint& local);
+
+// The widget as it paints itself, as an ARGB32 image.
+QImage grabImage(QWidget* widget);
+
+// True when the two colours differ by at most `tolerance` in each of red, green and blue.
+bool near(const QColor& a, const QColor& b, int tolerance = 30);
+
+#endif  // KITTESTHELPERS_H
