@@ -4,11 +4,11 @@
 //   exit          ends at once with status 1, never connects
 //   hang          never connects, waits to be ended
 //   connect-only  0, then nothing
-//   late-ready    connects, sends 0 and 2 only after 300 ms
+//   late-ready    connects, sends 0 and 2 only after a second
 //   fail          0, 3, ends
 //   drop-after-0  0, then closes the link and ends
 //   split         0 and 2 sent one byte at a time
-//   messages      0, then the payloads of $FAKE_RECORDER_SEND ("|"-separated) in one write
+//   messages      0, 2, then the payloads of $FAKE_RECORDER_SEND ("|"-separated) in one write
 //   reconnect     0 on a first connection, 0 and 2 on a second, then closes the first
 //   ignore-stop   like normal but ignores "1"
 //   ignore-term   like normal but ignores SIGTERM
@@ -89,7 +89,7 @@ private:
 
     void greet() {
         if (mode_ == "late-ready") {
-            QTimer::singleShot(300, this, [this] {
+            QTimer::singleShot(1000, this, [this] {
                 send(link_, "0");
                 send(link_, "2");
             });
@@ -101,7 +101,7 @@ private:
                 QThread::msleep(2);
             }
         } else if (mode_ == "messages") {
-            QByteArray all = frame("0");
+            QByteArray all = frame("0") + frame("2");
             for (const QString& payload : qEnvironmentVariable("FAKE_RECORDER_SEND").split('|')) {
                 all += frame(payload.toLocal8Bit());
             }
@@ -114,9 +114,13 @@ private:
                 send(second_, "0");
                 send(second_, "2");
                 QThread::msleep(200);
-                link_.disconnect(this);
+                link_.disconnect();
                 link_.abort();
                 QObject::connect(&second_, &QTcpSocket::readyRead, this, &Fake::onCommands);
+                QObject::connect(&second_, &QTcpSocket::disconnected, [] {
+                    note("link lost");
+                    QCoreApplication::exit(0);
+                });
                 note("reconnected");
             }
         } else {
@@ -125,8 +129,11 @@ private:
                 if (mode_ == "fail") {
                     send(link_, "3");
                 }
-                link_.disconnectFromHost();
-                QCoreApplication::exit(1);
+                // Tearing down takes a moment, as in a real recorder.
+                QTimer::singleShot(300, [this] {
+                    link_.disconnectFromHost();
+                    QCoreApplication::exit(1);
+                });
             } else if (mode_ != "connect-only") {
                 send(link_, "2");
             }
@@ -138,8 +145,8 @@ private:
         for (const QByteArray& command : codec_.feed(socket.readAll())) {
             note("command " + command);
             if (command == "1" && mode_ != "ignore-stop") {
-                send(socket, "1;" + args_.value(0).toLocal8Bit());
                 note("stopped");
+                send(socket, "1;" + args_.value(0).toLocal8Bit());
                 socket.disconnectFromHost();
                 QCoreApplication::exit(0);
             }
