@@ -2,7 +2,6 @@
 
 #include <QDebug>
 #include <QFile>
-#include <QMutexLocker>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -47,9 +46,9 @@ IPictureVynthesisVideo::IPictureVynthesisVideo(const QString& path, int width, i
 
 IPictureVynthesisVideo::~IPictureVynthesisVideo() {
     {
-        QMutexLocker locker(&mutex_);
+        std::lock_guard<std::mutex> lock(mutex_);
         finishFlag_ = true;
-        wake_.wakeAll();
+        wake_.notify_all();
     }
     wait();
 }
@@ -59,44 +58,43 @@ void IPictureVynthesisVideo::addPicture(const QImage& picture) {
         qDebug() << "empty picture not added to the time-lapse video";
         return;
     }
-    QMutexLocker locker(&mutex_);
-    if (finishFlag_) {
-        qDebug() << "time-lapse video already finished, picture dropped";
-        return;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (finishFlag_) {
+            qDebug() << "time-lapse video already finished, picture dropped";
+            return;
+        }
+        if (firstPicture_) {
+            firstPicture_ = false;
+            counter_ = 0;
+        }
+        ++counter_;
+        pictures_.enqueue(picture);
+        wake_.notify_all();
     }
-    if (firstPicture_) {
-        firstPicture_ = false;
-        counter_ = 0;
-    }
-    ++counter_;
-    pictures_.enqueue(picture);
-    wake_.wakeAll();
 }
 
 QString IPictureVynthesisVideo::finish(int& seconds) {
-    QMutexLocker locker(&mutex_);
+    std::unique_lock<std::mutex> lock(mutex_);
     finishFlag_ = true;
-    wake_.wakeAll();
+    wake_.notify_all();
     // The answer depends on whether the file could be opened, which the thread finds out first.
-    while (openState_ == OpenState::Pending && isRunning()) {
-        wake_.wait(&mutex_);
-    }
+    wake_.wait(lock, [this] { return openState_ != OpenState::Pending || !isRunning(); });
     seconds = counter_ / frameRate_;
     // A series without pictures leaves no file (see run).
     return openState_ == OpenState::Open && counter_ > 0 ? path_ : QString();
 }
 
 void IPictureVynthesisVideo::setOpenState(OpenState state) {
-    QMutexLocker locker(&mutex_);
+    // Notified under the lock: finish() may return, and the writer be destroyed, right after.
+    std::lock_guard<std::mutex> lock(mutex_);
     openState_ = state;
-    wake_.wakeAll();
+    wake_.notify_all();
 }
 
 bool IPictureVynthesisVideo::takePicture(QImage& picture) {
-    QMutexLocker locker(&mutex_);
-    while (pictures_.isEmpty() && !finishFlag_) {
-        wake_.wait(&mutex_);
-    }
+    std::unique_lock<std::mutex> lock(mutex_);
+    wake_.wait(lock, [this] { return !pictures_.isEmpty() || finishFlag_; });
     if (pictures_.isEmpty()) {
         return false;
     }
@@ -132,7 +130,7 @@ void IPictureVynthesisVideo::run() {
     }
     encodeFrame(nullptr);  // drain what the encoder still holds before the trailer
     {
-        QMutexLocker locker(&mutex_);
+        std::lock_guard<std::mutex> lock(mutex_);
         qDebug() << "exit IPictureVynthesisVideo." << finishFlag_;
     }
     av_frame_free(&frame_);

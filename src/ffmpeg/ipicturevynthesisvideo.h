@@ -2,12 +2,13 @@
 #define IPICTUREVYNTHESISVIDEO_H
 
 #include <QImage>
-#include <QMutex>
 #include <QQueue>
 #include <QSize>
 #include <QString>
 #include <QThread>
-#include <QWaitCondition>
+
+#include <condition_variable>
+#include <mutex>
 
 struct AVCodecContext;
 struct AVFormatContext;
@@ -56,8 +57,9 @@ private:
     int height_;
     int frameRate_;
 
-    QMutex mutex_;
-    QWaitCondition wake_;  // a picture was queued, finish was asked, or the open state changed
+    // Standard primitives rather than QMutex/QWaitCondition: ThreadSanitizer sees through them.
+    std::mutex mutex_;
+    std::condition_variable wake_;  // a picture was queued, finish was asked, or the file opened
     QQueue<QImage> pictures_;
     bool finishFlag_ = false;
     OpenState openState_ = OpenState::Pending;
