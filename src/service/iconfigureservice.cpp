@@ -7,6 +7,8 @@
 #include <QSettings>
 
 #include "appdata.h"
+#include "board/iboard.h"
+#include "service/iboardservice.h"
 #include "service/ilog.h"
 
 namespace {
@@ -197,6 +199,7 @@ QColor IConfigureService::pencilColor() const { return pencilColor_; }
 
 void IConfigureService::setPencilColor(const QColor& color)
 {
+    IBoardService::instance()->setInkColor(color);
     pencilColor_ = color;
     setValue("pencil/color", color);
 }
@@ -205,6 +208,7 @@ int IConfigureService::pencilThickness() const { return pencilThickness_; }
 
 void IConfigureService::setPencilThickness(const int& thickness)
 {
+    IBoardService::instance()->setInkThickness(thickness);
     pencilThickness_ = thickness;
     setValue("pencil/thickness", thickness);
 }
@@ -213,6 +217,7 @@ int IConfigureService::pencilTransparent() const { return pencilTransparent_; }
 
 void IConfigureService::setPencilTransparent(const int& alpha)
 {
+    IBoardService::instance()->setInkOpacity(alpha);
     pencilTransparent_ = alpha;
     setValue("pencil/transparent", alpha);
 }
@@ -221,6 +226,7 @@ int IConfigureService::eraseSize() const { return eraseSize_; }
 
 void IConfigureService::setEraseSize(const int& size)
 {
+    IBoardService::instance()->setEraserSize(size);
     eraseSize_ = size;
     setValue("erase/size", size);
 }
@@ -229,6 +235,9 @@ QSize IConfigureService::cameraResolution() const { return cameraResolution_; }
 
 void IConfigureService::setCameraResolution(const QSize& size)
 {
+    if (IBoard* view = board()) {
+        view->setPictureSize(QSizeF(size));
+    }
     cameraResolution_ = size;
     setValue("cameraresolution/width", size.width());
     setValue("cameraresolution/height", size.height());

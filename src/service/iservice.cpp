@@ -22,3 +22,5 @@ IApplication* IService::application() const { return application_; }
 MainFrame* IService::mainFrame() const { return mainFrame_; }
 
 IBoard* IService::board() const { return board_; }
+
+void IService::attachBoard(IBoard* board) { board_ = board; }
