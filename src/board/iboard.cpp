@@ -198,8 +198,9 @@ QRectF IBoard::backgroundGlobalRect() const
     if (!backgroundItem_) {
         return QRectF();
     }
-    const QRect box = mapFromScene(backgroundItem_->sceneBoundingRect()).boundingRect();
-    return QRectF(viewport()->mapToGlobal(box.topLeft()), box.size());
+    const QRectF box = viewportTransform().mapRect(backgroundItem_->sceneBoundingRect());
+    const QPointF topLeft = viewport()->mapToGlobal(QPoint(0, 0)) + box.topLeft();
+    return QRectF(topLeft, box.size());
 }
 
 void IBoard::setBackgroundImage(const QImage& image)
@@ -564,12 +565,8 @@ void IBoard::mousePressEvent(QMouseEvent* event)
 
 void IBoard::mouseMoveEvent(QMouseEvent* event)
 {
-    if (pressInside_) {
-        if (!(event->buttons() & Qt::LeftButton)) {
-            endOpenGesture(*event);  // the button went up where the board could not see it
-        } else if (backgroundRect().contains(mapToScene(event->pos()))) {
-            routeDevice(DeviceStep::Move, *event, event->localPos(), IDeviceEvent::MouseDeviceId);
-        }
+    if (pressInside_ && backgroundRect().contains(mapToScene(event->pos()))) {
+        routeDevice(DeviceStep::Move, *event, event->localPos(), IDeviceEvent::MouseDeviceId);
     }
     if (modeType() != KM_IBOARD_ENUM::Select) {
         event->accept();

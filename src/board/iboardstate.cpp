@@ -3,7 +3,11 @@
 #include <QDebug>
 #include <QtMath>
 
-IBoardState::IBoardState(QObject* parent) : QObject(parent) {}
+IBoardState::IBoardState(QObject* parent) : QObject(parent)
+{
+    qRegisterMetaType<IBoardState::NotifyStatePropertyType>(
+        "IBoardState::NotifyStatePropertyType");
+}
 
 void IBoardState::setInkOpacity(int opacity)
 {

@@ -31,6 +31,7 @@ ISlide::ISlide(QObject* parent)
       id_(QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
     setSceneRect(0, 0, size_.width(), size_.height());
+    qRegisterMetaType<QList<IElement*>>("QList<IElement*>");
 }
 
 ISlide::~ISlide()

@@ -17,8 +17,10 @@ public:
     // Both QObject and the element interface name these; keep both overload sets reachable.
     using IElementImpl<IAbstractGraphicsTextElement>::property;
     using IElementImpl<IAbstractGraphicsTextElement>::setProperty;
+    using IElementImpl<IAbstractGraphicsTextElement>::setUserData;
     using QGraphicsTextItem::property;
     using QGraphicsTextItem::setProperty;
+    using QGraphicsTextItem::setUserData;
 };
 
 class IAbstractPathElement : public QGraphicsPathItem,

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QTransform>
+#include <QMetaType>
 #include <QVariant>
 
 // The interface every annotation item on a board page implements, whatever Qt item it is built
@@ -86,5 +87,7 @@ private:
     QString sourceFile_;
     QString resourceName_;
 };
+
+Q_DECLARE_METATYPE(IElement*)
 
 #endif  // IELEMENT_H
