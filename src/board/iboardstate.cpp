@@ -3,14 +3,11 @@
 #include <QDebug>
 #include <QtMath>
 
-IBoardState::IBoardState(QObject* parent) : QObject(parent)
-{
-    qRegisterMetaType<IBoardState::NotifyStatePropertyType>(
-        "IBoardState::NotifyStatePropertyType");
+IBoardState::IBoardState(QObject* parent) : QObject(parent) {
+    qRegisterMetaType<IBoardState::NotifyStatePropertyType>("IBoardState::NotifyStatePropertyType");
 }
 
-void IBoardState::setInkOpacity(int opacity)
-{
+void IBoardState::setInkOpacity(int opacity) {
     const int bounded = qBound(0, opacity, 255);
     if (bounded != opacity) {
         qDebug() << "ink opacity out of range, using" << bounded << "for" << opacity;
@@ -22,8 +19,7 @@ void IBoardState::setInkOpacity(int opacity)
     emit notifyStateChanged(InkOpacity, inkOpacity_);
 }
 
-void IBoardState::setInkColor(const QColor& color)
-{
+void IBoardState::setInkColor(const QColor& color) {
     if (!color.isValid()) {
         qDebug() << "invalid ink colour ignored";
         return;
@@ -35,8 +31,7 @@ void IBoardState::setInkColor(const QColor& color)
     emit notifyStateChanged(InkColor, inkColor_);
 }
 
-void IBoardState::setInkThickness(int thickness)
-{
+void IBoardState::setInkThickness(int thickness) {
     if (thickness < 1) {
         qDebug() << "ink thickness below 1, using 1 for" << thickness;
         thickness = 1;
@@ -49,8 +44,7 @@ void IBoardState::setInkThickness(int thickness)
     emit notifyStateChanged(InkThickness, inkThickness_);
 }
 
-void IBoardState::setPointEraserSize(const QSizeF& size)
-{
+void IBoardState::setPointEraserSize(const QSizeF& size) {
     if (!(size.width() > 0 && size.height() > 0 && qIsFinite(size.width()) &&
           qIsFinite(size.height()))) {
         qDebug() << "unusable eraser size ignored:" << size;

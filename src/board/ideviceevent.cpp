@@ -6,8 +6,8 @@ IDeviceEvent::IDeviceEvent(const QMouseEvent& source, const QPointF& position, i
     : event_(new QMouseEvent(source.type(), position, source.button(), source.buttons(),
                              source.modifiers())),
       position_(position),
-      deviceId_(deviceId)
-{
-}
+      deviceId_(deviceId) {}
 
-IDeviceEvent::~IDeviceEvent() { delete event_; }
+IDeviceEvent::~IDeviceEvent() {
+    delete event_;
+}

@@ -3,8 +3,7 @@
 #include "board/iboardstate.h"
 
 // A state as the board's start-up leaves it.
-static void initLikeBoard(IBoardState& state)
-{
+static void initLikeBoard(IBoardState& state) {
     state.setInkOpacity(255);
     state.setInkThickness(5);
     state.setInkColor(Qt::red);
@@ -20,8 +19,7 @@ private slots:
     void propertiesThroughMetaObject();
 };
 
-void TestIBoardState::constructionValues()
-{
+void TestIBoardState::constructionValues() {
     IBoardState state;
     QCOMPARE(state.inkOpacity(), 255);
     QCOMPARE(state.inkColor(), QColor(Qt::black));
@@ -35,8 +33,7 @@ void TestIBoardState::constructionValues()
 using Setter = std::function<void(IBoardState&)>;
 Q_DECLARE_METATYPE(Setter)
 
-void TestIBoardState::notifications_data()
-{
+void TestIBoardState::notifications_data() {
     QTest::addColumn<Setter>("set");
     QTest::addColumn<int>("type");  // -1: nothing emitted
     QTest::addColumn<QVariant>("value");
@@ -45,21 +42,20 @@ void TestIBoardState::notifications_data()
                                  << none;
     QTest::newRow("new colour") << Setter([](IBoardState& s) { s.setInkColor(Qt::blue); })
                                 << int(IBoardState::InkColor) << QVariant(QColor(Qt::blue));
-    QTest::newRow("invalid colour") << Setter([](IBoardState& s) { s.setInkColor(QColor()); })
-                                    << -1 << none;
-    QTest::newRow("same thickness") << Setter([](IBoardState& s) { s.setInkThickness(5); }) << -1
-                                    << none;
+    QTest::newRow("invalid colour")
+        << Setter([](IBoardState& s) { s.setInkColor(QColor()); }) << -1 << none;
+    QTest::newRow("same thickness")
+        << Setter([](IBoardState& s) { s.setInkThickness(5); }) << -1 << none;
     QTest::newRow("new thickness") << Setter([](IBoardState& s) { s.setInkThickness(6); })
                                    << int(IBoardState::InkThickness) << QVariant(6.0);
-    QTest::newRow("thickness 0 becomes 1")
-        << Setter([](IBoardState& s) { s.setInkThickness(0); }) << int(IBoardState::InkThickness)
-        << QVariant(1.0);
+    QTest::newRow("thickness 0 becomes 1") << Setter([](IBoardState& s) { s.setInkThickness(0); })
+                                           << int(IBoardState::InkThickness) << QVariant(1.0);
     QTest::newRow("same opacity") << Setter([](IBoardState& s) { s.setInkOpacity(255); }) << -1
                                   << none;
     QTest::newRow("new opacity") << Setter([](IBoardState& s) { s.setInkOpacity(120); })
                                  << int(IBoardState::InkOpacity) << QVariant(120);
-    QTest::newRow("opacity above range") << Setter([](IBoardState& s) { s.setInkOpacity(999); })
-                                         << -1 << none;
+    QTest::newRow("opacity above range")
+        << Setter([](IBoardState& s) { s.setInkOpacity(999); }) << -1 << none;
     QTest::newRow("opacity below range") << Setter([](IBoardState& s) { s.setInkOpacity(-4); })
                                          << int(IBoardState::InkOpacity) << QVariant(0);
     QTest::newRow("eraser within fuzz")
@@ -70,12 +66,12 @@ void TestIBoardState::notifications_data()
         << int(IBoardState::PointEraserSize) << QVariant(QSizeF(100, 101));
     QTest::newRow("eraser empty") << Setter([](IBoardState& s) { s.setPointEraserSize(QSizeF()); })
                                   << -1 << none;
-    QTest::newRow("eraser zero")
-        << Setter([](IBoardState& s) { s.setPointEraserSize(QSizeF(0, 50)); }) << -1 << none;
+    QTest::newRow("eraser zero") << Setter([](IBoardState& s) {
+        s.setPointEraserSize(QSizeF(0, 50));
+    }) << -1 << none;
 }
 
-void TestIBoardState::notifications()
-{
+void TestIBoardState::notifications() {
     QFETCH(Setter, set);
     QFETCH(int, type);
     QFETCH(QVariant, value);
@@ -97,8 +93,7 @@ void TestIBoardState::notifications()
     QCOMPARE(spy.size(), 1);
 }
 
-void TestIBoardState::propertiesThroughMetaObject()
-{
+void TestIBoardState::propertiesThroughMetaObject() {
     IBoardState state;
     initLikeBoard(state);
     QCOMPARE(state.property("inkThickness").toDouble(), 5.0);

@@ -22,8 +22,7 @@ private slots:
     void itemsAndElementsConvert();
 };
 
-void TestIElement::newElementsHaveDistinctBracelessIds()
-{
+void TestIElement::newElementsHaveDistinctBracelessIds() {
     TestPathElement a;
     TestPathElement b;
     QVERIFY(!a.id().isEmpty());
@@ -32,8 +31,7 @@ void TestIElement::newElementsHaveDistinctBracelessIds()
     QVERIFY(!QUuid::fromString(a.id()).isNull());
 }
 
-void TestIElement::idZOrderAndLockLiveInItemData()
-{
+void TestIElement::idZOrderAndLockLiveInItemData() {
     TestPathElement e;
     e.setId("abc");
     e.setZOrder(12.5);
@@ -48,8 +46,7 @@ void TestIElement::idZOrderAndLockLiveInItemData()
     QCOMPARE(fresh.isLocked(), false);
 }
 
-void TestIElement::genericProperties()
-{
+void TestIElement::genericProperties() {
     TestTextElement e;
     IElement* el = &e;
     QCOMPARE(el->property(IElement::TypeProperty).toInt(), int(IElement::TextElementType));
@@ -69,23 +66,23 @@ void TestIElement::genericProperties()
     QCOMPARE(el->property(IElement::PositionYProperty).toDouble(), -7.0);
 }
 
-void TestIElement::matrixPropertyReadsSceneMatrix()
-{
+void TestIElement::matrixPropertyReadsSceneMatrix() {
     TestPathElement e;
     e.setPos(10, 20);
-    QCOMPARE(e.property(IElement::MatrixProperty).toString(), QString("matrix(1, 0, 0, 1, 10, 20)"));
+    QCOMPARE(e.property(IElement::MatrixProperty).toString(),
+             QString("matrix(1, 0, 0, 1, 10, 20)"));
     e.setTransform(QTransform::fromScale(0.1, 3));
     QCOMPARE(e.property(IElement::MatrixProperty).toString(),
              QString("matrix(0.1, 0, 0, 3, 10, 20)"));
 }
 
-void TestIElement::matrixPropertyWrite_data()
-{
+void TestIElement::matrixPropertyWrite_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QTransform>("expected");
     QTest::newRow("full") << "matrix(2, 0, 0, 2, 5, 5)" << QTransform(2, 0, 0, 2, 5, 5);
     QTest::newRow("no spaces") << "matrix(1,0.5,0,1,-3,4)" << QTransform(1, 0.5, 0, 1, -3, 4);
-    QTest::newRow("extra parts ignored") << "matrix(3, 0, 0, 3, 1, 1, 9)" << QTransform(3, 0, 0, 3, 1, 1);
+    QTest::newRow("extra parts ignored")
+        << "matrix(3, 0, 0, 3, 1, 1, 9)" << QTransform(3, 0, 0, 3, 1, 1);
     QTest::newRow("only two numbers") << "matrix(2, 0)" << QTransform();
     QTest::newRow("empty") << "" << QTransform();
     QTest::newRow("not numbers") << "matrix(a, b, c, d, e, f)" << QTransform();
@@ -94,8 +91,7 @@ void TestIElement::matrixPropertyWrite_data()
     QTest::newRow("not finite") << "matrix(inf, 0, 0, 2, 5, 5)" << QTransform();
 }
 
-void TestIElement::matrixPropertyWrite()
-{
+void TestIElement::matrixPropertyWrite() {
     QFETCH(QString, text);
     QFETCH(QTransform, expected);
     TestPathElement e(QRectF(0, 0, 10, 10));
@@ -107,17 +103,18 @@ void TestIElement::matrixPropertyWrite()
     QCOMPARE(e.sceneBoundingRect(), expected.mapRect(QRectF(0, 0, 10, 10)).translated(100, 100));
 }
 
-void TestIElement::userPropertiesAndSourceFile_data()
-{
+void TestIElement::userPropertiesAndSourceFile_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("suffix");
-    QTest::newRow("sound") << "/media/sound.mp3" << ".mp3";
-    QTest::newRow("no dot") << "/media/README" << ".";
-    QTest::newRow("two dots") << "clip.tar.gz" << ".gz";
+    QTest::newRow("sound") << "/media/sound.mp3"
+                           << ".mp3";
+    QTest::newRow("no dot") << "/media/README"
+                            << ".";
+    QTest::newRow("two dots") << "clip.tar.gz"
+                              << ".gz";
 }
 
-void TestIElement::userPropertiesAndSourceFile()
-{
+void TestIElement::userPropertiesAndSourceFile() {
     QFETCH(QString, path);
     QFETCH(QString, suffix);
     TestPathElement e;
@@ -137,8 +134,7 @@ void TestIElement::userPropertiesAndSourceFile()
     QCOMPARE(e.resourceName(), QString("r.png"));
 }
 
-void TestIElement::unknownKeysAreInvalidAndIgnored()
-{
+void TestIElement::unknownKeysAreInvalidAndIgnored() {
     TestTextElement e;
     e.setPos(1, 2);
     for (int key : {2, 23, 29, 37, -1, 1000}) {
@@ -149,8 +145,7 @@ void TestIElement::unknownKeysAreInvalidAndIgnored()
     QCOMPARE(e.zOrder(), 0.0);
 }
 
-void TestIElement::copyItemParametersToSameBase()
-{
+void TestIElement::copyItemParametersToSameBase() {
     TestTextElement source("a");
     source.setZOrder(4.5);
     source.setLocked(true);
@@ -176,8 +171,7 @@ void TestIElement::copyItemParametersToSameBase()
     QCOMPARE(target.id(), targetId);
 }
 
-void TestIElement::copyItemParametersAcrossBasesChangesNothing()
-{
+void TestIElement::copyItemParametersAcrossBasesChangesNothing() {
     TestPathElement path;
     path.setPos(5, 5);
     path.setZOrder(9);
@@ -191,8 +185,7 @@ void TestIElement::copyItemParametersAcrossBasesChangesNothing()
     QVERIFY(!text.isLocked());
 }
 
-void TestIElement::cloneKeepsParametersWithNewId()
-{
+void TestIElement::cloneKeepsParametersWithNewId() {
     TestTextElement source("copy me");
     source.setPos(15, 25);
     source.setZOrder(3);
@@ -207,8 +200,7 @@ void TestIElement::cloneKeepsParametersWithNewId()
     QVERIFY(!item->scene());
 }
 
-void TestIElement::itemsAndElementsConvert()
-{
+void TestIElement::itemsAndElementsConvert() {
     QGraphicsScene scene;
     auto* text = new TestTextElement;
     auto* plain = new QGraphicsRectItem(0, 0, 5, 5);

@@ -17,8 +17,7 @@ using KM_IBOARD_ENUM::ModeType;
 
 namespace {
 
-QMouseEvent mouse(QEvent::Type type, const QPointF& pos)
-{
+QMouseEvent mouse(QEvent::Type type, const QPointF& pos) {
     return QMouseEvent(type, pos, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
 }
 
@@ -40,8 +39,7 @@ private slots:
     void cursorFromFile();
 };
 
-void TestIModeManager::deviceRecordOwnsACopy()
-{
+void TestIModeManager::deviceRecordOwnsACopy() {
     QMouseEvent source(QEvent::MouseButtonPress, QPointF(1, 2), Qt::LeftButton, Qt::LeftButton,
                        Qt::ShiftModifier);
     IDeviceEvent record(source, QPointF(30.5, 40.25), IDeviceEvent::MouseDeviceId);
@@ -55,8 +53,7 @@ void TestIModeManager::deviceRecordOwnsACopy()
     QCOMPARE(int(record.kind()), 0);
 }
 
-void TestIModeManager::startsInSelect()
-{
+void TestIModeManager::startsInSelect() {
     IBoard board;
     IModeManager* modes = board.modeManager();
     QCOMPARE(board.modeType(), KM_IBOARD_ENUM::Select);
@@ -64,8 +61,7 @@ void TestIModeManager::startsInSelect()
     QCOMPARE(modes->selectorPathMode()->board(), &board);
 }
 
-void TestIModeManager::switching_data()
-{
+void TestIModeManager::switching_data() {
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("mode");
     QTest::addColumn<int>("figureKind");
@@ -79,8 +75,7 @@ void TestIModeManager::switching_data()
     QTest::newRow("triangle") << int(KM_IBOARD_ENUM::TrianglePath) << "figure" << 18;
 }
 
-void TestIModeManager::switching()
-{
+void TestIModeManager::switching() {
     QFETCH(int, type);
     QFETCH(QString, mode);
     QFETCH(int, figureKind);
@@ -105,8 +100,7 @@ void TestIModeManager::switching()
     QCOMPARE(modes->currentMode(), static_cast<IModeBase*>(modes->selectorPathMode()));
 }
 
-void TestIModeManager::penSelectedTwiceIsNotDeactivated()
-{
+void TestIModeManager::penSelectedTwiceIsNotDeactivated() {
     IBoard board;
     IModeManager* modes = board.modeManager();
     board.setModeType(KM_IBOARD_ENUM::Pen);
@@ -125,8 +119,7 @@ void TestIModeManager::penSelectedTwiceIsNotDeactivated()
     QVERIFY(modes->pencilPathMode()->activeIds().isEmpty());
 }
 
-void TestIModeManager::figureTypesShareOneModeObject()
-{
+void TestIModeManager::figureTypesShareOneModeObject() {
     IBoard board;
     IModeManager* modes = board.modeManager();
     board.setModeType(KM_IBOARD_ENUM::LinePath);
@@ -141,8 +134,7 @@ void TestIModeManager::figureTypesShareOneModeObject()
     QCOMPARE(modes->figurePathMode()->figureKind(), 13);
 }
 
-void TestIModeManager::unknownTypeIsIgnored()
-{
+void TestIModeManager::unknownTypeIsIgnored() {
     IBoard board;
     board.setModeType(KM_IBOARD_ENUM::Pen);
     board.setModeType(ModeType(4));
@@ -151,8 +143,7 @@ void TestIModeManager::unknownTypeIsIgnored()
              static_cast<IModeBase*>(board.modeManager()->pencilPathMode()));
 }
 
-void TestIModeManager::routingNeedsAnEnabledCurrentMode()
-{
+void TestIModeManager::routingNeedsAnEnabledCurrentMode() {
     IBoard board;
     IModeManager* modes = board.modeManager();
     board.setModeType(KM_IBOARD_ENUM::Text);
@@ -173,8 +164,7 @@ void TestIModeManager::routingNeedsAnEnabledCurrentMode()
     QVERIFY(record.event()->isAccepted());
 }
 
-void TestIModeManager::modeDefaultsTrackDeviceIds()
-{
+void TestIModeManager::modeDefaultsTrackDeviceIds() {
     IBoard board;
     IMode* mode = board.modeManager()->textMode();
     QStringList seen;
@@ -183,8 +173,9 @@ void TestIModeManager::modeDefaultsTrackDeviceIds()
         QCOMPARE(a->mode, mode);
         seen << QStringLiteral("press %1").arg(a->device->deviceId());
     });
-    QObject::connect(relay, &IModeEventHandle::deviceMove,
-                     [&](IDeviceArgs* a) { seen << QStringLiteral("move %1").arg(a->device->deviceId()); });
+    QObject::connect(relay, &IModeEventHandle::deviceMove, [&](IDeviceArgs* a) {
+        seen << QStringLiteral("move %1").arg(a->device->deviceId());
+    });
     QObject::connect(relay, &IModeEventHandle::deviceRelease, [&](IDeviceArgs* a) {
         seen << QStringLiteral("release %1").arg(a->device->deviceId());
     });
@@ -194,16 +185,15 @@ void TestIModeManager::modeDefaultsTrackDeviceIds()
     mode->move(&mouseRecord);     // no press yet
     mode->release(&mouseRecord);  // no press yet
     mode->press(&mouseRecord);
-    mode->press(&mouseRecord);    // already active
-    mode->move(&otherDevice);     // not tracked
+    mode->press(&mouseRecord);  // already active
+    mode->move(&otherDevice);   // not tracked
     mode->move(&mouseRecord);
     mode->release(&mouseRecord);
     mode->release(&mouseRecord);  // already released
     QCOMPARE(seen, (QStringList{"press 175", "move 175", "release 175"}));
 }
 
-void TestIModeManager::selectPressIsPassedOn()
-{
+void TestIModeManager::selectPressIsPassedOn() {
     IBoard board;
     QMouseEvent press = mouse(QEvent::MouseButtonPress, QPointF(5, 5));
     IDeviceEvent record(press, QPointF(5, 5), IDeviceEvent::MouseDeviceId);
@@ -212,8 +202,7 @@ void TestIModeManager::selectPressIsPassedOn()
     QCOMPARE(board.modeManager()->selectorPathMode()->activeIds(), QList<int>{175});
 }
 
-void TestIModeManager::cursorFromFile()
-{
+void TestIModeManager::cursorFromFile() {
     QTemporaryDir dir;
     const QString path = dir.filePath("c.png");
     QImage picture(10, 20, QImage::Format_ARGB32);

@@ -35,8 +35,7 @@ private slots:
     void modeOwnedItemDeletedOnce();
 };
 
-void TestISlide::constructionSizeAndId()
-{
+void TestISlide::constructionSizeAndId() {
     ISlide page;
     const QSize screen = QGuiApplication::primaryScreen()->size();
     QCOMPARE(page.size(), QSizeF(screen));
@@ -47,8 +46,7 @@ void TestISlide::constructionSizeAndId()
     QCOMPARE(page.topZ(), ISlide::BottomZ);
 }
 
-void TestISlide::addElementStacksAboveTheBottomLayer()
-{
+void TestISlide::addElementStacksAboveTheBottomLayer() {
     ISlide page;
     auto* first = new TestPathElement;
     auto* second = new TestPathElement;
@@ -67,8 +65,7 @@ void TestISlide::addElementStacksAboveTheBottomLayer()
     QCOMPARE(stack, (QList<QGraphicsItem*>{first, second, text}));
 }
 
-void TestISlide::addElementSignals()
-{
+void TestISlide::addElementSignals() {
     ISlide page;
     QSignalSpy added(&page, &ISlide::sgElementsAddedEvent);
     QSignalSpy changed(&page, &ISlide::sgSlideChangedEvent);
@@ -81,8 +78,7 @@ void TestISlide::addElementSignals()
     QCOMPARE(changed.size(), 2);
 }
 
-void TestISlide::addElementRefusesNullAndDuplicates()
-{
+void TestISlide::addElementRefusesNullAndDuplicates() {
     ISlide page;
     auto* e = new TestPathElement;
     QVERIFY(page.addElement(e, false));
@@ -93,8 +89,7 @@ void TestISlide::addElementRefusesNullAndDuplicates()
     QCOMPARE(e->zOrder(), z);
 }
 
-void TestISlide::removeElement()
-{
+void TestISlide::removeElement() {
     ISlide page;
     auto* e = new TestPathElement;
     page.addElement(e, false);
@@ -109,8 +104,7 @@ void TestISlide::removeElement()
     delete e;  // the caller owns what was removed
 }
 
-void TestISlide::removeLockedElementRemovesNothing()
-{
+void TestISlide::removeLockedElementRemovesNothing() {
     ISlide page;
     auto* locked = new TestTextElement;
     page.addElement(locked, false);
@@ -124,8 +118,7 @@ void TestISlide::removeLockedElementRemovesNothing()
     QCOMPARE(changed.size(), 1);
 }
 
-void TestISlide::removeElementNotOnPage()
-{
+void TestISlide::removeElementNotOnPage() {
     ISlide page;
     ISlide other;
     auto* e = new TestPathElement;
@@ -137,8 +130,7 @@ void TestISlide::removeElementNotOnPage()
     QCOMPARE(removed.size(), 0);
 }
 
-void TestISlide::topZAfterRemoval()
-{
+void TestISlide::topZAfterRemoval() {
     ISlide page;
     auto* stroke = new TestPathElement;
     auto* text = new TestTextElement;
@@ -154,8 +146,7 @@ void TestISlide::topZAfterRemoval()
     delete text;
 }
 
-void TestISlide::clearStrokesAndText()
-{
+void TestISlide::clearStrokesAndText() {
     ISlide page;
     auto* stroke = new TestPathElement;
     auto* text = new TestTextElement;
@@ -182,8 +173,7 @@ void TestISlide::clearStrokesAndText()
     QCOMPARE(removed.size(), 1);  // nothing removed, nothing announced
 }
 
-void TestISlide::textFrameNeedsABoardWithAFrameMaker()
-{
+void TestISlide::textFrameNeedsABoardWithAFrameMaker() {
     ISlide alone;
     QVERIFY(!alone.textFrame());
 
@@ -206,15 +196,13 @@ void TestISlide::textFrameNeedsABoardWithAFrameMaker()
     QCOMPARE(board.textFrame(), frame);
 }
 
-void TestISlide::modeOwnedItemDeletedOnce_data()
-{
+void TestISlide::modeOwnedItemDeletedOnce_data() {
     QTest::addColumn<bool>("pageFirst");
     QTest::newRow("board deleted with its page") << false;
     QTest::newRow("page deleted before the board") << true;
 }
 
-void TestISlide::modeOwnedItemDeletedOnce()
-{
+void TestISlide::modeOwnedItemDeletedOnce() {
     QFETCH(bool, pageFirst);
     int deletions = 0;
     int elementDeletions = 0;

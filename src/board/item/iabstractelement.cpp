@@ -1,8 +1,6 @@
 #include "iabstractelement.h"
 
 IAbstractGraphicsTextElement::IAbstractGraphicsTextElement(QGraphicsItem* parent)
-    : QGraphicsTextItem(parent)
-{
-}
+    : QGraphicsTextItem(parent) {}
 
 IAbstractPathElement::IAbstractPathElement(QGraphicsItem* parent) : QGraphicsPathItem(parent) {}

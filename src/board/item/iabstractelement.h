@@ -23,8 +23,7 @@ public:
     using QGraphicsTextItem::setUserData;
 };
 
-class IAbstractPathElement : public QGraphicsPathItem,
-                             public IElementImpl<IAbstractPathElement> {
+class IAbstractPathElement : public QGraphicsPathItem, public IElementImpl<IAbstractPathElement> {
 public:
     explicit IAbstractPathElement(QGraphicsItem* parent = nullptr);
 };

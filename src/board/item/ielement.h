@@ -1,9 +1,9 @@
 #ifndef IELEMENT_H
 #define IELEMENT_H
 
+#include <QMetaType>
 #include <QString>
 #include <QTransform>
-#include <QMetaType>
 #include <QVariant>
 
 // The interface every annotation item on a board page implements, whatever Qt item it is built
