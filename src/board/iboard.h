@@ -29,6 +29,8 @@ public:
     explicit IBoard(int id = 0, QWidget* parent = nullptr);
     ~IBoard() override;
 
+    // The board owns the background item; the one replaced is deleted unless another page
+    // holds it.
     virtual void setBackgroundItem(QGraphicsItem* item);
     virtual QGraphicsItem* backgroundItem() const;
     // The picture's rectangle in scene coordinates; modes act only inside it.

@@ -62,6 +62,9 @@ void TestIBoardService::init() {
 void TestIBoardService::cleanup() {
     service()->attachBoard(nullptr);
     IConfigureService::instance()->attachBoard(nullptr);
+    if (!frame_->scene()) {
+        delete frame_;  // never asked for
+    }
     delete board_;
     board_ = nullptr;
     uiScale = 1.0;
@@ -189,7 +192,7 @@ void TestIBoardService::outsideClick() {
     QFETCH(bool, frameCleared);
     QCursor::setPos(QPoint(10, 10));
     board_->setModeType(KM_IBOARD_ENUM::ModeType(mode));
-    board_->selectItem(new QGraphicsRectItem, true);  // the frame is shown
+    board_->selectItem(board_->currentSlide()->addRect(0, 0, 5, 5), true);  // the frame shows
     frame_->editEnds = 0;
     if (mode == 2 && modeAfter == 1) {
         QTest::ignoreMessage(QtDebugMsg, "text edit end!");
