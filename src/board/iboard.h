@@ -69,7 +69,6 @@ public:
     void centerOnBackground();
     void toggleFullScreen();
     int rotation() const { return rotation_; }
-    bool isFullScreenShown() const { return fullScreen_; }
 
     ISceneElementFrame* textFrame();
     void clearSelection();
