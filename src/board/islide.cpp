@@ -37,7 +37,7 @@ ISlide::ISlide(QObject* parent)
 ISlide::~ISlide() {
     // Items a mode owns are released, not deleted: their mode deletes them.
     for (QGraphicsItem* item : items()) {
-        if (item->data(IModeBase::OwnedItemDataKey).toBool()) {
+        if (item->scene() == this && item->data(IModeBase::OwnedItemDataKey).toBool()) {
             removeItem(item);
         }
     }
@@ -53,7 +53,6 @@ bool ISlide::addElement(IElement* element, bool quiet) {
     topZ_ = z;
     element->setZOrder(z);
     item->setZValue(z);
-    element->setZOrder(z);
     elements_.append(element);
     addItem(item);
     if (!quiet) {
