@@ -8,6 +8,7 @@
 
 #include "appdata.h"
 #include "mainframe.h"
+#include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
 #include "uiscale.h"
 
@@ -91,6 +92,8 @@ int IApplication::exec()
     if (!mainFrame_) {
         applyScreenScale();
         mainFrame_ = new MainFrame(this);
+        IBoardService::instance()->attach(this);
+        IBoardService::instance()->init();
         IConfigureService::instance()->attach(this);
         mainFrame_->initScene();
         waitProcessingEvents(1000);

@@ -7,6 +7,7 @@
 #include "appdata.h"
 #include "iapplication.h"
 #include "mainframe.h"
+#include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
 #include "service/ilog.h"
 
@@ -124,6 +125,10 @@ void TestIApplication::noCameraExitsWithZero()
     QCOMPARE(app->exec(), 0);
     QVERIFY(clock.elapsed() >= 1000);
     QVERIFY(app->mainFrame());
+    // Both services know the application; the placeholder window has no board yet.
+    QCOMPARE(IBoardService::instance()->application(), app);
+    QCOMPARE(IConfigureService::instance()->application(), app);
+    QVERIFY(!IBoardService::instance()->board());
     QFile log(logFilePath(QDate::currentDate()));
     QVERIFY(log.open(QIODevice::ReadOnly));
     QVERIFY(log.readAll().contains("not find device quit app."));

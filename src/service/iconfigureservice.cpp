@@ -7,6 +7,8 @@
 #include <QSettings>
 
 #include "appdata.h"
+#include "board/iboard.h"
+#include "service/iboardservice.h"
 #include "service/ilog.h"
 
 namespace {
@@ -210,6 +212,7 @@ QColor IConfigureService::pencilColor() const
 
 void IConfigureService::setPencilColor(const QColor& color)
 {
+    IBoardService::instance()->setInkColor(color);
     pencilColor_ = color;
     setValue("pencil/color", color);
 }
@@ -221,6 +224,7 @@ int IConfigureService::pencilThickness() const
 
 void IConfigureService::setPencilThickness(const int& thickness)
 {
+    IBoardService::instance()->setInkThickness(thickness);
     pencilThickness_ = thickness;
     setValue("pencil/thickness", thickness);
 }
@@ -232,6 +236,7 @@ int IConfigureService::pencilTransparent() const
 
 void IConfigureService::setPencilTransparent(const int& alpha)
 {
+    IBoardService::instance()->setInkOpacity(alpha);
     pencilTransparent_ = alpha;
     setValue("pencil/transparent", alpha);
 }
@@ -243,6 +248,7 @@ int IConfigureService::eraseSize() const
 
 void IConfigureService::setEraseSize(const int& size)
 {
+    IBoardService::instance()->setEraserSize(size);
     eraseSize_ = size;
     setValue("erase/size", size);
 }
@@ -254,6 +260,9 @@ QSize IConfigureService::cameraResolution() const
 
 void IConfigureService::setCameraResolution(const QSize& size)
 {
+    if (IBoard* view = board()) {
+        view->setPictureSize(QSizeF(size));
+    }
     cameraResolution_ = size;
     setValue("cameraresolution/width", size.width());
     setValue("cameraresolution/height", size.height());

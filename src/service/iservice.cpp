@@ -31,3 +31,8 @@ IBoard* IService::board() const
 {
     return board_;
 }
+
+void IService::attachBoard(IBoard* board)
+{
+    board_ = board;
+}

@@ -18,6 +18,8 @@ public:
     virtual IApplication* application() const;
     virtual MainFrame* mainFrame() const;
     virtual IBoard* board() const;
+    // Binds a board view directly, for a board shown without the main window.
+    void attachBoard(IBoard* board);
 
 private:
     IBoard* board_ = nullptr;

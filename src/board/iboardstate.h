@@ -1,0 +1,50 @@
+#ifndef IBOARDSTATE_H
+#define IBOARDSTATE_H
+
+#include <QColor>
+#include <QObject>
+#include <QSizeF>
+#include <QVariant>
+
+// The properties new ink and the eraser take. Every real change is announced once through
+// notifyStateChanged; setting the stored value again announces nothing.
+class IBoardState : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(int inkOpacity READ inkOpacity WRITE setInkOpacity)
+    Q_PROPERTY(QColor inkColor READ inkColor WRITE setInkColor)
+    Q_PROPERTY(double inkThickness READ inkThickness WRITE setInkThickness)
+    Q_PROPERTY(QSizeF pointEraserSize READ pointEraserSize WRITE setPointEraserSize)
+public:
+    enum NotifyStatePropertyType {
+        InkOpacity = 0,
+        InkColor = 1,
+        InkThickness = 2,
+        PointEraserSize = 7,
+    };
+    Q_ENUM(NotifyStatePropertyType)
+
+    explicit IBoardState(QObject* parent = nullptr);
+
+    int inkOpacity() const { return inkOpacity_; }
+    QColor inkColor() const { return inkColor_; }
+    double inkThickness() const { return inkThickness_; }
+    QSizeF pointEraserSize() const { return pointEraserSize_; }
+
+    // Out-of-range values are brought into range (opacity 0-255, thickness at least 1);
+    // an invalid colour or an empty eraser size is ignored. Each case is logged.
+    void setInkOpacity(int opacity);
+    void setInkColor(const QColor& color);
+    void setInkThickness(int thickness);
+    void setPointEraserSize(const QSizeF& size);
+
+signals:
+    void notifyStateChanged(IBoardState::NotifyStatePropertyType type, QVariant value);
+
+private:
+    int inkOpacity_ = 255;
+    QColor inkColor_{Qt::black};
+    double inkThickness_ = 10.0;
+    QSizeF pointEraserSize_;
+};
+
+#endif  // IBOARDSTATE_H

@@ -1,0 +1,66 @@
+#include "ipixmapitem.h"
+
+#include <QDebug>
+#include <QPainter>
+
+IPixmapItem::IPixmapItem(const QSize& displaySize, QGraphicsItem* parent)
+    : QGraphicsPixmapItem(parent), displaySize_(displaySize) {}
+
+QSize IPixmapItem::paintedSize() const {
+    if (image_.isNull() || displaySize_.isEmpty()) {
+        return QSize(0, 0);
+    }
+    return image_.size().scaled(displaySize_, Qt::KeepAspectRatio);
+}
+
+QRectF IPixmapItem::boundingRect() const {
+    return QRectF(QPointF(0, 0), paintedSize());
+}
+
+void IPixmapItem::setImage(const QImage& image) {
+    if (image.isNull()) {
+        if (!droppedNullFrame_) {
+            qDebug() << "empty camera frame ignored, the last picture stays";
+        }
+        droppedNullFrame_ = true;
+        return;
+    }
+    droppedNullFrame_ = false;
+    if (image.size() != image_.size()) {
+        prepareGeometryChange();
+    }
+    image_ = image;
+    update();
+}
+
+void IPixmapItem::detachImage() {
+    image_ = image_.copy();
+    update();
+}
+
+void IPixmapItem::setDisplaySize(const QSize& size) {
+    prepareGeometryChange();
+    displaySize_ = size;
+    update();
+}
+
+void IPixmapItem::prepareForDrawing() {
+    // The raster engine draws these two formats directly; any other would be converted inside
+    // every draw call, so the frame is converted once, at its first paint.
+    const QImage::Format format = image_.format();
+    if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied) {
+        image_ = image_.convertToFormat(
+            image_.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    }
+}
+
+void IPixmapItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+    const QRectF target = boundingRect();
+    if (target.isEmpty()) {
+        return;
+    }
+    prepareForDrawing();
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter->drawImage(target, image_);
+}

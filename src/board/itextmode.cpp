@@ -1,0 +1,3 @@
+#include "itextmode.h"
+
+ITextMode::ITextMode(IBoard* board) : IMode(board) {}

@@ -1,0 +1,3 @@
+#include "ifigurepathmode.h"
+
+IFigurePathMode::IFigurePathMode(IBoard* board) : IMode(board) {}

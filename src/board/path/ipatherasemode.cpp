@@ -1,0 +1,3 @@
+#include "ipatherasemode.h"
+
+IPathEraseMode::IPathEraseMode(IBoard* board) : IMode(board) {}

@@ -1,0 +1,3 @@
+#include "ipencilpathmode.h"
+
+IPencilPathMode::IPencilPathMode(IBoard* board) : IInkBaseMode(board) {}
