@@ -1,0 +1,30 @@
+#ifndef ISTILLCAPTUREIMAGEGRABBER_H
+#define ISTILLCAPTUREIMAGEGRABBER_H
+
+#include <QImage>
+#include <QMutex>
+
+#include "imagetype.h"
+
+// The latest frame of a capture device and the still pictures taken from it. The capture
+// worker stores frames, other threads read them; the frame lock is held only for copying.
+class IStillCaptureImageGrabber {
+public:
+    struct Frame {
+        QImage image;
+        quint64 sequence = 0;  // grows with every stored frame, 0 before the first
+        int session = 0;       // the streaming session that produced it
+    };
+
+    void storeFrame(const QImage& image, int session);
+    Frame latestFrame() const;
+    // A null picture before the first frame; otherwise the latest frame with the filter of
+    // `type` applied (outside the lock).
+    QImage latestImage(ImageType type) const;
+
+private:
+    mutable QMutex frameLock_;
+    Frame latest_;
+};
+
+#endif  // ISTILLCAPTUREIMAGEGRABBER_H
