@@ -250,7 +250,6 @@ void IDShowThread::startCapture()
     }
     Stream stream;
     if (startStream(*device, &stream)) {
-        post([this] { emit sgError(0); });
         streamLoop(*device, stream);
     } else {
         qInfo() << "OpenDevice failed";
@@ -287,7 +286,10 @@ bool IDShowThread::startStream(IVideoDevice& device, Stream* stream)
             requestedSize_ = QSizeF(negotiated);
         }
     }
-    post([this, negotiated] { emit sgResolutionNegotiated(negotiated); });
+    post([this, negotiated] {
+        emit sgResolutionNegotiated(negotiated);
+        emit sgError(0);
+    });
     return true;
 }
 

@@ -29,13 +29,14 @@ class IDShowThread : public QObject {
     Q_OBJECT
 public:
     // The value of setFocus and setExposure that selects the automatic mode.
-    static const int kAutomatic = -999;
+    static constexpr int kAutomatic = -999;
 
     explicit IDShowThread(QObject* parent = nullptr);
     ~IDShowThread() override;
 
     // Closes any open device, then opens `devicePath` on a new worker thread. The result
-    // arrives as sgError: 0 once frames stream, 1 when the device cannot be opened.
+    // arrives as sgError: 0 once the device streams (again after every resolution change),
+    // 1 when it cannot be opened.
     virtual void openDevice(const QString& devicePath);
     // Ends the worker and closes the device; returns when both are done.
     virtual void stopWorker();
@@ -66,8 +67,8 @@ public:
 signals:
     void sgCameraFrame(QImage frame);
     void sgError(int code);
-    // The size the device really streams, after every (re)start of the stream; the owner
-    // decides whether it becomes the configured resolution.
+    // The size the device really streams, just before every sgError(0); the owner decides
+    // whether it becomes the configured resolution.
     void sgResolutionNegotiated(QSize size);
 
 private:

@@ -29,7 +29,7 @@ public:
     const QImage& frame(const QSize& size, const VirtualSceneSettings& settings, int counter);
 
     // Focus value at which the page is sharp.
-    static const int kSharpFocus = 125;
+    static constexpr int kSharpFocus = 125;
 
 private:
     void paintPage(const QSize& size);
