@@ -83,8 +83,8 @@ void BM_DecodeMjpeg(benchmark::State& state)
     QImage image;
     QString error;
     for (auto _ : state) {
-        if (!decoder.decode(format, reinterpret_cast<const uchar*>(frame.constData()),
-                            frame.size(), &image, &error)) {
+        if (!decoder.decode(format, reinterpret_cast<const uchar*>(frame.constData()), frame.size(),
+                            &image, &error)) {
             state.SkipWithError("decode failed");
             break;
         }
@@ -144,8 +144,8 @@ BENCHMARK(BM_VirtualCameraCpuShare)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QGuiApplication app(argc, argv);  // fonts for the virtual camera's page
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

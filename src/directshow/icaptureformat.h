@@ -13,8 +13,8 @@ public:
     // adjusts a size it does not offer instead of failing, so only an exact answer counts; when
     // neither format gives one, the first of `sizes` (the smallest) is tried the same way.
     // False when that fails too or `sizes` is empty.
-    static bool negotiate(IVideoDevice& device, const QSize& requested,
-                          const QList<QSizeF>& sizes, VideoStreamFormat* format);
+    static bool negotiate(IVideoDevice& device, const QSize& requested, const QList<QSizeF>& sizes,
+                          VideoStreamFormat* format);
 
 private:
     static bool trySize(IVideoDevice& device, const QSize& size, VideoStreamFormat* format);

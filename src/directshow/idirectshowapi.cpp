@@ -49,7 +49,8 @@ void readControl(IVideoDevice& device, const ControlReading& reading, CameraPara
     entry.defaultValue = range.defaultValue;
     entry.current = current;
     qDebug().noquote() << QStringLiteral("%1--->").arg(reading.name) << "Min:" << range.minimum
-             << "Max:" << range.maximum << "Default:" << range.defaultValue << "Cur:" << current;
+                       << "Max:" << range.maximum << "Default:" << range.defaultValue
+                       << "Cur:" << current;
 }
 
 }  // namespace

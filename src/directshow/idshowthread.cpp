@@ -7,6 +7,7 @@
 
 #include "directshow/icaptureformat.h"
 #include "directshow/idirectshowapi.h"
+#include "opencv/iopencvapi.h"
 #include "platform/video/iframedecoder.h"
 #include "platform/video/ivideosystem.h"
 
@@ -44,15 +45,18 @@ ControlNames namesOf(VideoControl control)
 void logControlError(VideoControl control, int value, int flags)
 {
     const ControlNames names = namesOf(control);
-    qDebug().noquote() << QStringLiteral("set %1 error, property: ").arg(names.kind) << names.property
-             << " value: " << value << " flags: " << flags;
+    qDebug().noquote() << QStringLiteral("set %1 error, property: ").arg(names.kind)
+                       << names.property << " value: " << value << " flags: " << flags;
 }
 
 }  // namespace
 
 IDShowThread::IDShowThread(QObject* parent) : QObject(parent) {}
 
-IDShowThread::~IDShowThread() { stopWorker(); }
+IDShowThread::~IDShowThread()
+{
+    stopWorker();
+}
 
 void IDShowThread::openDevice(const QString& devicePath)
 {
@@ -90,9 +94,26 @@ void IDShowThread::stopWorker()
     deliveryPending_ = false;
 }
 
-bool IDShowThread::isCapturing() const { return worker_ && worker_->isRunning(); }
+bool IDShowThread::isCapturing() const
+{
+    return worker_ && worker_->isRunning();
+}
 
-QImage IDShowThread::latestImage(ImageType type) { return grabber_.latestImage(type); }
+QImage IDShowThread::latestImage(ImageType type)
+{
+    return grabber_.latestImage(type);
+}
+
+EdgeResult IDShowThread::autoEdgeResult()
+{
+    return grabber_.edgeResult();
+}
+
+bool IDShowThread::setAutoEdge(const bool& on)
+{
+    autoEdge_ = on;
+    return true;
+}
 
 CameraParameterData IDShowThread::cameraParameter()
 {
@@ -184,9 +205,15 @@ bool IDShowThread::setExposure(const int& value)
     return value == kAutomatic ? setAutoExposure() : applyControl(VideoControl::Exposure, value);
 }
 
-bool IDShowThread::setAutoFocus() { return applyAutomatic(VideoControl::Focus); }
+bool IDShowThread::setAutoFocus()
+{
+    return applyAutomatic(VideoControl::Focus);
+}
 
-bool IDShowThread::setAutoExposure() { return applyAutomatic(VideoControl::Exposure); }
+bool IDShowThread::setAutoExposure()
+{
+    return applyAutomatic(VideoControl::Exposure);
+}
 
 bool IDShowThread::setStreamRunning(const bool& running)
 {
@@ -374,9 +401,17 @@ void IDShowThread::handleFrame(IFrameDecoder& decoder, const Stream& stream, con
     if (!decoder.decode(stream.format, data, length, &frame, &error)) {
         ++dropped_;
         if (dropped_ == 1 || dropped_ % 100 == 0) {
-            qDebug().noquote() << "camera frame dropped (" << dropped_ << " in this stream): " << error;
+            qDebug().noquote() << "camera frame dropped (" << dropped_
+                               << " in this stream): " << error;
         }
         return;
+    }
+    if (autoEdge_) {
+        // The frame was just decoded and belongs to this thread alone: the outline is drawn
+        // into its pixels.
+        const cv::Mat pixels(frame.height(), frame.width(), CV_8UC4, frame.bits(),
+                             static_cast<size_t>(frame.bytesPerLine()));
+        grabber_.setEdgeResult(IOpencvApi::detectDocumentEdge(pixels));
     }
     grabber_.storeFrame(frame, stream.session);
     if (!deliveryPending_.exchange(true)) {

@@ -15,6 +15,7 @@
 #include "directshow/cameraparameterdata.h"
 #include "directshow/istillcaptureimagegrabber.h"
 #include "imagetype.h"
+#include "opencv/edgeresult.h"
 #include "platform/video/ivideodevice.h"
 
 class IFrameDecoder;
@@ -40,7 +41,11 @@ public:
     virtual void openDevice(const QString& devicePath);
     // Ends the worker and closes the device; returns when both are done.
     virtual void stopWorker();
+    // The latest frame filtered for `type`; a null picture before the first frame.
     virtual QImage latestImage(ImageType type);
+    // The document outline of the latest frame searched while automatic edging was on;
+    // angle -1 and no polygon before the first search.
+    virtual EdgeResult autoEdgeResult();
     virtual CameraParameterData cameraParameter();
     virtual QList<QSizeF> supportedResolutions();
 
@@ -53,6 +58,8 @@ public:
     bool setAutoExposure();
     // false freezes: the device stops streaming and the latest frame stays.
     bool setStreamRunning(const bool& running);
+    // Searches every following frame for the document and draws its outline into the frame.
+    bool setAutoEdge(const bool& on);
     // Without a running worker the size applies at the next open (true); otherwise the stream
     // restarts with it and no frame of the old size is emitted any more (false).
     bool setResolution(const QVariant& size);
@@ -82,8 +89,7 @@ private:
     bool startStream(IVideoDevice& device, Stream* stream);
     void streamLoop(IVideoDevice& device, Stream stream);
     bool waitWhileFrozen(IVideoDevice& device);
-    void handleFrame(IFrameDecoder& decoder, const Stream& stream, const uchar* data,
-                     int length);
+    void handleFrame(IFrameDecoder& decoder, const Stream& stream, const uchar* data, int length);
     void post(const std::function<void()>& call);
     bool isListed(const QString& path) const;
 
@@ -107,9 +113,10 @@ private:
 
     int dropped_ = 0;  // frames that did not decode in this stream (worker only)
 
-    mutable QMutex deviceMutex_;       // keeps control calls off a device being closed
+    mutable QMutex deviceMutex_;      // keeps control calls off a device being closed
     IVideoDevice* device_ = nullptr;  // the worker's open device, null while closed
 
+    std::atomic<bool> autoEdge_{false};
     std::atomic<int> session_{0};  // grows on every stop and restart
     std::atomic<bool> deliveryPending_{false};
     quint64 lastDelivered_ = 0;

@@ -2,6 +2,8 @@
 
 #include <QMutexLocker>
 
+#include "opencv/iopencvapi.h"
+
 void IStillCaptureImageGrabber::storeFrame(const QImage& image, int session)
 {
     QMutexLocker lock(&frameLock_);
@@ -22,5 +24,17 @@ QImage IStillCaptureImageGrabber::latestImage(ImageType type) const
     if (frame.isNull() || type == NormalImage) {
         return frame;
     }
-    return {};
+    return IOpencvApi::applyImageType(IOpencvApi::image2Mat(frame), type);
+}
+
+void IStillCaptureImageGrabber::setEdgeResult(const EdgeResult& result)
+{
+    QMutexLocker lock(&frameLock_);
+    edge_ = result;
+}
+
+EdgeResult IStillCaptureImageGrabber::edgeResult() const
+{
+    QMutexLocker lock(&frameLock_);
+    return edge_;
 }

@@ -5,6 +5,7 @@
 #include <QMutex>
 
 #include "imagetype.h"
+#include "opencv/edgeresult.h"
 
 // The latest frame of a capture device and the still pictures taken from it. The capture
 // worker stores frames, other threads read them; the frame lock is held only for copying.
@@ -22,9 +23,14 @@ public:
     // `type` applied (outside the lock).
     QImage latestImage(ImageType type) const;
 
+    // The automatic-edging result of the latest frame that was searched.
+    void setEdgeResult(const EdgeResult& result);
+    EdgeResult edgeResult() const;
+
 private:
-    mutable QMutex frameLock_;
+    mutable QMutex frameLock_;  // guards latest_ and edge_
     Frame latest_;
+    EdgeResult edge_;
 };
 
 #endif  // ISTILLCAPTUREIMAGEGRABBER_H

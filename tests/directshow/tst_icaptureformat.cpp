@@ -27,22 +27,22 @@ void TestICaptureFormat::negotiates_data()
                             {V4L2_PIX_FMT_YUYV, {{640, 480}, {800, 600}, {320, 240}}}};
     const int mjpeg = int(VideoPixelFormat::Mjpeg);
     const int yuyv = int(VideoPixelFormat::Yuyv);
-    QTest::newRow("offered as MJPEG") << camera << QSize(640, 480) << QSize(1280, 720) << true
-                                      << mjpeg << QSize(1280, 720);
+    QTest::newRow("offered as MJPEG")
+        << camera << QSize(640, 480) << QSize(1280, 720) << true << mjpeg << QSize(1280, 720);
     QTest::newRow("offered in both, MJPEG wins")
         << camera << QSize(1920, 1080) << QSize(640, 480) << true << mjpeg << QSize(640, 480);
     QTest::newRow("offered as YUYV only")
         << camera << QSize(640, 480) << QSize(800, 600) << true << yuyv << QSize(800, 600);
     // The driver would adjust 1000x1000 to a neighbour; the smallest size is taken instead.
-    QTest::newRow("not offered") << camera << QSize(640, 480) << QSize(1000, 1000) << true
-                                 << yuyv << QSize(320, 240);
-    QTest::newRow("no size asked for") << camera << QSize(1280, 720) << QSize(0, 0) << true
-                                       << mjpeg << QSize(1280, 720);
+    QTest::newRow("not offered") << camera << QSize(640, 480) << QSize(1000, 1000) << true << yuyv
+                                 << QSize(320, 240);
+    QTest::newRow("no size asked for")
+        << camera << QSize(1280, 720) << QSize(0, 0) << true << mjpeg << QSize(1280, 720);
     QTest::newRow("nothing to fall back to")
         << Formats{} << QSize(640, 480) << QSize(1000, 1000) << false << 0 << QSize();
     QTest::newRow("no decodable format")
-        << Formats{{V4L2_PIX_FMT_H264, {{1920, 1080}}}} << QSize(1920, 1080)
-        << QSize(1920, 1080) << false << 0 << QSize();
+        << Formats{{V4L2_PIX_FMT_H264, {{1920, 1080}}}} << QSize(1920, 1080) << QSize(1920, 1080)
+        << false << 0 << QSize();
 }
 
 void TestICaptureFormat::negotiates()

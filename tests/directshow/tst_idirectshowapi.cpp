@@ -75,8 +75,8 @@ void TestIDirectShowApi::listsDevicesWithRunningNumbers()
         names << devices[i].friendlyName;
         paths << devices[i].devicePath;
     }
-    QCOMPARE(names, QStringList({"Doc Cam #1", "Doc Cam #2", "Other #1",
-                                 "Virtual Document Camera #1"}));
+    QCOMPARE(names,
+             QStringList({"Doc Cam #1", "Doc Cam #2", "Other #1", "Virtual Document Camera #1"}));
     QCOMPARE(paths, QStringList({sysfs_->devicePath(0), sysfs_->devicePath(2),
                                  sysfs_->devicePath(4), "virtual:0"}));
     QCOMPARE(devices[1].vid, QString("046d"));
@@ -100,16 +100,16 @@ void TestIDirectShowApi::sizesAreDistinctAndSortedByWidth()
     QList<QSizeF> sizes{QSizeF(640, 480)};
     QVERIFY(IDirectShowApi::dxCameraSupportResolution(0, sizes));
     // Equal widths keep the order in which the device listed them.
-    QCOMPARE(sizes, QList<QSizeF>({{320, 240}, {640, 480}, {1280, 720}, {1280, 960},
-                                   {1920, 1080}}));
+    QCOMPARE(sizes,
+             QList<QSizeF>({{320, 240}, {640, 480}, {1280, 720}, {1280, 960}, {1920, 1080}}));
 }
 
 void TestIDirectShowApi::sizesOfTheVirtualCamera()
 {
     QList<QSizeF> sizes;
     QVERIFY(IDirectShowApi::dxCameraSupportResolution(0, sizes));
-    QCOMPARE(sizes, QList<QSizeF>({{640, 480}, {800, 600}, {1280, 720}, {1920, 1080},
-                                   {2592, 1944}}));
+    QCOMPARE(sizes,
+             QList<QSizeF>({{640, 480}, {800, 600}, {1280, 720}, {1920, 1080}, {2592, 1944}}));
 }
 
 void TestIDirectShowApi::queriesRefuseUnknownIndexes_data()

@@ -58,6 +58,18 @@ double meanLuma(const QImage& image)
     return double(sum) / ((image.height() / 4) * (image.width() / 4));
 }
 
+int redPixels(const QImage& image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            count += (row[x] & 0xffffff) == 0xff0000;
+        }
+    }
+    return count;
+}
+
 }  // namespace
 
 class TestIDShowThread : public QObject {
@@ -74,6 +86,8 @@ private slots:
     void freezeKeepsTheLatestFrame();
     void busyReceiverGetsOnlyTheNewestFrame();
     void resolutionChangeEmitsNoOldFrame();
+    void stillPicturesApplyTheFilter();
+    void automaticEdgingOutlinesThePage();
     void controlsReachTheDevice();
     void automaticModesForMinus999();
     void deletingWhileStreamingReturnsPromptly();
@@ -167,9 +181,12 @@ void TestIDShowThread::failedOpenGivesOne_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("logLine");
-    QTest::newRow("device refuses to open") << "virtual:1" << "OpenDevice failed";
-    QTest::newRow("no such device") << "virtual:7" << "not find device:  \"virtual:7\"";
-    QTest::newRow("no such node") << "/dev/video-none" << "not find device:  \"/dev/video-none\"";
+    QTest::newRow("device refuses to open") << "virtual:1"
+                                            << "OpenDevice failed";
+    QTest::newRow("no such device") << "virtual:7"
+                                    << "not find device:  \"virtual:7\"";
+    QTest::newRow("no such node") << "/dev/video-none"
+                                  << "not find device:  \"/dev/video-none\"";
 }
 
 void TestIDShowThread::failedOpenGivesOne()
@@ -251,6 +268,73 @@ void TestIDShowThread::resolutionChangeEmitsNoOldFrame()
     }
     QTRY_VERIFY_WITH_TIMEOUT(recorder.frames.size() >= 2, kWaitMs);
     QCOMPARE(sizesOf(recorder.frames), QList<QSize>({QSize(1920, 1080)}));
+}
+
+void TestIDShowThread::stillPicturesApplyTheFilter()
+{
+    IDShowThread thread;
+    Recorder recorder(&thread);
+    QVERIFY(thread.latestImage(GrayImage).isNull());
+    thread.setResolution(QSizeF(640, 480));
+    thread.openDevice("virtual:0");
+    QTRY_VERIFY_WITH_TIMEOUT(!recorder.frames.isEmpty(), kWaitMs);
+    const QImage colour = thread.latestImage(NormalImage);
+    QCOMPARE(colour.format(), QImage::Format_RGB32);
+    QCOMPARE(colour.size(), QSize(640, 480));
+
+    const QImage grey = thread.latestImage(GrayImage);
+    QCOMPARE(grey.size(), colour.size());
+    QVERIFY(grey.isGrayscale());
+    QVERIFY(qGray(grey.pixel(5, 5)) < 80);       // desk
+    QVERIFY(qGray(grey.pixel(320, 374)) > 180);  // page
+
+    const QImage blackWhite = thread.latestImage(BlackWhiteImage);
+    QCOMPARE(blackWhite.size(), colour.size());
+    for (int y = 0; y < blackWhite.height(); y += 7) {
+        for (int x = 0; x < blackWhite.width(); x += 7) {
+            const int value = qGray(blackWhite.pixel(x, y));
+            QVERIFY(value == 0 || value == 255);
+        }
+    }
+    QCOMPARE(qGray(blackWhite.pixel(320, 374)), 255);
+    QVERIFY(thread.latestImage(static_cast<ImageType>(9)).isNull());
+}
+
+void TestIDShowThread::automaticEdgingOutlinesThePage()
+{
+    IDShowThread thread;
+    Recorder recorder(&thread);
+    QCOMPARE(thread.autoEdgeResult().angle, -1.0);
+    QVERIFY(thread.autoEdgeResult().polygon.isEmpty());
+    thread.setResolution(QSizeF(1280, 720));
+    thread.openDevice("virtual:0");
+    QTRY_VERIFY_WITH_TIMEOUT(!recorder.frames.isEmpty(), kWaitMs);
+    QCOMPARE(redPixels(recorder.frames.last()), 0);
+    QCOMPARE(thread.autoEdgeResult().angle, -1.0);
+
+    QVERIFY(thread.setAutoEdge(true));
+    recorder.frames.clear();
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.frames.size() >= 2, kWaitMs);
+    const EdgeResult edge = thread.autoEdgeResult();
+    QVERIFY(edge.angle != -1.0);
+    QCOMPARE(edge.polygon.size(), 4);
+    // The page: around the middle of the picture, most of its height, tilted a little.
+    const QRectF bounds = edge.polygon.boundingRect();
+    QVERIFY2(bounds.contains(QPointF(640, 330)) && bounds.height() > 500 && bounds.width() < 700,
+             qPrintable(QString("%1,%2 %3x%4")
+                            .arg(bounds.x())
+                            .arg(bounds.y())
+                            .arg(bounds.width())
+                            .arg(bounds.height())));
+    QVERIFY(redPixels(recorder.frames.last()) > 1000);
+    QVERIFY(redPixels(thread.latestImage(NormalImage)) > 1000);
+
+    QVERIFY(thread.setAutoEdge(false));
+    QTest::qWait(150);
+    recorder.frames.clear();
+    QTRY_VERIFY_WITH_TIMEOUT(!recorder.frames.isEmpty(), kWaitMs);
+    QCOMPARE(redPixels(recorder.frames.last()), 0);
+    QCOMPARE(thread.autoEdgeResult().polygon, edge.polygon);  // the last result stays
 }
 
 void TestIDShowThread::controlsReachTheDevice()

@@ -3,7 +3,10 @@
 #include <QDir>
 #include <QFile>
 
-FakeSysfs::FakeSysfs() { QDir(root()).mkpath("class/video4linux"); }
+FakeSysfs::FakeSysfs()
+{
+    QDir(root()).mkpath("class/video4linux");
+}
 
 QString FakeSysfs::devicePath(int number) const
 {

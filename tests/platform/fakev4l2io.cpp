@@ -1,10 +1,10 @@
 #include "fakev4l2io.h"
 
+#include <poll.h>
 #include <QMutexLocker>
 #include <QThread>
 #include <cerrno>
 #include <cstring>
-#include <poll.h>
 
 namespace {
 
@@ -273,7 +273,8 @@ int FakeV4l2Io::handleIoctl(FakeV4l2Node& node, unsigned long request, void* arg
             if (node.streaming) {
                 return fail(EBUSY);
             }
-            node.buffers.assign(request->count, QByteArray(static_cast<int>(node.format.sizeimage), '\0'));
+            node.buffers.assign(request->count,
+                                QByteArray(static_cast<int>(node.format.sizeimage), '\0'));
             node.queued.clear();
             node.done.clear();
             return 0;

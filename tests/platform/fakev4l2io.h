@@ -1,6 +1,7 @@
 #ifndef FAKEV4L2IO_H
 #define FAKEV4L2IO_H
 
+#include <linux/videodev2.h>
 #include <QByteArray>
 #include <QList>
 #include <QMap>
@@ -8,7 +9,6 @@
 #include <QPair>
 #include <QSize>
 #include <functional>
-#include <linux/videodev2.h>
 #include <memory>
 #include <vector>
 
@@ -30,7 +30,7 @@ struct FakeV4l2Node {
 
     QByteArray card = "Fake Camera";
     quint32 deviceCaps = V4L2_CAP_VIDEO_CAPTURE | V4L2_CAP_STREAMING;
-    QList<QPair<quint32, QList<QSize>>> formats;   // in ENUM_FMT order
+    QList<QPair<quint32, QList<QSize>>> formats;  // in ENUM_FMT order
     std::function<bool(quint32 index, v4l2_frmsizeenum*)> frameSizeOverride;
     QMap<quint32, Control> controls;
     v4l2_pix_format format{};
@@ -38,7 +38,7 @@ struct FakeV4l2Node {
     bool gone = false;   // unplugged: ENODEV from ioctls, POLLERR from poll
     int dqbufErrno = 0;  // DQBUF fails with it once when set
 
-    QList<Payload> pending;                        // frames waiting for a queued buffer
+    QList<Payload> pending;                           // frames waiting for a queued buffer
     std::function<QByteArray(int sequence)> produce;  // frames on demand, one per poll
 
     // Stream state.

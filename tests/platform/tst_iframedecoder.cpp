@@ -75,7 +75,10 @@ QMap<int, QByteArray> huffmanTables(const QByteArray& jpeg)
     return tables;
 }
 
-VideoStreamFormat mjpeg(const QSize& size = kSize) { return {VideoPixelFormat::Mjpeg, size, 0}; }
+VideoStreamFormat mjpeg(const QSize& size = kSize)
+{
+    return {VideoPixelFormat::Mjpeg, size, 0};
+}
 
 bool near(QRgb pixel, QColor expected, int tolerance)
 {
@@ -105,8 +108,8 @@ void TestIFrameDecoder::standardTablesAreThoseOfLibjpeg()
 {
     const QMap<int, QByteArray> libjpeg = huffmanTables(cameraJpeg(true));
     QCOMPARE(libjpeg.size(), 4);
-    QByteArray ours = "\xFF\xD8" + IJpegMarkers::standardHuffmanTables() +
-                      QByteArray::fromHex("FFDA000208");
+    QByteArray ours =
+        "\xFF\xD8" + IJpegMarkers::standardHuffmanTables() + QByteArray::fromHex("FFDA000208");
     QCOMPARE(huffmanTables(ours), libjpeg);
 }
 
@@ -129,8 +132,8 @@ void TestIFrameDecoder::insertsStandardTablesWhenMissing()
     QVERIFY(completed.endsWith(bare.mid(bare.indexOf("\xFF\xDA"))));
 
     const QByteArray complete = cameraJpeg(true);
-    QVERIFY(IJpegMarkers::withStandardTables(
-        reinterpret_cast<const uchar*>(complete.constData()), complete.size(), &completed));
+    QVERIFY(IJpegMarkers::withStandardTables(reinterpret_cast<const uchar*>(complete.constData()),
+                                             complete.size(), &completed));
     QVERIFY(completed.isEmpty());
 }
 
@@ -140,8 +143,7 @@ void TestIFrameDecoder::decodesMjpeg_data()
     QTest::newRow("with tables") << cameraJpeg(true);
     QTest::newRow("without tables") << cameraJpeg(false);
     QTest::newRow("other encoder") << qtJpeg();
-    QTest::newRow("other encoder, tables removed")
-        << IJpegMarkers::withoutHuffmanTables(qtJpeg());
+    QTest::newRow("other encoder, tables removed") << IJpegMarkers::withoutHuffmanTables(qtJpeg());
     QTest::newRow("zero padding after the end") << cameraJpeg(false) + QByteArray(100, '\0');
 }
 
@@ -152,8 +154,8 @@ void TestIFrameDecoder::decodesMjpeg()
     IFrameDecoder decoder;
     QImage image;
     QString error;
-    QVERIFY2(decoder.decode(mjpeg(), reinterpret_cast<const uchar*>(jpeg.constData()),
-                            jpeg.size(), &image, &error),
+    QVERIFY2(decoder.decode(mjpeg(), reinterpret_cast<const uchar*>(jpeg.constData()), jpeg.size(),
+                            &image, &error),
              qPrintable(error));
     QCOMPARE(image.size(), kSize);
     QCOMPARE(image.format(), QImage::Format_RGB32);
@@ -175,7 +177,11 @@ void TestIFrameDecoder::decodesYuyv()
 {
     QFETCH(int, padding);
     // Two pixels per colour, BT.601 studio range: red, green, blue, white.
-    const QByteArray row = QByteArray::fromHex("525a52f0" "91369122" "29f0296e" "eb80eb80");
+    const QByteArray row = QByteArray::fromHex(
+        "525a52f0"
+        "91369122"
+        "29f0296e"
+        "eb80eb80");
     QByteArray frame;
     for (int y = 0; y < 2; ++y) {
         frame += row + QByteArray(padding, '\x55');
@@ -184,8 +190,8 @@ void TestIFrameDecoder::decodesYuyv()
     IFrameDecoder decoder;
     QImage image;
     QString error;
-    QVERIFY2(decoder.decode(format, reinterpret_cast<const uchar*>(frame.constData()),
-                            frame.size(), &image, &error),
+    QVERIFY2(decoder.decode(format, reinterpret_cast<const uchar*>(frame.constData()), frame.size(),
+                            &image, &error),
              qPrintable(error));
     QCOMPARE(image.size(), QSize(8, 2));
     for (int y = 0; y < 2; ++y) {
@@ -221,10 +227,10 @@ void TestIFrameDecoder::rejectsBadFrames_data()
     QTest::newRow("segment length past the end") << badLength << mj << kSize << 0;
     QTest::newRow("random bytes") << random + "\xFF\xD9" << mj << kSize << 0;
     QTest::newRow("other size than negotiated") << jpeg << mj << QSize(640, 480) << 0;
-    QTest::newRow("YUYV one byte short") << QByteArray(8 * 2 * 2 - 1, '\x80') << yuyv
-                                         << QSize(8, 2) << 16;
-    QTest::newRow("YUYV stride below the width") << QByteArray(64, '\x80') << yuyv
-                                                 << QSize(8, 2) << 10;
+    QTest::newRow("YUYV one byte short")
+        << QByteArray(8 * 2 * 2 - 1, '\x80') << yuyv << QSize(8, 2) << 16;
+    QTest::newRow("YUYV stride below the width")
+        << QByteArray(64, '\x80') << yuyv << QSize(8, 2) << 10;
     QTest::newRow("no pixel format") << jpeg << int(VideoPixelFormat::Other) << kSize << 0;
 }
 
@@ -239,8 +245,8 @@ void TestIFrameDecoder::rejectsBadFrames()
     QImage image = sentinel;
     QString error;
     QVERIFY(!decoder.decode({static_cast<VideoPixelFormat>(format), size, stride},
-                            reinterpret_cast<const uchar*>(frame.constData()), frame.size(),
-                            &image, &error));
+                            reinterpret_cast<const uchar*>(frame.constData()), frame.size(), &image,
+                            &error));
     QVERIFY(!error.isEmpty());
     QCOMPARE(image.cacheKey(), sentinel.cacheKey());
     // The decoder is still usable afterwards.

@@ -101,11 +101,16 @@ void TestIV4l2VideoDevice::readsUsbIds_data()
     QTest::addColumn<QByteArray>("productFile");
     QTest::addColumn<QString>("vid");
     QTest::addColumn<QString>("pid");
-    QTest::newRow("plain") << QByteArray("046d\n") << QByteArray("0825\n") << "046d" << "0825";
-    QTest::newRow("upper case") << QByteArray("2B7E") << QByteArray("C8A1") << "2b7e" << "c8a1";
-    QTest::newRow("too long") << QByteArray("046d1") << QByteArray("825") << "" << "";
-    QTest::newRow("not hex") << QByteArray("04g1") << QByteArray("0x25") << "" << "";
-    QTest::newRow("empty") << QByteArray() << QByteArray("0825") << "" << "0825";
+    QTest::newRow("plain") << QByteArray("046d\n") << QByteArray("0825\n") << "046d"
+                           << "0825";
+    QTest::newRow("upper case") << QByteArray("2B7E") << QByteArray("C8A1") << "2b7e"
+                                << "c8a1";
+    QTest::newRow("too long") << QByteArray("046d1") << QByteArray("825") << ""
+                              << "";
+    QTest::newRow("not hex") << QByteArray("04g1") << QByteArray("0x25") << ""
+                             << "";
+    QTest::newRow("empty") << QByteArray() << QByteArray("0825") << ""
+                           << "0825";
 }
 
 void TestIV4l2VideoDevice::readsUsbIds()
@@ -162,8 +167,10 @@ void TestIV4l2VideoDevice::listsDecodableSizesOnly()
         sizes.append({size.format, size.size});
     }
     const QList<QPair<VideoPixelFormat, QSize>> expected = {
-        {VideoPixelFormat::Mjpeg, k1080}, {VideoPixelFormat::Mjpeg, k720},
-        {VideoPixelFormat::Mjpeg, k480},  {VideoPixelFormat::Yuyv, k480},
+        {VideoPixelFormat::Mjpeg, k1080},
+        {VideoPixelFormat::Mjpeg, k720},
+        {VideoPixelFormat::Mjpeg, k480},
+        {VideoPixelFormat::Yuyv, k480},
         {VideoPixelFormat::Yuyv, QSize(800, 600)}};
     QCOMPARE(sizes, expected);
 }
@@ -187,8 +194,13 @@ void TestIV4l2VideoDevice::describesSizeRanges()
         sizes.append(size.size);
     }
     // The standard sizes inside the range and on its steps, then the largest size.
-    QCOMPARE(sizes, QList<QSize>({{320, 240}, {640, 480}, {800, 600}, {1024, 768},
-                                  {1280, 720}, {1280, 960}, {1296, 972}}));
+    QCOMPARE(sizes, QList<QSize>({{320, 240},
+                                  {640, 480},
+                                  {800, 600},
+                                  {1024, 768},
+                                  {1280, 720},
+                                  {1280, 960},
+                                  {1296, 972}}));
 }
 
 void TestIV4l2VideoDevice::mapsControls()
@@ -248,8 +260,8 @@ void TestIV4l2VideoDevice::automaticModes_data()
         << int(V4L2_EXPOSURE_AUTO);
     QTest::newRow("focus") << int(VideoControl::Focus) << true << true
                            << quint32(V4L2_CID_FOCUS_AUTO) << 1;
-    QTest::newRow("brightness has none") << int(VideoControl::Brightness) << true << false
-                                         << quint32(0) << 0;
+    QTest::newRow("brightness has none")
+        << int(VideoControl::Brightness) << true << false << quint32(0) << 0;
 }
 
 void TestIV4l2VideoDevice::automaticModes()

@@ -116,8 +116,7 @@ void TestIVirtualCamera::init()
 }
 
 std::unique_ptr<IVideoDevice> TestIVirtualCamera::startStream(int index, VideoPixelFormat pixels,
-                                                              QSize size,
-                                                              VideoStreamFormat* format)
+                                                              QSize size, VideoStreamFormat* format)
 {
     auto device = IVirtualCameraHub::instance()->open(IVirtualCameraHub::pathOf(index));
     if (!device || !device->setFormat(pixels, size, format) || !device->startStreaming()) {
@@ -165,14 +164,14 @@ void TestIVirtualCamera::offersSizesAndControls()
     for (const VideoFrameSize& size : device->frameSizes()) {
         (size.format == VideoPixelFormat::Mjpeg ? mjpeg : yuyv).append(size.size);
     }
-    for (const QSize& size : {QSize(640, 480), QSize(1280, 720), QSize(1920, 1080),
-                              QSize(2592, 1944)}) {
+    for (const QSize& size :
+         {QSize(640, 480), QSize(1280, 720), QSize(1920, 1080), QSize(2592, 1944)}) {
         QVERIFY(mjpeg.contains(size));
     }
     QVERIFY(yuyv.contains(QSize(640, 480)));
-    for (VideoControl control : {VideoControl::Brightness, VideoControl::Contrast,
-                                 VideoControl::Saturation, VideoControl::Exposure,
-                                 VideoControl::Focus}) {
+    for (VideoControl control :
+         {VideoControl::Brightness, VideoControl::Contrast, VideoControl::Saturation,
+          VideoControl::Exposure, VideoControl::Focus}) {
         VideoControlRange range;
         QVERIFY(device->controlRange(control, &range));
         QVERIFY(range.minimum < range.defaultValue && range.defaultValue < range.maximum);

@@ -11,7 +11,10 @@ namespace {
 // B, G, R, A is what QImage::Format_RGB32 stores there.
 const TJPF kQImageLayout = TJPF_BGRA;
 
-QString sizeText(const QSize& size) { return QStringLiteral("%1x%2").arg(size.width()).arg(size.height()); }
+QString sizeText(const QSize& size)
+{
+    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+}
 
 }  // namespace
 

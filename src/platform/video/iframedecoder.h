@@ -23,8 +23,7 @@ public:
                 QString* error);
 
 private:
-    bool decodeMjpeg(const QSize& size, const uchar* data, int length, QImage* out,
-                     QString* error);
+    bool decodeMjpeg(const QSize& size, const uchar* data, int length, QImage* out, QString* error);
     static bool decodeYuyv(const VideoStreamFormat& format, const uchar* data, int length,
                            QImage* out, QString* error);
 

@@ -36,8 +36,8 @@ bool IFrameEncoder::encodeMjpeg(const QImage& image, int quality, bool huffmanTa
                     &size, TJSAMP_422, quality, TJFLAG_NOREALLOC | TJFLAG_FASTDCT) != 0) {
         return false;
     }
-    const QByteArray jpeg = QByteArray::fromRawData(reinterpret_cast<const char*>(buffer_),
-                                                    static_cast<int>(size));
+    const QByteArray jpeg =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(buffer_), static_cast<int>(size));
     *out = huffmanTables ? QByteArray(jpeg.constData(), jpeg.size())
                          : IJpegMarkers::withoutHuffmanTables(jpeg);
     return !out->isEmpty();

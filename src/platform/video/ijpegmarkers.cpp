@@ -66,7 +66,10 @@ QByteArray buildStandardTables()
 }
 
 // Markers without a length field: TEM, RST0..RST7 and SOI.
-bool isStandalone(uchar marker) { return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8); }
+bool isStandalone(uchar marker)
+{
+    return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8);
+}
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "iv4l2enumerator.h"
 
+#include <linux/videodev2.h>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -7,7 +8,6 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cstring>
-#include <linux/videodev2.h>
 
 namespace {
 
@@ -49,8 +49,8 @@ QList<int> IV4l2Enumerator::nodeNumbers() const
 {
     static const QRegularExpression nodeName(QStringLiteral("^video(\\d{1,6})$"));
     QList<int> numbers;
-    const QStringList names =
-        QDir(sysRoot_ + "/class/video4linux").entryList(QDir::Dirs | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList names = QDir(sysRoot_ + "/class/video4linux")
+                                  .entryList(QDir::Dirs | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& name : names) {
         const QRegularExpressionMatch match = nodeName.match(name);
         if (match.hasMatch()) {
@@ -86,7 +86,8 @@ bool IV4l2Enumerator::readCaptureCard(const QString& devicePath, QString* card) 
 void IV4l2Enumerator::readUsbIds(const QString& node, VideoNodeInfo* info) const
 {
     const QString root = QFileInfo(sysRoot_).canonicalFilePath();
-    QString dir = QFileInfo(sysRoot_ + "/class/video4linux/" + node + "/device").canonicalFilePath();
+    QString dir =
+        QFileInfo(sysRoot_ + "/class/video4linux/" + node + "/device").canonicalFilePath();
     for (int level = 0; level < kMaxParentLevels && !dir.isEmpty() && dir.startsWith(root + "/");
          ++level) {
         if (QFileInfo::exists(dir + "/idVendor") && QFileInfo::exists(dir + "/idProduct")) {
@@ -109,9 +110,9 @@ QList<VideoNodeInfo> IV4l2Enumerator::devices() const
             continue;
         }
         if (info.name.isEmpty()) {
-            info.name = QString::fromUtf8(readSmallFile(sysRoot_ + "/class/video4linux/" + node +
-                                                        "/name"))
-                            .trimmed();
+            info.name =
+                QString::fromUtf8(readSmallFile(sysRoot_ + "/class/video4linux/" + node + "/name"))
+                    .trimmed();
         }
         readUsbIds(node, &info);
         found.append(info);

@@ -1,9 +1,9 @@
 #ifndef IV4L2IO_H
 #define IV4L2IO_H
 
+#include <sys/types.h>
 #include <QString>
 #include <cstddef>
-#include <sys/types.h>
 
 // The system calls the V4L2 back end makes, so that tests can put a fake device behind them.
 // Failures return -1 (nullptr for mmap) with errno set, as the system calls do.

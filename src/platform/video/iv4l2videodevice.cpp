@@ -1,10 +1,10 @@
 #include "iv4l2videodevice.h"
 
+#include <linux/videodev2.h>
+#include <poll.h>
 #include <QDebug>
 #include <cerrno>
 #include <cstring>
-#include <linux/videodev2.h>
-#include <poll.h>
 
 namespace {
 
@@ -17,8 +17,8 @@ const quint32 kMaxFrameSizes = 256;
 const int kMaxFailedReads = 30;
 
 // Sizes offered for devices that describe a range instead of a list.
-const QSize kStandardSizes[] = {{320, 240},   {640, 480},   {800, 600},   {1024, 768},
-                                {1280, 720},  {1280, 960},  {1600, 1200}, {1920, 1080},
+const QSize kStandardSizes[] = {{320, 240},   {640, 480},  {800, 600},   {1024, 768},
+                                {1280, 720},  {1280, 960}, {1600, 1200}, {1920, 1080},
                                 {2592, 1944}, {3840, 2160}};
 
 VideoPixelFormat formatOf(quint32 fourcc)
@@ -125,7 +125,10 @@ IV4l2VideoDevice::~IV4l2VideoDevice()
     io_->close(fd_);
 }
 
-int IV4l2VideoDevice::xioctl(unsigned long request, void* arg) { return io_->ioctl(fd_, request, arg); }
+int IV4l2VideoDevice::xioctl(unsigned long request, void* arg)
+{
+    return io_->ioctl(fd_, request, arg);
+}
 
 QList<QSize> IV4l2VideoDevice::sizesOf(quint32 fourcc)
 {

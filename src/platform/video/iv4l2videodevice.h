@@ -14,8 +14,7 @@
 class IV4l2VideoDevice : public IVideoDevice {
 public:
     // Null when the node cannot be opened or is no single-planar streaming capture device.
-    static std::unique_ptr<IV4l2VideoDevice> open(std::shared_ptr<IV4l2Io> io,
-                                                  const QString& path);
+    static std::unique_ptr<IV4l2VideoDevice> open(std::shared_ptr<IV4l2Io> io, const QString& path);
     ~IV4l2VideoDevice() override;
 
     QList<VideoFrameSize> frameSizes() override;

@@ -33,7 +33,10 @@ IVirtualCamera::IVirtualCamera(std::shared_ptr<VirtualCameraState> state, int ge
 {
 }
 
-IVirtualCamera::~IVirtualCamera() { stopStreaming(); }
+IVirtualCamera::~IVirtualCamera()
+{
+    stopStreaming();
+}
 
 QList<VideoFrameSize> IVirtualCamera::offeredSizes()
 {
@@ -168,12 +171,15 @@ bool IVirtualCamera::setFormat(VideoPixelFormat format, const QSize& size,
     const auto distance = [&size](const VideoFrameSize& s) {
         return std::abs(s.size.width() - size.width()) + std::abs(s.size.height() - size.height());
     };
-    const VideoFrameSize chosen = *std::min_element(
-        candidates.cbegin(), candidates.cend(),
-        [&distance](const VideoFrameSize& a, const VideoFrameSize& b) { return distance(a) < distance(b); });
+    const VideoFrameSize chosen =
+        *std::min_element(candidates.cbegin(), candidates.cend(),
+                          [&distance](const VideoFrameSize& a, const VideoFrameSize& b) {
+                              return distance(a) < distance(b);
+                          });
     state_->format.format = chosen.format;
     state_->format.size = chosen.size;
-    state_->format.bytesPerLine = chosen.format == VideoPixelFormat::Yuyv ? chosen.size.width() * 2 : 0;
+    state_->format.bytesPerLine =
+        chosen.format == VideoPixelFormat::Yuyv ? chosen.size.width() * 2 : 0;
     *actual = state_->format;
     return true;
 }
@@ -210,9 +216,8 @@ IVideoDevice::ReadResult IVirtualCamera::readFrame(int timeoutMs, const FrameCon
     }
     auto now = std::chrono::steady_clock::now();
     if (now < nextFrame_) {
-        std::this_thread::sleep_for(
-            std::min<std::chrono::steady_clock::duration>(nextFrame_ - now,
-                                                          std::chrono::milliseconds(timeoutMs)));
+        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
+            nextFrame_ - now, std::chrono::milliseconds(timeoutMs)));
         if (!present()) {
             return ReadResult::Gone;
         }
@@ -222,8 +227,8 @@ IVideoDevice::ReadResult IVirtualCamera::readFrame(int timeoutMs, const FrameCon
         }
     }
     // A reader that fell behind gets the current frame, not a backlog.
-    nextFrame_ = now - nextFrame_ > kFrameInterval ? now + kFrameInterval
-                                                   : nextFrame_ + kFrameInterval;
+    nextFrame_ =
+        now - nextFrame_ > kFrameInterval ? now + kFrameInterval : nextFrame_ + kFrameInterval;
     return produceFrame(consume) ? ReadResult::Frame : ReadResult::NoFrame;
 }
 

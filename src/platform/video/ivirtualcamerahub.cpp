@@ -37,9 +37,15 @@ IVirtualCameraHub* IVirtualCameraHub::instance()
     return &hub;
 }
 
-IVirtualCameraHub::IVirtualCameraHub() { setCount(countFromEnvironment()); }
+IVirtualCameraHub::IVirtualCameraHub()
+{
+    setCount(countFromEnvironment());
+}
 
-QString IVirtualCameraHub::pathOf(int index) { return QLatin1String(kPrefix) + QString::number(index); }
+QString IVirtualCameraHub::pathOf(int index)
+{
+    return QLatin1String(kPrefix) + QString::number(index);
+}
 
 bool IVirtualCameraHub::isVirtualPath(const QString& path)
 {
@@ -77,8 +83,8 @@ QList<VideoNodeInfo> IVirtualCameraHub::devices() const
         const auto state = stateOf(index);
         QMutexLocker lock(&state->mutex);
         if (state->plugged) {
-            found.append({pathOf(index), QLatin1String(kName), QLatin1String(kVid),
-                          QLatin1String(kPid)});
+            found.append(
+                {pathOf(index), QLatin1String(kName), QLatin1String(kVid), QLatin1String(kPid)});
         }
     }
     return found;
@@ -129,6 +135,12 @@ void IVirtualCameraHub::setPlugged(int index, bool plugged)
     emit sgDeviceChanged(plugged, pathOf(index));
 }
 
-void IVirtualCameraHub::unplug(int index) { setPlugged(index, false); }
+void IVirtualCameraHub::unplug(int index)
+{
+    setPlugged(index, false);
+}
 
-void IVirtualCameraHub::replug(int index) { setPlugged(index, true); }
+void IVirtualCameraHub::replug(int index)
+{
+    setPlugged(index, true);
+}

@@ -16,28 +16,25 @@ const int kDefaultContrast = 32;
 const int kDefaultSaturation = 64;
 
 const char* const kPageText[] = {
-    "The camera sees the page from above.",
-    "Lines of text, a table and a drawing",
-    "help to judge focus, exposure and colour.",
-    "",
-    "1. Place the document under the lens.",
-    "2. Adjust brightness and contrast.",
-    "3. Take a photo or start a recording.",
-    "",
-    "Quick brown foxes jump over lazy dogs.",
-    "0123456789  ABCDEFGHIJKLMNOPQRSTUVWXYZ",
+    "The camera sees the page from above.",      "Lines of text, a table and a drawing",
+    "help to judge focus, exposure and colour.", "",
+    "1. Place the document under the lens.",     "2. Adjust brightness and contrast.",
+    "3. Take a photo or start a recording.",     "",
+    "Quick brown foxes jump over lazy dogs.",    "0123456789  ABCDEFGHIJKLMNOPQRSTUVWXYZ",
 };
 
-int clampByte(int value) { return std::clamp(value, 0, 255); }
+int clampByte(int value)
+{
+    return std::clamp(value, 0, 255);
+}
 
 }  // namespace
 
 bool VirtualSceneSettings::operator==(const VirtualSceneSettings& other) const
 {
     return brightness == other.brightness && contrast == other.contrast &&
-           saturation == other.saturation && exposure == other.exposure &&
-           focus == other.focus && autoExposure == other.autoExposure &&
-           autoFocus == other.autoFocus;
+           saturation == other.saturation && exposure == other.exposure && focus == other.focus &&
+           autoExposure == other.autoExposure && autoFocus == other.autoFocus;
 }
 
 const QImage& IVirtualScene::frame(const QSize& size, const VirtualSceneSettings& settings,
@@ -115,10 +112,9 @@ void IVirtualScene::applySettings(const VirtualSceneSettings& settings)
                          .convertToFormat(QImage::Format_RGB32);
         }
     }
-    const qreal gain =
-        settings.autoExposure
-            ? 1.0
-            : std::clamp(settings.exposure / qreal(kDefaultExposure), 0.1, 4.0);
+    const qreal gain = settings.autoExposure
+                           ? 1.0
+                           : std::clamp(settings.exposure / qreal(kDefaultExposure), 0.1, 4.0);
     const qreal contrast = settings.contrast / qreal(kDefaultContrast);
     const qreal offset = settings.brightness * 1.5;
     uchar lut[256];
