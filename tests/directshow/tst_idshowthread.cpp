@@ -120,6 +120,8 @@ void TestIDShowThread::nothingBeforeTheFirstFrame()
     QVERIFY(!thread.setFocus(IDShowThread::kAutomatic));
     QVERIFY(thread.setResolution(QSizeF(1280, 720)));
     QCOMPARE(thread.requestedSize(), QSizeF(1280, 720));
+    QVERIFY(thread.setResolution(QSize(800, 600)));
+    QCOMPARE(thread.requestedSize(), QSizeF(800, 600));
     QVERIFY(!thread.isCapturing());
 }
 
