@@ -154,6 +154,7 @@ void TestIVirtualCamera::listedAfterRealDevices()
     QVERIFY(IVideoSystem::instance()->open(sysfs.devicePath(0)));
     QVERIFY(!IVideoSystem::instance()->open("virtual:5"));
     QVERIFY(!IVideoSystem::instance()->open("virtual:x"));
+    QVERIFY(!IVideoSystem::instance()->open("virtual:01"));
 }
 
 void TestIVirtualCamera::offersSizesAndControls()

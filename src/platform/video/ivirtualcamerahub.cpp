@@ -94,7 +94,7 @@ std::unique_ptr<IVideoDevice> IVirtualCameraHub::open(const QString& path)
 {
     bool ok = false;
     const int index = path.mid(int(sizeof(kPrefix)) - 1).toInt(&ok);
-    const auto state = ok && isVirtualPath(path) ? stateOf(index) : nullptr;
+    const auto state = ok && path == pathOf(index) ? stateOf(index) : nullptr;
     if (!state) {
         return nullptr;
     }
