@@ -1,0 +1,431 @@
+#include "idshowthread.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QMutexLocker>
+#include <QThread>
+
+#include "directshow/icaptureformat.h"
+#include "directshow/idirectshowapi.h"
+#include "opencv/iopencvapi.h"
+#include "platform/video/iframedecoder.h"
+#include "platform/video/ivideosystem.h"
+
+namespace {
+
+// Longest wait for a frame; bounds how long a stop or a setting takes to be seen.
+const int kFrameWaitMs = 50;
+// The codes the camera properties had on the original platform, kept for the log lines.
+const int kFlagAuto = 1;
+const int kFlagManual = 2;
+
+struct ControlNames {
+    const char* kind;  // "VideoProcAmpProperty" or "CameraControlProperty"
+    int property;
+    CameraParameterEntry CameraParameterData::*entry;
+};
+
+ControlNames namesOf(VideoControl control)
+{
+    switch (control) {
+        case VideoControl::Brightness:
+            return {"VideoProcAmpProperty", 0, &CameraParameterData::brightness};
+        case VideoControl::Contrast:
+            return {"VideoProcAmpProperty", 1, &CameraParameterData::contrast};
+        case VideoControl::Saturation:
+            return {"VideoProcAmpProperty", 3, &CameraParameterData::saturation};
+        case VideoControl::Exposure:
+            return {"CameraControlProperty", 4, &CameraParameterData::exposure};
+        case VideoControl::Focus:
+            break;
+    }
+    return {"CameraControlProperty", 6, &CameraParameterData::focus};
+}
+
+void logControlError(VideoControl control, int value, int flags)
+{
+    const ControlNames names = namesOf(control);
+    qDebug().noquote() << QStringLiteral("set %1 error, property: ").arg(names.kind)
+                       << names.property << " value: " << value << " flags: " << flags;
+}
+
+}  // namespace
+
+IDShowThread::IDShowThread(QObject* parent) : QObject(parent) {}
+
+IDShowThread::~IDShowThread()
+{
+    stopWorker();
+}
+
+void IDShowThread::openDevice(const QString& devicePath)
+{
+    stopWorker();
+    devicePath_ = devicePath;
+    {
+        QMutexLocker lock(&stateMutex_);
+        stopRequested_ = false;
+        frozen_ = false;
+        restartPending_ = false;
+        sizes_.clear();
+        parameters_ = CameraParameterData();
+    }
+    worker_ = QThread::create([this] { startCapture(); });
+    worker_->setObjectName(QStringLiteral("IDShowThread"));
+    worker_->start();
+}
+
+void IDShowThread::stopWorker()
+{
+    if (!worker_) {
+        return;
+    }
+    {
+        QMutexLocker lock(&stateMutex_);
+        stopRequested_ = true;
+        ++session_;
+        stateChanged_.wakeAll();
+    }
+    worker_->wait();
+    delete worker_;
+    worker_ = nullptr;
+    // Whatever the worker posted and was not delivered yet (a frame, a status) is stale now.
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+    deliveryPending_ = false;
+}
+
+bool IDShowThread::isCapturing() const
+{
+    return worker_ && worker_->isRunning();
+}
+
+QImage IDShowThread::latestImage(ImageType type)
+{
+    return grabber_.latestImage(type);
+}
+
+EdgeResult IDShowThread::autoEdgeResult()
+{
+    return grabber_.edgeResult();
+}
+
+bool IDShowThread::setAutoEdge(const bool& on)
+{
+    autoEdge_ = on;
+    return true;
+}
+
+CameraParameterData IDShowThread::cameraParameter()
+{
+    QMutexLocker lock(&stateMutex_);
+    return parameters_;
+}
+
+QList<QSizeF> IDShowThread::supportedResolutions()
+{
+    QMutexLocker lock(&stateMutex_);
+    return sizes_;
+}
+
+QSizeF IDShowThread::requestedSize() const
+{
+    QMutexLocker lock(&stateMutex_);
+    return requestedSize_;
+}
+
+QVariant IDShowThread::brightness() const
+{
+    QMutexLocker lock(&stateMutex_);
+    return parameters_.brightness.current;
+}
+
+QVariant IDShowThread::contrast() const
+{
+    QMutexLocker lock(&stateMutex_);
+    return parameters_.contrast.current;
+}
+
+QVariant IDShowThread::saturation() const
+{
+    QMutexLocker lock(&stateMutex_);
+    return parameters_.saturation.current;
+}
+
+bool IDShowThread::applyControl(VideoControl control, int value)
+{
+    QMutexLocker device(&deviceMutex_);
+    if (!device_) {
+        return false;
+    }
+    if (!device_->setControlValue(control, value)) {
+        logControlError(control, value, kFlagManual);
+        return false;
+    }
+    device.unlock();
+    QMutexLocker lock(&stateMutex_);
+    (parameters_.*namesOf(control).entry).current = value;
+    return true;
+}
+
+bool IDShowThread::applyAutomatic(VideoControl control)
+{
+    QMutexLocker device(&deviceMutex_);
+    if (!device_) {
+        return false;
+    }
+    if (!device_->setAutomatic(control)) {
+        logControlError(control, 0, kFlagAuto);
+        return false;
+    }
+    return true;
+}
+
+bool IDShowThread::setBrightness(const QVariant& value)
+{
+    return applyControl(VideoControl::Brightness, value.toInt());
+}
+
+bool IDShowThread::setContrast(const QVariant& value)
+{
+    return applyControl(VideoControl::Contrast, value.toInt());
+}
+
+bool IDShowThread::setSaturation(const QVariant& value)
+{
+    return applyControl(VideoControl::Saturation, value.toInt());
+}
+
+bool IDShowThread::setFocus(const int& value)
+{
+    return value == kAutomatic ? setAutoFocus() : applyControl(VideoControl::Focus, value);
+}
+
+bool IDShowThread::setExposure(const int& value)
+{
+    return value == kAutomatic ? setAutoExposure() : applyControl(VideoControl::Exposure, value);
+}
+
+bool IDShowThread::setAutoFocus()
+{
+    return applyAutomatic(VideoControl::Focus);
+}
+
+bool IDShowThread::setAutoExposure()
+{
+    return applyAutomatic(VideoControl::Exposure);
+}
+
+bool IDShowThread::setStreamRunning(const bool& running)
+{
+    QMutexLocker lock(&stateMutex_);
+    frozen_ = !running;
+    stateChanged_.wakeAll();
+    return true;
+}
+
+bool IDShowThread::setResolution(const QVariant& size)
+{
+    QMutexLocker lock(&stateMutex_);
+    requestedSize_ = size.toSizeF();
+    if (!isCapturing()) {
+        return true;
+    }
+    restartPending_ = true;
+    frozen_ = false;
+    ++session_;
+    stateChanged_.wakeAll();
+    return false;
+}
+
+void IDShowThread::post(const std::function<void()>& call)
+{
+    QMetaObject::invokeMethod(this, call, Qt::QueuedConnection);
+}
+
+bool IDShowThread::isListed(const QString& path) const
+{
+    const QList<VideoNodeInfo> nodes = IVideoSystem::instance()->devices();
+    return std::any_of(nodes.cbegin(), nodes.cend(),
+                       [&path](const VideoNodeInfo& node) { return node.path == path; });
+}
+
+void IDShowThread::startCapture()
+{
+    std::unique_ptr<IVideoDevice> device = IVideoSystem::instance()->open(devicePath_);
+    if (!device) {
+        if (isListed(devicePath_)) {
+            qInfo() << "OpenDevice failed";
+        } else {
+            qDebug() << "not find device: " << devicePath_;
+        }
+        post([this] { emit sgError(1); });
+        return;
+    }
+    qDebug() << "dshow open camera: " << devicePath_;
+    QList<QSizeF> sizes;
+    IDirectShowApi::deviceSupportResolution(*device, sizes);
+    CameraParameterData parameters;
+    IDirectShowApi::deviceParameter(*device, parameters);
+    {
+        QMutexLocker lock(&stateMutex_);
+        sizes_ = sizes;
+        parameters_ = parameters;
+    }
+    {
+        QMutexLocker lock(&deviceMutex_);
+        device_ = device.get();
+    }
+    Stream stream;
+    if (startStream(*device, &stream)) {
+        streamLoop(*device, stream);
+    } else {
+        qInfo() << "OpenDevice failed";
+        post([this] { emit sgError(1); });
+    }
+    {
+        QMutexLocker lock(&deviceMutex_);
+        device_ = nullptr;
+    }
+    device.reset();
+    qDebug() << "exit direct show thread.";
+}
+
+bool IDShowThread::startStream(IVideoDevice& device, Stream* stream)
+{
+    QSize requested;
+    QList<QSizeF> sizes;
+    {
+        QMutexLocker lock(&stateMutex_);
+        requested = requestedSize_.toSize();
+        sizes = sizes_;
+        restartPending_ = false;
+        stream->session = session_;
+    }
+    dropped_ = 0;
+    if (!ICaptureFormat::negotiate(device, requested, sizes, &stream->format) ||
+        !device.startStreaming()) {
+        return false;
+    }
+    const QSize negotiated = stream->format.size;
+    {
+        QMutexLocker lock(&stateMutex_);
+        if (!restartPending_) {  // a newer request wins over what this one ended with
+            requestedSize_ = QSizeF(negotiated);
+        }
+    }
+    post([this, negotiated] {
+        emit sgResolutionNegotiated(negotiated);
+        emit sgError(0);
+    });
+    return true;
+}
+
+void IDShowThread::streamLoop(IVideoDevice& device, Stream stream)
+{
+    IFrameDecoder decoder;
+    const IVideoDevice::FrameConsumer consume = [&](const uchar* data, int length) {
+        handleFrame(decoder, stream, data, length);
+    };
+    for (;;) {
+        bool restart = false;
+        bool frozen = false;
+        {
+            QMutexLocker lock(&stateMutex_);
+            if (stopRequested_) {
+                return;
+            }
+            restart = restartPending_;
+            frozen = frozen_;
+        }
+        if (restart) {
+            device.stopStreaming();
+            if (!startStream(device, &stream)) {
+                qInfo() << "OpenDevice failed";
+                post([this] { emit sgError(1); });
+                return;
+            }
+            continue;
+        }
+        if (frozen) {
+            if (!waitWhileFrozen(device)) {
+                return;
+            }
+            continue;
+        }
+        const IVideoDevice::ReadResult result = device.readFrame(kFrameWaitMs, consume);
+        if (result == IVideoDevice::ReadResult::Gone) {
+            qDebug() << "camera device is gone: " << devicePath_;
+            return;
+        }
+        if (result == IVideoDevice::ReadResult::Failed) {
+            qDebug() << "camera stream failed: " << devicePath_;
+            return;
+        }
+    }
+}
+
+bool IDShowThread::waitWhileFrozen(IVideoDevice& device)
+{
+    device.stopStreaming();
+    {
+        QMutexLocker lock(&stateMutex_);
+        while (frozen_ && !stopRequested_ && !restartPending_) {
+            stateChanged_.wait(&stateMutex_);
+        }
+        if (stopRequested_) {
+            return false;
+        }
+        if (restartPending_) {
+            return true;  // the restart starts the stream again
+        }
+    }
+    if (!device.startStreaming()) {
+        qInfo() << "OpenDevice failed";
+        post([this] { emit sgError(1); });
+        return false;
+    }
+    return true;
+}
+
+void IDShowThread::handleFrame(IFrameDecoder& decoder, const Stream& stream, const uchar* data,
+                               int length)
+{
+    {
+        QMutexLocker lock(&stateMutex_);
+        if (restartPending_) {
+            return;
+        }
+    }
+    QImage frame;
+    QString error;
+    if (!decoder.decode(stream.format, data, length, &frame, &error)) {
+        ++dropped_;
+        if (dropped_ == 1 || dropped_ % 100 == 0) {
+            qDebug().noquote() << "camera frame dropped (" << dropped_
+                               << " in this stream): " << error;
+        }
+        return;
+    }
+    if (autoEdge_) {
+        // The frame was just decoded and belongs to this thread alone: the outline is drawn
+        // into its pixels.
+        const cv::Mat pixels(frame.height(), frame.width(), CV_8UC4, frame.bits(),
+                             static_cast<size_t>(frame.bytesPerLine()));
+        grabber_.setEdgeResult(IOpencvApi::detectDocumentEdge(pixels));
+    }
+    grabber_.storeFrame(frame, stream.session);
+    if (!deliveryPending_.exchange(true)) {
+        post([this] { deliverFrame(); });
+    }
+}
+
+void IDShowThread::deliverFrame()
+{
+    deliveryPending_ = false;
+    const IStillCaptureImageGrabber::Frame frame = grabber_.latestFrame();
+    if (frame.sequence <= lastDelivered_ || frame.session != session_) {
+        return;
+    }
+    lastDelivered_ = frame.sequence;
+    emit sgCameraFrame(frame.image);
+}

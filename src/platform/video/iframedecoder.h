@@ -1,0 +1,34 @@
+#ifndef IFRAMEDECODER_H
+#define IFRAMEDECODER_H
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include "platform/video/videoformat.h"
+
+// Turns camera frames (MJPEG through libjpeg-turbo, YUYV through libyuv) into 32-bit pictures,
+// rows top-down as V4L2 delivers them. One decoder per thread.
+class IFrameDecoder {
+public:
+    IFrameDecoder();
+    ~IFrameDecoder();
+    IFrameDecoder(const IFrameDecoder&) = delete;
+    IFrameDecoder& operator=(const IFrameDecoder&) = delete;
+
+    // Decodes one frame of the negotiated `format` into a new Format_RGB32 picture of exactly
+    // format.size. A corrupt, truncated or wrongly sized frame gives false and the reason in
+    // *error; *out is then left as it was.
+    bool decode(const VideoStreamFormat& format, const uchar* data, int length, QImage* out,
+                QString* error);
+
+private:
+    bool decodeMjpeg(const QSize& size, const uchar* data, int length, QImage* out, QString* error);
+    static bool decodeYuyv(const VideoStreamFormat& format, const uchar* data, int length,
+                           QImage* out, QString* error);
+
+    void* decompressor_;
+    QByteArray withTables_;  // reused buffer for frames that lack Huffman tables
+};
+
+#endif  // IFRAMEDECODER_H

@@ -1,0 +1,169 @@
+#include "ijpegmarkers.h"
+
+#include <algorithm>
+
+namespace {
+
+const uchar kDht = 0xC4;
+const uchar kSos = 0xDA;
+const uchar kEoi = 0xD9;
+// The end marker is looked for this far from the end (cameras pad frames with zeros).
+const int kEndSearchBytes = 4096;
+
+// Counts of codes of length 1 to 16, then the symbols (JPEG annex K.3).
+const uchar kDcLuminanceBits[16] = {0, 1, 5, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0};
+const uchar kDcChrominanceBits[16] = {0, 3, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0};
+const uchar kDcValues[12] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+const uchar kAcLuminanceBits[16] = {0, 2, 1, 3, 3, 2, 4, 3, 5, 5, 4, 4, 0, 0, 1, 0x7d};
+const uchar kAcLuminanceValues[162] = {
+    0x01, 0x02, 0x03, 0x00, 0x04, 0x11, 0x05, 0x12, 0x21, 0x31, 0x41, 0x06, 0x13, 0x51, 0x61,
+    0x07, 0x22, 0x71, 0x14, 0x32, 0x81, 0x91, 0xa1, 0x08, 0x23, 0x42, 0xb1, 0xc1, 0x15, 0x52,
+    0xd1, 0xf0, 0x24, 0x33, 0x62, 0x72, 0x82, 0x09, 0x0a, 0x16, 0x17, 0x18, 0x19, 0x1a, 0x25,
+    0x26, 0x27, 0x28, 0x29, 0x2a, 0x34, 0x35, 0x36, 0x37, 0x38, 0x39, 0x3a, 0x43, 0x44, 0x45,
+    0x46, 0x47, 0x48, 0x49, 0x4a, 0x53, 0x54, 0x55, 0x56, 0x57, 0x58, 0x59, 0x5a, 0x63, 0x64,
+    0x65, 0x66, 0x67, 0x68, 0x69, 0x6a, 0x73, 0x74, 0x75, 0x76, 0x77, 0x78, 0x79, 0x7a, 0x83,
+    0x84, 0x85, 0x86, 0x87, 0x88, 0x89, 0x8a, 0x92, 0x93, 0x94, 0x95, 0x96, 0x97, 0x98, 0x99,
+    0x9a, 0xa2, 0xa3, 0xa4, 0xa5, 0xa6, 0xa7, 0xa8, 0xa9, 0xaa, 0xb2, 0xb3, 0xb4, 0xb5, 0xb6,
+    0xb7, 0xb8, 0xb9, 0xba, 0xc2, 0xc3, 0xc4, 0xc5, 0xc6, 0xc7, 0xc8, 0xc9, 0xca, 0xd2, 0xd3,
+    0xd4, 0xd5, 0xd6, 0xd7, 0xd8, 0xd9, 0xda, 0xe1, 0xe2, 0xe3, 0xe4, 0xe5, 0xe6, 0xe7, 0xe8,
+    0xe9, 0xea, 0xf1, 0xf2, 0xf3, 0xf4, 0xf5, 0xf6, 0xf7, 0xf8, 0xf9, 0xfa};
+const uchar kAcChrominanceBits[16] = {0, 2, 1, 2, 4, 4, 3, 4, 7, 5, 4, 4, 0, 1, 2, 0x77};
+const uchar kAcChrominanceValues[162] = {
+    0x00, 0x01, 0x02, 0x03, 0x11, 0x04, 0x05, 0x21, 0x31, 0x06, 0x12, 0x41, 0x51, 0x07, 0x61,
+    0x71, 0x13, 0x22, 0x32, 0x81, 0x08, 0x14, 0x42, 0x91, 0xa1, 0xb1, 0xc1, 0x09, 0x23, 0x33,
+    0x52, 0xf0, 0x15, 0x62, 0x72, 0xd1, 0x0a, 0x16, 0x24, 0x34, 0xe1, 0x25, 0xf1, 0x17, 0x18,
+    0x19, 0x1a, 0x26, 0x27, 0x28, 0x29, 0x2a, 0x35, 0x36, 0x37, 0x38, 0x39, 0x3a, 0x43, 0x44,
+    0x45, 0x46, 0x47, 0x48, 0x49, 0x4a, 0x53, 0x54, 0x55, 0x56, 0x57, 0x58, 0x59, 0x5a, 0x63,
+    0x64, 0x65, 0x66, 0x67, 0x68, 0x69, 0x6a, 0x73, 0x74, 0x75, 0x76, 0x77, 0x78, 0x79, 0x7a,
+    0x82, 0x83, 0x84, 0x85, 0x86, 0x87, 0x88, 0x89, 0x8a, 0x92, 0x93, 0x94, 0x95, 0x96, 0x97,
+    0x98, 0x99, 0x9a, 0xa2, 0xa3, 0xa4, 0xa5, 0xa6, 0xa7, 0xa8, 0xa9, 0xaa, 0xb2, 0xb3, 0xb4,
+    0xb5, 0xb6, 0xb7, 0xb8, 0xb9, 0xba, 0xc2, 0xc3, 0xc4, 0xc5, 0xc6, 0xc7, 0xc8, 0xc9, 0xca,
+    0xd2, 0xd3, 0xd4, 0xd5, 0xd6, 0xd7, 0xd8, 0xd9, 0xda, 0xe2, 0xe3, 0xe4, 0xe5, 0xe6, 0xe7,
+    0xe8, 0xe9, 0xea, 0xf2, 0xf3, 0xf4, 0xf5, 0xf6, 0xf7, 0xf8, 0xf9, 0xfa};
+
+void appendTable(QByteArray* out, uchar classAndId, const uchar* bits, const uchar* values,
+                 int count)
+{
+    out->append(static_cast<char>(classAndId));
+    out->append(reinterpret_cast<const char*>(bits), 16);
+    out->append(reinterpret_cast<const char*>(values), count);
+}
+
+QByteArray buildStandardTables()
+{
+    QByteArray body;
+    appendTable(&body, 0x00, kDcLuminanceBits, kDcValues, 12);
+    appendTable(&body, 0x10, kAcLuminanceBits, kAcLuminanceValues, 162);
+    appendTable(&body, 0x01, kDcChrominanceBits, kDcValues, 12);
+    appendTable(&body, 0x11, kAcChrominanceBits, kAcChrominanceValues, 162);
+    const int length = body.size() + 2;
+    QByteArray segment;
+    segment.append(static_cast<char>(0xFF));
+    segment.append(static_cast<char>(kDht));
+    segment.append(static_cast<char>(length >> 8));
+    segment.append(static_cast<char>(length & 0xFF));
+    return segment + body;
+}
+
+// Markers without a length field: TEM, RST0..RST7 and SOI.
+bool isStandalone(uchar marker)
+{
+    return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8);
+}
+
+}  // namespace
+
+bool IJpegMarkers::headerSegments(const uchar* data, int length, QVector<Segment>* segments)
+{
+    segments->clear();
+    if (!data || length < 4 || data[0] != 0xFF || data[1] != 0xD8) {
+        return false;
+    }
+    int pos = 2;
+    while (pos < length) {
+        if (data[pos] != 0xFF) {
+            return false;
+        }
+        while (pos < length && data[pos] == 0xFF) {  // fill bytes before a marker
+            ++pos;
+        }
+        if (pos + 2 >= length) {
+            return false;
+        }
+        const uchar marker = data[pos];
+        const int start = pos - 1;
+        ++pos;
+        if (isStandalone(marker)) {
+            continue;
+        }
+        if (marker == 0x00 || marker == kEoi) {
+            return false;
+        }
+        const int segmentLength = (data[pos] << 8) | data[pos + 1];
+        if (segmentLength < 2 || segmentLength > length - pos) {
+            return false;
+        }
+        segments->append({start, segmentLength + 2, marker});
+        pos += segmentLength;
+        if (marker == kSos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IJpegMarkers::hasEndMarker(const uchar* data, int length)
+{
+    int end = length;
+    while (end > 0 && data[end - 1] == 0x00 && length - end < kEndSearchBytes) {
+        --end;
+    }
+    return end >= 2 && data[end - 2] == 0xFF && data[end - 1] == kEoi;
+}
+
+const QByteArray& IJpegMarkers::standardHuffmanTables()
+{
+    static const QByteArray tables = buildStandardTables();
+    return tables;
+}
+
+bool IJpegMarkers::withStandardTables(const uchar* data, int length, QByteArray* out)
+{
+    out->clear();
+    QVector<Segment> segments;
+    if (!headerSegments(data, length, &segments)) {
+        return false;
+    }
+    const bool hasTables = std::any_of(segments.cbegin(), segments.cend(),
+                                       [](const Segment& s) { return s.marker == kDht; });
+    if (hasTables) {
+        return true;
+    }
+    const int scan = segments.constLast().offset;
+    const QByteArray& tables = standardHuffmanTables();
+    out->reserve(length + tables.size());
+    out->append(reinterpret_cast<const char*>(data), scan);
+    out->append(tables);
+    out->append(reinterpret_cast<const char*>(data) + scan, length - scan);
+    return true;
+}
+
+QByteArray IJpegMarkers::withoutHuffmanTables(const QByteArray& jpeg)
+{
+    const auto* data = reinterpret_cast<const uchar*>(jpeg.constData());
+    QVector<Segment> segments;
+    if (!headerSegments(data, jpeg.size(), &segments)) {
+        return {};
+    }
+    QByteArray out;
+    out.reserve(jpeg.size());
+    int copied = 0;
+    for (const Segment& segment : segments) {
+        if (segment.marker == kDht) {
+            out.append(jpeg.constData() + copied, segment.offset - copied);
+            copied = segment.offset + segment.length;
+        }
+    }
+    out.append(jpeg.constData() + copied, jpeg.size() - copied);
+    return out;
+}

@@ -1,0 +1,49 @@
+#include "ivideosystem.h"
+
+#include <QMutexLocker>
+
+#include "platform/video/iv4l2enumerator.h"
+#include "platform/video/iv4l2systemio.h"
+#include "platform/video/iv4l2videodevice.h"
+#include "platform/video/ivirtualcamerahub.h"
+
+IVideoSystem* IVideoSystem::instance()
+{
+    static IVideoSystem system;
+    return &system;
+}
+
+IVideoSystem::IVideoSystem()
+    : io_(std::make_shared<IV4l2SystemIo>()),
+      sysRoot_(QStringLiteral("/sys")),
+      devRoot_(QStringLiteral("/dev"))
+{
+}
+
+void IVideoSystem::setV4l2(std::shared_ptr<IV4l2Io> io, const QString& sysRoot,
+                           const QString& devRoot)
+{
+    QMutexLocker lock(&mutex_);
+    io_ = std::move(io);
+    sysRoot_ = sysRoot;
+    devRoot_ = devRoot;
+}
+
+QList<VideoNodeInfo> IVideoSystem::devices()
+{
+    QMutexLocker lock(&mutex_);
+    const IV4l2Enumerator enumerator(io_, sysRoot_, devRoot_);
+    lock.unlock();
+    return enumerator.devices() + IVirtualCameraHub::instance()->devices();
+}
+
+std::unique_ptr<IVideoDevice> IVideoSystem::open(const QString& path)
+{
+    if (IVirtualCameraHub::isVirtualPath(path)) {
+        return IVirtualCameraHub::instance()->open(path);
+    }
+    QMutexLocker lock(&mutex_);
+    const std::shared_ptr<IV4l2Io> io = io_;
+    lock.unlock();
+    return IV4l2VideoDevice::open(io, path);
+}
