@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QMutexLocker>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -278,7 +277,7 @@ IImageTansformThread::IImageTansformThread(IApplication* app, QObject* parent)
 IImageTansformThread::~IImageTansformThread()
 {
     finish();
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     if (!captureJobs_.isEmpty() || !saveFilesJobs_.isEmpty()) {
         // Only when the thread never ran.
         qDebug() << "ERROR: saving thread never ran, jobs dropped:" << captureJobs_.size()
@@ -290,10 +289,13 @@ IImageTansformThread::~IImageTansformThread()
 void IImageTansformThread::finish()
 {
     {
-        QMutexLocker lock(&mutex_);
+        std::lock_guard<std::mutex> lock(mutex_);
         stop_ = true;
     }
     wait();
+    // The worker's last step took this lock: taking it orders all its work before whatever
+    // follows in a way the thread sanitizer can see (it cannot see inside QThread::wait).
+    std::lock_guard<std::mutex> lock(mutex_);
 }
 
 QString IImageTansformThread::canonicalImageFormat(const QString& suffix)
@@ -320,7 +322,7 @@ QString IImageTansformThread::joinPath(const QString& folder, const QString& nam
 
 void IImageTansformThread::addCaptureJob(const CaptureJob& job)
 {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     if (stop_) {
         qDebug() << "ERROR: saving thread stopped, capture refused";
         return;
@@ -331,7 +333,7 @@ void IImageTansformThread::addCaptureJob(const CaptureJob& job)
 void IImageTansformThread::setSaveFilesJob(const QString& outputPath,
                                            const QStringList& picturePaths, int pageLayout)
 {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     if (stop_) {
         qDebug() << "ERROR: saving thread stopped, export refused:" << outputPath;
         return;
@@ -356,13 +358,13 @@ void IImageTansformThread::run()
 
 bool IImageTansformThread::stopRequested() const
 {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     return stop_;
 }
 
 bool IImageTansformThread::takeCaptureJob(CaptureJob* job)
 {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     if (captureJobs_.isEmpty()) {
         return false;
     }
@@ -372,7 +374,7 @@ bool IImageTansformThread::takeCaptureJob(CaptureJob* job)
 
 bool IImageTansformThread::takeSaveFilesJob(SaveFilesJob* job)
 {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     if (saveFilesJobs_.isEmpty()) {
         return false;
     }
@@ -450,7 +452,10 @@ bool IImageTansformThread::processSaveFilesJob()
     } catch (const std::exception& e) {
         qDebug() << "ERROR: saving files failed:" << e.what();
     }
-    emit sgFileDialogPathChanged(QFileInfo(job.outputPath).absolutePath());
+    const QString folder = QFileInfo(job.outputPath).absolutePath();
+    if (QFileInfo(folder).isDir()) {
+        emit sgFileDialogPathChanged(folder);
+    }
     if (saved) {
         qDebug() << "files saved:" << job.outputPath << job.picturePaths.size();
         emit sgSaveFilesSuccess();

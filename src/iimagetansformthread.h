@@ -4,11 +4,11 @@
 #include <QDateTime>
 #include <QImage>
 #include <QList>
-#include <QMutex>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QThread>
+#include <mutex>
 
 #include "capturejob.h"
 
@@ -25,7 +25,8 @@ class IImageTansformThread : public QThread {
     Q_OBJECT
 public:
     IImageTansformThread(IApplication* app, QObject* parent = nullptr);
-    // Finishes the queued work first (see finish).
+    // Finishes the queued work first (see finish). A subclass that overrides the virtual steps
+    // calls finish() in its own destructor, before its part of the object is gone.
     ~IImageTansformThread() override;
 
     // Stops the worker once every job queued so far has been handled, and waits for it. Jobs
@@ -58,7 +59,8 @@ signals:
     void sgSaveFilesFailed(QString outputPath);
     // For the settings store: the photo format after a successful picture export.
     void sgPhotoFormatChanged(QString format);
-    // For the settings store: the folder of the last export, without a trailing "/".
+    // For the settings store: the folder of the last export (when it exists), without a
+    // trailing "/".
     void sgFileDialogPathChanged(QString folder);
 
 protected:
@@ -84,7 +86,9 @@ private:
     void saveCapture(const QImage& result, const QString& folder);
     bool saveFiles(const SaveFilesJob& job);
 
-    mutable QMutex mutex_;  // guards stop_, captureJobs_ and saveFilesJobs_
+    // Guards stop_, captureJobs_ and saveFilesJobs_. A standard mutex, whose locking the thread
+    // sanitizer sees (QMutex locks inside the uninstrumented Qt library).
+    mutable std::mutex mutex_;
     bool stop_ = false;
     QList<CaptureJob> captureJobs_;
     IApplication* app_;

@@ -29,6 +29,7 @@ constexpr int kWaitMs = 60000;
 class ClockedThread : public IImageTansformThread {
 public:
     ClockedThread() : IImageTansformThread(nullptr) {}
+    ~ClockedThread() override { finish(); }
     QDateTime fixedTime;
 
 protected:
@@ -716,6 +717,9 @@ void TestIImageTansformThread::exportFailures()
     QCOMPARE(worker.results.exported, 0);
     QCOMPARE(worker.results.exportFailures, QStringList{dir.filePath(output)});
     QCOMPARE(worker.results.formats, QStringList());
+    // A folder that does not exist is not offered to the next file dialog.
+    QCOMPARE(worker.results.folders,
+             output.startsWith("blocker/") ? QStringList() : QStringList{dir.path()});
     QStringList expected = QStringList{"blocker"} + written;
     expected.sort();
     QCOMPARE(entries(dir.path()), expected);
