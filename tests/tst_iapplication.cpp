@@ -1,12 +1,15 @@
 #include <QtTest>
 
 #include <QFile>
+#include <QAbstractButton>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QSettings>
 
 #include "appdata.h"
 #include "iapplication.h"
 #include "mainframe.h"
+#include "modalanswerer.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
 #include "service/ilog.h"
@@ -120,15 +123,27 @@ void TestIApplication::raiseMessageBeforeWindow()
 void TestIApplication::noCameraExitsWithZero()
 {
     auto* app = static_cast<IApplication*>(qApp);
+    // The window tells that no camera was found; the box is answered.
+    QString told;
+    answerNextModal([&told](QWidget* box) {
+        if (QLabel* text = box->findChild<QLabel*>()) {
+            told = text->text();
+        }
+        for (QAbstractButton* button : box->findChildren<QAbstractButton*>()) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+    });
     QElapsedTimer clock;
     clock.start();
     QCOMPARE(app->exec(), 0);
     QVERIFY(clock.elapsed() >= 1000);
+    QVERIFY(told.startsWith("No orvella device is found!"));
     QVERIFY(app->mainFrame());
-    // Both services know the application; the placeholder window has no board yet.
+    QVERIFY(!app->mainFrame()->isVisible());
+    // Both services know the application and the window's board.
     QCOMPARE(IBoardService::instance()->application(), app);
     QCOMPARE(IConfigureService::instance()->application(), app);
-    QVERIFY(!IBoardService::instance()->board());
+    QCOMPARE(IBoardService::instance()->board(), app->mainFrame()->board());
     QFile log(logFilePath(QDate::currentDate()));
     QVERIFY(log.open(QIODevice::ReadOnly));
     QVERIFY(log.readAll().contains("not find device quit app."));

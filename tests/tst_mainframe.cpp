@@ -1,0 +1,979 @@
+#include <QtTest>
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QTcpServer>
+
+#include "board/boardtesthelpers.h"
+#include "board/iboard.h"
+#include "board/ipixmapitem.h"
+#include "customui/iboardtoolbar.h"
+#include "customui/icameratoolbar.h"
+#include "customui/iitoolbutton.h"
+#include "customui/imaintitlewidget.h"
+#include "customui/irighttoolbar.h"
+#include "customui/itimemsgbox.h"
+#include "ffmpeg/iffmpegapi.h"
+#include "ffmpeg/wifirtsp/itcpserver.h"
+#include "iapplication.h"
+#include "icamera.h"
+#include "iimagetansformthread.h"
+#include "mainframe.h"
+#include "modalanswerer.h"
+#include "platform/video/ivirtualcamerahub.h"
+#include "service/iboardservice.h"
+#include "service/iconfigureservice.h"
+#include "service/ilog.h"
+
+using Step = MainFrame::ShutdownStep;
+
+// The main window with its hooks opened: which missing panels it asked for, which shutdown
+// steps ran, and a capture mode and gallery choice set by the test.
+class ProbeFrame : public MainFrame {
+public:
+    using MainFrame::MainFrame;
+
+    QStringList panels;
+    QList<Step> steps;
+    std::function<void(Step)> beforeStep;
+    int mode = 0;
+    QStringList checked;
+    QString pipPath;
+
+    QString pictureInPictureDevicePath() const override { return pipPath; }
+
+protected:
+    void panelUnavailable(const QString& panel) override
+    {
+        panels << panel;
+        MainFrame::panelUnavailable(panel);
+    }
+    void runShutdownStep(Step step) override
+    {
+        steps << step;
+        if (beforeStep) {
+            beforeStep(step);
+        }
+        MainFrame::runShutdownStep(step);
+    }
+    int captureMode() const override { return mode; }
+    QStringList galleryCheckedPaths() const override { return checked; }
+};
+
+// The main window against the virtual cameras (two of them), the real capture-saving thread
+// and the real board: dispatch tables, shortcuts, status codes, hot-plug, camera switch,
+// capture modes and the shutdown order.
+class TestMainFrame : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+    void layout();
+    void dispatch_data();
+    void dispatch();
+    void freezeStopsTheStreamAndEdging();
+    void shortcutTable_data();
+    void shortcutTable();
+    void keyboardSnapRespectsTheSnapButton();
+    void snapStaysDisabledUntilSaved();
+    void snapWithShutterSoundOn();
+    void captureModes_data();
+    void captureModes();
+    void failedSaveShowsTipAndEnablesSnap();
+    void pdfExportOfCheckedPictures();
+    void panelsCloseTogether();
+    void fullScreenHidesTheFrame();
+    void statusCodes_data();
+    void statusCodes();
+    void noDeviceAfterStartupWaitEndsProcess();
+    void unplugAndReplugCurrentCamera();
+    void unplugOtherCameraChangesNothing();
+    void cameraChooserSwitchesCamera();
+    void shutdownOrder();
+    void overlayFactors_data();
+    void overlayFactors();
+    void captureRectInPicture_data();
+    void captureRectInPicture();
+
+private:
+    ProbeFrame* startFrame(bool waitForOpen = true);
+    // The window of the current row: the one of the previous row of the same case if any.
+    ProbeFrame* sharedFrame();
+    void closeFrame();
+    QStringList photos() const;
+    QString tipText() const;
+    QStringList outcome(const std::function<void()>& action);
+    void waitForFrames(int count);
+
+    QTemporaryDir dir_;
+    QString photoDir_;
+    ProbeFrame* frame_ = nullptr;
+    QByteArray sharedFor_;  // the case whose rows share frame_
+    QTcpServer wifiControl_;
+};
+
+namespace {
+
+IApplication* app()
+{
+    return static_cast<IApplication*>(qApp);
+}
+
+IPixmapItem* picture(MainFrame* frame)
+{
+    return dynamic_cast<IPixmapItem*>(frame->board()->backgroundItem());
+}
+
+QLabel* tipLabel()
+{
+    return ITimeMsgBox::instance()->findChild<QLabel*>();
+}
+
+}  // namespace
+
+void TestMainFrame::initTestCase()
+{
+    qInstallMessageHandler(logMessageHandler);
+    QVERIFY(dir_.isValid());
+    qRegisterMetaType<QVariant>();
+}
+
+void TestMainFrame::cleanupTestCase()
+{
+    closeFrame();
+}
+
+void TestMainFrame::init()
+{
+    photoDir_ = dir_.filePath(QString::fromLatin1(QTest::currentTestFunction()) + "_" +
+                              QString::fromLatin1(QTest::currentDataTag()));
+    QDir().mkpath(photoDir_);
+    if (sharedFor_ != QTest::currentTestFunction()) {
+        closeFrame();
+    } else if (frame_) {
+        IConfigureService::instance()->setPhotoPath(photoDir_);
+    }
+    IVirtualCameraHub* hub = IVirtualCameraHub::instance();
+    for (int i = 0; i < 2; ++i) {
+        hub->setFailOpen(i, false);
+        hub->replug(i);
+    }
+}
+
+void TestMainFrame::cleanup()
+{
+    // Rows of a data-driven case may share one window; whatever follows them closes it.
+    if (sharedFor_.isEmpty() || QTest::currentTestFailed()) {
+        closeFrame();
+    }
+    IConfigureService::instance()->photoSound = false;
+    ITimeMsgBox::instance()->hide();
+}
+
+ProbeFrame* TestMainFrame::sharedFrame()
+{
+    if (!frame_) {
+        startFrame();
+        sharedFor_ = QTest::currentTestFunction();
+    }
+    frame_->panels.clear();
+    return frame_;
+}
+
+void TestMainFrame::closeFrame()
+{
+    sharedFor_.clear();
+    if (frame_) {
+        frame_->close();
+        delete frame_;
+        frame_ = nullptr;
+    }
+}
+
+ProbeFrame* TestMainFrame::startFrame(bool waitForOpen)
+{
+    // As IApplication::exec builds it, with this window in place of the application's.
+    frame_ = new ProbeFrame(app());
+    IBoardService::instance()->attach(app());
+    IBoardService::instance()->attachBoard(frame_->board());
+    IBoardService::instance()->init();
+    IConfigureService::instance()->attach(app());
+    IConfigureService::instance()->setPhotoPath(photoDir_);
+    frame_->initScene();
+    if (waitForOpen) {
+        [&]() { QTRY_VERIFY(frame_->isVisible()); }();
+        waitForFrames(2);
+        // The view is fitted 200 ms after the window appears.
+        QTest::qWait(300);
+    }
+    return frame_;
+}
+
+void TestMainFrame::waitForFrames(int count)
+{
+    QSignalSpy frames(ICamera::instance(), &ICamera::sgCameraFrame);
+    QTRY_VERIFY(frames.size() >= count);
+}
+
+QStringList TestMainFrame::photos() const
+{
+    return QDir(photoDir_).entryList(QDir::Files, QDir::Name);
+}
+
+QString TestMainFrame::tipText() const
+{
+    return ITimeMsgBox::instance()->isVisible() ? tipLabel()->text() : QString();
+}
+
+// What an action visibly did: panels asked for, view changes, input mode, toolbars, photos.
+QStringList TestMainFrame::outcome(const std::function<void()>& action)
+{
+    IBoard* board = frame_->board();
+    ICameraToolBar* bar = frame_->cameraToolBar();
+    const double scale = board->viewScale();
+    const int rotation = board->rotation();
+    const int mode = board->modeType();
+    const bool boardMode = frame_->isBoardMode();
+    const bool edge = frame_->isAutoEdgeOn();
+    const bool resolution = bar->isButtonEnabled(ICameraToolBar::Resolution);
+    const int elements = board->currentSlide()->elements().size();
+    const int panels = frame_->panels.size();
+    const int files = photos().size();
+    ITimeMsgBox::instance()->hide();
+
+    action();
+    if (!QTest::qWaitFor([bar]() { return bar->isButtonEnabled(ICameraToolBar::Snap); }, 5000)) {
+        return {"snap stays disabled"};
+    }
+
+    QStringList seen = frame_->panels.mid(panels);
+    for (QString& p : seen) {
+        p.prepend("panel:");
+    }
+    if (board->viewScale() > scale * 1.01) {
+        seen << "zoom in";
+    } else if (board->viewScale() < scale * 0.99) {
+        seen << "zoom out";
+    }
+    if (board->rotation() != rotation) {
+        seen << QStringLiteral("rotate %1").arg(board->rotation());
+    }
+    if (board->modeType() != mode) {
+        seen << QStringLiteral("mode %1").arg(board->modeType());
+    }
+    if (frame_->isBoardMode() != boardMode) {
+        seen << (frame_->isBoardMode() ? "board toolbar" : "right toolbar");
+    }
+    if (frame_->isAutoEdgeOn() != edge) {
+        seen << (frame_->isAutoEdgeOn() ? "edging on" : "edging off");
+    }
+    if (bar->isButtonEnabled(ICameraToolBar::Resolution) != resolution) {
+        seen << (resolution ? "resolution locked" : "resolution free");
+    }
+    if (board->currentSlide()->elements().size() < elements) {
+        seen << "cleared";
+    }
+    if (photos().size() > files) {
+        seen << "photo";
+    }
+    if (!tipText().isEmpty()) {
+        seen << "tip:" + tipText();
+    }
+    return seen;
+}
+
+void TestMainFrame::layout()
+{
+    startFrame();
+    QVERIFY(frame_->isMaximized());
+    QCOMPARE(frame_->windowFlags() & 0xFFFF, Qt::WindowFlags(0xE801));
+    const QRect title = frame_->titleWidget()->geometry();
+    const QRect gallery = frame_->galleryPanel()->geometry();
+    const QRect board = frame_->board()->geometry();
+    const QRect right = frame_->rightToolBar()->geometry();
+    const QRect camera = frame_->cameraToolBar()->geometry();
+    QCOMPARE(title.top(), 0);
+    QCOMPARE(title.width(), frame_->width());
+    QCOMPARE(gallery.top(), title.bottom() + 1);
+    QCOMPARE(gallery.width(), 200);
+    QCOMPARE(board.left(), gallery.right() + 1);
+    QCOMPARE(right.left(), board.right() + 1);
+    QCOMPARE(right.right(), frame_->width() - 1);
+    QCOMPARE(camera.top(), board.bottom() + 1);
+    QCOMPARE(camera.bottom(), frame_->height() - 1);
+    QVERIFY(!frame_->boardToolBar()->isVisible());
+    // The live picture is on the board.
+    QTRY_VERIFY(!picture(frame_)->image().isNull());
+    QCOMPARE(frame_->board()->pictureSize(),
+             QSizeF(IConfigureService::instance()->cameraResolution()));
+}
+
+void TestMainFrame::dispatch_data()
+{
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<QStringList>("expected");
+    const auto row = [](const char* bar, int id, bool checked, const QStringList& expected) {
+        QTest::addRow("%s %d", bar, id) << QString::fromLatin1(bar) << id << checked << expected;
+    };
+    row("camera", 0, false, {"panel:focus-and-exposure panel"});
+    row("camera", 1, false, {});
+    row("camera", 2, false, {"panel:resolution panel"});
+    row("camera", 3, false, {"zoom in"});
+    row("camera", 4, false, {"zoom out"});
+    row("camera", 5, false, {"rotate 180"});
+    row("camera", 6, true, {"resolution locked"});
+    row("camera", 7, false, {"panel:colour-adjusting panel"});
+    row("camera", 8, false, {"zoom out", "rotate 0"});
+    row("camera", 9, true, {"edging on"});
+    row("camera", 10, false, {"panel:gallery", "photo"});
+    row("camera", 11, false, {"panel:capture-mode panel"});
+    row("camera", 12, false, {"panel:recording panel"});
+    row("camera", 13, false, {"panel:OCR dialog"});
+    row("camera", 14, false, {QString::fromUtf8("tip:请先选择左边列表文件")});
+    row("camera", 15, false, {});
+    row("camera", 16, false, {"panel:picture-in-picture panel"});
+    row("camera", 17, false, {"panel:picture viewer"});
+    row("camera", 99, false, {});
+    row("right", 0, false, {"board toolbar"});
+    row("right", 1, false, {"panel:magnifier panel"});
+    row("right", 2, false, {"zoom in"});
+    row("right", 3, false, {"zoom out"});
+    row("right", 4, false, {"rotate 180"});
+    row("right", 5, false, {"zoom out", "rotate 0"});
+    // Board rows start in board mode with the line tool (mode 9), which no button sets.
+    row("board", 0, true, {"mode 1"});
+    row("board", 1, true, {"mode 5"});
+    row("board", 2, false, {"panel:thickness panel"});
+    row("board", 3, false, {"panel:colour panel"});
+    row("board", 4, false, {"panel:transparency panel"});
+    row("board", 5, true, {"mode 2"});
+    row("board", 6, true, {"panel:shape panel"});
+    row("board", 7, true, {"panel:eraser panel", "mode 3"});
+    row("board", 8, false, {"cleared"});
+    row("board", 9, false, {"mode 1", "right toolbar"});
+    row("board", 10, false, {});
+}
+
+void TestMainFrame::dispatch()
+{
+    QFETCH(QString, bar);
+    QFETCH(int, id);
+    QFETCH(bool, checked);
+    QFETCH(QStringList, expected);
+    sharedFrame();
+    // Back to the picture view with nothing switched on.
+    if (frame_->isBoardMode()) {
+        frame_->slBoardToolBarClick(false, IBoardToolBar::Home);
+    }
+    ICameraToolBar* cameraBar = frame_->cameraToolBar();
+    cameraBar->setChecked(ICameraToolBar::Freeze, false);
+    frame_->slCameratoolbarClick(false, ICameraToolBar::Freeze);
+    cameraBar->setChecked(ICameraToolBar::AutoEdge, false);
+    frame_->slCameratoolbarClick(false, ICameraToolBar::AutoEdge);
+    IBoard* board = frame_->board();
+    board->resetView();
+    board->zoomBy(1.5);
+    board->rotateBy(90);
+    if (bar == "board") {
+        frame_->slRightToolBarClick(false, IRightToolBar::Board);
+        IBoardService::instance()->linePathMode(0);
+        board->currentSlide()->addElement(new TestPathElement(QRectF(10, 10, 50, 50)), true);
+    }
+    const QStringList seen = outcome([&]() {
+        IToolBarBase* toolbar =
+            bar == "camera"  ? static_cast<IToolBarBase*>(frame_->cameraToolBar())
+            : bar == "right" ? static_cast<IToolBarBase*>(frame_->rightToolBar())
+                             : frame_->boardToolBar();
+        if (IIToolButton* button = toolbar->button(id)) {
+            // The real button where it is shown; hidden ones are reached through their id.
+            if (button->isVisible() && button->isCheckable() == checked) {
+                QTest::mouseClick(button, Qt::LeftButton);
+                return;
+            }
+        }
+        emit toolbar->sgButtonClick(checked, id);
+    });
+    QCOMPARE(seen.join(" | "), expected.join(" | "));
+}
+
+void TestMainFrame::freezeStopsTheStreamAndEdging()
+{
+    startFrame();
+    ICameraToolBar* bar = frame_->cameraToolBar();
+    QTest::mouseClick(bar->button(ICameraToolBar::AutoEdge), Qt::LeftButton);
+    QVERIFY(frame_->isAutoEdgeOn());
+    QTest::mouseClick(bar->button(ICameraToolBar::Freeze), Qt::LeftButton);
+    QVERIFY(bar->isChecked(ICameraToolBar::Freeze));
+    // Edging is switched off, and so is the flag a capture would crop by.
+    QVERIFY(!frame_->isAutoEdgeOn());
+    QVERIFY(!bar->isChecked(ICameraToolBar::AutoEdge));
+    QVERIFY(!bar->isButtonEnabled(ICameraToolBar::AutoEdge));
+    QVERIFY(!bar->isButtonEnabled(ICameraToolBar::Resolution));
+    QTest::qWait(300);
+    QSignalSpy frames(ICamera::instance(), &ICamera::sgCameraFrame);
+    QTest::qWait(500);
+    QCOMPARE(frames.size(), 0);
+    // A frozen Snap still saves the picture that is shown.
+    QTest::mouseClick(bar->button(ICameraToolBar::Snap), Qt::LeftButton);
+    QTRY_COMPARE(photos().size(), 1);
+    QTest::mouseClick(bar->button(ICameraToolBar::Freeze), Qt::LeftButton);
+    QVERIFY(bar->isButtonEnabled(ICameraToolBar::AutoEdge));
+    QVERIFY(bar->isButtonEnabled(ICameraToolBar::Resolution));
+    QTRY_VERIFY(frames.size() >= 2);
+}
+
+void TestMainFrame::shortcutTable_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("id");
+    QTest::newRow("Ctrl+Alt+Num+-") << "Ctrl+Alt+Num+-" << 4;
+    QTest::newRow("Ctrl+Alt+-") << "Ctrl+Alt+-" << 4;
+    QTest::newRow("Ctrl+Alt+7") << "Ctrl+Alt+7" << 4;
+    QTest::newRow("Ctrl+Alt+Num++") << "Ctrl+Alt+Num++" << 3;
+    QTest::newRow("Ctrl+Alt+=") << "Ctrl+Alt+=" << 3;
+    QTest::newRow("Ctrl+Alt+6") << "Ctrl+Alt+6" << 3;
+    QTest::newRow("Ctrl+Alt+5") << "Ctrl+Alt+5" << 10;
+    QTest::newRow("Ctrl+5") << "Ctrl+5" << -1;
+    QTest::newRow("Alt+5") << "Alt+5" << -1;
+    QTest::newRow("Ctrl+Alt+Num+5") << "Ctrl+Alt+Num+5" << -1;
+    QTest::newRow("Ctrl+Alt+8") << "Ctrl+Alt+8" << -1;
+    QTest::newRow("5") << "5" << -1;
+}
+
+void TestMainFrame::shortcutTable()
+{
+    QFETCH(QString, keys);
+    QFETCH(int, id);
+    QCOMPARE(MainFrame::cameraButtonForKey(QKeySequence(keys)), id);
+}
+
+void TestMainFrame::keyboardSnapRespectsTheSnapButton()
+{
+    startFrame();
+    IBoard* board = frame_->board();
+    board->resetView();
+    const double fit = board->viewScale();
+    QTest::keyClick(board, Qt::Key_Plus,
+                    Qt::ControlModifier | Qt::AltModifier | Qt::KeypadModifier);
+    QVERIFY(board->viewScale() > fit * 1.05);
+    QTest::keyClick(board, Qt::Key_7, Qt::ControlModifier | Qt::AltModifier);
+    QTRY_VERIFY(qAbs(board->viewScale() - fit * 1.1 * 0.9) < fit * 0.01);
+
+    QTest::keyClick(board, Qt::Key_5, Qt::ControlModifier | Qt::AltModifier);
+    QTRY_COMPARE(photos().size(), 1);
+    QTRY_VERIFY(frame_->cameraToolBar()->isButtonEnabled(ICameraToolBar::Snap));
+
+    // A capture in progress: neither key takes a second one.
+    frame_->cameraToolBar()->setEnabled(ICameraToolBar::Snap, false);
+    QTest::keyClick(board, Qt::Key_5, Qt::ControlModifier | Qt::AltModifier);
+    QTest::keyClick(frame_, Qt::Key_Space);
+    frame_->slCameratoolbarClick(true, ICameraToolBar::Snap);
+    QTest::qWait(500);
+    QCOMPARE(photos().size(), 1);
+}
+
+void TestMainFrame::snapStaysDisabledUntilSaved()
+{
+    startFrame();
+    ICameraToolBar* bar = frame_->cameraToolBar();
+    QSignalSpy saved(frame_->captureThread(), &IImageTansformThread::sgCaptureImage);
+    QTest::mouseClick(bar->button(ICameraToolBar::Snap), Qt::LeftButton);
+    QVERIFY(!bar->isButtonEnabled(ICameraToolBar::Snap));
+    QTest::mouseClick(bar->button(ICameraToolBar::Snap), Qt::LeftButton);  // ignored
+    QTRY_COMPARE(saved.size(), 1);
+    QTRY_VERIFY(bar->isButtonEnabled(ICameraToolBar::Snap));
+    QTest::qWait(200);
+    QCOMPARE(photos().size(), 1);
+    const QString name = photos().first();
+    QVERIFY2(QRegularExpression("^\\d{17}\\.jpeg$").match(name).hasMatch(), qPrintable(name));
+    QCOMPARE(QImage(photoDir_ + "/" + name).size(),
+             IConfigureService::instance()->cameraResolution());
+}
+
+void TestMainFrame::snapWithShutterSoundOn()
+{
+    IConfigureService::instance()->photoSound = true;
+    startFrame();
+    frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
+    QTRY_COMPARE(photos().size(), 1);
+    QTRY_VERIFY(frame_->cameraToolBar()->isButtonEnabled(ICameraToolBar::Snap));
+    frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
+    QTRY_COMPARE(photos().size(), 2);
+}
+
+void TestMainFrame::captureModes_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QString>("colours");
+    QTest::newRow("0 colour") << 0 << QStringList{"panel:gallery", "photo"} << "colour";
+    QTest::newRow("1 window") << 1 << QStringList{"panel:gallery"} << "";
+    QTest::newRow("2 partial") << 2 << QStringList{"panel:partial-capture frame"} << "";
+    QTest::newRow("3 timer") << 3 << QStringList{"panel:timer-capture panel"} << "";
+    QTest::newRow("4 time-lapse") << 4 << QStringList{"panel:time-lapse panel"} << "";
+    QTest::newRow("5 clipboard") << 5 << QStringList{"tip:Succeed!"} << "";
+    QTest::newRow("6 black and white") << 6 << QStringList{"panel:gallery", "photo"} << "bw";
+    QTest::newRow("7 grey") << 7 << QStringList{"panel:gallery", "photo"} << "grey";
+    QTest::newRow("8 unknown") << 8 << QStringList{} << "";
+}
+
+void TestMainFrame::captureModes()
+{
+    QFETCH(int, mode);
+    QFETCH(QStringList, expected);
+    QFETCH(QString, colours);
+    sharedFrame();
+    frame_->mode = mode;
+    QGuiApplication::clipboard()->clear();
+    const QStringList seen =
+        outcome([&]() { frame_->slCameratoolbarClick(false, ICameraToolBar::Snap); });
+    QCOMPARE(seen.join(" | "), expected.join(" | "));
+    if (mode == 5) {
+        const QImage copied = QGuiApplication::clipboard()->image();
+        QCOMPARE(copied.size(), frame_->size());
+    }
+    if (colours.isEmpty()) {
+        return;
+    }
+    const QImage photo(photoDir_ + "/" + photos().first());
+    int colourful = 0;
+    int middle = 0;
+    for (int y = 0; y < photo.height(); y += 7) {
+        for (int x = 0; x < photo.width(); x += 7) {
+            const QColor c = photo.pixelColor(x, y);
+            colourful += qMax(qAbs(c.red() - c.green()), qAbs(c.green() - c.blue())) > 40;
+            middle += c.lightness() > 20 && c.lightness() < 235;
+        }
+    }
+    const int samples = (photo.height() / 7 + 1) * (photo.width() / 7 + 1);
+    if (colours == "colour") {
+        QVERIFY(colourful > 0);
+    } else {
+        QCOMPARE(colourful, 0);  // JPEG keeps grey grey
+    }
+    if (colours == "bw") {
+        QVERIFY2(middle < samples / 50, qPrintable(QString::number(middle)));
+    }
+    if (colours == "grey") {
+        QVERIFY2(middle > samples / 4, qPrintable(QString::number(middle)));
+    }
+}
+
+void TestMainFrame::failedSaveShowsTipAndEnablesSnap()
+{
+    startFrame();
+    QFile blocker(dir_.filePath("not-a-folder"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    IConfigureService::instance()->setPhotoPath(blocker.fileName() + "/photos");
+    QSignalSpy failed(frame_->captureThread(), &IImageTansformThread::sgCaptureFailed);
+    frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
+    QTRY_COMPARE(failed.size(), 1);
+    QTRY_VERIFY(frame_->cameraToolBar()->isButtonEnabled(ICameraToolBar::Snap));
+    QCOMPARE(tipText(), QStringLiteral("Save failed."));
+    QVERIFY(!frame_->panels.contains("gallery"));
+}
+
+void TestMainFrame::pdfExportOfCheckedPictures()
+{
+    startFrame();
+    for (int i = 0; i < 2; ++i) {
+        frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
+        QTRY_COMPARE(photos().size(), i + 1);
+        QTRY_VERIFY(frame_->cameraToolBar()->isButtonEnabled(ICameraToolBar::Snap));
+    }
+    for (const QString& name : photos()) {
+        frame_->checked << photoDir_ + "/" + name;
+    }
+    IConfigureService::instance()->setFileDialogPath(dir_.path() + "/");
+    QString suggested;
+    answerNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Save"));
+        QCOMPARE(dialog->nameFilters(), QStringList{"PDF File (*.pdf)"});
+        suggested = dialog->selectedFiles().value(0);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    frame_->slCameratoolbarClick(false, ICameraToolBar::Pdf);
+    // The last folder and the time, joined by one separator; ".pdf" is added.
+    QVERIFY2(QRegularExpression("^" + QRegularExpression::escape(dir_.path()) + "/\\d{14}$")
+                 .match(suggested)
+                 .hasMatch(),
+             qPrintable(suggested));
+    const QString chosen = suggested;
+    QTRY_VERIFY(QFile::exists(chosen + ".pdf"));
+    QTRY_COMPARE(tipText(), QStringLiteral("Save Successful."));
+    QProcess pdfinfo;
+    pdfinfo.start("pdfinfo", {chosen + ".pdf"});
+    QVERIFY(pdfinfo.waitForFinished());
+    const QByteArray info = pdfinfo.readAllStandardOutput();
+    QVERIFY2(QRegularExpression("Pages: +2\\n").match(QString::fromUtf8(info)).hasMatch(),
+             info.constData());
+}
+
+void TestMainFrame::panelsCloseTogether()
+{
+    startFrame();
+    QWidget thickness(frame_);
+    QWidget colour(frame_);
+    QWidget magnifier(frame_);
+    frame_->registerSecondaryPanel(MainFrame::SecondaryPanel::Thickness, &thickness);
+    frame_->registerSecondaryPanel(MainFrame::SecondaryPanel::Color, &colour);
+    // Not one of the panels that close together: refused.
+    frame_->registerSecondaryPanel(MainFrame::SecondaryPanel::Magnifier, &magnifier);
+    thickness.show();
+    colour.show();
+    magnifier.show();
+    frame_->slBoardToolBarClick(false, IBoardToolBar::Thickness);
+    QVERIFY(thickness.isVisible());
+    QVERIFY(!colour.isVisible());
+    colour.show();
+    frame_->slRightToolBarClick(false, IRightToolBar::ZoomIn);
+    QVERIFY(!thickness.isVisible());
+    QVERIFY(!colour.isVisible());
+    QVERIFY(magnifier.isVisible());
+    thickness.show();
+    emit frame_->board()->sgClickOnBoard();
+    QVERIFY(!thickness.isVisible());
+    // The camera chooser closes with them.
+    QTest::mouseClick(frame_->titleWidget()->button(IMainTitleWidget::Cameras), Qt::LeftButton);
+    QVERIFY(frame_->titleWidget()->cameraChooser()->isVisible());
+    frame_->slCameratoolbarClick(false, ICameraToolBar::ZoomIn);
+    QVERIFY(!frame_->titleWidget()->cameraChooser()->isVisible());
+}
+
+void TestMainFrame::fullScreenHidesTheFrame()
+{
+    startFrame();
+    emit frame_->board()->sgIsFullScreen(true);
+    QVERIFY(!frame_->titleWidget()->isVisible());
+    QVERIFY(!frame_->galleryPanel()->isVisible());
+    QVERIFY(!frame_->rightToolBar()->isVisible());
+    QVERIFY(frame_->cameraToolBar()->isVisible());
+    emit frame_->board()->sgIsFullScreen(false);
+    QVERIFY(frame_->titleWidget()->isVisible());
+    QVERIFY(frame_->rightToolBar()->isVisible());
+    QVERIFY(!frame_->boardToolBar()->isVisible());
+    frame_->slRightToolBarClick(false, IRightToolBar::Board);
+    emit frame_->board()->sgIsFullScreen(true);
+    QVERIFY(!frame_->boardToolBar()->isVisible());
+    emit frame_->board()->sgIsFullScreen(false);
+    QVERIFY(frame_->boardToolBar()->isVisible());
+    QVERIFY(!frame_->rightToolBar()->isVisible());
+}
+
+void TestMainFrame::statusCodes_data()
+{
+    QTest::addColumn<bool>("pending");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("box");
+    QTest::addColumn<QString>("tip");
+    QTest::addColumn<bool>("reinitialised");
+    QTest::addColumn<int>("index");
+    const QString unplugged = QStringLiteral(
+        "The camera is not available, or it is caused by power failure, poor contact and being "
+        "pulled out. Please check the equipment.");
+    QTest::newRow("0, first open") << true << 0 << false << "" << true << 0;
+    QTest::newRow("0, running") << false << 0 << false << "" << false << 0;
+    QTest::newRow("1, window shown") << false << 1 << true << "" << false << -1;
+    QTest::newRow("3") << false << 3 << false << unplugged << false << 0;
+    QTest::newRow("3, first open pending") << true << 3 << false << unplugged << false << 0;
+}
+
+void TestMainFrame::statusCodes()
+{
+    QFETCH(bool, pending);
+    QFETCH(int, code);
+    QFETCH(bool, box);
+    QFETCH(QString, tip);
+    QFETCH(bool, reinitialised);
+    QFETCH(int, index);
+    startFrame();
+    if (pending) {
+        // As just after a camera switch, before the camera has answered.
+        const ICameraInfo current = IConfigureService::instance()->currentCamera;
+        frame_->onCameraSelected(current);
+        ICamera::instance()->closeCurrent();  // so no report of its own comes
+        IConfigureService::instance()->currentCamera = current;
+        frame_->hide();
+        QVERIFY(frame_->isFirstOpenPending());
+        QVERIFY(!frame_->isEnabled());
+    }
+    frame_->cameraToolBar()->setEnabled(false);
+    frame_->setEnabled(false);
+    ITimeMsgBox::instance()->hide();
+    bool boxSeen = false;
+    if (box) {
+        answerNextModal([&](QWidget* modal) {
+            boxSeen = modal->findChildren<QLabel*>().value(0) &&
+                      modal->findChildren<QLabel*>().first()->text().startsWith(
+                          "No orvella device is found!");
+            for (IIToolButton* b : modal->findChildren<IIToolButton*>()) {
+                QTest::mouseClick(b, Qt::LeftButton);
+            }
+        });
+    }
+    QEventLoop loop;
+    QTimer::singleShot(0, [code]() { emit ICamera::instance()->sgError(code); });
+    QTimer::singleShot(500, &loop, [&loop]() { loop.exit(7); });
+    // The window that is shown is never ended by a status code.
+    QCOMPARE(loop.exec(), 7);
+    QCOMPARE(boxSeen, box);
+    QCOMPARE(tipText(), tip);
+    QVERIFY(frame_->isEnabled());
+    QCOMPARE(frame_->isFirstOpenPending(), pending && !reinitialised);
+    QCOMPARE(frame_->cameraToolBar()->isEnabled(), reinitialised);
+    QCOMPARE(frame_->isVisible(), reinitialised || !pending);
+    if (reinitialised) {
+        QVERIFY(frame_->isMaximized());
+    }
+    QCOMPARE(IConfigureService::instance()->currentCamera.index, index);
+}
+
+void TestMainFrame::noDeviceAfterStartupWaitEndsProcess()
+{
+    IVirtualCameraHub::instance()->setFailOpen(0, true);
+    startFrame(false);
+    bool boxSeen = false;
+    answerNextModal([&](QWidget* modal) {
+        boxSeen = true;
+        QVERIFY(!modal->parentWidget());  // the window never showed: centred on the screen
+        for (IIToolButton* b : modal->findChildren<IIToolButton*>()) {
+            QTest::mouseClick(b, Qt::LeftButton);
+        }
+    });
+    // The report arrives while the event loop runs (after start-up's wait): once the box is
+    // answered, the loop ends with status 0 instead of running on without a window.
+    QEventLoop loop;
+    QTimer::singleShot(10000, &loop, [&loop]() { loop.exit(7); });
+    QCOMPARE(loop.exec(), 0);
+    QVERIFY(boxSeen);
+    QVERIFY(!frame_->isVisible());
+    QCOMPARE(IConfigureService::instance()->currentCamera.index, -1);
+}
+
+void TestMainFrame::unplugAndReplugCurrentCamera()
+{
+    startFrame();
+    QCOMPARE(IConfigureService::instance()->currentCamera.devicePath, QStringLiteral("virtual:0"));
+    QSignalSpy status(ICamera::instance(), &ICamera::sgError);
+    IVirtualCameraHub::instance()->unplug(0);
+    QTRY_VERIFY(status.contains(QVariantList{3}));
+    QVERIFY(!ICamera::instance()->hasCaptureThread());
+    QVERIFY(!frame_->cameraToolBar()->isEnabled());
+    QVERIFY(!frame_->rightToolBar()->isEnabled());
+    QVERIFY(!frame_->boardToolBar()->isEnabled());
+    QVERIFY(!frame_->galleryPanel()->isEnabled());
+    QVERIFY(tipText().startsWith("The camera is not available"));
+    // The picture is gone from the board: only transparent pixels are left.
+    const QImage shown = picture(frame_)->image();
+    QCOMPARE(shown.pixelColor(shown.width() / 2, shown.height() / 2).alpha(), 0);
+    // Snap does nothing without a camera.
+    QTest::keyClick(frame_, Qt::Key_5, Qt::ControlModifier | Qt::AltModifier);
+    QTest::qWait(300);
+    QVERIFY(photos().isEmpty());
+
+    IVirtualCameraHub::instance()->replug(0);
+    QTRY_VERIFY(ICamera::instance()->hasCaptureThread());
+    QTRY_VERIFY(frame_->cameraToolBar()->isEnabled());
+    QVERIFY(!frame_->isFirstOpenPending());
+    QVERIFY(frame_->rightToolBar()->isEnabled());
+    QVERIFY(frame_->isVisible());
+    QTRY_VERIFY(picture(frame_)->image().pixelColor(10, 10).alpha() == 255);
+    frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
+    QTRY_COMPARE(photos().size(), 1);
+}
+
+void TestMainFrame::unplugOtherCameraChangesNothing()
+{
+    startFrame();
+    frame_->pipPath = QStringLiteral("virtual:1");
+    IVirtualCameraHub::instance()->unplug(1);
+    // The picture-in-picture panel is asked to close its camera; the main picture runs on.
+    QTRY_VERIFY(frame_->panels.contains("picture-in-picture panel"));
+    QVERIFY(frame_->cameraToolBar()->isEnabled());
+    QVERIFY(ICamera::instance()->hasCaptureThread());
+    waitForFrames(2);
+    QVERIFY(tipText().isEmpty());
+}
+
+void TestMainFrame::cameraChooserSwitchesCamera()
+{
+    QVERIFY(wifiControl_.listen(QHostAddress::LocalHost, 0));
+    qputenv("ORVELLA_WIFI_CONTROL_PORT", QByteArray::number(wifiControl_.serverPort()));
+    startFrame();
+    IConfigureService::instance()->wifi = WifiEndpoint::fromEnvironment();
+    IConfigureService::instance()->wifiRtspUrl = IConfigureService::instance()->wifi.rtspUrl();
+    ICameraToolBar* bar = frame_->cameraToolBar();
+    QTest::mouseClick(bar->button(ICameraToolBar::AutoEdge), Qt::LeftButton);
+    IMainTitleWidget* title = frame_->titleWidget();
+    QTest::mouseClick(title->button(IMainTitleWidget::Cameras), Qt::LeftButton);
+    QComboBox* chooser = title->cameraChooser();
+    QVERIFY(chooser->isVisible());
+    QCOMPARE(chooser->count(), 3);
+    QCOMPARE(chooser->itemText(2), QStringLiteral("Kestrima WIFI"));
+    QCOMPARE(chooser->currentIndex(), 0);
+    QCOMPARE(chooser->y(), title->height());
+    // The second virtual camera is taken; the window waits for it and comes back.
+    chooser->setCurrentIndex(1);
+    QVERIFY(!chooser->isVisible());
+    QVERIFY(!bar->isChecked(ICameraToolBar::AutoEdge));
+    QVERIFY(!frame_->isAutoEdgeOn());
+    QTRY_VERIFY(frame_->isEnabled());
+    QVERIFY(!frame_->isFirstOpenPending());
+    QCOMPARE(IConfigureService::instance()->currentCamera.devicePath, QStringLiteral("virtual:1"));
+    waitForFrames(2);
+    // With the picture-in-picture panel on the first camera, that one is not offered.
+    frame_->pipPath = QStringLiteral("virtual:0");
+    wifiControl_.close();
+    QTest::mouseClick(title->button(IMainTitleWidget::Cameras), Qt::LeftButton);
+    QCOMPARE(chooser->count(), 1);
+    QCOMPARE(chooser->itemData(0).toString(), QStringLiteral("virtual:1"));
+    QTest::mouseClick(title->button(IMainTitleWidget::Cameras), Qt::LeftButton);
+    QVERIFY(!chooser->isVisible());
+    // Back to the first camera for the cases after this one.
+    ICameraInfo first = ICamera::instance()->cameraList().value(0);
+    frame_->onCameraSelected(first);
+    QTRY_VERIFY(frame_->isEnabled());
+    qunsetenv("ORVELLA_WIFI_CONTROL_PORT");
+    IConfigureService::instance()->wifi = WifiEndpoint::fromEnvironment();
+    IConfigureService::instance()->wifiRtspUrl = IConfigureService::instance()->wifi.rtspUrl();
+}
+
+void TestMainFrame::shutdownOrder()
+{
+    startFrame();
+    // A recording runs through the stand-in recorder.
+    qputenv("FAKE_RECORDER_MODE", "normal");
+    qputenv("FAKE_RECORDER_LOG", dir_.filePath("recorder.log").toLocal8Bit());
+    IFFmpegApi::instance()->recorderLink()->setRecorderProgram(QStringLiteral(FAKE_RECORDER));
+    QSignalSpy recorded(IFFmpegApi::instance(), &IFFmpegApi::sgRecordVideo);
+    IFFmpegApi::instance()->startRecord(dir_.path(), QRect(0, 0, 200, 100));
+    QTRY_VERIFY(frame_->isRecording());
+
+    // Photos queued just before closing are all written.
+    const QImage frame = ICamera::instance()->captureImage(NormalImage);
+    QVERIFY(!frame.isNull());
+    for (int i = 0; i < 5; ++i) {
+        frame_->processCapture(frame);
+    }
+    QStringList seenAt;
+    frame_->beforeStep = [&](Step step) {
+        if (step == Step::DrainCaptures) {
+            QVERIFY(photos().size() < 5);
+        }
+        if (step == Step::StopTimelapse) {
+            QCOMPARE(photos().size(), 5);
+            QVERIFY(!frame_->captureThread());
+        }
+        if (step == Step::ReleaseRecorder) {
+            // The recording was stopped and handed over its file first.
+            QVERIFY(!frame_->isRecording());
+            QCOMPARE(recorded.size(), 1);
+            QVERIFY(IFFmpegApi::instance()->recorderLink());
+        }
+        if (step == Step::CloseCameras) {
+            QVERIFY(!IFFmpegApi::instance()->recorderLink());
+            QVERIFY(ICamera::instance()->hasCaptureThread());
+        }
+        if (step == Step::ClosePictureInPicture) {
+            QVERIFY(!ICamera::instance()->hasCaptureThread());
+        }
+    };
+    QVERIFY(frame_->close());
+    const QList<Step> expected{
+        Step::MagnifierOff,    Step::HidePanels,    Step::WriteSettings,        Step::EndOcr,
+        Step::DrainCaptures,   Step::StopTimelapse, Step::StopTimerCapture,     Step::StopRecording,
+        Step::ReleaseRecorder, Step::CloseCameras,  Step::ClosePictureInPicture};
+    QCOMPARE(frame_->steps, expected);
+    QVERIFY(recorded.first().first().toString().endsWith(".mp4"));
+    QFile log(dir_.filePath("recorder.log"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QVERIFY(log.readAll().contains("command 1"));  // stop was sent
+    // Closing again runs nothing twice.
+    frame_->steps.clear();
+    frame_->close();
+    QVERIFY(frame_->steps.isEmpty());
+    // The settings were written.
+    QVERIFY(
+        QSettings(IConfigureService::settingsFile(), QSettings::IniFormat).contains("path/photo"));
+    IFFmpegApi::instance()->init();
+}
+
+void TestMainFrame::overlayFactors_data()
+{
+    QTest::addColumn<QSizeF>("picture");
+    QTest::addColumn<QSizeF>("background");
+    QTest::addColumn<QPointF>("factors");
+    QTest::newRow("same") << QSizeF(1920, 1080) << QSizeF(1920, 1080) << QPointF(1, 1);
+    QTest::newRow("twice") << QSizeF(3840, 2160) << QSizeF(1920, 1080) << QPointF(2, 2);
+    QTest::newRow("other aspect") << QSizeF(1600, 1200) << QSizeF(800, 400) << QPointF(2, 3);
+    QTest::newRow("empty background") << QSizeF(1920, 1080) << QSizeF(0, 0) << QPointF(0, 0);
+    QTest::newRow("zero-high background") << QSizeF(1920, 1080) << QSizeF(100, 0) << QPointF(0, 0);
+    QTest::newRow("empty picture") << QSizeF(0, 0) << QSizeF(1920, 1080) << QPointF(0, 0);
+}
+
+void TestMainFrame::overlayFactors()
+{
+    QFETCH(QSizeF, picture);
+    QFETCH(QSizeF, background);
+    QFETCH(QPointF, factors);
+    const QPointF got = MainFrame::overlayFactors(picture, background);
+    QVERIFY(qIsFinite(got.x()) && qIsFinite(got.y()));
+    QCOMPARE(got, factors);
+}
+
+void TestMainFrame::captureRectInPicture_data()
+{
+    QTest::addColumn<QRectF>("scene");
+    QTest::addColumn<QRectF>("background");
+    QTest::addColumn<QPointF>("factors");
+    QTest::addColumn<QRect>("expected");
+    const QSize picture(1920, 1080);
+    Q_UNUSED(picture)
+    QTest::newRow("inside") << QRectF(100, 50, 200, 100) << QRectF(0, 0, 960, 540) << QPointF(2, 2)
+                            << QRect(200, 100, 400, 200);
+    QTest::newRow("picture not at origin") << QRectF(110, 60, 200, 100) << QRectF(10, 10, 960, 540)
+                                           << QPointF(2, 2) << QRect(200, 100, 400, 200);
+    QTest::newRow("over the right and bottom edge")
+        << QRectF(800, 400, 400, 400) << QRectF(0, 0, 960, 540) << QPointF(2, 2)
+        << QRect(1600, 800, 320, 280);
+    QTest::newRow("over the left edge") << QRectF(-50, 0, 100, 100) << QRectF(0, 0, 960, 540)
+                                        << QPointF(2, 2) << QRect(0, 0, 100, 200);
+    QTest::newRow("outside") << QRectF(2000, 2000, 10, 10) << QRectF(0, 0, 960, 540)
+                             << QPointF(2, 2) << QRect();
+    QTest::newRow("no factors") << QRectF(10, 10, 10, 10) << QRectF(0, 0, 960, 540) << QPointF(0, 0)
+                                << QRect();
+    QTest::newRow("empty") << QRectF(10, 10, 0, 10) << QRectF(0, 0, 960, 540) << QPointF(2, 2)
+                           << QRect();
+}
+
+void TestMainFrame::captureRectInPicture()
+{
+    QFETCH(QRectF, scene);
+    QFETCH(QRectF, background);
+    QFETCH(QPointF, factors);
+    QFETCH(QRect, expected);
+    const QRect got =
+        MainFrame::captureRectInPicture(scene, background, factors, QSize(1920, 1080));
+    QCOMPARE(got.isEmpty(), expected.isEmpty());
+    if (!expected.isEmpty()) {
+        QCOMPARE(got, expected);
+    }
+}
+
+int main(int argc, char** argv)
+{
+    IApplication app(QStringLiteral("OrvellaMainFrameTest"), argc, argv);
+    TestMainFrame test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_mainframe.moc"

@@ -1,0 +1,112 @@
+#include <QtTest>
+
+#include <QDir>
+#include <QProcess>
+
+#include "board/iboard.h"
+#include "customui/icameratoolbar.h"
+#include "customui/iitoolbutton.h"
+#include "iapplication.h"
+#include "icamera.h"
+#include "mainframe.h"
+#include "service/iboardservice.h"
+#include "service/iconfigureservice.h"
+#include "service/ilog.h"
+#include "testpaths.h"
+
+// The main window on a real X server (Xvfb 1920x1080 with openbox) and the virtual camera,
+// used through real pointer and keyboard input: with automatic edging switched on, Space saves
+// the page cut out of the desk and straightened.
+class TestMainFrameWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void autoEdgeSavesStraightenedPage();
+
+private:
+    static void xdotool(const QStringList& arguments);
+
+    QTemporaryDir photos_;
+    MainFrame* frame_ = nullptr;
+};
+
+void TestMainFrameWindow::xdotool(const QStringList& arguments)
+{
+    QProcess process;
+    process.start("xdotool", arguments);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitCode(), 0);
+}
+
+void TestMainFrameWindow::initTestCase()
+{
+    qInstallMessageHandler(logMessageHandler);
+    QVERIFY2(QGuiApplication::platformName() == "xcb", "needs the test runner's Xvfb");
+    QVERIFY(photos_.isValid());
+    auto* app = static_cast<IApplication*>(qApp);
+    frame_ = new MainFrame(app);
+    IBoardService::instance()->attach(app);
+    IBoardService::instance()->attachBoard(frame_->board());
+    IBoardService::instance()->init();
+    IConfigureService::instance()->attach(app);
+    IConfigureService::instance()->setPhotoPath(photos_.path());
+    frame_->initScene();
+    QTRY_VERIFY(frame_->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(frame_));
+    QTRY_COMPARE(frame_->size(), QSize(1920, 1080));
+}
+
+void TestMainFrameWindow::cleanupTestCase()
+{
+    if (frame_) {
+        frame_->close();
+        delete frame_;
+    }
+}
+
+void TestMainFrameWindow::autoEdgeSavesStraightenedPage()
+{
+    IIToolButton* edging = frame_->cameraToolBar()->button(ICameraToolBar::AutoEdge);
+    const QPoint at = edging->mapToGlobal(edging->rect().center());
+    xdotool(
+        {"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+    QTRY_VERIFY(frame_->isAutoEdgeOn());
+    QVERIFY(edging->isChecked());
+    QTRY_VERIFY(ICamera::instance()->autoEdgeResult().angle >= 0);
+    QTest::qWait(300);
+    QProcess::execute("import", {"-window", "root", artifactsDir() + "/orvella_auto_edge.png"});
+
+    xdotool({"mousemove", "--sync", "960", "540"});
+    xdotool({"key", "--window", QString::number(frame_->winId()), "space"});
+    QDir folder(photos_.path());
+    QTRY_COMPARE_WITH_TIMEOUT(folder.entryList(QDir::Files).size(), 1, 10000);
+    const QImage photo(folder.filePath(folder.entryList(QDir::Files).first()));
+    QVERIFY(!photo.isNull());
+    photo.save(artifactsDir() + "/orvella_auto_edge_photo.jpeg");
+
+    // The virtual camera's page is an upright A4 sheet: the photo is that sheet alone.
+    const QSize frameSize = IConfigureService::instance()->cameraResolution();
+    QVERIFY(photo.width() < frameSize.width() * 0.7);
+    QVERIFY(photo.height() > photo.width());
+    const double aspect = double(photo.width()) / photo.height();
+    QVERIFY2(qAbs(aspect - 1 / 1.414) < 0.05, qPrintable(QString::number(aspect)));
+    // Straight: the paper reaches every corner and edge; no dark desk wedge is left there.
+    const int inset = 3;
+    for (const QPoint& p : {QPoint(inset, inset), QPoint(photo.width() - 1 - inset, inset),
+                            QPoint(inset, photo.height() - 1 - inset),
+                            QPoint(photo.width() - 1 - inset, photo.height() - 1 - inset),
+                            QPoint(photo.width() / 2, inset),
+                            QPoint(photo.width() / 2, photo.height() - 1 - inset)}) {
+        QVERIFY2(qGray(photo.pixel(p)) > 150,
+                 qPrintable(QStringLiteral("dark at %1,%2").arg(p.x()).arg(p.y())));
+    }
+}
+
+int main(int argc, char** argv)
+{
+    IApplication app(QStringLiteral("OrvellaWindowTest"), argc, argv);
+    TestMainFrameWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_mainframe_window.moc"
