@@ -73,8 +73,7 @@ MainFrame::MainFrame(IApplication* app, QWidget* parent)
 
 MainFrame::~MainFrame()
 {
-    // A window that was never closed (start-up without a camera) still stops its
-    // workers.
+    // A window that was never closed (start-up without a camera) still stops its workers.
     shutdown();
 }
 
@@ -105,8 +104,7 @@ void MainFrame::CreateUI()
     boardToolBar_ = new IBoardToolBar(this);
     cameraToolBar_ = new ICameraToolBar(this);
     titleWidget_ = new IMainTitleWidget(this);
-    // The gallery panel is built elsewhere; until then its place in the layout
-    // stays empty.
+    // The gallery panel is built elsewhere; until then its place in the layout stays empty.
     gallery_ = new ICustomWidget(this);
     gallery_->setObjectName(QStringLiteral("gallery"));
     gallery_->setFixedWidth(static_cast<int>(200 * uiScale));
@@ -235,8 +233,7 @@ void MainFrame::onCameraError(int code)
         showNoDeviceBox();
     } else if (code == 3) {
         showTip(
-            tr("The camera is not available, or it is caused by power failure, "
-               "poor contact and "
+            tr("The camera is not available, or it is caused by power failure, poor contact and "
                "being pulled out. Please check the equipment."));
     }
 }
@@ -249,16 +246,15 @@ void MainFrame::showNoDeviceBox()
     }
     noDeviceBoxOpen_ = true;
     // Over the window when it is up, else in the middle of the screen.
-    IMsgBox::message(tr("No orvella device is found! The possible reasons could be: 1. "
-                        "Orvella is "
-                        "not connected properly. 2. Driver program is not installed "
+    IMsgBox::message(tr("No orvella device is found! The possible reasons could be: 1. Orvella "
+                        "is not connected properly. 2. Driver program is not installed "
                         "successfully. 3. The device is damaged."),
                      IMsgBox::OkBox, config()->productName, everShown_ ? this : nullptr);
     noDeviceBoxOpen_ = false;
     config()->currentCamera.index = -1;
     if (!everShown_) {
-        // Start-up waits only a second for the camera; a report after that would
-        // otherwise leave a process without a window.
+        // Start-up waits only a second for the camera; a report after that would otherwise leave a
+        // process without a window.
         qDebug() << "not find device quit app.";
         QCoreApplication::exit(0);
     }
@@ -291,8 +287,8 @@ void MainFrame::onUsbDeviceChanged(bool connected, const QString& name)
 
 void MainFrame::clearBackgroundPicture()
 {
-    // The item keeps its last frame when given none; a transparent one of the
-    // same size leaves the grey board showing and the view where it is.
+    // The item keeps its last frame when given none; a transparent one of the same size leaves the
+    // grey board showing and the view where it is.
     auto* picture = dynamic_cast<IPixmapItem*>(board_->backgroundItem());
     if (!picture || picture->image().isNull()) {
         return;
@@ -548,8 +544,7 @@ void MainFrame::leaveBoardMode()
 void MainFrame::freeze(bool frozen)
 {
     if (frozen && autoEdgeOn_) {
-        // A frozen picture keeps no edge search running, and a stale edge must not
-        // crop it.
+        // A frozen picture keeps no edge search running, and a stale edge must not crop it.
         camera()->setAutoEdge(false);
         waitProcessingEvents(100);
         cameraToolBar_->setChecked(ICameraToolBar::AutoEdge, false);
@@ -765,8 +760,7 @@ void MainFrame::playShutterSound()
         return;
     }
     if (!shutter_) {
-        // Without a sound device the effect stays silent; the capture goes on
-        // regardless.
+        // Without a sound device the effect stays silent; the capture goes on regardless.
         shutter_ = new QSoundEffect(this);
         shutter_->setSource(QUrl(QStringLiteral("qrc:/root/root/photoSound.wav")));
     }
@@ -780,8 +774,8 @@ void MainFrame::exportPdf()
         ITimeMsgBox::instance()->showMessage(tr("请先选择左边列表文件"), kTipMs, -1000, -1000);
         return;
     }
-    // The last folder of a file dialog, stored with or without its "/"; the photo folder
-    // before any dialog was used.
+    // The last folder of a file dialog, stored with or without its "/"; the photo folder before any
+    // dialog was used.
     QString folder = config()->fileDialogPath();
     if (folder.isEmpty()) {
         folder = config()->photoPath();

@@ -28,11 +28,10 @@ class ITimeMsgBox;
 class IWinUsbDevice;
 class QSoundEffect;
 
-// The program's only top-level window and the coordinator of the user
-// interface: it lays out the title bar, gallery, board and toolbars, connects
-// the camera manager to the board and to the capture path, turns toolbar clicks
-// and shortcuts into actions, reacts to camera status codes and hot-plug
-// events, and shuts everything down in a fixed order.
+// The program's only top-level window and the coordinator of the user interface: it lays out the
+// title bar, gallery, board and toolbars, connects the camera manager to the board and to the
+// capture path, turns toolbar clicks and shortcuts into actions, reacts to camera status codes and
+// hot-plug events, and shuts everything down in a fixed order.
 class MainFrame : public QWidget {
     Q_OBJECT
 public:
@@ -55,9 +54,8 @@ public:
     };
     Q_ENUM(ShutdownStep)
 
-    // The panels that open next to a toolbar button; the first nine close when
-    // another bar button is used or the board is clicked, the last four only by
-    // their own buttons.
+    // The panels that open next to a toolbar button; the first nine close when another bar button
+    // is used or the board is clicked, the last four only by their own buttons.
     enum class SecondaryPanel {
         None,
         FocusExposure,
@@ -96,27 +94,24 @@ public:
     void playShutterSound();
     void onCameraSelected(const ICameraInfo& info);
 
-    // Panels that are built elsewhere; here the places the window reaches them
-    // through.
+    // Panels that are built elsewhere; here the places the window reaches them through.
     virtual void showSettingsDialog();
     // The device the picture-in-picture panel shows (empty while it shows none).
     virtual QString pictureInPictureDevicePath() const;
 
-    // Enters a panel in the list of those that close together (hidden through its
-    // showPanel(false) when it has one). Only the first nine kinds close that
-    // way.
+    // Enters a panel in the list of those that close together (hidden through its showPanel(false)
+    // when it has one). Only the first nine kinds close that way.
     void registerSecondaryPanel(SecondaryPanel which, QWidget* panel);
-    // The panel that a click on button `id` of bar `barType` (1 right, 2 board, 3
-    // camera) leaves open, so that the button can close it itself.
+    // The panel that a click on button `id` of bar `barType` (1 right, 2 board, 3 camera) leaves
+    // open, so that the button can close it itself.
     static SecondaryPanel keptPanel(int barType, int id);
     // The camera-toolbar id that a key combination acts as, -1 for none.
     static int cameraButtonForKey(const QKeySequence& keys);
-    // The factors that scale the board's picture rectangle to the picture; (0, 0)
-    // when either size is empty, so nothing is scaled by an undefined factor.
+    // The factors that scale the board's picture rectangle to the picture; (0, 0) when either size
+    // is empty, so nothing is scaled by an undefined factor.
     static QPointF overlayFactors(const QSizeF& picture, const QSizeF& background);
-    // A rectangle in scene coordinates turned into picture pixels: relative to
-    // the picture's rectangle, scaled by the factors and clipped to the picture.
-    // Empty when nothing is left.
+    // A rectangle in scene coordinates turned into picture pixels: relative to the picture's
+    // rectangle, scaled by the factors and clipped to the picture. Empty when nothing is left.
     static QRect captureRectInPicture(const QRectF& sceneRect, const QRectF& background,
                                       const QPointF& factors, const QSize& picture);
 
@@ -136,13 +131,11 @@ protected:
     void changeEvent(QEvent* event) override;
 
     virtual void runShutdownStep(ShutdownStep step);
-    // The capture mode chosen in the capture-mode panel; the default mode until
-    // it exists.
+    // The capture mode chosen in the capture-mode panel; the default mode until it exists.
     virtual int captureMode() const;
     // The pictures checked in the gallery.
     virtual QStringList galleryCheckedPaths() const;
-    // Writes that `panel` cannot be shown yet: the one place a missing panel is
-    // reported.
+    // Writes that `panel` cannot be shown yet: the one place a missing panel is reported.
     virtual void panelUnavailable(const QString& panel);
 
 private:
@@ -221,8 +214,7 @@ private:
     ICameraToolBar* cameraToolBar_ = nullptr;
     ITimeMsgBox* boardTip_ = nullptr;
     QSoundEffect* shutter_ = nullptr;
-    // Where the partial-capture frame sits in the window (its stored rectangle is
-    // relative).
+    // Where the partial-capture frame sits in the window (its stored rectangle is relative).
     QPoint partialFrameOrigin_;
     QMap<SecondaryPanel, QPointer<QWidget>> secondaryPanels_;
 

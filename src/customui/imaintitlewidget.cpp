@@ -36,22 +36,17 @@ QString real(double v)
 QString chooserStyle()
 {
     return QStringLiteral(
-               "QComboBox{color:white;background-color:rgb(50,50,50);border:%1px "
-               "solid black;"
-               "border-radius:%3px;padding:%1px %2px %1px "
-               "%2px;min-width:5em;height:%5px;}"
-               "QComboBox "
-               "QAbstractItemView{color:white;background-color:rgb(50,50,50);"
+               "QComboBox{color:white;background-color:rgb(50,50,50);border:%1px solid black;"
+               "border-radius:%3px;padding:%1px %2px %1px %2px;min-width:5em;height:%5px;}"
+               "QComboBox QAbstractItemView{color:white;background-color:rgb(50,50,50);"
                "border:%1px solid black;selection-background-color:rgb(80,80,80);"
                "selection-color:rgb(235,120,7);outline:0px;}"
                "QComboBox QAbstractItemView::item{height:%6px;}"
-               "QComboBox::drop-down{subcontrol-origin:padding;subcontrol-"
-               "position:top right;"
+               "QComboBox::drop-down{subcontrol-origin:padding;subcontrol-position:top right;"
                "width:%4px;border-left-width:%1px;border-left-color:darkgray;"
                "border-left-style:solid;border-top-right-radius:%3px;"
                "border-bottom-right-radius:%3px;}"
-               "QComboBox::down-arrow{image:url(:/ui/ui/"
-               "downArrow.svg);width:%7px;height:%7px;}")
+               "QComboBox::down-arrow{image:url(:/ui/ui/downArrow.svg);width:%7px;height:%7px;}")
         .arg(real(uiScale), real(2 * uiScale), real(3 * uiScale), real(30 * uiScale),
              real(22 * uiScale), real(28 * uiScale), real(20 * uiScale));
 }

@@ -12,9 +12,9 @@ class MainFrame;
 class QComboBox;
 class QLabel;
 
-// The caption row of the frameless main window: logo, camera chooser and window
-// buttons. It moves the window when dragged (a maximised window is restored
-// first) and maximises it on a double-click.
+// The caption row of the frameless main window: logo, camera chooser and window buttons. It moves
+// the window when dragged (a maximised window is restored first) and maximises it on a
+// double-click.
 class IMainTitleWidget : public QWidget {
     Q_OBJECT
 public:
@@ -28,10 +28,9 @@ public:
     QComboBox* cameraChooser() const { return chooser_; }
     void hideCameraChooser();
 
-    // Refills the chooser: the supported cameras except the one `excludedPath`
-    // names (the picture-in-picture camera), then "Kestrima WIFI" when the
-    // wireless camera answered. The current camera's entry becomes the current
-    // item; without one the index is -1.
+    // Refills the chooser: the supported cameras except the one `excludedPath` names (the
+    // picture-in-picture camera), then "Kestrima WIFI" when the wireless camera answered. The
+    // current camera's entry becomes the current item; without one the index is -1.
     void fillCameraChooser(const QList<ICameraInfo>& cameras, const QString& excludedPath,
                            bool wifiReachable);
 
