@@ -1,11 +1,13 @@
 #include <QtTest>
 
+#include <QComboBox>
 #include <QDir>
 #include <QProcess>
 
 #include "board/iboard.h"
 #include "customui/icameratoolbar.h"
 #include "customui/iitoolbutton.h"
+#include "customui/imaintitlewidget.h"
 #include "iapplication.h"
 #include "icamera.h"
 #include "mainframe.h"
@@ -23,6 +25,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void autoEdgeSavesStraightenedPage();
+    void cameraChooserOpensBelowTheTitleBar();
 
 private:
     static void xdotool(const QStringList& arguments);
@@ -101,6 +104,28 @@ void TestMainFrameWindow::autoEdgeSavesStraightenedPage()
         QVERIFY2(qGray(photo.pixel(p)) > 150,
                  qPrintable(QStringLiteral("dark at %1,%2").arg(p.x()).arg(p.y())));
     }
+}
+
+void TestMainFrameWindow::cameraChooserOpensBelowTheTitleBar()
+{
+    IMainTitleWidget* title = frame_->titleWidget();
+    IIToolButton* cameras = title->button(IMainTitleWidget::Cameras);
+    const QPoint at = cameras->mapToGlobal(cameras->rect().center());
+    xdotool(
+        {"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+    QTRY_VERIFY(title->cameraChooser() && title->cameraChooser()->isVisible());
+    QComboBox* chooser = title->cameraChooser();
+    QCOMPARE(chooser->count(), 1);
+    QCOMPARE(chooser->currentText(), QStringLiteral("Virtual Document Camera #1"));
+    const QRect box(chooser->mapToGlobal(QPoint(0, 0)), chooser->size());
+    QCOMPARE(box.top(), title->mapToGlobal(QPoint(0, title->height())).y());
+    QVERIFY(box.right() < frame_->mapToGlobal(QPoint(frame_->width(), 0)).x());
+    QTest::qWait(200);
+    QProcess::execute("import",
+                      {"-window", "root", artifactsDir() + "/orvella_camera_chooser.png"});
+    // A click on the board closes it again.
+    xdotool({"mousemove", "--sync", "960", "540", "click", "1"});
+    QTRY_VERIFY(!chooser->isVisible());
 }
 
 int main(int argc, char** argv)

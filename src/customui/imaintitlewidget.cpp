@@ -72,8 +72,12 @@ void IMainTitleWidget::CreateUI()
     logo_->setAlignment(Qt::AlignCenter);
     const QString logoPath = QCoreApplication::applicationDirPath() + QStringLiteral("/logo/") +
                              IConfigureService::instance()->logoFile;
-    logo_->setPixmap(
-        QPixmap(logoPath).scaled(logoSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    const QPixmap logo(logoPath);
+    if (logo.isNull()) {
+        qDebug() << "no logo at" << logoPath;
+    } else {
+        logo_->setPixmap(logo.scaled(logoSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    }
     logo_->hide();
 
     const QString t = QStringLiteral(":/title/title/");
