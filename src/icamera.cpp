@@ -475,12 +475,12 @@ void ICamera::setVideoStreamFilter(ImageType type)
     qDebug() << "video stream filter: " << type;
 }
 
-void ICamera::setSecondValue(int value)
+void ICamera::setVideoStreamMode(int value)
 {
     Q_UNUSED(value)
 }
 
-void ICamera::stepSecondValue() {}
+void ICamera::nextVideoStreamMode() {}
 
 int ICamera::switchLamp()
 {
@@ -527,6 +527,7 @@ void ICamera::startWifiThread() {}
 
 bool ICamera::closeWifiThread()
 {
+    forgetParameters();
     return true;
 }
 

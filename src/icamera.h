@@ -82,8 +82,8 @@ public:
     // Asks for a full-resolution still picture; it arrives as sgCaptureImage.
     virtual bool setCaptureFalg(ImageType type);
     virtual void setVideoStreamFilter(ImageType type);
-    virtual void setSecondValue(int value);
-    virtual void stepSecondValue();
+    virtual void setVideoStreamMode(int value);
+    virtual void nextVideoStreamMode();
     virtual int switchLamp();
 
     virtual void setAutoEdge(const bool& on);
