@@ -17,14 +17,26 @@ IApplication::IApplication(const QString& id, int& argc, char** argv)
     connect(&instance_, &ISingleInstance::messageReceived, this, &IApplication::messageReceived);
 }
 
-bool IApplication::isRunning() const { return instance_.isRunning(); }
+IApplication::~IApplication()
+{
+    // The window lives as long as the application; deleting it here keeps exit orderly.
+    delete mainFrame_;
+}
+
+bool IApplication::isRunning() const
+{
+    return instance_.isRunning();
+}
 
 bool IApplication::sendMessage(const QString& message, int timeoutMs)
 {
     return instance_.sendMessage(message, timeoutMs);
 }
 
-MainFrame* IApplication::mainFrame() const { return mainFrame_; }
+MainFrame* IApplication::mainFrame() const
+{
+    return mainFrame_;
+}
 
 void IApplication::handleInstanceMessage(const QString& message)
 {

@@ -14,6 +14,7 @@ class IApplication : public QApplication {
     Q_OBJECT
 public:
     IApplication(const QString& id, int& argc, char** argv);
+    ~IApplication() override;
 
     bool isRunning() const;
     bool sendMessage(const QString& message, int timeoutMs);

@@ -6,9 +6,8 @@
 #include "service/iconfigureservice.h"
 
 MainFrame::MainFrame(IApplication* app, QWidget* parent)
-    : QWidget(parent,
-              Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
-                  Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
       app_(app)
 {
     IConfigureService::instance()->readConfigure();
@@ -16,7 +15,10 @@ MainFrame::MainFrame(IApplication* app, QWidget* parent)
     qDebug() << "Windows MainFrame used!";
 }
 
-IBoard* MainFrame::board() const { return board_; }
+IBoard* MainFrame::board() const
+{
+    return board_;
+}
 
 void MainFrame::initScene() {}
 

@@ -56,10 +56,16 @@ void TestIApplication::languageLoading_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("expectedId");
     QTest::addColumn<QString>("snapText");
-    QTest::newRow("prefixed 2052") << "LG_2052" << "2052" << QString::fromUtf8("拍照");
-    QTest::newRow("plain 2052") << "2052" << "2052" << QString::fromUtf8("拍照");
-    QTest::newRow("default 1033, no file") << "" << "1033" << "Snap";
-    QTest::newRow("not a number tries 0.qm") << "french" << "french" << "Snap";
+    QTest::newRow("prefixed 2052") << "LG_2052"
+                                   << "2052" << QString::fromUtf8("拍照");
+    QTest::newRow("plain 2052") << "2052"
+                                << "2052" << QString::fromUtf8("拍照");
+    QTest::newRow("default 1033, no file") << ""
+                                           << "1033"
+                                           << "Snap";
+    QTest::newRow("not a number tries 0.qm") << "french"
+                                             << "french"
+                                             << "Snap";
 }
 
 void TestIApplication::languageLoading()

@@ -4,7 +4,10 @@
 #include <QDebug>
 #include <QLibrary>
 
-const char* IOcrLibraryLoader::libraryName() { return "libtesseract.so.5"; }
+const char* IOcrLibraryLoader::libraryName()
+{
+    return "libtesseract.so.5";
+}
 
 QString IOcrLibraryLoader::bundledPath()
 {

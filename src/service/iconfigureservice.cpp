@@ -16,8 +16,7 @@ const QColor kDefaultPencilColor(Qt::red);
 
 QString versionText()
 {
-    const QString date =
-        QString::fromLatin1(kBuildStamp).split(' ').first().replace('/', '.');
+    const QString date = QString::fromLatin1(kBuildStamp).split(' ').first().replace('/', '.');
     return QStringLiteral("V%1.%2.%3_%4").arg(2).arg(8).arg(61297).arg(date);
 }
 
@@ -93,10 +92,9 @@ void IConfigureService::readConfigure()
     const int width = s.value("cameraresolution/width", 1920).toInt();
     cameraResolution_ = QSize(width, height);
     setFileDialogPath(s.value("other/filedialog", QString()).toString());
-    freeCaptureRect = QRect(s.value("other/freecapture_x", 0).toInt(),
-                            s.value("other/freecapture_y", 0).toInt(),
-                            s.value("other/freecapture_w", 0).toInt(),
-                            s.value("other/freecapture_h", 0).toInt());
+    freeCaptureRect =
+        QRect(s.value("other/freecapture_x", 0).toInt(), s.value("other/freecapture_y", 0).toInt(),
+              s.value("other/freecapture_w", 0).toInt(), s.value("other/freecapture_h", 0).toInt());
     exposure_ = s.value("other/exposure", -1).toInt();
     focusValue_ = s.value("other/focus", -1).toInt();
     ocrLangs = s.value("OCR/lang", QStringList{QStringLiteral("English")}).toStringList();
@@ -143,7 +141,10 @@ void IConfigureService::writeConfigure()
     s.sync();
 }
 
-QString IConfigureService::langId() const { return langId_; }
+QString IConfigureService::langId() const
+{
+    return langId_;
+}
 
 void IConfigureService::setLangId(const QString& id)
 {
@@ -151,7 +152,10 @@ void IConfigureService::setLangId(const QString& id)
     setValue("lang/langid", id);
 }
 
-QString IConfigureService::photoPath() const { return photoPath_; }
+QString IConfigureService::photoPath() const
+{
+    return photoPath_;
+}
 
 void IConfigureService::setPhotoPath(const QString& path)
 {
@@ -177,7 +181,10 @@ void IConfigureService::setPhotoFormat(const QString& format)
     setValue("format/photo", format);
 }
 
-QString IConfigureService::videoPath() const { return videoPath_; }
+QString IConfigureService::videoPath() const
+{
+    return videoPath_;
+}
 
 void IConfigureService::setVideoPath(const QString& path)
 {
@@ -185,7 +192,10 @@ void IConfigureService::setVideoPath(const QString& path)
     setValue("path/video", path);
 }
 
-QString IConfigureService::videoFormat() const { return videoFormat_; }
+QString IConfigureService::videoFormat() const
+{
+    return videoFormat_;
+}
 
 void IConfigureService::setVideoFormat(const QString& format)
 {
@@ -193,7 +203,10 @@ void IConfigureService::setVideoFormat(const QString& format)
     setValue("format/video", format);
 }
 
-QColor IConfigureService::pencilColor() const { return pencilColor_; }
+QColor IConfigureService::pencilColor() const
+{
+    return pencilColor_;
+}
 
 void IConfigureService::setPencilColor(const QColor& color)
 {
@@ -201,7 +214,10 @@ void IConfigureService::setPencilColor(const QColor& color)
     setValue("pencil/color", color);
 }
 
-int IConfigureService::pencilThickness() const { return pencilThickness_; }
+int IConfigureService::pencilThickness() const
+{
+    return pencilThickness_;
+}
 
 void IConfigureService::setPencilThickness(const int& thickness)
 {
@@ -209,7 +225,10 @@ void IConfigureService::setPencilThickness(const int& thickness)
     setValue("pencil/thickness", thickness);
 }
 
-int IConfigureService::pencilTransparent() const { return pencilTransparent_; }
+int IConfigureService::pencilTransparent() const
+{
+    return pencilTransparent_;
+}
 
 void IConfigureService::setPencilTransparent(const int& alpha)
 {
@@ -217,7 +236,10 @@ void IConfigureService::setPencilTransparent(const int& alpha)
     setValue("pencil/transparent", alpha);
 }
 
-int IConfigureService::eraseSize() const { return eraseSize_; }
+int IConfigureService::eraseSize() const
+{
+    return eraseSize_;
+}
 
 void IConfigureService::setEraseSize(const int& size)
 {
@@ -225,7 +247,10 @@ void IConfigureService::setEraseSize(const int& size)
     setValue("erase/size", size);
 }
 
-QSize IConfigureService::cameraResolution() const { return cameraResolution_; }
+QSize IConfigureService::cameraResolution() const
+{
+    return cameraResolution_;
+}
 
 void IConfigureService::setCameraResolution(const QSize& size)
 {
@@ -234,7 +259,10 @@ void IConfigureService::setCameraResolution(const QSize& size)
     setValue("cameraresolution/height", size.height());
 }
 
-int IConfigureService::exposure() const { return exposure_; }
+int IConfigureService::exposure() const
+{
+    return exposure_;
+}
 
 void IConfigureService::setExposure(const int& value)
 {
@@ -242,7 +270,10 @@ void IConfigureService::setExposure(const int& value)
     setValue("other/exposure", value);
 }
 
-int IConfigureService::focusValue() const { return focusValue_; }
+int IConfigureService::focusValue() const
+{
+    return focusValue_;
+}
 
 void IConfigureService::setFocusValue(const int& value)
 {

@@ -44,10 +44,10 @@ QString logFilePath(const QDate& date)
 QString formatLogLine(const QDateTime& when, QtMsgType type, const QMessageLogContext& context,
                       const QString& message)
 {
-    const QString contextText = QStringLiteral("File:(%1) Line:(%2) Function(%3)")
-                                    .arg(QString::fromLocal8Bit(context.file),
-                                         QString::number(context.line),
-                                         QString::fromLocal8Bit(context.function));
+    const QString contextText =
+        QStringLiteral("File:(%1) Line:(%2) Function(%3)")
+            .arg(QString::fromLocal8Bit(context.file), QString::number(context.line),
+                 QString::fromLocal8Bit(context.function));
     // Plain concatenation: "%" sequences inside the message stay as they are.
     return "(" + logTimeText(when) + ") " + levelWord(type) + " " + message + "    " + contextText;
 }

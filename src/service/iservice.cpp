@@ -17,8 +17,17 @@ bool IService::attach(IApplication* app)
     return true;
 }
 
-IApplication* IService::application() const { return application_; }
+IApplication* IService::application() const
+{
+    return application_;
+}
 
-MainFrame* IService::mainFrame() const { return mainFrame_; }
+MainFrame* IService::mainFrame() const
+{
+    return mainFrame_;
+}
 
-IBoard* IService::board() const { return board_; }
+IBoard* IService::board() const
+{
+    return board_;
+}

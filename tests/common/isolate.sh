@@ -22,6 +22,10 @@ export XDG_STATE_HOME=$root/state XDG_RUNTIME_DIR=$root/runtime
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_STATE_HOME"
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 export ORVELLA_WIFI_HOST=127.0.0.1
+# Sanitizer builds: ignore what Qt's platform plugins keep until exit.
+here=$(cd "$(dirname "$0")" && pwd)
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$here/lsan.supp:print_suppressions=0}
+export TSAN_OPTIONS=${TSAN_OPTIONS:-suppressions=$here/tsan.supp:halt_on_error=0:exitcode=66}
 export ORVELLA_TEST_ARTIFACTS=${ORVELLA_TEST_ARTIFACTS:-$PWD/artifacts}
 
 if [ "$window" = 1 ]; then

@@ -3,9 +3,15 @@
 #include <QDir>
 #include <QProcessEnvironment>
 
-QString binDir() { return QStringLiteral(ORVELLA_BIN_DIR); }
+QString binDir()
+{
+    return QStringLiteral(ORVELLA_BIN_DIR);
+}
 
-QString sourceDir() { return QStringLiteral(ORVELLA_SOURCE_DIR); }
+QString sourceDir()
+{
+    return QStringLiteral(ORVELLA_SOURCE_DIR);
+}
 
 QString artifactsDir()
 {

@@ -14,7 +14,8 @@ void TestICrashHandler::crashWritesReportAndReraises()
 {
     QTemporaryDir dumps;
     QProcess crasher;
-    crasher.start(QCoreApplication::applicationDirPath() + "/platformpeer", {"crash", dumps.path()});
+    crasher.start(QCoreApplication::applicationDirPath() + "/platformpeer",
+                  {"crash", dumps.path()});
     QVERIFY(crasher.waitForFinished(10000));
     QCOMPARE(crasher.exitStatus(), QProcess::CrashExit);
     const QStringList reports = QDir(dumps.path()).entryList({"crash-*.txt"}, QDir::Files);

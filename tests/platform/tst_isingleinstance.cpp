@@ -95,8 +95,8 @@ void TestISingleInstance::programStartedTwice()
     QCOMPARE(first.exitStatus(), QProcess::NormalExit);
     QCOMPARE(first.exitCode(), 0);
     // Both processes share this test's HOME, so the first one's log is ours to read.
-    QFile log(logFilePath(QDate::currentDate()).replace(
-        QCoreApplication::applicationName(), "orvella"));
+    QFile log(
+        logFilePath(QDate::currentDate()).replace(QCoreApplication::applicationName(), "orvella"));
     QVERIFY2(log.open(QIODevice::ReadOnly), qPrintable(log.fileName()));
     const QByteArray text = log.readAll();
     QVERIFY(text.contains("not find device quit app."));

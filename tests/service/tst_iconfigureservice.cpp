@@ -214,7 +214,8 @@ void TestIConfigureService::sharedValuesFromWorkerThreads()
     worker->start();
     for (int i = 0; i < 200; ++i) {
         config()->setPhotoFormat(i % 2 ? "png" : "jpeg");
-        QVERIFY(config()->fileDialogPath().isEmpty() || config()->fileDialogPath().startsWith("/tmp/"));
+        QVERIFY(config()->fileDialogPath().isEmpty() ||
+                config()->fileDialogPath().startsWith("/tmp/"));
     }
     QVERIFY(worker->wait(30000));
     delete worker;

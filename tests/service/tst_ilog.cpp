@@ -88,7 +88,8 @@ void TestILog::criticalLevelWord()
 void TestILog::percentSequencesUnchanged()
 {
     qDebug().noquote() << "value %1 and %2 stay";
-    QVERIFY2(lines().value(0).contains(" value %1 and %2 stay    File:("), qPrintable(lines().value(0)));
+    QVERIFY2(lines().value(0).contains(" value %1 and %2 stay    File:("),
+             qPrintable(lines().value(0)));
 }
 
 void TestILog::writeLogAddsTwoLines()
@@ -97,7 +98,8 @@ void TestILog::writeLogAddsTwoLines()
     const QStringList all = lines();
     QCOMPARE(all.size(), 2);
     QVERIFY(all[0].contains(") Debug: custom log info:  \"x\"    File:("));
-    QVERIFY(QRegularExpression(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d \d{3} x$)").match(all[1]).hasMatch());
+    QVERIFY(
+        QRegularExpression(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d \d{3} x$)").match(all[1]).hasMatch());
 }
 
 void TestILog::deletedFolderIsRecreated()
@@ -118,9 +120,10 @@ void TestILog::dailyFileName()
     QVERIFY(before.endsWith("/other//log_20240510.txt"));
     QVERIFY(after.endsWith("/other//log_20240511.txt"));
     const QMessageLogContext context("f.cpp", 7, "void f()", "default");
-    QCOMPARE(formatLogLine(QDateTime(QDate(2024, 5, 10), QTime(23, 59, 59, 999)), QtDebugMsg,
-                           context, "m"),
-             QString("(2024-05-10 23:59:59 999) Debug: m    File:(f.cpp) Line:(7) Function(void f())"));
+    QCOMPARE(
+        formatLogLine(QDateTime(QDate(2024, 5, 10), QTime(23, 59, 59, 999)), QtDebugMsg, context,
+                      "m"),
+        QString("(2024-05-10 23:59:59 999) Debug: m    File:(f.cpp) Line:(7) Function(void f())"));
 }
 
 void TestILog::linesFromManyThreadsStayWhole()
@@ -142,7 +145,9 @@ void TestILog::linesFromManyThreadsStayWhole()
     const QStringList all = lines();
     QCOMPARE(all.size(), 4 * perThread);
     for (const QString& line : all) {
-        QVERIFY2(QRegularExpression(R"(\) Debug: thread \d line \d+ end    File:\()").match(line).hasMatch(),
+        QVERIFY2(QRegularExpression(R"(\) Debug: thread \d line \d+ end    File:\()")
+                     .match(line)
+                     .hasMatch(),
                  qPrintable(line));
     }
 }

@@ -39,7 +39,10 @@ QString ISingleInstance::socketName() const
     return runtimeFolder() + "/" + id_ + "-" + QString::number(getuid()) + ".sock";
 }
 
-bool ISingleInstance::isRunning() const { return running_; }
+bool ISingleInstance::isRunning() const
+{
+    return running_;
+}
 
 void ISingleInstance::listen()
 {

@@ -1,0 +1,360 @@
+#include "iopencvapi.h"
+
+#include <QDebug>
+#include <QVector>
+#include <array>
+#include <cmath>
+#include <opencv2/imgproc.hpp>
+
+namespace {
+
+void setUpImageAlgorithms()
+{
+    // Queued signals carry edge results between the capture threads and the GUI thread.
+    qRegisterMetaType<EdgeResult>("EdgeResult");
+    // Every call runs on its caller's thread only. The capture threads, the saving thread and
+    // the GUI already share the cores; OpenCV's own pool would compete with them for about 5%
+    // less time per edge detection (adaptiveThreshold's box filter runs on one thread anyway).
+    cv::setNumThreads(1);
+}
+Q_CONSTRUCTOR_FUNCTION(setUpImageAlgorithms)
+
+constexpr double kBlackWhiteThreshold = 100;
+constexpr int kThresholdBlock = 27;
+constexpr int kOutlineThickness = 4;
+constexpr int kStraightenMargin = 6;
+
+bool isPictureMatrix(const cv::Mat& mat)
+{
+    return !mat.empty() && mat.dims == 2 && mat.depth() == CV_8U &&
+           (mat.channels() == 1 || mat.channels() == 3 || mat.channels() == 4);
+}
+
+QString describe(const cv::Mat& mat)
+{
+    return QStringLiteral("%1x%2 type %3").arg(mat.cols).arg(mat.rows).arg(mat.type());
+}
+
+// A header over the picture's pixels; only ever read, then copied.
+cv::Mat wrap(const QImage& image, int type)
+{
+    return cv::Mat(image.height(), image.width(), type, const_cast<uchar*>(image.constBits()),
+                   static_cast<size_t>(image.bytesPerLine()));
+}
+
+QImage copyOut(const cv::Mat& mat, QImage::Format format)
+{
+    return QImage(mat.data, mat.cols, mat.rows, static_cast<int>(mat.step), format).copy();
+}
+
+QVector<QRgb> greyTable()
+{
+    QVector<QRgb> table(256);
+    for (int i = 0; i < 256; ++i) {
+        table[i] = qRgb(i, i, i);
+    }
+    return table;
+}
+
+// The contour whose bounding rectangle is largest; the first one wins ties.
+const std::vector<cv::Point>& largestContour(const std::vector<std::vector<cv::Point>>& contours)
+{
+    size_t best = 0;
+    int bestArea = -1;
+    for (size_t i = 0; i < contours.size(); ++i) {
+        const int area = cv::boundingRect(contours[i]).area();
+        if (area > bestArea) {
+            bestArea = area;
+            best = i;
+        }
+    }
+    return contours[best];
+}
+
+// minAreaRect answers in (0, 90] since OpenCV 4.5.1; the straightening expects the older
+// range (-90, 0], in which a page skewed by less than 45 degrees has its width along the box's
+// width. Turning the box by a quarter and swapping its sides describes the same rectangle.
+cv::RotatedRect normalisedBox(cv::RotatedRect box)
+{
+    while (box.angle > 0) {
+        box.angle -= 90;
+        std::swap(box.size.width, box.size.height);
+    }
+    while (box.angle <= -90) {
+        box.angle += 90;
+        std::swap(box.size.width, box.size.height);
+    }
+    return box;
+}
+
+// The document's rotated box in pixel-edge coordinates, (0, 0) being the outer corner of the
+// top-left pixel. The contour runs through the centres of the border pixels, half a pixel
+// inside the edge, and the erosion and dilation leave the shape one pixel smaller all round:
+// without growing the box by both, every corner would lie 1.5 to 2.5 pixels inside the page.
+cv::RotatedRect outerBox(const std::vector<cv::Point>& contour)
+{
+    constexpr float kInset = 0.5f + 1.0f;
+    cv::RotatedRect box = normalisedBox(cv::minAreaRect(contour));
+    box.center += cv::Point2f(0.5f, 0.5f);
+    box.size.width += 2 * kInset;
+    box.size.height += 2 * kInset;
+    return box;
+}
+
+EdgeResult wholeFrame(const cv::Mat& frame)
+{
+    EdgeResult result;
+    result.angle = 0;
+    result.polygon << QPointF(0, 0) << QPointF(0, frame.rows) << QPointF(frame.cols, frame.rows)
+                   << QPointF(frame.cols, 0);
+    return result;
+}
+
+// Binary picture of the frame in which the document's border is a white band.
+cv::Mat documentMask(const cv::Mat& frame)
+{
+    cv::Mat grey;
+    cv::Mat work;
+    if (frame.channels() == 1) {
+        frame.copyTo(grey);
+    } else {
+        cv::cvtColor(frame, grey, cv::COLOR_BGR2GRAY);
+    }
+    // Alternate between two buffers so that no step has to copy its input first.
+    cv::adaptiveThreshold(grey, work, 255, cv::ADAPTIVE_THRESH_MEAN_C, cv::THRESH_BINARY,
+                          kThresholdBlock, 0);
+    cv::medianBlur(work, grey, 3);
+    cv::erode(grey, work, cv::Mat(), cv::Point(-1, -1), 2, cv::BORDER_REPLICATE);
+    cv::dilate(work, grey, cv::Mat(), cv::Point(-1, -1), 1, cv::BORDER_REPLICATE);
+    return grey;
+}
+
+// Coordinates that survive the integer arithmetic of the cut.
+bool isUsableCoordinate(double v)
+{
+    constexpr double kLimit = 1 << 20;
+    return std::isfinite(v) && std::abs(v) < kLimit;
+}
+
+int clampForBox(double v, int limit)
+{
+    if (v <= 0) {
+        return 1;
+    }
+    if (v >= limit) {
+        return limit - 1;
+    }
+    return static_cast<int>(v);
+}
+
+}  // namespace
+
+QImage IOpencvApi::cvMat2Image(const cv::Mat& mat)
+{
+    if (isPictureMatrix(mat)) {
+        switch (mat.channels()) {
+            case 1: {
+                QImage image = copyOut(mat, QImage::Format_Indexed8);
+                image.setColorTable(greyTable());
+                return image;
+            }
+            case 3:
+                return copyOut(mat, QImage::Format_BGR888);
+            case 4:
+                return copyOut(mat, QImage::Format_RGB32);
+        }
+    }
+    qDebug() << "ERROR: Mat could not be converted to QImage.";
+    return QImage();
+}
+
+cv::Mat IOpencvApi::image2Mat(const QImage& image)
+{
+    switch (image.format()) {
+        case QImage::Format_Indexed8:
+        case QImage::Format_Grayscale8:
+            return wrap(image, CV_8UC1).clone();
+        case QImage::Format_RGB32:
+        case QImage::Format_ARGB32:
+        case QImage::Format_ARGB32_Premultiplied:
+            return wrap(image, CV_8UC4).clone();
+        case QImage::Format_BGR888:
+            return wrap(image, CV_8UC3).clone();
+        case QImage::Format_RGB888: {
+            cv::Mat mat;
+            cv::cvtColor(wrap(image, CV_8UC3), mat, cv::COLOR_RGB2BGR);
+            return mat;
+        }
+        default:
+            qDebug() << "ERROR: QImage could not be converted to Mat." << image.format()
+                     << image.size();
+            return cv::Mat();
+    }
+}
+
+cv::Mat IOpencvApi::toGray(const cv::Mat& mat)
+{
+    if (!isPictureMatrix(mat)) {
+        qDebug() << "ERROR: Mat could not be converted to gray." << describe(mat);
+        return cv::Mat();
+    }
+    if (mat.channels() == 1) {
+        return mat.clone();
+    }
+    cv::Mat grey;
+    cv::cvtColor(mat, grey, cv::COLOR_BGR2GRAY);
+    return grey;
+}
+
+cv::Mat IOpencvApi::toBlackWhite(const cv::Mat& mat)
+{
+    cv::Mat grey = toGray(mat);
+    if (!grey.empty()) {
+        cv::threshold(grey, grey, kBlackWhiteThreshold, 255, cv::THRESH_BINARY);
+    }
+    return grey;
+}
+
+QImage IOpencvApi::applyImageType(const cv::Mat& frame, ImageType type)
+{
+    cv::Mat filtered;
+    switch (type) {
+        case NormalImage:
+            return cvMat2Image(frame);
+        case GrayImage:
+            filtered = toGray(frame);
+            break;
+        case BlackWhiteImage:
+            filtered = toBlackWhite(frame);
+            break;
+        default:
+            qDebug() << "ERROR: unknown image type" << static_cast<int>(type);
+            return QImage();
+    }
+    // An unusable frame has been logged by the filter already.
+    return filtered.empty() ? QImage() : cvMat2Image(filtered);
+}
+
+EdgeResult IOpencvApi::detectDocumentEdge(cv::Mat frame)
+{
+    if (!isPictureMatrix(frame)) {
+        qDebug() << "ERROR: frame unsuitable for edge detection." << describe(frame);
+        return EdgeResult();
+    }
+    std::vector<std::vector<cv::Point>> contours;
+    cv::findContours(documentMask(frame), contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
+    if (contours.empty()) {
+        return wholeFrame(frame);
+    }
+
+    const cv::RotatedRect box = outerBox(largestContour(contours));
+    std::array<cv::Point2f, 4> p;
+    box.points(p.data());
+
+    const cv::Scalar red(0, 0, 255, 255);
+    for (size_t i = 0; i < p.size(); ++i) {
+        cv::line(frame, p[i], p[(i + 1) % p.size()], red, kOutlineThickness, cv::LINE_8);
+    }
+
+    EdgeResult result;
+    result.angle = 0.0 - box.angle;  // never -0
+    for (int i : {0, 1, 3, 2}) {
+        result.polygon << QPointF(p[i].x, p[i].y);
+    }
+    return result;
+}
+
+cv::Mat IOpencvApi::rotateExpanded(const cv::Mat& mat, double angle)
+{
+    const double phi = -angle;
+    const double s = std::sin(phi * CV_PI / 180);
+    const double c = std::cos(phi * CV_PI / 180);
+    const int width = static_cast<int>(mat.cols * std::abs(c) + mat.rows * std::abs(s));
+    const int height = static_cast<int>(mat.rows * std::abs(c) + mat.cols * std::abs(s));
+    const cv::Point2f centre(static_cast<float>(mat.cols / 2), static_cast<float>(mat.rows / 2));
+    cv::Mat rotation = cv::getRotationMatrix2D(centre, phi, 1.0);
+    rotation.at<double>(0, 2) += (width - mat.cols) / 2;
+    rotation.at<double>(1, 2) += (height - mat.rows) / 2;
+    cv::Mat turned;
+    cv::warpAffine(mat, turned, rotation, cv::Size(width, height), cv::INTER_LINEAR,
+                   cv::BORDER_CONSTANT, cv::Scalar::all(0));
+    return turned;
+}
+
+cv::Mat IOpencvApi::cropDocument(const cv::Mat& mat, double angle, const QPolygonF& polygon,
+                                 const QSize& size, double sx, double sy)
+{
+    std::array<QPointF, 4> p;
+    bool usable = !mat.empty() && polygon.size() >= 4;
+    for (size_t i = 0; usable && i < p.size(); ++i) {
+        p[i] = QPointF(polygon[int(i)].x() * sx, polygon[int(i)].y() * sy);
+        usable = isUsableCoordinate(p[i].x()) && isUsableCoordinate(p[i].y());
+    }
+    if (!usable) {
+        qDebug() << "ERROR: no document outline to crop." << describe(mat) << polygon;
+        return cv::Mat();
+    }
+    std::vector<cv::Point> clamped;
+    for (const QPointF& point : p) {
+        clamped.emplace_back(clampForBox(point.x(), size.width()),
+                             clampForBox(point.y(), size.height()));
+    }
+    const cv::Rect box = cv::boundingRect(clamped) & cv::Rect(0, 0, mat.cols, mat.rows);
+    if (box.empty()) {
+        qDebug() << "ERROR: document outline lies outside the picture." << polygon;
+        return cv::Mat();
+    }
+    const cv::Mat part = mat(box);
+    const cv::Mat turned = rotateExpanded(part, angle);
+
+    // Where the document's top-left corner lands in the turned picture.
+    const int cx = static_cast<int>((turned.cols - part.cols) / 2 - box.x + p[1].x());
+    const int cy = static_cast<int>((turned.rows - part.rows) / 2 - box.y + p[1].y());
+    const double theta = angle * CV_PI / 180;
+    const int hx = turned.cols / 2;
+    const int hy = turned.rows / 2;
+    const int dx = cx - hx;
+    const int dy = cy - hy;
+    const int x = std::max(0, int(dx * std::cos(theta) - dy * std::sin(theta) + hx));
+    const int y = std::max(0, int(dx * std::sin(theta) + dy * std::cos(theta) + hy));
+
+    double width = std::hypot(p[2].x() - p[0].x(), p[2].y() - p[0].y());
+    double height = std::hypot(p[1].x() - p[0].x(), p[1].y() - p[0].y());
+    width = std::min(width, double(turned.cols - x));
+    height = std::min(height, double(turned.rows - y));
+    const cv::Rect cut(x, y, int(width), int(height));
+    if (cut.width <= 0 || cut.height <= 0) {
+        qDebug() << "ERROR: document outline gives no area to crop." << angle << polygon;
+        return cv::Mat();
+    }
+    if (angle <= 45) {
+        return turned(cut);
+    }
+    // A box angle above 45 degrees means the document lies on its side.
+    cv::Mat upright;
+    cv::rotate(turned(cut), upright, cv::ROTATE_90_COUNTERCLOCKWISE);
+    return upright;
+}
+
+QImage IOpencvApi::straighten(const QImage& picture, const EdgeResult& edge)
+{
+    if (edge.angle == -1) {
+        return picture;
+    }
+    const cv::Mat mat = image2Mat(picture);
+    if (mat.empty()) {
+        return picture;
+    }
+    const cv::Mat document = cropDocument(mat, edge.angle, edge.polygon, picture.size(), 1.0, 1.0);
+    if (document.empty()) {
+        return picture;  // logged by cropDocument
+    }
+    const int margin = kStraightenMargin;
+    if (document.cols <= 2 * margin || document.rows <= 2 * margin) {
+        qDebug() << "ERROR: document too small to straighten, picture kept." << document.cols
+                 << document.rows;
+        return picture;
+    }
+    const cv::Rect inner(margin, margin, document.cols - 2 * margin, document.rows - 2 * margin);
+    return cvMat2Image(document(inner));
+}
