@@ -10,7 +10,8 @@
 
 namespace {
 
-QByteArray jpegPicture(const QSize& size) {
+QByteArray jpegPicture(const QSize& size)
+{
     QImage image(size, QImage::Format_RGB32);
     image.fill(QColor(200, 120, 40));
     QByteArray data;
@@ -20,7 +21,8 @@ QByteArray jpegPicture(const QSize& size) {
     return data;
 }
 
-WifiTimings shortTimings() {
+WifiTimings shortTimings()
+{
     WifiTimings timings;
     timings.pictureWaitMs = 300;
     timings.sendTickMs = 20;
@@ -58,12 +60,14 @@ private:
     std::unique_ptr<QTcpServer> server_;
 };
 
-void TestITcpSocket::init() {
+void TestITcpSocket::init()
+{
     server_ = std::make_unique<QTcpServer>();
     QVERIFY(server_->listen(QHostAddress::LocalHost));
 }
 
-QTcpSocket* TestITcpSocket::acceptPeer() {
+QTcpSocket* TestITcpSocket::acceptPeer()
+{
     if (!server_->hasPendingConnections() && !server_->waitForNewConnection(5000)) {
         return nullptr;
     }
@@ -74,13 +78,15 @@ QTcpSocket* TestITcpSocket::acceptPeer() {
     return peer;
 }
 
-std::unique_ptr<ITcpSocket> TestITcpSocket::connectClient() {
+std::unique_ptr<ITcpSocket> TestITcpSocket::connectClient()
+{
     auto client = std::make_unique<ITcpSocket>("127.0.0.1", server_->serverPort(), shortTimings());
     client->start();
     return client;
 }
 
-void TestITcpSocket::bindGoesFirstThenQueuedMessagesInOrder() {
+void TestITcpSocket::bindGoesFirstThenQueuedMessagesInOrder()
+{
     auto client = std::make_unique<ITcpSocket>("127.0.0.1", server_->serverPort(), shortTimings());
     client->queueMessage("first");
     client->queueMessage("second");
@@ -99,7 +105,8 @@ void TestITcpSocket::bindGoesFirstThenQueuedMessagesInOrder() {
     QCOMPARE(received, expected);
 }
 
-void TestITcpSocket::receivedChunksAreDelivered() {
+void TestITcpSocket::receivedChunksAreDelivered()
+{
     auto client = connectClient();
     QSignalSpy packets(client.get(), &ITcpSocket::sgReceivePacket);
     QTcpSocket* peer = acceptPeer();
@@ -109,7 +116,8 @@ void TestITcpSocket::receivedChunksAreDelivered() {
     QCOMPARE(packets.first().first().toByteArray(), QByteArray::fromHex("0180"));
 }
 
-void TestITcpSocket::readPicture_data() {
+void TestITcpSocket::readPicture_data()
+{
     QTest::addColumn<QString>("delivery");
     QTest::addColumn<int>("announced");  // -1: the picture's own length
     QTest::addColumn<bool>("decodes");
@@ -124,7 +132,8 @@ void TestITcpSocket::readPicture_data() {
     QTest::newRow("damaged bytes") << "garbage" << -1 << false;
 }
 
-void TestITcpSocket::readPicture() {
+void TestITcpSocket::readPicture()
+{
     QFETCH(QString, delivery);
     QFETCH(int, announced);
     QFETCH(bool, decodes);
@@ -208,7 +217,8 @@ void TestITcpSocket::readPicture() {
     }
 }
 
-void TestITcpSocket::refusedConnectionReportsLoss() {
+void TestITcpSocket::refusedConnectionReportsLoss()
+{
     const quint16 port = server_->serverPort();
     server_->close();
     ITcpSocket client("127.0.0.1", port, shortTimings());
@@ -222,7 +232,8 @@ void TestITcpSocket::refusedConnectionReportsLoss() {
     QCOMPARE(lost.count(), 1);
 }
 
-void TestITcpSocket::peerCloseReportsLossOnce() {
+void TestITcpSocket::peerCloseReportsLossOnce()
+{
     auto client = connectClient();
     QSignalSpy lost(client.get(), &ITcpSocket::sgDisconnect);
     QTcpSocket* peer = acceptPeer();
@@ -234,7 +245,8 @@ void TestITcpSocket::peerCloseReportsLossOnce() {
     QCOMPARE(lost.count(), 1);
 }
 
-void TestITcpSocket::deletionInterruptsPictureRead() {
+void TestITcpSocket::deletionInterruptsPictureRead()
+{
     WifiTimings timings = shortTimings();
     timings.pictureWaitMs = 30000;
     auto client = std::make_unique<ITcpSocket>("127.0.0.1", server_->serverPort(), timings);

@@ -23,7 +23,8 @@ private slots:
     void sizeToResIndex();
 };
 
-void TestWifiProtocol::requestBytes_data() {
+void TestWifiProtocol::requestBytes_data()
+{
     QTest::addColumn<QByteArray>("clientId");
     QTest::addColumn<int>("command");
     QTest::addColumn<QByteArray>("payload");
@@ -56,7 +57,8 @@ void TestWifiProtocol::requestBytes_data() {
     QTest::newRow("command 0") << id << 0 << QByteArray() << QByteArray();
 }
 
-void TestWifiProtocol::requestBytes() {
+void TestWifiProtocol::requestBytes()
+{
     QFETCH(QByteArray, clientId);
     QFETCH(int, command);
     QFETCH(QByteArray, payload);
@@ -64,7 +66,8 @@ void TestWifiProtocol::requestBytes() {
     QCOMPARE(WifiPacketBuilder::build(clientId, command, payload).toHex(), expected.toHex());
 }
 
-void TestWifiProtocol::complementsFollowClassAndCode() {
+void TestWifiProtocol::complementsFollowClassAndCode()
+{
     // On the wire: index (2), class, code, ~class, ~code.
     for (int command = 1; command <= 10; ++command) {
         const QByteArray bytes = WifiPacketBuilder::commandBytes(command);
@@ -77,7 +80,8 @@ void TestWifiProtocol::complementsFollowClassAndCode() {
     QCOMPARE(WifiPacketBuilder::bindRequest(), QByteArray::fromHex("ffffffff"));
 }
 
-void TestWifiProtocol::qualityByteIsClamped_data() {
+void TestWifiProtocol::qualityByteIsClamped_data()
+{
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("zero") << QVariant(0) << QByteArray::fromHex("00");
@@ -89,13 +93,15 @@ void TestWifiProtocol::qualityByteIsClamped_data() {
     QTest::newRow("double") << QVariant(12.0) << QByteArray::fromHex("0c");
 }
 
-void TestWifiProtocol::qualityByteIsClamped() {
+void TestWifiProtocol::qualityByteIsClamped()
+{
     QFETCH(QVariant, value);
     QFETCH(QByteArray, expected);
     QCOMPARE(WifiPacketBuilder::qualityByte(value).toHex(), expected.toHex());
 }
 
-void TestWifiProtocol::replyLayout_data() {
+void TestWifiProtocol::replyLayout_data()
+{
     QTest::addColumn<QByteArray>("chunk");
     QTest::addColumn<bool>("header");
     QTest::addColumn<bool>("complete");
@@ -126,7 +132,8 @@ void TestWifiProtocol::replyLayout_data() {
                                    << QByteArray::fromHex("1122") << false;
 }
 
-void TestWifiProtocol::replyLayout() {
+void TestWifiProtocol::replyLayout()
+{
     QFETCH(QByteArray, chunk);
     QFETCH(bool, header);
     QFETCH(bool, complete);
@@ -146,7 +153,8 @@ void TestWifiProtocol::replyLayout() {
     }
 }
 
-void TestWifiProtocol::repliesJoinedInOneChunkSplit() {
+void TestWifiProtocol::repliesJoinedInOneChunkSplit()
+{
     const QByteArray encoding = QByteArray::fromHex("abcd060000011e1e05ffffffff");
     const QByteArray quality = QByteArray::fromHex("abcd0800003240300501281000");
     const WifiReply first = WifiReply::parse(encoding + quality);
@@ -160,7 +168,8 @@ void TestWifiProtocol::repliesJoinedInOneChunkSplit() {
     QVERIFY(second.rest().isEmpty());
 }
 
-void TestWifiProtocol::pictureHeaderKeepsFollowingBytes() {
+void TestWifiProtocol::pictureHeaderKeepsFollowingBytes()
+{
     const QByteArray jpegStart = QByteArray::fromHex("ffd8ffe0");
     const WifiReply reply = WifiReply::parse(QByteArray::fromHex("abcd09000040e20100") + jpegStart);
     QCOMPARE(reply.pictureSize(), quint32(123456));
@@ -169,7 +178,8 @@ void TestWifiProtocol::pictureHeaderKeepsFollowingBytes() {
              quint32(0xFFFFFFFF));
 }
 
-void TestWifiProtocol::resIndexToSize_data() {
+void TestWifiProtocol::resIndexToSize_data()
+{
     QTest::addColumn<int>("index");
     QTest::addColumn<QSize>("size");
     QTest::newRow("00") << 0 << QSize(320, 240);
@@ -182,14 +192,16 @@ void TestWifiProtocol::resIndexToSize_data() {
     QTest::newRow("negative") << -1 << QSize(320, 240);
 }
 
-void TestWifiProtocol::resIndexToSize() {
+void TestWifiProtocol::resIndexToSize()
+{
     QFETCH(int, index);
     QFETCH(QSize, size);
     QCOMPARE(WifiResolutionTable::resIndexToSize(index), size);
     QCOMPARE(WifiResolutionTable::sizes().size(), 11);
 }
 
-void TestWifiProtocol::sizeToResIndex_data() {
+void TestWifiProtocol::sizeToResIndex_data()
+{
     QTest::addColumn<QSizeF>("size");
     QTest::addColumn<int>("index");
     QTest::newRow("1920x1080") << QSizeF(1920, 1080) << 8;
@@ -202,7 +214,8 @@ void TestWifiProtocol::sizeToResIndex_data() {
     QTest::newRow("swapped") << QSizeF(1080, 1920) << 0;
 }
 
-void TestWifiProtocol::sizeToResIndex() {
+void TestWifiProtocol::sizeToResIndex()
+{
     QFETCH(QSizeF, size);
     QFETCH(int, index);
     QCOMPARE(WifiResolutionTable::sizeToResIndex(size), index);

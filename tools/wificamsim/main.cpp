@@ -7,7 +7,8 @@
 #include "simhookreader.h"
 #include "simrtspserver.h"
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     // The pictures are drawn off screen; no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -4,7 +4,8 @@
 
 namespace {
 
-bool parseSize(const QString& text, QSize* size) {
+bool parseSize(const QString& text, QSize* size)
+{
     const QStringList parts = text.split('x');
     bool okWidth = false;
     bool okHeight = false;
@@ -14,7 +15,8 @@ bool parseSize(const QString& text, QSize* size) {
     return okWidth && okHeight && size->width() > 0 && size->height() > 0;
 }
 
-bool parseNumber(const QString& text, int low, int high, int* value) {
+bool parseNumber(const QString& text, int low, int high, int* value)
+{
     bool ok = false;
     *value = text.toInt(&ok);
     return ok && *value >= low && *value <= high;
@@ -22,7 +24,8 @@ bool parseNumber(const QString& text, int low, int high, int* value) {
 
 }  // namespace
 
-SimCommandLine SimCommandLine::parse(const QStringList& arguments) {
+SimCommandLine SimCommandLine::parse(const QStringList& arguments)
+{
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Wireless document camera simulator on 127.0.0.1: control protocol on TCP, H.264 over "

@@ -19,12 +19,14 @@ const int kHeaderLength = 8;  // client id, command index, class, code and their
 const quint16 kResolutionNotice = 0x0010;
 const int kDribbleChunk = 997;
 
-void printLine(const QByteArray& line) {
+void printLine(const QByteArray& line)
+{
     std::fprintf(stdout, "%s\n", line.constData());
     std::fflush(stdout);
 }
 
-int payloadLength(quint16 index) {
+int payloadLength(quint16 index)
+{
     switch (index) {
         case 2:
         case 3:
@@ -37,7 +39,8 @@ int payloadLength(quint16 index) {
     }
 }
 
-QByteArray littleEndian32(quint32 value) {
+QByteArray littleEndian32(quint32 value)
+{
     QByteArray bytes(4, '\0');
     qToLittleEndian(value, bytes.data());
     return bytes;
@@ -49,17 +52,20 @@ SimControlServer::SimControlServer(const QSize& size, QObject* parent)
     : QObject(parent),
       encoding_(QByteArray::fromHex("011e1e02ffffffff")),
       defaultQuality_(QByteArray::fromHex("3240300501281000")),
-      currentQuality_(QByteArray::fromHex("3744350501301200")) {
+      currentQuality_(QByteArray::fromHex("3744350501301200"))
+{
     resIndex_ = qMax(0, indexOfSize(size));
     encoding_[3] = char(resIndex_);
     connect(&server_, &QTcpServer::newConnection, this, &SimControlServer::onNewConnection);
 }
 
-QSize SimControlServer::sizeOfIndex(int index) {
+QSize SimControlServer::sizeOfIndex(int index)
+{
     return index >= 0 && index < kSizeCount ? kSizes[index] : QSize();
 }
 
-int SimControlServer::indexOfSize(const QSize& size) {
+int SimControlServer::indexOfSize(const QSize& size)
+{
     for (int i = 0; i < kSizeCount; ++i) {
         if (kSizes[i] == size) {
             return i;
@@ -68,7 +74,8 @@ int SimControlServer::indexOfSize(const QSize& size) {
     return -1;
 }
 
-int SimControlServer::start(int port) {
+int SimControlServer::start(int port)
+{
     if (!server_.listen(QHostAddress::LocalHost, quint16(port))) {
         std::fprintf(stderr, "sim: cannot listen for control on port %d: %s\n", port,
                      qPrintable(server_.errorString()));
@@ -77,7 +84,8 @@ int SimControlServer::start(int port) {
     return server_.serverPort();
 }
 
-void SimControlServer::onNewConnection() {
+void SimControlServer::onNewConnection()
+{
     while (QTcpSocket* socket = server_.nextPendingConnection()) {
         clients_.insert(socket, Client());
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
@@ -88,7 +96,8 @@ void SimControlServer::onNewConnection() {
     }
 }
 
-void SimControlServer::onReadyRead(QTcpSocket* socket) {
+void SimControlServer::onReadyRead(QTcpSocket* socket)
+{
     auto it = clients_.find(socket);
     if (it == clients_.end()) {
         return;
@@ -108,11 +117,12 @@ void SimControlServer::onReadyRead(QTcpSocket* socket) {
         client.pending.remove(0, kBindRequest.size());
         bind(socket, client);
     }
-    while (client.bound && handleRequest(socket, client)) {
+    while (client.bound && !client.sendingPicture && handleRequest(socket, client)) {
     }
 }
 
-void SimControlServer::bind(QTcpSocket* socket, Client& client) {
+void SimControlServer::bind(QTcpSocket* socket, Client& client)
+{
     const char transport = bindAnswer_ == BindAnswer::Tcp ? char(0x80) : char(0x00);
     client.id = QByteArray(1, char(nextClient_++)) + transport;
     client.bound = true;
@@ -123,7 +133,8 @@ void SimControlServer::bind(QTcpSocket* socket, Client& client) {
 
 // Takes one complete request off the front of the client's buffer and answers it. False when
 // the buffer holds no complete request; a malformed request empties the buffer.
-bool SimControlServer::handleRequest(QTcpSocket* socket, Client& client) {
+bool SimControlServer::handleRequest(QTcpSocket* socket, Client& client)
+{
     QByteArray& data = client.pending;
     if (data.size() < kHeaderLength) {
         return false;
@@ -162,7 +173,7 @@ bool SimControlServer::handleRequest(QTcpSocket* socket, Client& client) {
             currentQuality_ = payload;
             break;
         case 9:
-            sendPicture(socket, client.id);
+            sendPicture(socket, client);
             return true;
         default:
             break;
@@ -180,7 +191,8 @@ bool SimControlServer::handleRequest(QTcpSocket* socket, Client& client) {
 }
 
 void SimControlServer::answer(QTcpSocket* socket, const QByteArray& id, quint16 index,
-                              const QByteArray& body) {
+                              const QByteArray& body)
+{
     QByteArray reply = id;
     reply += char(index & 0xFF);
     reply += char(index >> 8);
@@ -189,40 +201,65 @@ void SimControlServer::answer(QTcpSocket* socket, const QByteArray& id, quint16 
     socket->write(reply);
 }
 
-QByteArray SimControlServer::encodingBody() const {
+QByteArray SimControlServer::encodingBody() const
+{
     QByteArray body = encoding_;
     body[3] = char(resIndex_);
     return body;
 }
 
-void SimControlServer::sendPicture(QTcpSocket* socket, const QByteArray& id) {
+void SimControlServer::sendPicture(QTcpSocket* socket, Client& client)
+{
     const QByteArray jpeg = picture_.jpeg(sizeOfIndex(resIndex_));
-    QByteArray header = id + QByteArray::fromHex("090000") + littleEndian32(quint32(jpeg.size()));
+    const QByteArray header =
+        client.id + QByteArray::fromHex("090000") + littleEndian32(quint32(jpeg.size()));
+    printLine("picture " + QByteArray::number(jpeg.size()));
     switch (pictureDelivery_) {
         case PictureDelivery::Joined:
             socket->write(header + jpeg);
-            break;
-        case PictureDelivery::Split:
-            socket->write(header);
-            socket->flush();
-            QTimer::singleShot(100, socket, [socket, jpeg] { socket->write(jpeg); });
-            break;
-        case PictureDelivery::Dribble:
-            socket->write(header);
-            for (int offset = 0, n = 1; offset < jpeg.size(); offset += kDribbleChunk, ++n) {
-                QTimer::singleShot(5 * n, socket, [socket, part = jpeg.mid(offset, kDribbleChunk)] {
-                    socket->write(part);
-                });
-            }
-            break;
+            return;
         case PictureDelivery::Truncated:
             socket->write(header + jpeg.left(jpeg.size() / 2));
-            break;
+            return;
+        case PictureDelivery::Split:
+            client.sendingPicture = true;
+            socket->write(header);
+            socket->flush();
+            QTimer::singleShot(100, socket, [this, socket, jpeg] {
+                socket->write(jpeg);
+                finishPicture(socket);
+            });
+            return;
+        case PictureDelivery::Dribble:
+            client.sendingPicture = true;
+            socket->write(header);
+            int part = 1;
+            for (int offset = 0; offset < jpeg.size(); offset += kDribbleChunk, ++part) {
+                const bool last = offset + kDribbleChunk >= jpeg.size();
+                QTimer::singleShot(5 * part, socket,
+                                   [this, socket, last, bytes = jpeg.mid(offset, kDribbleChunk)] {
+                                       socket->write(bytes);
+                                       if (last) {
+                                           finishPicture(socket);
+                                       }
+                                   });
+            }
+            return;
     }
-    printLine("picture " + QByteArray::number(jpeg.size()));
 }
 
-void SimControlServer::setResolutionIndex(int index, QTcpSocket* requester) {
+// The picture is out: answer the requests that arrived meanwhile.
+void SimControlServer::finishPicture(QTcpSocket* socket)
+{
+    auto it = clients_.find(socket);
+    if (it != clients_.end()) {
+        it->sendingPicture = false;
+        onReadyRead(socket);
+    }
+}
+
+void SimControlServer::setResolutionIndex(int index, QTcpSocket* requester)
+{
     const QSize size = sizeOfIndex(index);
     if (!size.isValid() || index == resIndex_) {
         return;
@@ -241,7 +278,8 @@ void SimControlServer::setResolutionIndex(int index, QTcpSocket* requester) {
     }
 }
 
-bool SimControlServer::changeResolution(const QSize& size) {
+bool SimControlServer::changeResolution(const QSize& size)
+{
     const int index = indexOfSize(size);
     if (index < 0) {
         return false;
@@ -250,7 +288,8 @@ bool SimControlServer::changeResolution(const QSize& size) {
     return true;
 }
 
-void SimControlServer::disconnectClients() {
+void SimControlServer::disconnectClients()
+{
     const QList<QTcpSocket*> sockets = clients_.keys();
     for (QTcpSocket* socket : sockets) {
         socket->abort();

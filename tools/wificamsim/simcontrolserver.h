@@ -43,6 +43,7 @@ private:
         QByteArray id;
         QByteArray pending;
         bool bound = false;
+        bool sendingPicture = false;  // later requests wait: a picture is not interleaved
     };
 
     void onNewConnection();
@@ -50,7 +51,8 @@ private:
     void bind(QTcpSocket* socket, Client& client);
     bool handleRequest(QTcpSocket* socket, Client& client);
     void answer(QTcpSocket* socket, const QByteArray& id, quint16 index, const QByteArray& body);
-    void sendPicture(QTcpSocket* socket, const QByteArray& id);
+    void sendPicture(QTcpSocket* socket, Client& client);
+    void finishPicture(QTcpSocket* socket);
     void setResolutionIndex(int index, QTcpSocket* requester);
     QByteArray encodingBody() const;
 

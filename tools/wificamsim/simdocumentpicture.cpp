@@ -17,7 +17,8 @@ const char* const kLines[] = {
     "3. Take a full-resolution picture",
 };
 
-void drawPage(QPainter& painter, const QSize& size) {
+void drawPage(QPainter& painter, const QSize& size)
+{
     painter.fillRect(QRect(QPoint(0, 0), size), QColor(40, 44, 52));
     const qreal w = size.width();
     const qreal h = size.height();
@@ -42,7 +43,8 @@ void drawPage(QPainter& painter, const QSize& size) {
 
 }  // namespace
 
-const QImage& SimDocumentPicture::page(const QSize& size) {
+const QImage& SimDocumentPicture::page(const QSize& size)
+{
     if (page_.size() != size) {
         page_ = QImage(size, QImage::Format_RGB32);
         QPainter painter(&page_);
@@ -52,7 +54,8 @@ const QImage& SimDocumentPicture::page(const QSize& size) {
     return page_;
 }
 
-QImage SimDocumentPicture::frame(const QSize& size, int number) {
+QImage SimDocumentPicture::frame(const QSize& size, int number)
+{
     QImage picture = page(size).copy();
     QPainter painter(&picture);
     const int box = qMax(8, size.height() / 12);
@@ -66,7 +69,8 @@ QImage SimDocumentPicture::frame(const QSize& size, int number) {
     return picture;
 }
 
-QByteArray SimDocumentPicture::jpeg(const QSize& size) {
+QByteArray SimDocumentPicture::jpeg(const QSize& size)
+{
     QByteArray data;
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);

@@ -12,11 +12,13 @@ SimHookReader::SimHookReader(SimControlServer* control, SimRtspServer* rtsp, QOb
     : QObject(parent),
       control_(control),
       rtsp_(rtsp),
-      notifier_(STDIN_FILENO, QSocketNotifier::Read) {
+      notifier_(STDIN_FILENO, QSocketNotifier::Read)
+{
     connect(&notifier_, &QSocketNotifier::activated, this, &SimHookReader::onReadable);
 }
 
-void SimHookReader::onReadable() {
+void SimHookReader::onReadable()
+{
     char buffer[4096];
     const ssize_t count = ::read(STDIN_FILENO, buffer, sizeof(buffer));
     if (count <= 0) {
@@ -38,7 +40,8 @@ void SimHookReader::onReadable() {
     }
 }
 
-bool SimHookReader::apply(const QStringList& words) {
+bool SimHookReader::apply(const QStringList& words)
+{
     const QString hook = words.value(0);
     const QString argument = words.value(1);
     bool number = false;

@@ -13,17 +13,20 @@ const char* const kUser = "k2vqz";
 const char* const kPassword = "k2vqz";
 const char* const kPath = "/stream/main";
 
-qint64 nowMs() {
+qint64 nowMs()
+{
     return QDateTime::currentMSecsSinceEpoch();
 }
 
-GstCaps* rawCaps(const QSize& size, int framesPerSecond) {
+GstCaps* rawCaps(const QSize& size, int framesPerSecond)
+{
     return gst_caps_new_simple("video/x-raw", "format", G_TYPE_STRING, "BGRx", "width", G_TYPE_INT,
                                size.width(), "height", G_TYPE_INT, size.height(), "framerate",
                                GST_TYPE_FRACTION, framesPerSecond, 1, nullptr);
 }
 
-GstRTSPFilterResult removeEveryClient(GstRTSPServer*, GstRTSPClient*, gpointer) {
+GstRTSPFilterResult removeEveryClient(GstRTSPServer*, GstRTSPClient*, gpointer)
+{
     return GST_RTSP_FILTER_REMOVE;
 }
 
@@ -32,13 +35,15 @@ GstRTSPFilterResult removeEveryClient(GstRTSPServer*, GstRTSPClient*, gpointer) 
 SimRtspServer::SimRtspServer(const QSize& size, int framesPerSecond, int keyFrameInterval)
     : framesPerSecond_(qMax(1, framesPerSecond)),
       keyFrameInterval_(qMax(1, keyFrameInterval)),
-      size_(size) {
+      size_(size)
+{
     gst_init(nullptr, nullptr);
     context_ = g_main_context_new();
     loop_ = g_main_loop_new(context_, FALSE);
 }
 
-SimRtspServer::~SimRtspServer() {
+SimRtspServer::~SimRtspServer()
+{
     g_main_loop_quit(loop_);
     if (loopThread_.joinable()) {
         loopThread_.join();
@@ -61,7 +66,8 @@ SimRtspServer::~SimRtspServer() {
     g_main_context_unref(context_);
 }
 
-QString SimRtspServer::launchLine() const {
+QString SimRtspServer::launchLine() const
+{
     return QStringLiteral(
                "( appsrc name=src is-live=true format=time do-timestamp=true "
                "max-buffers=2 leaky-type=downstream "
@@ -72,7 +78,8 @@ QString SimRtspServer::launchLine() const {
         .arg(keyFrameInterval_);
 }
 
-int SimRtspServer::start(int port) {
+int SimRtspServer::start(int port)
+{
     server_ = gst_rtsp_server_new();
     gst_rtsp_server_set_address(server_, "127.0.0.1");
     gst_rtsp_server_set_service(server_, QByteArray::number(port).constData());
@@ -114,43 +121,55 @@ int SimRtspServer::start(int port) {
     return gst_rtsp_server_get_bound_port(server_);
 }
 
-QSize SimRtspServer::resolution() const {
+QSize SimRtspServer::resolution() const
+{
     std::lock_guard<std::mutex> lock(mutex_);
     return size_;
 }
 
-void SimRtspServer::setResolution(const QSize& size) {
+void SimRtspServer::setResolution(const QSize& size)
+{
     std::lock_guard<std::mutex> lock(mutex_);
     size_ = size;
 }
 
-void SimRtspServer::dropPackets(int count) {
+void SimRtspServer::dropPackets(int count)
+{
     dropRemaining_ = qMax(0, count);
 }
 
-void SimRtspServer::stall(int ms) {
-    stallUntilMs_ = nowMs() + qMax(0, ms);
+void SimRtspServer::stall(int ms)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    for (Stream& stream : streams_) {
+        stream.stalledUntilMs = nowMs() + qMax(0, ms);
+    }
 }
 
-void SimRtspServer::disconnectClients() {
+void SimRtspServer::disconnectClients()
+{
     g_main_context_invoke(context_, onDisconnectClients, this);
 }
 
-gboolean SimRtspServer::onDisconnectClients(gpointer self) {
+gboolean SimRtspServer::onDisconnectClients(gpointer self)
+{
     auto* server = static_cast<SimRtspServer*>(self);
     gst_rtsp_server_client_filter(server->server_, removeEveryClient, nullptr);
     return G_SOURCE_REMOVE;
 }
 
-void SimRtspServer::onMediaConfigure(GstRTSPMediaFactory*, GstRTSPMedia* media, gpointer self) {
+void SimRtspServer::onMediaConfigure(GstRTSPMediaFactory*, GstRTSPMedia* media, gpointer self)
+{
     static_cast<SimRtspServer*>(self)->addStream(media);
 }
 
-void SimRtspServer::onMediaUnprepared(GstRTSPMedia* media, gpointer self) {
+void SimRtspServer::onMediaUnprepared(GstRTSPMedia* media, gpointer self)
+{
     static_cast<SimRtspServer*>(self)->removeStream(media);
 }
 
-void SimRtspServer::addStream(GstRTSPMedia* media) {
+void SimRtspServer::addStream(GstRTSPMedia* media)
+{
     GstElement* bin = gst_rtsp_media_get_element(media);
     GstElement* source = gst_bin_get_by_name_recurse_up(GST_BIN(bin), "src");
     GstElement* payloader = gst_bin_get_by_name_recurse_up(GST_BIN(bin), "pay0");
@@ -175,7 +194,8 @@ void SimRtspServer::addStream(GstRTSPMedia* media) {
     std::fprintf(stderr, "sim: RTSP stream started at %dx%d\n", size_.width(), size_.height());
 }
 
-void SimRtspServer::removeStream(GstRTSPMedia* media) {
+void SimRtspServer::removeStream(GstRTSPMedia* media)
+{
     std::lock_guard<std::mutex> lock(mutex_);
     for (auto it = streams_.begin(); it != streams_.end(); ++it) {
         if (it->media == media) {
@@ -187,7 +207,8 @@ void SimRtspServer::removeStream(GstRTSPMedia* media) {
     }
 }
 
-bool SimRtspServer::dropNext(guint packets) {
+bool SimRtspServer::dropNext(guint packets)
+{
     int remaining = dropRemaining_.load();
     while (remaining > 0) {
         if (dropRemaining_.compare_exchange_weak(remaining, remaining - int(packets))) {
@@ -197,7 +218,8 @@ bool SimRtspServer::dropNext(guint packets) {
     return false;
 }
 
-GstPadProbeReturn SimRtspServer::onPayloaderOutput(GstPad*, GstPadProbeInfo* info, gpointer self) {
+GstPadProbeReturn SimRtspServer::onPayloaderOutput(GstPad*, GstPadProbeInfo* info, gpointer self)
+{
     guint packets = 1;
     if (info->type & GST_PAD_PROBE_TYPE_BUFFER_LIST) {
         packets = gst_buffer_list_length(GST_PAD_PROBE_INFO_BUFFER_LIST(info));
@@ -206,21 +228,24 @@ GstPadProbeReturn SimRtspServer::onPayloaderOutput(GstPad*, GstPadProbeInfo* inf
                                                                 : GST_PAD_PROBE_OK;
 }
 
-gboolean SimRtspServer::onFrameTick(gpointer self) {
+gboolean SimRtspServer::onFrameTick(gpointer self)
+{
     static_cast<SimRtspServer*>(self)->pushFrame();
     return G_SOURCE_CONTINUE;
 }
 
-void SimRtspServer::pushFrame() {
-    if (nowMs() < stallUntilMs_) {
-        return;
-    }
+void SimRtspServer::pushFrame()
+{
     std::lock_guard<std::mutex> lock(mutex_);
     if (streams_.empty()) {
         return;
     }
     const QImage picture = picture_.frame(size_, ++frameNumber_);
+    const qint64 now = nowMs();
     for (Stream& stream : streams_) {
+        if (now < stream.stalledUntilMs) {
+            continue;
+        }
         if (stream.size != size_) {
             GstCaps* caps = rawCaps(size_, framesPerSecond_);
             g_object_set(stream.source, "caps", caps, nullptr);

@@ -32,7 +32,8 @@ public:
     void setResolution(const QSize& size);
     // Drops the next `count` RTP packets (whole packet groups at a time).
     void dropPackets(int count);
-    // Sends no pictures for `ms` milliseconds; the RTSP sessions stay up.
+    // The running streams send no pictures for `ms` milliseconds; their RTSP sessions stay up
+    // and new streams are served as usual.
     void stall(int ms);
     // Closes every RTSP client connection.
     void disconnectClients();
@@ -42,6 +43,7 @@ private:
         GstRTSPMedia* media = nullptr;
         GstElement* source = nullptr;
         QSize size;
+        qint64 stalledUntilMs = 0;
     };
 
     static void onMediaConfigure(GstRTSPMediaFactory* factory, GstRTSPMedia* media, gpointer self);
@@ -69,7 +71,6 @@ private:
     QSize size_;
 
     std::atomic<int> dropRemaining_{0};
-    std::atomic<qint64> stallUntilMs_{0};
     int frameNumber_ = 0;
     SimDocumentPicture picture_;  // used by the loop thread only
 };

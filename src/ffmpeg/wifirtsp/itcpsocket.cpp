@@ -15,20 +15,25 @@ const int kWaitSliceMs = 50;
 }  // namespace
 
 ITcpSocket::ITcpSocket(const QString& host, int port, const WifiTimings& timings, QObject* parent)
-    : QThread(parent), host_(host), port_(port), timings_(timings) {}
+    : QThread(parent), host_(host), port_(port), timings_(timings)
+{
+}
 
-ITcpSocket::~ITcpSocket() {
+ITcpSocket::~ITcpSocket()
+{
     requestInterruption();
     quit();
     wait();
 }
 
-void ITcpSocket::queueMessage(const QByteArray& message) {
+void ITcpSocket::queueMessage(const QByteArray& message)
+{
     QMutexLocker locker(&mutex_);
     queue_.append(message);
 }
 
-void ITcpSocket::run() {
+void ITcpSocket::run()
+{
     qDebug() << "ip: " << host_ << " port: " << port_;
     QTcpSocket socket;
     socket_ = &socket;
@@ -62,7 +67,8 @@ void ITcpSocket::run() {
     qDebug() << "socket thread exit.";
 }
 
-void ITcpSocket::onConnected() {
+void ITcpSocket::onConnected()
+{
     connectTimer_->stop();
     qDebug() << "connect tcp server successful!";
     // The bind request goes before anything that was queued while connecting.
@@ -74,7 +80,8 @@ void ITcpSocket::onConnected() {
     sendTimer_->start(timings_.sendTickMs);
 }
 
-void ITcpSocket::onConnectTimeout() {
+void ITcpSocket::onConnectTimeout()
+{
     if (socket_->state() == QAbstractSocket::ConnectedState) {
         return;
     }
@@ -85,14 +92,16 @@ void ITcpSocket::onConnectTimeout() {
     reportLost();
 }
 
-void ITcpSocket::reportLost() {
+void ITcpSocket::reportLost()
+{
     if (!lost_.exchange(true)) {
         emit sgDisconnect();
     }
     quit();
 }
 
-void ITcpSocket::slSendMessageToServerSlot() {
+void ITcpSocket::slSendMessageToServerSlot()
+{
     QList<QByteArray> messages;
     {
         QMutexLocker locker(&mutex_);
@@ -106,19 +115,22 @@ void ITcpSocket::slSendMessageToServerSlot() {
     }
 }
 
-void ITcpSocket::slReadMessageSlot() {
+void ITcpSocket::slReadMessageSlot()
+{
     // A picture read may leave bytes of the next message in the socket: deliver them too.
     while (socket_ && socket_->bytesAvailable() > 0) {
         emit sgReceivePacket(socket_->readAll());
     }
 }
 
-void ITcpSocket::slDisconnectedSlot() {
+void ITcpSocket::slDisconnectedSlot()
+{
     qDebug() << "disconnect from server.";
     reportLost();
 }
 
-void ITcpSocket::slErrorSlot() {
+void ITcpSocket::slErrorSlot()
+{
     if (socket_->error() == QAbstractSocket::SocketTimeoutError) {
         return;  // a picture read waited in vain; the connection is fine
     }
@@ -133,7 +145,8 @@ void ITcpSocket::slErrorSlot() {
     qDebug() << "tcp socket error: " << text;
 }
 
-bool ITcpSocket::waitForPictureBytes() {
+bool ITcpSocket::waitForPictureBytes()
+{
     QElapsedTimer idle;
     idle.start();
     while (!isInterruptionRequested() && idle.elapsed() < timings_.pictureWaitMs) {
@@ -147,7 +160,8 @@ bool ITcpSocket::waitForPictureBytes() {
     return false;
 }
 
-QImage ITcpSocket::readPicture(int byteCount, const QByteArray& received, QByteArray* rest) {
+QImage ITcpSocket::readPicture(int byteCount, const QByteArray& received, QByteArray* rest)
+{
     if (rest) {
         rest->clear();
     }

@@ -15,29 +15,34 @@ extern "C" {
 // reaches FFmpeg's default output.
 class RtspLossLogRouter {
 public:
-    static RtspLossLogRouter& instance() {
+    static RtspLossLogRouter& instance()
+    {
         static RtspLossLogRouter router;
         return router;
     }
 
-    void add(const void* context, RtspLossMonitor* monitor) {
+    void add(const void* context, RtspLossMonitor* monitor)
+    {
         std::call_once(installed_, [] { av_log_set_callback(&RtspLossLogRouter::onLog); });
         QMutexLocker locker(&mutex_);
         monitors_.insert(context, monitor);
     }
 
-    void remove(const void* context) {
+    void remove(const void* context)
+    {
         QMutexLocker locker(&mutex_);
         monitors_.remove(context);
     }
 
 private:
-    static void onLog(void* context, int level, const char* format, va_list arguments) {
+    static void onLog(void* context, int level, const char* format, va_list arguments)
+    {
         instance().route(context, level, format);
         av_log_default_callback(context, level, format, arguments);
     }
 
-    void route(const void* context, int level, const char* format) {
+    void route(const void* context, int level, const char* format)
+    {
         if (!context || !format) {
             return;
         }
@@ -60,11 +65,13 @@ private:
     QHash<const void*, RtspLossMonitor*> monitors_;
 };
 
-RtspLossMonitor::~RtspLossMonitor() {
+RtspLossMonitor::~RtspLossMonitor()
+{
     unwatch();
 }
 
-void RtspLossMonitor::watch(const AVFormatContext* demuxer, const AVCodecContext* decoder) {
+void RtspLossMonitor::watch(const AVFormatContext* demuxer, const AVCodecContext* decoder)
+{
     unwatch();
     demuxer_ = demuxer;
     decoder_ = decoder;
@@ -76,7 +83,8 @@ void RtspLossMonitor::watch(const AVFormatContext* demuxer, const AVCodecContext
     }
 }
 
-void RtspLossMonitor::unwatch() {
+void RtspLossMonitor::unwatch()
+{
     for (const void* context :
          {static_cast<const void*>(demuxer_), static_cast<const void*>(decoder_)}) {
         if (context) {
@@ -87,12 +95,14 @@ void RtspLossMonitor::unwatch() {
     decoder_ = nullptr;
 }
 
-void RtspLossMonitor::noteDecodeDamage() {
+void RtspLossMonitor::noteDecodeDamage()
+{
     decodeDamage_ = true;
     ++decodeDamageCount_;
 }
 
-void RtspLossMonitor::clear() {
+void RtspLossMonitor::clear()
+{
     networkLoss_ = false;
     decodeDamage_ = false;
 }

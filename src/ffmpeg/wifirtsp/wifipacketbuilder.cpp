@@ -11,18 +11,21 @@ const char* const kCommandHex[] = {
 };
 const int kCommandCount = int(sizeof(kCommandHex) / sizeof(kCommandHex[0]));
 
-bool carriesPayload(int command) {
+bool carriesPayload(int command)
+{
     return command == WifiPacketBuilder::SetTopLamp || command == WifiPacketBuilder::SetWallLamp ||
            command == WifiPacketBuilder::SetEncoding || command == WifiPacketBuilder::SetQuality;
 }
 
 }  // namespace
 
-QByteArray WifiPacketBuilder::bindRequest() {
+QByteArray WifiPacketBuilder::bindRequest()
+{
     return QByteArray(4, char(0xFF));
 }
 
-QByteArray WifiPacketBuilder::commandBytes(int command) {
+QByteArray WifiPacketBuilder::commandBytes(int command)
+{
     if (command < 1 || command > kCommandCount) {
         return QByteArray();
     }
@@ -30,7 +33,8 @@ QByteArray WifiPacketBuilder::commandBytes(int command) {
 }
 
 QByteArray WifiPacketBuilder::build(const QByteArray& clientId, int command,
-                                    const QByteArray& payload) {
+                                    const QByteArray& payload)
+{
     const QByteArray bytes = commandBytes(command);
     if (bytes.isEmpty()) {
         return payload;
@@ -38,6 +42,7 @@ QByteArray WifiPacketBuilder::build(const QByteArray& clientId, int command,
     return clientId + bytes + (carriesPayload(command) ? payload : QByteArray());
 }
 
-QByteArray WifiPacketBuilder::qualityByte(const QVariant& value) {
+QByteArray WifiPacketBuilder::qualityByte(const QVariant& value)
+{
     return QByteArray(1, char(qBound(0, value.toInt(), 255)));
 }
