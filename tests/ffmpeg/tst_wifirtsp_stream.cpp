@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 #include "logcapture.h"
@@ -24,7 +25,10 @@ private slots:
     void wrongPasswordOrPathGivesStatus1_data();
     void wrongPasswordOrPathGivesStatus1();
     void pausedStreamShowsNothing();
+    void edgeDetectionOnLiveFrames();
+    void lossRateIsReported();
     void droppedPacketsHideUntilKeyFrame();
+    void damagedKeyFrameIsNotShown();
     void followsResolutionChange();
 
 private:
@@ -109,6 +113,47 @@ void TestWifiRtspStream::pausedStreamShowsNothing()
     QVERIFY(!rig_.waitForFrames(3).isNull());
 }
 
+void TestWifiRtspStream::edgeDetectionOnLiveFrames()
+{
+    QVERIFY(rig_.start({"--resolution", "640x480"}));
+    QVERIFY(!rig_.waitForFrames(3).isNull());
+    QCOMPARE(rig_.thread().documentEdge().angle, -1.0);
+    rig_.thread().setEdgeDetection(true);
+    QTest::qWait(200);  // pictures decoded before the switch
+    const QImage frame = rig_.waitForFrames(3);
+    const EdgeResult edge = rig_.thread().documentEdge();
+    QCOMPARE(edge.polygon.size(), 4);
+    // The page of the simulated camera is turned by a few degrees and fills the middle.
+    const QRectF page = edge.polygon.boundingRect();
+    QVERIFY2(page.width() > 300 && page.width() < 560, qPrintable(QString::number(page.width())));
+    QVERIFY(page.height() > 300);
+    QVERIFY(QRectF(frame.rect()).adjusted(-5, -5, 5, 5).contains(page));
+    // The outline is drawn in red into the live picture.
+    int red = 0;
+    for (int y = 0; y < frame.height(); y += 2) {
+        for (int x = 0; x < frame.width(); x += 2) {
+            const QColor c = frame.pixelColor(x, y);
+            red += c.red() > 200 && c.green() < 60 && c.blue() < 60 ? 1 : 0;
+        }
+    }
+    QVERIFY2(red > 100, qPrintable(QString::number(red)));
+    rig_.thread().setEdgeDetection(false);
+}
+
+void TestWifiRtspStream::lossRateIsReported()
+{
+    QVERIFY(rig_.start({"--transport", "udp", "--resolution", "320x240"}));
+    QSignalSpy rates(&rig_.thread(), &IWifiRtspThread::sgFrameLossRate);
+    QVERIFY(!rig_.waitForFrames(10).isNull());
+    QTRY_VERIFY(!rates.isEmpty());
+    QCOMPARE(rates.last().first().toString(), QString("0.00%"));
+    QVERIFY(rig_.sim().hook("drop-rtp 3"));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        std::any_of(rates.cbegin(), rates.cend(),
+                    [](const QList<QVariant>& rate) { return rate.first().toString() != "0.00%"; }),
+        5000);
+}
+
 void TestWifiRtspStream::droppedPacketsHideUntilKeyFrame()
 {
     QVERIFY(rig_.start({"--transport", "udp", "--resolution", "320x240", "--keyint", "8"}));
@@ -126,6 +171,21 @@ void TestWifiRtspStream::droppedPacketsHideUntilKeyFrame()
         QCOMPARE(lines.mid(hidden, revealed - hidden).filter(WifiCameraRig::kShown).size(), 0);
     }
     QVERIFY(lines.mid(revealed).filter(WifiCameraRig::kShown).size() >= 5);
+}
+
+void TestWifiRtspStream::damagedKeyFrameIsNotShown()
+{
+    QVERIFY(rig_.start({"--transport", "udp", "--resolution", "640x480", "--keyint", "8"}));
+    QVERIFY(!rig_.waitForFrames(5).isNull());
+    QVERIFY(rig_.sim().hook("damage-key-frame"));
+    QTRY_VERIFY_WITH_TIMEOUT(log_->count("damaged key frame not shown") >= 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(log_->count(kRevealed) >= 1, 5000);
+    const QStringList lines = log_->lines();
+    const int damaged = lines.indexOf(QRegularExpression(".*damaged key frame not shown.*"));
+    const int revealed = lines.indexOf(QRegularExpression(QString(".*") + kRevealed + ".*"));
+    QVERIFY(damaged < revealed);
+    QCOMPARE(lines.mid(damaged, revealed - damaged).filter(WifiCameraRig::kShown).size(), 0);
+    QVERIFY(!rig_.waitForFrames(3).isNull());
 }
 
 void TestWifiRtspStream::followsResolutionChange()

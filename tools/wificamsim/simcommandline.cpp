@@ -31,8 +31,8 @@ SimCommandLine SimCommandLine::parse(const QStringList& arguments)
         "Wireless document camera simulator on 127.0.0.1: control protocol on TCP, H.264 over "
         "RTSP at /stream/main (user and password k2vqz). Prints the bound ports on start; reads "
         "hook commands from standard input (see --help) and quits at its end.\n"
-        "Hooks: bind tcp|udp|bad, picture joined|split|dribble|truncate, drop-rtp N, stall MS, "
-        "disconnect, resolution WxH, quit.");
+        "Hooks: bind tcp|udp|bad, picture joined|split|dribble|truncate, drop-rtp N, "
+        "damage-key-frame, stall MS, disconnect, resolution WxH, quit.");
     parser.addHelpOption();
     const QCommandLineOption control("control-port", "Control port (0: any free port).", "port",
                                      "0");

@@ -60,6 +60,8 @@ bool SimHookReader::apply(const QStringList& words)
         control_->setPictureDelivery(deliveries[modes.indexOf(argument)]);
     } else if (hook == "drop-rtp" && number && value > 0) {
         rtsp_->dropPackets(value);
+    } else if (hook == "damage-key-frame") {
+        rtsp_->damageKeyFrame();
     } else if (hook == "stall" && number && value > 0) {
         rtsp_->stall(value);
     } else if (hook == "disconnect") {

@@ -25,6 +25,27 @@ GstCaps* rawCaps(const QSize& size, int framesPerSecond)
                                GST_TYPE_FRACTION, framesPerSecond, 1, nullptr);
 }
 
+// An RTP packet carrying neither the first nor the last fragment (FU-A) of a key frame.
+bool isMiddleOfKeyFrame(GstBuffer* packet)
+{
+    GstMapInfo map;
+    if (!gst_buffer_map(packet, &map, GST_MAP_READ)) {
+        return false;
+    }
+    bool middle = false;
+    gsize offset = 12 + 4 * (map.data[0] & 0x0F);          // fixed header and CSRC list
+    if ((map.data[0] & 0x10) && map.size >= offset + 4) {  // header extension
+        offset += 4 + 4 * ((map.data[offset + 2] << 8) | map.data[offset + 3]);
+    }
+    if (map.size >= offset + 2) {
+        const guint8 indicator = map.data[offset];
+        const guint8 header = map.data[offset + 1];
+        middle = (indicator & 0x1F) == 28 && (header & 0x1F) == 5 && !(header & 0xC0);
+    }
+    gst_buffer_unmap(packet, &map);
+    return middle;
+}
+
 GstRTSPFilterResult removeEveryClient(GstRTSPServer*, GstRTSPClient*, gpointer)
 {
     return GST_RTSP_FILTER_REMOVE;
@@ -218,14 +239,41 @@ bool SimRtspServer::dropNext(guint packets)
     return false;
 }
 
+void SimRtspServer::damageKeyFrame()
+{
+    damageKeyFrame_ = true;
+}
+
 GstPadProbeReturn SimRtspServer::onPayloaderOutput(GstPad*, GstPadProbeInfo* info, gpointer self)
 {
-    guint packets = 1;
-    if (info->type & GST_PAD_PROBE_TYPE_BUFFER_LIST) {
-        packets = gst_buffer_list_length(GST_PAD_PROBE_INFO_BUFFER_LIST(info));
+    return static_cast<SimRtspServer*>(self)->filterPackets(info);
+}
+
+GstPadProbeReturn SimRtspServer::filterPackets(GstPadProbeInfo* info)
+{
+    const bool list = info->type & GST_PAD_PROBE_TYPE_BUFFER_LIST;
+    if (dropNext(list ? gst_buffer_list_length(GST_PAD_PROBE_INFO_BUFFER_LIST(info)) : 1)) {
+        return GST_PAD_PROBE_DROP;
     }
-    return static_cast<SimRtspServer*>(self)->dropNext(packets) ? GST_PAD_PROBE_DROP
-                                                                : GST_PAD_PROBE_OK;
+    if (!damageKeyFrame_) {
+        return GST_PAD_PROBE_OK;
+    }
+    if (!list) {
+        return isMiddleOfKeyFrame(GST_PAD_PROBE_INFO_BUFFER(info)) &&
+                       damageKeyFrame_.exchange(false)
+                   ? GST_PAD_PROBE_DROP
+                   : GST_PAD_PROBE_OK;
+    }
+    GstBufferList* packets = gst_buffer_list_make_writable(GST_PAD_PROBE_INFO_BUFFER_LIST(info));
+    GST_PAD_PROBE_INFO_DATA(info) = packets;
+    for (guint i = 0; i < gst_buffer_list_length(packets); ++i) {
+        if (isMiddleOfKeyFrame(gst_buffer_list_get(packets, i)) &&
+            damageKeyFrame_.exchange(false)) {
+            gst_buffer_list_remove(packets, i, 1);
+            break;
+        }
+    }
+    return GST_PAD_PROBE_OK;
 }
 
 gboolean SimRtspServer::onFrameTick(gpointer self)

@@ -32,6 +32,8 @@ public:
     void setResolution(const QSize& size);
     // Drops the next `count` RTP packets (whole packet groups at a time).
     void dropPackets(int count);
+    // Drops one packet from the middle of the next key frame, so that the frame is damaged.
+    void damageKeyFrame();
     // The running streams send no pictures for `ms` milliseconds; their RTSP sessions stay up
     // and new streams are served as usual.
     void stall(int ms);
@@ -55,6 +57,7 @@ private:
     void addStream(GstRTSPMedia* media);
     void removeStream(GstRTSPMedia* media);
     bool dropNext(guint packets);
+    GstPadProbeReturn filterPackets(GstPadProbeInfo* info);
     void pushFrame();
     QString launchLine() const;
 
@@ -71,6 +74,7 @@ private:
     QSize size_;
 
     std::atomic<int> dropRemaining_{0};
+    std::atomic<bool> damageKeyFrame_{false};
     int frameNumber_ = 0;
     SimDocumentPicture picture_;  // used by the loop thread only
 };

@@ -81,12 +81,14 @@ IWifiRtspThread::IWifiRtspThread(QObject* parent) : QThread(parent)
     connect(&captureTimer_, &QTimer::timeout, this, &IWifiRtspThread::onCaptureTimeout);
     reconnectTimer_.setSingleShot(true);
     connect(&reconnectTimer_, &QTimer::timeout, this, &IWifiRtspThread::initSocket);
-    connect(this, &IWifiRtspThread::sgTcpDisconnect, this, &IWifiRtspThread::slTcpDisconnect,
-            Qt::QueuedConnection);
 }
 
 IWifiRtspThread::~IWifiRtspThread()
 {
+    {
+        QMutexLocker locker(&mutex_);
+        stopFlag_ = true;  // a bind answer arriving now must not start the video loop
+    }
     reconnectTimer_.stop();
     captureTimer_.stop();
     ITcpSocket* socket = nullptr;
@@ -96,10 +98,6 @@ IWifiRtspThread::~IWifiRtspThread()
     }
     delete socket;  // waits for the control connection's thread
     delete flushTimer_;
-    {
-        QMutexLocker locker(&mutex_);
-        stopFlag_ = true;
-    }
     requestInterruption();
     quit();
     wait();
