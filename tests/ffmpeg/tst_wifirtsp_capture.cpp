@@ -16,6 +16,7 @@ private slots:
     void takePicture();
     void truncatedPictureFailsCleanly();
     void settersReachTheCamera();
+    void linkDroppedByTheCameraIsRebuilt();
 
 private:
     bool startCamera(const QString& delivery, int captureTimeoutMs = 5000);
@@ -133,6 +134,24 @@ void TestWifiRtspCapture::settersReachTheCamera()
     QVERIFY(rig_.thread().setCaptureFalg(NormalImage));
     QVERIFY(captured.wait(5000));
     QCOMPARE(captured.first().first().value<QImage>().size(), QSize(1280, 720));
+}
+
+void TestWifiRtspCapture::linkDroppedByTheCameraIsRebuilt()
+{
+    QVERIFY(startCamera("joined"));
+    QCOMPARE(rig_.sim().linesStartingWith("bind ").size(), 1);
+    QVERIFY(rig_.sim().hook("disconnect"));
+    QTRY_COMPARE_WITH_TIMEOUT(rig_.sim().linesStartingWith("bind ").size(), 2, 5000);
+    QSignalSpy captured(&rig_.thread(), &IWifiRtspThread::sgCaptureImage);
+    QElapsedTimer timer;
+    timer.start();
+    bool requested = false;  // refused until the new link is bound
+    while (!(requested = rig_.thread().setCaptureFalg(NormalImage)) && timer.elapsed() < 5000) {
+        QTest::qWait(20);
+    }
+    QVERIFY(requested);
+    QVERIFY(captured.wait(5000));
+    QCOMPARE(captured.first().first().value<QImage>().size(), QSize(640, 480));
 }
 
 QTEST_GUILESS_MAIN(TestWifiRtspCapture)
