@@ -65,8 +65,18 @@ SimRtspServer::SimRtspServer(const QSize& size, int framesPerSecond, int keyFram
 
 SimRtspServer::~SimRtspServer()
 {
-    g_main_loop_quit(loop_);
     if (loopThread_.joinable()) {
+        // Quit from inside the loop: a quit before the loop runs would be lost.
+        GSource* quit = g_idle_source_new();
+        g_source_set_callback(
+            quit,
+            [](gpointer loop) {
+                g_main_loop_quit(static_cast<GMainLoop*>(loop));
+                return gboolean(G_SOURCE_REMOVE);
+            },
+            loop_, nullptr);
+        g_source_attach(quit, context_);
+        g_source_unref(quit);
         loopThread_.join();
     }
     if (frameTimer_) {
