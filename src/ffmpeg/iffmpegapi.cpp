@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QTimer>
 
 #include "ffmpeg/ipicturevynthesisvideo.h"
@@ -21,7 +22,18 @@ IFFmpegApi::~IFFmpegApi() {
 
 QString IFFmpegApi::outputFileName(const QString& folder, const QDateTime& when,
                                    const QString& extension) {
-    return folder + when.toString(QStringLiteral("yyyyMMddhhmmss.")) + extension;
+    // Exactly one separator, whether or not the folder ends in one; a second video started
+    // within the same second gets "_1", "_2", ... instead of replacing the first.
+    QString base = folder;
+    if (!base.endsWith('/')) {
+        base += '/';
+    }
+    base += when.toString(QStringLiteral("yyyyMMddhhmmss"));
+    QString path = base + '.' + extension;
+    for (int n = 1; QFileInfo::exists(path); ++n) {
+        path = base + '_' + QString::number(n) + '.' + extension;
+    }
+    return path;
 }
 
 void IFFmpegApi::init() {

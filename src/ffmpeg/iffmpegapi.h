@@ -19,7 +19,7 @@ class IFFmpegApi : public QObject {
 public:
     static IFFmpegApi* instance();
 
-    // folder + "yyyyMMddhhmmss." + extension; the folder text is used as it is.
+    // folder + "/yyyyMMddhhmmss." + extension, with "_N" added when that file exists.
     static QString outputFileName(const QString& folder, const QDateTime& when,
                                   const QString& extension);
 

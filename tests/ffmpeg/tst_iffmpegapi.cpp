@@ -20,6 +20,7 @@ private slots:
     void cleanupTestCase();
     void outputFileName_data();
     void outputFileName();
+    void outputFileNameNeverReplacesAVideo();
     void finishWithoutTimelapse();
     void startWithoutLinkReportsThree();
     void fixedAnswers();
@@ -90,7 +91,7 @@ void TestIFFmpegApi::outputFileName_data() {
                                        << "/home/me/video/20190422143005.mp4";
     QTest::newRow("folder without slash") << "/home/me/video"
                                           << "mp4"
-                                          << "/home/me/video20190422143005.mp4";
+                                          << "/home/me/video/20190422143005.mp4";
     QTest::newRow("other format") << "/v/"
                                   << "flv"
                                   << "/v/20190422143005.flv";
@@ -102,6 +103,19 @@ void TestIFFmpegApi::outputFileName() {
     QFETCH(QString, expected);
     const QDateTime when(QDate(2019, 4, 22), QTime(14, 30, 5));
     QCOMPARE(IFFmpegApi::outputFileName(folder, when, extension), expected);
+}
+
+void TestIFFmpegApi::outputFileNameNeverReplacesAVideo() {
+    QTemporaryDir dir;
+    const QDateTime when(QDate(2019, 4, 22), QTime(14, 30, 5));
+    const QString first = IFFmpegApi::outputFileName(dir.path(), when, "mp4");
+    QCOMPARE(first, dir.path() + "/20190422143005.mp4");
+    QFile(first).open(QIODevice::WriteOnly);
+    const QString second = IFFmpegApi::outputFileName(dir.path(), when, "mp4");
+    QCOMPARE(second, dir.path() + "/20190422143005_1.mp4");
+    QFile(second).open(QIODevice::WriteOnly);
+    QCOMPARE(IFFmpegApi::outputFileName(dir.path() + "/", when, "mp4"),
+             dir.path() + "/20190422143005_2.mp4");
 }
 
 void TestIFFmpegApi::finishWithoutTimelapse() {
