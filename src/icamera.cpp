@@ -7,6 +7,7 @@
 #include "appdata.h"
 #include "directshow/idirectshowapi.h"
 #include "directshow/idshowthread.h"
+#include "ffmpeg/wifirtsp/iwifirtspthread.h"
 #include "service/iconfigureservice.h"
 
 namespace {
@@ -20,6 +21,31 @@ const QSize kSwitchResolution(1920, 1080);
 QSize sizeOf(const QVariant& size)
 {
     return size.toSizeF().toSize();
+}
+
+QList<QSizeF> toSizes(const QList<QSize>& sizes)
+{
+    QList<QSizeF> result;
+    for (const QSize& size : sizes) {
+        result.append(QSizeF(size));
+    }
+    return result;
+}
+
+// The wireless thread's records: contrast, saturation, brightness, exposure, focus, each
+// {minimum, maximum, default, current}.
+CameraParameterData toParameterData(const IWifiRtspThread::ParameterRecords& records)
+{
+    CameraParameterData data;
+    CameraParameterEntry* entries[] = {&data.contrast, &data.saturation, &data.brightness,
+                                       &data.exposure, &data.focus};
+    for (int i = 0; i < records.size() && i < int(std::size(entries)); ++i) {
+        const QList<QVariant>& record = records[i];
+        if (record.size() == 4) {
+            *entries[i] = {record[0], record[1], record[2], record[3]};
+        }
+    }
+    return data;
 }
 
 bool isUnset(const CameraParameterEntry& entry)
@@ -345,7 +371,7 @@ void ICamera::slResolutionNegotiated(QSize size)
 QImage ICamera::captureImage(ImageType type)
 {
     if (wifiMode()) {
-        return QImage();
+        return wifiThread_ ? wifiThread_->currentImage(type) : QImage();
     }
     return dshowThread_ ? dshowThread_->latestImage(type) : QImage();
 }
@@ -353,7 +379,7 @@ QImage ICamera::captureImage(ImageType type)
 QVariant ICamera::contrast()
 {
     if (wifiMode()) {
-        return kNoValue;
+        return wifiThread_ ? wifiThread_->contrast() : QVariant(kNoValue);
     }
     return dshowThread_ ? dshowThread_->contrast() : QVariant(kNoValue);
 }
@@ -361,7 +387,7 @@ QVariant ICamera::contrast()
 QVariant ICamera::saturation()
 {
     if (wifiMode()) {
-        return kNoValue;
+        return wifiThread_ ? wifiThread_->saturation() : QVariant(kNoValue);
     }
     return dshowThread_ ? dshowThread_->saturation() : QVariant(kNoValue);
 }
@@ -369,7 +395,7 @@ QVariant ICamera::saturation()
 QVariant ICamera::brightness()
 {
     if (wifiMode()) {
-        return kNoValue;
+        return wifiThread_ ? wifiThread_->brightness() : QVariant(kNoValue);
     }
     return dshowThread_ ? dshowThread_->brightness() : QVariant(kNoValue);
 }
@@ -377,7 +403,7 @@ QVariant ICamera::brightness()
 QVariant ICamera::currentResolution()
 {
     if (wifiMode()) {
-        return QVariant();
+        return wifiThread_ ? wifiThread_->currentResolution() : QVariant();
     }
     return dshowThread_ ? QVariant(dshowThread_->requestedSize()) : QVariant();
 }
@@ -385,7 +411,7 @@ QVariant ICamera::currentResolution()
 EdgeResult ICamera::autoEdgeResult()
 {
     if (wifiMode()) {
-        return EdgeResult();
+        return wifiThread_ ? wifiThread_->documentEdge() : EdgeResult();
     }
     return dshowThread_ ? dshowThread_->autoEdgeResult() : EdgeResult();
 }
@@ -393,7 +419,7 @@ EdgeResult ICamera::autoEdgeResult()
 QList<QSizeF> ICamera::supportedResolutions()
 {
     if (wifiMode()) {
-        return {};
+        return wifiThread_ ? toSizes(wifiThread_->resolutionList()) : QList<QSizeF>();
     }
     return dshowThread_ ? dshowThread_->supportedResolutions() : QList<QSizeF>();
 }
@@ -405,9 +431,10 @@ CameraParameterData ICamera::cameraParameter()
         return parameter_;
     }
     if (wifiMode()) {
-        return parameter_;
-    }
-    if (dshowThread_) {
+        if (wifiThread_) {
+            parameter_ = toParameterData(wifiThread_->parameterData());
+        }
+    } else if (dshowThread_) {
         parameter_ = dshowThread_->cameraParameter();
     } else if (config()->currentCamera.index >= 0) {
         IDirectShowApi::dxCameraParameter(config()->currentCamera.index, parameter_);
@@ -418,9 +445,10 @@ CameraParameterData ICamera::cameraParameter()
 void ICamera::setContrast(QVariant value)
 {
     if (wifiMode()) {
-        return;
-    }
-    if (dshowThread_) {
+        if (wifiThread_) {
+            wifiThread_->setContrast(value);
+        }
+    } else if (dshowThread_) {
         dshowThread_->setContrast(value);
     }
 }
@@ -428,9 +456,10 @@ void ICamera::setContrast(QVariant value)
 void ICamera::setSaturation(QVariant value)
 {
     if (wifiMode()) {
-        return;
-    }
-    if (dshowThread_) {
+        if (wifiThread_) {
+            wifiThread_->setSaturation(value);
+        }
+    } else if (dshowThread_) {
         dshowThread_->setSaturation(value);
     }
 }
@@ -438,9 +467,10 @@ void ICamera::setSaturation(QVariant value)
 void ICamera::setBrightness(QVariant value)
 {
     if (wifiMode()) {
-        return;
-    }
-    if (dshowThread_) {
+        if (wifiThread_) {
+            wifiThread_->setBrightness(value);
+        }
+    } else if (dshowThread_) {
         dshowThread_->setBrightness(value);
     }
 }
@@ -449,7 +479,7 @@ bool ICamera::setResolution(QVariant size)
 {
     config()->setCameraResolution(sizeOf(size));
     if (wifiMode()) {
-        return false;
+        return wifiThread_ && wifiThread_->setResolution(size);
     }
     return dshowThread_ && dshowThread_->setResolution(size);
 }
@@ -457,76 +487,120 @@ bool ICamera::setResolution(QVariant size)
 void ICamera::setStreamRunning(const bool& running)
 {
     if (wifiMode()) {
-        return;
-    }
-    if (dshowThread_) {
+        if (wifiThread_) {
+            wifiThread_->setPlaying(running);
+        }
+    } else if (dshowThread_) {
         dshowThread_->setStreamRunning(running);
     }
 }
 
+IWifiRtspThread* ICamera::wifiOnly() const
+{
+    return wifiMode() ? wifiThread_ : nullptr;
+}
+
 bool ICamera::setCaptureFalg(ImageType type)
 {
-    Q_UNUSED(type)
-    return false;
+    IWifiRtspThread* wifi = wifiOnly();
+    return wifi && wifi->setCaptureFalg(type);
 }
 
 void ICamera::setVideoStreamFilter(ImageType type)
 {
-    qDebug() << "video stream filter: " << type;
+    if (IWifiRtspThread* wifi = wifiOnly()) {
+        wifi->setVideoStreamFilter(type);
+        qDebug() << "video stream filter: " << type;
+    }
 }
 
 void ICamera::setVideoStreamMode(int value)
 {
-    Q_UNUSED(value)
+    if (IWifiRtspThread* wifi = wifiOnly()) {
+        wifi->setVideoStreamMode(value);
+    }
 }
 
-void ICamera::nextVideoStreamMode() {}
+void ICamera::nextVideoStreamMode()
+{
+    if (IWifiRtspThread* wifi = wifiOnly()) {
+        wifi->nextVideoStreamMode();
+    }
+}
 
 int ICamera::switchLamp()
 {
-    return 0;
+    IWifiRtspThread* wifi = wifiOnly();
+    return wifi ? wifi->switchLamp() : -1;
 }
 
 void ICamera::setAutoEdge(const bool& on)
 {
     if (wifiMode()) {
-        return;
-    }
-    if (dshowThread_) {
+        if (wifiThread_) {
+            wifiThread_->setEdgeDetection(on);
+        }
+    } else if (dshowThread_) {
         dshowThread_->setAutoEdge(on);
     }
 }
 
 void ICamera::setFocus(const int& value)
 {
-    if (wifiMode() || !dshowThread_) {
-        return;
-    }
-    if (value == kNoValue) {
-        dshowThread_->setAutoFocus();
-    } else {
-        dshowThread_->setFocus(value);
+    if (wifiMode()) {
+        if (wifiThread_) {
+            wifiThread_->setAutoFocusFlag(value);  // -999 starts the camera's autofocus
+        }
+    } else if (dshowThread_) {
+        if (value == kNoValue) {
+            dshowThread_->setAutoFocus();
+        } else {
+            dshowThread_->setFocus(value);
+        }
     }
 }
 
 void ICamera::setExposure(const int& value)
 {
-    if (wifiMode() || !dshowThread_) {
-        return;
-    }
-    if (value == kNoValue) {
-        dshowThread_->setAutoExposure();
-    } else {
-        dshowThread_->setExposure(value);
+    if (wifiMode()) {
+        if (wifiThread_) {
+            wifiThread_->setAutoExposureFlag(value);  // the camera keeps its own exposure for -999
+        }
+    } else if (dshowThread_) {
+        if (value == kNoValue) {
+            dshowThread_->setAutoExposure();
+        } else {
+            dshowThread_->setExposure(value);
+        }
     }
 }
 
-void ICamera::createWifiRtspThread() {}
+void ICamera::createWifiRtspThread()
+{
+    wifiThread_ = new IWifiRtspThread();
+    wifiStarted_ = false;
+    connect(wifiThread_, &IWifiRtspThread::sgCameraFrame, this, &ICamera::sgCameraFrame);
+    connect(wifiThread_, &IWifiRtspThread::sgCaptureImage, this, &ICamera::sgCaptureImage);
+    connect(wifiThread_, &IWifiRtspThread::sgError, this, &ICamera::slError);
+    connect(wifiThread_, &IWifiRtspThread::sgChangeResolutionFromOtherApp, this,
+            &ICamera::sgChangeResolutionFromOtherApp);
+    connect(wifiThread_, &IWifiRtspThread::sgFrameLossRate, this, &ICamera::sgFrameLossRate);
+}
 
-void ICamera::startWifiThread() {}
+void ICamera::startWifiThread()
+{
+    // A second start would replace a control link that is up (a reopen after a USB arrival).
+    if (!wifiStarted_) {
+        wifiStarted_ = true;
+        wifiThread_->startControl();
+    }
+}
 
 bool ICamera::closeWifiThread()
 {
+    delete wifiThread_;
+    wifiThread_ = nullptr;
+    wifiStarted_ = false;
     forgetParameters();
     return true;
 }
@@ -536,6 +610,7 @@ void ICamera::closeWifi()
     if (!wifiThread_) {
         return;
     }
+    wifiThread_->setPlaying(false);
     waitProcessingEvents(kWifiStopWaitMs);
     emit sgRunCopyImage();
     closeWifiThread();

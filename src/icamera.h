@@ -39,21 +39,28 @@ public:
     static ICamera* instance();
     ~ICamera() override;
 
-    // Finds the cameras and chooses one; false when neither a supported camera nor the
-    // wireless camera is there.
+    // Finds the cameras and chooses one: the first supported camera, else the wireless camera
+    // when its control port answers; false when there is neither. Creates the capture object.
     virtual bool initData();
+    // Closes the wireless camera and the capture object (at shutdown).
     virtual void closeAll();
+    // initData, then openCamera (a camera that was plugged in).
     virtual bool reopen();
     // Starts opening the current camera; the outcome arrives as sgError 0 or 1.
     virtual bool openCamera(int index);
     // Opens the camera that the system lists under `description`.
     virtual bool openByDescription(const QString& description);
+    // Deletes the capture object and forgets the current camera (index -1).
     virtual void closeCurrent();
+    // Whether a USB capture object exists.
     virtual bool hasCaptureThread();
     // Kept for the interface; always false.
     virtual bool reserved();
+    // Makes `info` (index 999: the wireless camera) current at 1920x1080 and opens it.
     virtual void switchCamera(ICameraInfo info);
+    // Deletes the wireless thread at once; true.
     virtual bool closeWifiThread();
+    // Switches to the wireless camera when it answers, else reports sgError(1); true.
     virtual bool openWifi();
 
     // Routed to the wireless thread in wifiMode, else to the capture object; without that
@@ -78,16 +85,19 @@ public:
     // false freezes the picture, true lets it run again.
     virtual void setStreamRunning(const bool& running);
 
-    // Wireless camera only.
-    // Asks for a full-resolution still picture; it arrives as sgCaptureImage.
+    // Wireless camera only; nothing happens outside wifiMode or without its thread.
+    // Asks for a full-resolution still picture; it arrives as sgCaptureImage. false when the
+    // request was not sent (one is pending, or no control link).
     virtual bool setCaptureFalg(ImageType type);
     virtual void setVideoStreamFilter(ImageType type);
     virtual void setVideoStreamMode(int value);
     virtual void nextVideoStreamMode();
+    // Steps the wall lamp; the new step, or -1 without a control link.
     virtual int switchLamp();
 
     virtual void setAutoEdge(const bool& on);
-    // A value, or kNoValue for the automatic mode.
+    // A value, or kNoValue for the automatic mode. The wireless camera has no automatic
+    // exposure to select: it keeps its exposure for kNoValue.
     virtual void setFocus(const int& value);
     virtual void setExposure(const int& value);
 
@@ -100,7 +110,8 @@ public:
 
     // A capture object with no connections, owned by the caller (a second camera view).
     virtual IDShowThread* createCaptureObject();
-    // Stops and deletes the wireless thread.
+    // Stops the wireless stream, lets its last frame arrive, emits sgRunCopyImage and deletes
+    // the wireless thread.
     virtual void closeWifi();
 
 signals:
@@ -134,9 +145,12 @@ private:
     void forgetParameters();
     void becomeWifi();
     void startWifiThread();
+    // The wireless thread when the wireless camera is in use, else null.
+    IWifiRtspThread* wifiOnly() const;
 
     IDShowThread* dshowThread_ = nullptr;
     IWifiRtspThread* wifiThread_ = nullptr;
+    bool wifiStarted_ = false;  // its control link was started
     CameraParameterData parameter_;
     QList<DeviceId> deviceTable_;
 };

@@ -321,6 +321,7 @@ void TestICamera::routingWithoutThread()
     QVERIFY(camera()->supportedResolutions().isEmpty());
     QCOMPARE(camera()->cameraParameter().brightness.current, QVariant(0.0));
     QVERIFY(!camera()->setCaptureFalg(GrayImage));
+    QCOMPARE(camera()->switchLamp(), -1);
     // Setters have nowhere to go and change nothing, apart from the configured resolution.
     camera()->setContrast(10);
     camera()->setSaturation(10);
