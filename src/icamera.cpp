@@ -251,6 +251,10 @@ bool ICamera::openByDescription(const QString& description)
     if (device == devices.cend()) {
         return false;
     }
+    if (wifiMode()) {
+        closeWifi();
+        config()->wifiMode = false;
+    }
     if (device->devicePath != config()->currentCamera.devicePath) {
         forgetParameters();
         copyDevice(*device, &config()->currentCamera);

@@ -100,7 +100,7 @@ private slots:
     void switchCameraResetsResolution();
     void cachedParametersFollowTheDevice_data();
     void cachedParametersFollowTheDevice();
-    void lateOpenFailureIsReported();
+    void openFailureIsReported();
     void openCameraWithoutDevice();
     void openByDescriptionNeedsAKnownCamera_data();
     void openByDescriptionNeedsAKnownCamera();
@@ -472,13 +472,12 @@ void TestICamera::cachedParametersFollowTheDevice()
     QCOMPARE(camera()->cameraParameter().brightness.current.toInt(), expected);
 }
 
-void TestICamera::lateOpenFailureIsReported()
+void TestICamera::openFailureIsReported()
 {
     hub()->setFailOpen(0, true);
     QVERIFY(camera()->initData());
     QSignalSpy statuses(camera(), &ICamera::sgError);
-    QVERIFY(camera()->openCamera(0));
-    QTest::qWait(1100);  // past start-up's wait
+    QVERIFY(camera()->openCamera(0));  // the outcome comes later, whenever the device answers
     QTRY_COMPARE_WITH_TIMEOUT(statuses.size(), 1, kWaitMs);
     QCOMPARE(statuses.at(0).at(0).toInt(), 1);
 }
