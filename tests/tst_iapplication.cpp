@@ -1,7 +1,7 @@
 #include <QtTest>
 
-#include <QFile>
 #include <QAbstractButton>
+#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSettings>
