@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QMutexLocker>
 #include <QThread>
 
 #include "directshow/icaptureformat.h"
@@ -63,14 +62,18 @@ void IDShowThread::openDevice(const QString& devicePath)
     stopWorker();
     devicePath_ = devicePath;
     {
-        QMutexLocker lock(&stateMutex_);
+        std::lock_guard<std::mutex> lock(stateMutex_);
         stopRequested_ = false;
         frozen_ = false;
         restartPending_ = false;
         sizes_.clear();
         parameters_ = CameraParameterData();
     }
-    worker_ = QThread::create([this] { startCapture(); });
+    worker_ = QThread::create([this] {
+        startCapture();
+        // The worker's last step, which stopWorker pairs with (see there).
+        std::lock_guard<std::mutex> lock(stateMutex_);
+    });
     worker_->setObjectName(QStringLiteral("IDShowThread"));
     worker_->start();
 }
@@ -81,12 +84,16 @@ void IDShowThread::stopWorker()
         return;
     }
     {
-        QMutexLocker lock(&stateMutex_);
+        std::lock_guard<std::mutex> lock(stateMutex_);
         stopRequested_ = true;
         ++session_;
-        stateChanged_.wakeAll();
+        stateChanged_.notify_all();
     }
     worker_->wait();
+    // The worker's last step took this lock: taking it orders all its work, the calls it posted
+    // included, before what follows in a way the thread sanitizer can see (it cannot see inside
+    // QThread::wait).
+    std::lock_guard<std::mutex> lock(stateMutex_);
     delete worker_;
     worker_ = nullptr;
     // Whatever the worker posted and was not delivered yet (a frame, a status) is stale now.
@@ -117,43 +124,43 @@ bool IDShowThread::setAutoEdge(const bool& on)
 
 CameraParameterData IDShowThread::cameraParameter()
 {
-    QMutexLocker lock(&stateMutex_);
+    std::lock_guard<std::mutex> lock(stateMutex_);
     return parameters_;
 }
 
 QList<QSizeF> IDShowThread::supportedResolutions()
 {
-    QMutexLocker lock(&stateMutex_);
+    std::lock_guard<std::mutex> lock(stateMutex_);
     return sizes_;
 }
 
 QSizeF IDShowThread::requestedSize() const
 {
-    QMutexLocker lock(&stateMutex_);
+    std::lock_guard<std::mutex> lock(stateMutex_);
     return requestedSize_;
 }
 
 QVariant IDShowThread::brightness() const
 {
-    QMutexLocker lock(&stateMutex_);
+    std::lock_guard<std::mutex> lock(stateMutex_);
     return parameters_.brightness.current;
 }
 
 QVariant IDShowThread::contrast() const
 {
-    QMutexLocker lock(&stateMutex_);
+    std::lock_guard<std::mutex> lock(stateMutex_);
     return parameters_.contrast.current;
 }
 
 QVariant IDShowThread::saturation() const
 {
-    QMutexLocker lock(&stateMutex_);
+    std::lock_guard<std::mutex> lock(stateMutex_);
     return parameters_.saturation.current;
 }
 
 bool IDShowThread::applyControl(VideoControl control, int value)
 {
-    QMutexLocker device(&deviceMutex_);
+    std::unique_lock<std::mutex> device(deviceMutex_);
     if (!device_) {
         return false;
     }
@@ -162,14 +169,14 @@ bool IDShowThread::applyControl(VideoControl control, int value)
         return false;
     }
     device.unlock();
-    QMutexLocker lock(&stateMutex_);
+    std::lock_guard<std::mutex> lock(stateMutex_);
     (parameters_.*namesOf(control).entry).current = value;
     return true;
 }
 
 bool IDShowThread::applyAutomatic(VideoControl control)
 {
-    QMutexLocker device(&deviceMutex_);
+    std::lock_guard<std::mutex> device(deviceMutex_);
     if (!device_) {
         return false;
     }
@@ -217,15 +224,15 @@ bool IDShowThread::setAutoExposure()
 
 bool IDShowThread::setStreamRunning(const bool& running)
 {
-    QMutexLocker lock(&stateMutex_);
+    std::lock_guard<std::mutex> lock(stateMutex_);
     frozen_ = !running;
-    stateChanged_.wakeAll();
+    stateChanged_.notify_all();
     return true;
 }
 
 bool IDShowThread::setResolution(const QVariant& size)
 {
-    QMutexLocker lock(&stateMutex_);
+    std::lock_guard<std::mutex> lock(stateMutex_);
     requestedSize_ = size.toSizeF();
     if (!isCapturing()) {
         return true;
@@ -233,13 +240,16 @@ bool IDShowThread::setResolution(const QVariant& size)
     restartPending_ = true;
     frozen_ = false;
     ++session_;
-    stateChanged_.wakeAll();
+    stateChanged_.notify_all();
     return false;
 }
 
-void IDShowThread::post(const std::function<void()>& call)
+// By name rather than as a lambda: the call event and the copy of the argument are then made and
+// freed by Qt alone. A lambda would be allocated here and freed in the owner thread, a hand-off
+// that only Qt's event queue orders, which the thread sanitizer cannot see into.
+void IDShowThread::postCall(const char* method, QGenericArgument argument)
 {
-    QMetaObject::invokeMethod(this, call, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, method, Qt::QueuedConnection, argument);
 }
 
 bool IDShowThread::isListed(const QString& path) const
@@ -258,7 +268,7 @@ void IDShowThread::startCapture()
         } else {
             qDebug() << "not find device: " << devicePath_;
         }
-        post([this] { emit sgError(1); });
+        postCall("sgError", Q_ARG(int, 1));
         return;
     }
     qDebug() << "dshow open camera: " << devicePath_;
@@ -267,12 +277,12 @@ void IDShowThread::startCapture()
     CameraParameterData parameters;
     IDirectShowApi::deviceParameter(*device, parameters);
     {
-        QMutexLocker lock(&stateMutex_);
+        std::lock_guard<std::mutex> lock(stateMutex_);
         sizes_ = sizes;
         parameters_ = parameters;
     }
     {
-        QMutexLocker lock(&deviceMutex_);
+        std::lock_guard<std::mutex> lock(deviceMutex_);
         device_ = device.get();
     }
     Stream stream;
@@ -280,10 +290,10 @@ void IDShowThread::startCapture()
         streamLoop(*device, stream);
     } else {
         qInfo() << "OpenDevice failed";
-        post([this] { emit sgError(1); });
+        postCall("sgError", Q_ARG(int, 1));
     }
     {
-        QMutexLocker lock(&deviceMutex_);
+        std::lock_guard<std::mutex> lock(deviceMutex_);
         device_ = nullptr;
     }
     device.reset();
@@ -295,7 +305,7 @@ bool IDShowThread::startStream(IVideoDevice& device, Stream* stream)
     QSize requested;
     QList<QSizeF> sizes;
     {
-        QMutexLocker lock(&stateMutex_);
+        std::lock_guard<std::mutex> lock(stateMutex_);
         requested = requestedSize_.toSize();
         sizes = sizes_;
         restartPending_ = false;
@@ -308,15 +318,12 @@ bool IDShowThread::startStream(IVideoDevice& device, Stream* stream)
     }
     const QSize negotiated = stream->format.size;
     {
-        QMutexLocker lock(&stateMutex_);
+        std::lock_guard<std::mutex> lock(stateMutex_);
         if (!restartPending_) {  // a newer request wins over what this one ended with
             requestedSize_ = QSizeF(negotiated);
         }
     }
-    post([this, negotiated] {
-        emit sgResolutionNegotiated(negotiated);
-        emit sgError(0);
-    });
+    postCall("deliverNegotiated", Q_ARG(QSize, negotiated));
     return true;
 }
 
@@ -330,7 +337,7 @@ void IDShowThread::streamLoop(IVideoDevice& device, Stream stream)
         bool restart = false;
         bool frozen = false;
         {
-            QMutexLocker lock(&stateMutex_);
+            std::lock_guard<std::mutex> lock(stateMutex_);
             if (stopRequested_) {
                 return;
             }
@@ -341,7 +348,7 @@ void IDShowThread::streamLoop(IVideoDevice& device, Stream stream)
             device.stopStreaming();
             if (!startStream(device, &stream)) {
                 qInfo() << "OpenDevice failed";
-                post([this] { emit sgError(1); });
+                postCall("sgError", Q_ARG(int, 1));
                 return;
             }
             continue;
@@ -368,10 +375,8 @@ bool IDShowThread::waitWhileFrozen(IVideoDevice& device)
 {
     device.stopStreaming();
     {
-        QMutexLocker lock(&stateMutex_);
-        while (frozen_ && !stopRequested_ && !restartPending_) {
-            stateChanged_.wait(&stateMutex_);
-        }
+        std::unique_lock<std::mutex> lock(stateMutex_);
+        stateChanged_.wait(lock, [this] { return !frozen_ || stopRequested_ || restartPending_; });
         if (stopRequested_) {
             return false;
         }
@@ -381,7 +386,7 @@ bool IDShowThread::waitWhileFrozen(IVideoDevice& device)
     }
     if (!device.startStreaming()) {
         qInfo() << "OpenDevice failed";
-        post([this] { emit sgError(1); });
+        postCall("sgError", Q_ARG(int, 1));
         return false;
     }
     return true;
@@ -391,7 +396,7 @@ void IDShowThread::handleFrame(IFrameDecoder& decoder, const Stream& stream, con
                                int length)
 {
     {
-        QMutexLocker lock(&stateMutex_);
+        std::lock_guard<std::mutex> lock(stateMutex_);
         if (restartPending_) {
             return;
         }
@@ -415,8 +420,14 @@ void IDShowThread::handleFrame(IFrameDecoder& decoder, const Stream& stream, con
     }
     grabber_.storeFrame(frame, stream.session);
     if (!deliveryPending_.exchange(true)) {
-        post([this] { deliverFrame(); });
+        postCall("deliverFrame");
     }
+}
+
+void IDShowThread::deliverNegotiated(QSize size)
+{
+    emit sgResolutionNegotiated(size);
+    emit sgError(0);
 }
 
 void IDShowThread::deliverFrame()

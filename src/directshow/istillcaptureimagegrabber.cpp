@@ -1,12 +1,10 @@
 #include "istillcaptureimagegrabber.h"
 
-#include <QMutexLocker>
-
 #include "opencv/iopencvapi.h"
 
 void IStillCaptureImageGrabber::storeFrame(const QImage& image, int session)
 {
-    QMutexLocker lock(&frameLock_);
+    std::lock_guard<std::mutex> lock(frameLock_);
     latest_.image = image;
     latest_.session = session;
     ++latest_.sequence;
@@ -14,7 +12,7 @@ void IStillCaptureImageGrabber::storeFrame(const QImage& image, int session)
 
 IStillCaptureImageGrabber::Frame IStillCaptureImageGrabber::latestFrame() const
 {
-    QMutexLocker lock(&frameLock_);
+    std::lock_guard<std::mutex> lock(frameLock_);
     return latest_;
 }
 
@@ -29,12 +27,12 @@ QImage IStillCaptureImageGrabber::latestImage(ImageType type) const
 
 void IStillCaptureImageGrabber::setEdgeResult(const EdgeResult& result)
 {
-    QMutexLocker lock(&frameLock_);
+    std::lock_guard<std::mutex> lock(frameLock_);
     edge_ = result;
 }
 
 EdgeResult IStillCaptureImageGrabber::edgeResult() const
 {
-    QMutexLocker lock(&frameLock_);
+    std::lock_guard<std::mutex> lock(frameLock_);
     return edge_;
 }

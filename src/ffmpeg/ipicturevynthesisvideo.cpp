@@ -11,19 +11,22 @@ extern "C" {
 
 namespace {
 
-QString avErrorText(int code) {
+QString avErrorText(int code)
+{
     char text[AV_ERROR_MAX_STRING_SIZE] = {};
     av_strerror(code, text, sizeof(text));
     return QString::fromLocal8Bit(text);
 }
 
 // 4:2:0 chroma needs even sizes; negative sizes count as 0.
-int evenDown(int value) {
+int evenDown(int value)
+{
     return qMax(0, value) & ~1;
 }
 
 // QImage's 32-bit formats hold one native-endian 0xAARRGGBB word per pixel, FFmpeg's RGB32.
-bool is32BitFormat(QImage::Format format) {
+bool is32BitFormat(QImage::Format format)
+{
     return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32;
 }
 
@@ -35,7 +38,8 @@ IPictureVynthesisVideo::IPictureVynthesisVideo(const QString& path, int width, i
       path_(path),
       width_(evenDown(width)),
       height_(evenDown(height)),
-      frameRate_(frameRate > 0 ? frameRate : 1) {
+      frameRate_(frameRate > 0 ? frameRate : 1)
+{
     if (width_ != width || height_ != height) {
         qDebug() << "time-lapse video size" << width << height << "rounded to" << width_ << height_;
     }
@@ -44,16 +48,21 @@ IPictureVynthesisVideo::IPictureVynthesisVideo(const QString& path, int width, i
     }
 }
 
-IPictureVynthesisVideo::~IPictureVynthesisVideo() {
+IPictureVynthesisVideo::~IPictureVynthesisVideo()
+{
     {
         std::lock_guard<std::mutex> lock(mutex_);
         finishFlag_ = true;
         wake_.notify_all();
     }
     wait();
+    // The thread's last step took this lock: taking it orders all its work before the members
+    // go in a way the thread sanitizer can see (it cannot see inside QThread::wait).
+    std::lock_guard<std::mutex> lock(mutex_);
 }
 
-void IPictureVynthesisVideo::addPicture(const QImage& picture) {
+void IPictureVynthesisVideo::addPicture(const QImage& picture)
+{
     if (picture.isNull()) {
         qDebug() << "empty picture not added to the time-lapse video";
         return;
@@ -74,7 +83,8 @@ void IPictureVynthesisVideo::addPicture(const QImage& picture) {
     }
 }
 
-QString IPictureVynthesisVideo::finish(int& seconds) {
+QString IPictureVynthesisVideo::finish(int& seconds)
+{
     std::unique_lock<std::mutex> lock(mutex_);
     finishFlag_ = true;
     wake_.notify_all();
@@ -85,14 +95,16 @@ QString IPictureVynthesisVideo::finish(int& seconds) {
     return openState_ == OpenState::Open && counter_ > 0 ? path_ : QString();
 }
 
-void IPictureVynthesisVideo::setOpenState(OpenState state) {
+void IPictureVynthesisVideo::setOpenState(OpenState state)
+{
     // Notified under the lock: finish() may return, and the writer be destroyed, right after.
     std::lock_guard<std::mutex> lock(mutex_);
     openState_ = state;
     wake_.notify_all();
 }
 
-bool IPictureVynthesisVideo::takePicture(QImage& picture) {
+bool IPictureVynthesisVideo::takePicture(QImage& picture)
+{
     std::unique_lock<std::mutex> lock(mutex_);
     wake_.wait(lock, [this] { return !pictures_.isEmpty() || finishFlag_; });
     if (pictures_.isEmpty()) {
@@ -102,7 +114,8 @@ bool IPictureVynthesisVideo::takePicture(QImage& picture) {
     return true;
 }
 
-void IPictureVynthesisVideo::run() {
+void IPictureVynthesisVideo::run()
+{
     if (!openOutputStream(path_)) {
         qDebug() << "init ffmpeg error.";
         closeOutputStream();
@@ -141,9 +154,12 @@ void IPictureVynthesisVideo::run() {
         QFile::remove(path_);
         qDebug() << "time-lapse video without pictures removed:" << path_;
     }
+    // The last step: the destructor takes this lock after waiting (see there).
+    std::lock_guard<std::mutex> lock(mutex_);
 }
 
-bool IPictureVynthesisVideo::openOutputStream(const QString& path) {
+bool IPictureVynthesisVideo::openOutputStream(const QString& path)
+{
     if (width_ < 2 || height_ < 2) {
         qDebug() << "time-lapse video size is too small:" << width_ << height_;
         return false;
@@ -220,7 +236,8 @@ bool IPictureVynthesisVideo::openOutputStream(const QString& path) {
     return true;
 }
 
-void IPictureVynthesisVideo::encodePicture(const QImage& picture) {
+void IPictureVynthesisVideo::encodePicture(const QImage& picture)
+{
     const QImage source =
         is32BitFormat(picture.format()) ? picture : picture.convertToFormat(QImage::Format_RGB32);
     if (!scaler_ || source.size() != scalerSource_) {
@@ -243,7 +260,8 @@ void IPictureVynthesisVideo::encodePicture(const QImage& picture) {
 }
 
 // Sends one frame (nullptr: end of stream) and writes every packet the encoder has ready.
-void IPictureVynthesisVideo::encodeFrame(const AVFrame* frame) {
+void IPictureVynthesisVideo::encodeFrame(const AVFrame* frame)
+{
     int result = avcodec_send_frame(encoder_, frame);
     if (result < 0) {
         qDebug() << "h264 avcodec_encode_video2 error " << result << avErrorText(result);
@@ -271,7 +289,8 @@ void IPictureVynthesisVideo::encodeFrame(const AVFrame* frame) {
     }
 }
 
-bool IPictureVynthesisVideo::closeOutputStream() {
+bool IPictureVynthesisVideo::closeOutputStream()
+{
     bool ok = true;
     if (headerWritten_) {
         const int result = av_write_trailer(output_);

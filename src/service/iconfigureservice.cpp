@@ -167,13 +167,13 @@ void IConfigureService::setPhotoPath(const QString& path)
 
 QString IConfigureService::photoFormat() const
 {
-    QMutexLocker lock(&sharedMutex_);
+    std::lock_guard<std::mutex> lock(sharedMutex_);
     return photoFormat_;
 }
 
 void IConfigureService::setPhotoFormatUnsaved(const QString& format)
 {
-    QMutexLocker lock(&sharedMutex_);
+    std::lock_guard<std::mutex> lock(sharedMutex_);
     photoFormat_ = format;
 }
 
@@ -313,12 +313,12 @@ void IConfigureService::writeLog(const QString& text)
 
 QString IConfigureService::fileDialogPath() const
 {
-    QMutexLocker lock(&sharedMutex_);
+    std::lock_guard<std::mutex> lock(sharedMutex_);
     return fileDialogPath_;
 }
 
 void IConfigureService::setFileDialogPath(const QString& path)
 {
-    QMutexLocker lock(&sharedMutex_);
+    std::lock_guard<std::mutex> lock(sharedMutex_);
     fileDialogPath_ = path;
 }

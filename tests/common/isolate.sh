@@ -22,6 +22,9 @@ export XDG_STATE_HOME=$root/state XDG_RUNTIME_DIR=$root/runtime
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_STATE_HOME"
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 export ORVELLA_WIFI_HOST=127.0.0.1
+# No session bus: nothing reaches the desktop's bus, and libdbus does not try to autolaunch one
+# (its failed attempt leaves buffers LeakSanitizer reports).
+export DBUS_SESSION_BUS_ADDRESS=disabled:
 # Sanitizer builds: ignore what Qt's platform plugins keep until exit.
 here=$(cd "$(dirname "$0")" && pwd)
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$here/lsan.supp:print_suppressions=0}
@@ -38,6 +41,9 @@ if [ "$window" = 1 ]; then
   done
   export DISPLAY=":$(head -n1 "$root/display" | tr -d '[:space:]')"
   export QT_QPA_PLATFORM=xcb
+  # Xvfb only has Mesa's software GL and nothing here draws with OpenGL; without the GLX
+  # integration the driver is not loaded (it keeps allocations until exit).
+  export QT_XCB_GL_INTEGRATION=none
   openbox >"$root/openbox.log" 2>&1 &
   wm_pid=$!
   sleep 0.3

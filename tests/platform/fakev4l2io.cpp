@@ -1,7 +1,6 @@
 #include "fakev4l2io.h"
 
 #include <poll.h>
-#include <QMutexLocker>
 #include <QThread>
 #include <cerrno>
 #include <cstring>
@@ -42,7 +41,7 @@ void FakeV4l2Node::addControl(quint32 id, int minimum, int maximum, int defaultV
 
 std::shared_ptr<FakeV4l2Node> FakeV4l2Io::addNode(const QString& path)
 {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     auto node = std::make_shared<FakeV4l2Node>();
     nodes_.insert(path, node);
     return node;
@@ -50,31 +49,31 @@ std::shared_ptr<FakeV4l2Node> FakeV4l2Io::addNode(const QString& path)
 
 void FakeV4l2Io::withNode(const QString& path, const std::function<void(FakeV4l2Node&)>& change)
 {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     change(*nodes_.value(path));
 }
 
 int FakeV4l2Io::openFileCount() const
 {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     return fds_.size();
 }
 
 int FakeV4l2Io::mappedCount() const
 {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     return mapped_;
 }
 
 QList<QPair<quint32, int>> FakeV4l2Io::controlWrites() const
 {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     return controlWrites_;
 }
 
 int FakeV4l2Io::open(const QString& path)
 {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     const auto node = nodes_.value(path);
     if (!node || node->gone) {
         return fail(ENOENT);
@@ -88,13 +87,13 @@ int FakeV4l2Io::open(const QString& path)
 
 int FakeV4l2Io::close(int fd)
 {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     return fds_.remove(fd) ? 0 : fail(EBADF);
 }
 
 void* FakeV4l2Io::mmap(int fd, size_t length, off_t offset)
 {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     const auto node = fds_.value(fd);
     const size_t index = static_cast<size_t>(offset);
     if (!node || index >= node->buffers.size() ||
@@ -108,7 +107,7 @@ void* FakeV4l2Io::mmap(int fd, size_t length, off_t offset)
 
 int FakeV4l2Io::munmap(void*, size_t)
 {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     --mapped_;
     return 0;
 }
@@ -126,7 +125,7 @@ void FakeV4l2Io::feed(FakeV4l2Node& node, bool produce)
 int FakeV4l2Io::poll(int fd, int timeoutMs, short* revents)
 {
     {
-        QMutexLocker lock(&mutex_);
+        std::lock_guard<std::mutex> lock(mutex_);
         const auto node = fds_.value(fd);
         if (!node) {
             *revents = POLLNVAL;
@@ -149,7 +148,7 @@ int FakeV4l2Io::poll(int fd, int timeoutMs, short* revents)
 
 int FakeV4l2Io::ioctl(int fd, unsigned long request, void* arg)
 {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     const auto node = fds_.value(fd);
     if (!node) {
         return fail(EBADF);

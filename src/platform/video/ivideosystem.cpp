@@ -1,7 +1,5 @@
 #include "ivideosystem.h"
 
-#include <QMutexLocker>
-
 #include "platform/video/iv4l2enumerator.h"
 #include "platform/video/iv4l2systemio.h"
 #include "platform/video/iv4l2videodevice.h"
@@ -23,7 +21,7 @@ IVideoSystem::IVideoSystem()
 void IVideoSystem::setV4l2(std::shared_ptr<IV4l2Io> io, const QString& sysRoot,
                            const QString& devRoot)
 {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     io_ = std::move(io);
     sysRoot_ = sysRoot;
     devRoot_ = devRoot;
@@ -31,7 +29,7 @@ void IVideoSystem::setV4l2(std::shared_ptr<IV4l2Io> io, const QString& sysRoot,
 
 QList<VideoNodeInfo> IVideoSystem::devices()
 {
-    QMutexLocker lock(&mutex_);
+    std::unique_lock<std::mutex> lock(mutex_);
     const IV4l2Enumerator enumerator(io_, sysRoot_, devRoot_);
     lock.unlock();
     return enumerator.devices() + IVirtualCameraHub::instance()->devices();
@@ -42,7 +40,7 @@ std::unique_ptr<IVideoDevice> IVideoSystem::open(const QString& path)
     if (IVirtualCameraHub::isVirtualPath(path)) {
         return IVirtualCameraHub::instance()->open(path);
     }
-    QMutexLocker lock(&mutex_);
+    std::unique_lock<std::mutex> lock(mutex_);
     const std::shared_ptr<IV4l2Io> io = io_;
     lock.unlock();
     return IV4l2VideoDevice::open(io, path);

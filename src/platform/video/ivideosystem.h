@@ -2,9 +2,9 @@
 #define IVIDEOSYSTEM_H
 
 #include <QList>
-#include <QMutex>
 #include <QString>
 #include <memory>
+#include <mutex>
 
 #include "platform/video/ivideodevice.h"
 
@@ -26,7 +26,7 @@ public:
 private:
     IVideoSystem();
 
-    QMutex mutex_;  // guards the three V4L2 settings
+    std::mutex mutex_;  // guards the three V4L2 settings
     std::shared_ptr<IV4l2Io> io_;
     QString sysRoot_;
     QString devRoot_;

@@ -1,6 +1,5 @@
 #include "ivirtualcamera.h"
 
-#include <QMutexLocker>
 #include <algorithm>
 #include <thread>
 
@@ -75,7 +74,7 @@ bool IVirtualCamera::presentLocked() const
 
 bool IVirtualCamera::present() const
 {
-    QMutexLocker lock(&state_->mutex);
+    std::lock_guard<std::mutex> lock(state_->mutex);
     return presentLocked();
 }
 
@@ -91,7 +90,7 @@ bool IVirtualCamera::controlRange(VideoControl control, VideoControlRange* range
 
 bool IVirtualCamera::controlValue(VideoControl control, int* value)
 {
-    QMutexLocker lock(&state_->mutex);
+    std::lock_guard<std::mutex> lock(state_->mutex);
     if (!presentLocked()) {
         return false;
     }
@@ -105,7 +104,7 @@ bool IVirtualCamera::setControlValue(VideoControl control, int value)
     if (!rangeOf(control, &range) || value < range.minimum || value > range.maximum) {
         return false;
     }
-    QMutexLocker lock(&state_->mutex);
+    std::lock_guard<std::mutex> lock(state_->mutex);
     if (!presentLocked()) {
         return false;
     }
@@ -120,7 +119,7 @@ bool IVirtualCamera::setControlValue(VideoControl control, int value)
 
 bool IVirtualCamera::setAutomatic(VideoControl control)
 {
-    QMutexLocker lock(&state_->mutex);
+    std::lock_guard<std::mutex> lock(state_->mutex);
     if (!presentLocked()) {
         return false;
     }
@@ -137,7 +136,7 @@ bool IVirtualCamera::setAutomatic(VideoControl control)
 
 bool IVirtualCamera::currentFormat(VideoStreamFormat* format)
 {
-    QMutexLocker lock(&state_->mutex);
+    std::lock_guard<std::mutex> lock(state_->mutex);
     if (!presentLocked()) {
         return false;
     }
@@ -148,7 +147,7 @@ bool IVirtualCamera::currentFormat(VideoStreamFormat* format)
 bool IVirtualCamera::setFormat(VideoPixelFormat format, const QSize& size,
                                VideoStreamFormat* actual)
 {
-    QMutexLocker lock(&state_->mutex);
+    std::lock_guard<std::mutex> lock(state_->mutex);
     if (!presentLocked() || size.isEmpty() ||
         (state_->streamingHandle && state_->streamingHandle != this)) {
         return false;
@@ -186,7 +185,7 @@ bool IVirtualCamera::setFormat(VideoPixelFormat format, const QSize& size,
 
 bool IVirtualCamera::startStreaming()
 {
-    QMutexLocker lock(&state_->mutex);
+    std::lock_guard<std::mutex> lock(state_->mutex);
     if (!presentLocked() || (state_->streamingHandle && state_->streamingHandle != this)) {
         return false;
     }
@@ -199,7 +198,7 @@ bool IVirtualCamera::startStreaming()
 
 void IVirtualCamera::stopStreaming()
 {
-    QMutexLocker lock(&state_->mutex);
+    std::lock_guard<std::mutex> lock(state_->mutex);
     if (state_->streamingHandle == this) {
         state_->streamingHandle = nullptr;
     }
@@ -236,7 +235,7 @@ bool IVirtualCamera::produceFrame(const FrameConsumer& consume)
 {
     VirtualSceneSettings settings;
     {
-        QMutexLocker lock(&state_->mutex);
+        std::lock_guard<std::mutex> lock(state_->mutex);
         settings = state_->settings;
     }
     const QImage& picture = scene_.frame(streamFormat_.size, settings, counter_++);

@@ -2,9 +2,9 @@
 #define IVIRTUALCAMERA_H
 
 #include <QByteArray>
-#include <QMutex>
 #include <chrono>
 #include <memory>
+#include <mutex>
 
 #include "platform/video/iframeencoder.h"
 #include "platform/video/ivideodevice.h"
@@ -13,7 +13,7 @@
 // What a virtual device shares between its open handles, like a real device's state in the
 // driver: controls, format, who streams, and whether it is plugged in.
 struct VirtualCameraState {
-    QMutex mutex;  // guards every field
+    std::mutex mutex;  // guards every field
     bool plugged = true;
     int plugGeneration = 0;  // grows on every unplug; handles opened before are dead
     bool failOpen = false;

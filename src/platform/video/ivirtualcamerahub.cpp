@@ -1,7 +1,6 @@
 #include "ivirtualcamerahub.h"
 
 #include <QDebug>
-#include <QMutexLocker>
 
 #include "platform/video/ivirtualcamera.h"
 
@@ -54,13 +53,13 @@ bool IVirtualCameraHub::isVirtualPath(const QString& path)
 
 int IVirtualCameraHub::count() const
 {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     return cameras_.size();
 }
 
 void IVirtualCameraHub::setCount(int count)
 {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     count = std::clamp(count, 0, kMaxCameras);
     cameras_.resize(count);
     for (auto& camera : cameras_) {
@@ -72,7 +71,7 @@ void IVirtualCameraHub::setCount(int count)
 
 std::shared_ptr<VirtualCameraState> IVirtualCameraHub::stateOf(int index) const
 {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     return index >= 0 && index < cameras_.size() ? cameras_[index] : nullptr;
 }
 
@@ -81,7 +80,7 @@ QList<VideoNodeInfo> IVirtualCameraHub::devices() const
     QList<VideoNodeInfo> found;
     for (int index = 0; index < count(); ++index) {
         const auto state = stateOf(index);
-        QMutexLocker lock(&state->mutex);
+        std::lock_guard<std::mutex> lock(state->mutex);
         if (state->plugged) {
             found.append(
                 {pathOf(index), QLatin1String(kName), QLatin1String(kVid), QLatin1String(kPid)});
@@ -98,7 +97,7 @@ std::unique_ptr<IVideoDevice> IVirtualCameraHub::open(const QString& path)
     if (!state) {
         return nullptr;
     }
-    QMutexLocker lock(&state->mutex);
+    std::lock_guard<std::mutex> lock(state->mutex);
     if (!state->plugged || state->failOpen) {
         qDebug() << "virtual camera cannot be opened:" << path;
         return nullptr;
@@ -109,7 +108,7 @@ std::unique_ptr<IVideoDevice> IVirtualCameraHub::open(const QString& path)
 void IVirtualCameraHub::setFailOpen(int index, bool fail)
 {
     if (const auto state = stateOf(index)) {
-        QMutexLocker lock(&state->mutex);
+        std::lock_guard<std::mutex> lock(state->mutex);
         state->failOpen = fail;
     }
 }
@@ -121,7 +120,7 @@ void IVirtualCameraHub::setPlugged(int index, bool plugged)
         return;
     }
     {
-        QMutexLocker lock(&state->mutex);
+        std::lock_guard<std::mutex> lock(state->mutex);
         if (state->plugged == plugged) {
             return;
         }

@@ -1,10 +1,10 @@
 #ifndef IVIRTUALCAMERAHUB_H
 #define IVIRTUALCAMERAHUB_H
 
-#include <QMutex>
 #include <QObject>
 #include <QVector>
 #include <memory>
+#include <mutex>
 
 #include "platform/video/ivideodevice.h"
 
@@ -47,7 +47,7 @@ private:
     std::shared_ptr<VirtualCameraState> stateOf(int index) const;
     void setPlugged(int index, bool plugged);
 
-    mutable QMutex mutex_;
+    mutable std::mutex mutex_;
     QVector<std::shared_ptr<VirtualCameraState>> cameras_;
 };
 
