@@ -8,7 +8,8 @@ extern "C" {
 }
 
 // The text of an FFmpeg error code.
-inline QString avText(int code) {
+inline QString avText(int code)
+{
     char text[AV_ERROR_MAX_STRING_SIZE] = {};
     av_strerror(code, text, sizeof(text));
     return QString::fromLocal8Bit(text);

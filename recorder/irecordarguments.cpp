@@ -2,7 +2,8 @@
 
 namespace {
 
-bool toNumber(const QString& text, int* value) {
+bool toNumber(const QString& text, int* value)
+{
     bool ok = false;
     *value = text.toInt(&ok);
     return ok;
@@ -10,7 +11,8 @@ bool toNumber(const QString& text, int* value) {
 
 }  // namespace
 
-bool IRecordArguments::parse(const QStringList& arguments, IRecordArguments* out, QString* error) {
+bool IRecordArguments::parse(const QStringList& arguments, IRecordArguments* out, QString* error)
+{
     if (arguments.size() != 7) {
         *error = QStringLiteral("expected 7 arguments, got %1").arg(arguments.size());
         return false;
@@ -44,13 +46,15 @@ bool IRecordArguments::parse(const QStringList& arguments, IRecordArguments* out
     return true;
 }
 
-quint16 IRecordArguments::linkPort(const QString& value) {
+quint16 IRecordArguments::linkPort(const QString& value)
+{
     bool ok = false;
     const quint16 port = value.toUShort(&ok);
     return ok && port != 0 ? port : kDefaultPort;
 }
 
-QRect IRecordArguments::fitArea(const QRect& wanted, const QSize& screen) {
+QRect IRecordArguments::fitArea(const QRect& wanted, const QSize& screen)
+{
     QRect area = wanted.intersected(QRect(QPoint(0, 0), screen));
     area.setWidth(area.width() & ~1);
     area.setHeight(area.height() & ~1);

@@ -18,14 +18,16 @@ constexpr const char* kPortVariable = "ORVELLA_RECORDER_PORT";
 // The signal handler only writes a byte here; the event loop reads it.
 int signalPipe[2] = {-1, -1};
 
-void onSignal(int) {
+void onSignal(int)
+{
     const char byte = 1;
     [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
 }
 
 }  // namespace
 
-IRecorderSession::IRecorderSession(QObject* parent) : QObject(parent) {
+IRecorderSession::IRecorderSession(QObject* parent) : QObject(parent)
+{
     installSignalHandlers();
     connect(&link_, &QTcpSocket::readyRead, this, &IRecorderSession::onLinkData);
     connect(&link_, &QTcpSocket::disconnected, this, &IRecorderSession::onLinkLost);
@@ -34,7 +36,8 @@ IRecorderSession::IRecorderSession(QObject* parent) : QObject(parent) {
 
 IRecorderSession::~IRecorderSession() = default;
 
-void IRecorderSession::installSignalHandlers() {
+void IRecorderSession::installSignalHandlers()
+{
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) {
         qWarning() << "no signal pipe; SIGTERM ends the recorder without finishing the file";
         return;
@@ -51,7 +54,8 @@ void IRecorderSession::installSignalHandlers() {
     }
 }
 
-void IRecorderSession::start(const QStringList& arguments) {
+void IRecorderSession::start(const QStringList& arguments)
+{
     if (!connectLink()) {
         QCoreApplication::exit(2);
         return;
@@ -73,7 +77,8 @@ void IRecorderSession::start(const QStringList& arguments) {
     send("2");
 }
 
-bool IRecorderSession::connectLink() {
+bool IRecorderSession::connectLink()
+{
     const quint16 port = IRecordArguments::linkPort(qEnvironmentVariable(kPortVariable));
     link_.connectToHost(QHostAddress(QHostAddress::LocalHost), port);
     if (!link_.waitForConnected(kConnectTimeoutMs)) {
@@ -83,7 +88,8 @@ bool IRecorderSession::connectLink() {
     return true;
 }
 
-void IRecorderSession::send(const QByteArray& payload) {
+void IRecorderSession::send(const QByteArray& payload)
+{
     if (link_.state() != QAbstractSocket::ConnectedState) {
         return;
     }
@@ -91,14 +97,16 @@ void IRecorderSession::send(const QByteArray& payload) {
     link_.waitForBytesWritten(kSendTimeoutMs);
 }
 
-void IRecorderSession::fail(const QString& reason) {
+void IRecorderSession::fail(const QString& reason)
+{
     qWarning() << "recording not started:" << reason;
     send("3");
     link_.disconnectFromHost();
     QCoreApplication::exit(1);
 }
 
-void IRecorderSession::onLinkData() {
+void IRecorderSession::onLinkData()
+{
     QStringList problems;
     const QList<QByteArray> commands = codec_.feed(link_.readAll(), &problems);
     for (const QString& problem : problems) {
@@ -109,7 +117,8 @@ void IRecorderSession::onLinkData() {
     }
 }
 
-void IRecorderSession::handleCommand(const QByteArray& command) {
+void IRecorderSession::handleCommand(const QByteArray& command)
+{
     if (command == "1") {
         stopRecording("stop asked");
     } else if (command == "2") {
@@ -123,17 +132,20 @@ void IRecorderSession::handleCommand(const QByteArray& command) {
     }
 }
 
-void IRecorderSession::onLinkLost() {
+void IRecorderSession::onLinkLost()
+{
     stopRecording("link lost");
 }
 
-void IRecorderSession::onTerminationSignal() {
+void IRecorderSession::onTerminationSignal()
+{
     char byte = 0;
     [[maybe_unused]] const ssize_t n = ::read(signalPipe[0], &byte, 1);
     stopRecording("terminated");
 }
 
-void IRecorderSession::stopRecording(const char* why) {
+void IRecorderSession::stopRecording(const char* why)
+{
     if (capture_.isFinished()) {
         return;  // already ending
     }
@@ -145,7 +157,8 @@ void IRecorderSession::stopRecording(const char* why) {
     }
 }
 
-void IRecorderSession::onCaptureEnded() {
+void IRecorderSession::onCaptureEnded()
+{
     if (!capture_.failure().isEmpty()) {
         qWarning() << "recording problem:" << capture_.failure();
     }

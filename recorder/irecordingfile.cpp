@@ -14,11 +14,13 @@ extern "C" {
 
 namespace {
 
-bool isMp4Family(const AVOutputFormat* format) {
+bool isMp4Family(const AVOutputFormat* format)
+{
     return std::strcmp(format->name, "mp4") == 0 || std::strcmp(format->name, "mov") == 0;
 }
 
-const AVCodec* h264Encoder() {
+const AVCodec* h264Encoder()
+{
     const AVCodec* codec = avcodec_find_encoder_by_name("libx264");
     return codec ? codec : avcodec_find_encoder(AV_CODEC_ID_H264);
 }
@@ -27,11 +29,13 @@ const AVCodec* h264Encoder() {
 
 IRecordingFile::IRecordingFile() = default;
 
-IRecordingFile::~IRecordingFile() {
+IRecordingFile::~IRecordingFile()
+{
     release();
 }
 
-bool IRecordingFile::open(const QString& path, const QSize& size, int frameRate, QString* error) {
+bool IRecordingFile::open(const QString& path, const QSize& size, int frameRate, QString* error)
+{
     const QByteArray file = QFile::encodeName(path);
     const int result = avformat_alloc_output_context2(&output_, nullptr, nullptr, file.constData());
     if (result < 0 || !output_) {
@@ -42,7 +46,8 @@ bool IRecordingFile::open(const QString& path, const QSize& size, int frameRate,
     return packet_ && openEncoder(size, frameRate, error) && writeHeader(path, error);
 }
 
-bool IRecordingFile::openEncoder(const QSize& size, int frameRate, QString* error) {
+bool IRecordingFile::openEncoder(const QSize& size, int frameRate, QString* error)
+{
     const AVCodec* codec = h264Encoder();
     encoder_ = codec ? avcodec_alloc_context3(codec) : nullptr;
     if (!encoder_) {
@@ -74,7 +79,8 @@ bool IRecordingFile::openEncoder(const QSize& size, int frameRate, QString* erro
     return true;
 }
 
-bool IRecordingFile::writeHeader(const QString& path, QString* error) {
+bool IRecordingFile::writeHeader(const QString& path, QString* error)
+{
     stream_ = avformat_new_stream(output_, nullptr);
     if (!stream_ || avcodec_parameters_from_context(stream_->codecpar, encoder_) < 0) {
         *error = QStringLiteral("cannot create the video stream");
@@ -101,12 +107,14 @@ bool IRecordingFile::writeHeader(const QString& path, QString* error) {
     return true;
 }
 
-bool IRecordingFile::write(AVFrame* picture, qint64 index, QString* error) {
+bool IRecordingFile::write(AVFrame* picture, qint64 index, QString* error)
+{
     picture->pts = index;
     return encode(picture, error);
 }
 
-bool IRecordingFile::encode(AVFrame* picture, QString* error) {
+bool IRecordingFile::encode(AVFrame* picture, QString* error)
+{
     int result = avcodec_send_frame(encoder_, picture);
     if (result < 0) {
         *error = QStringLiteral("encoding failed: %1").arg(avText(result));
@@ -131,7 +139,8 @@ bool IRecordingFile::encode(AVFrame* picture, QString* error) {
     return true;
 }
 
-bool IRecordingFile::finish(QString* error) {
+bool IRecordingFile::finish(QString* error)
+{
     if (!headerWritten_) {
         *error = QStringLiteral("the file was never started");
         return false;
@@ -147,7 +156,8 @@ bool IRecordingFile::finish(QString* error) {
     return ok;
 }
 
-void IRecordingFile::release() {
+void IRecordingFile::release()
+{
     if (output_) {
         avio_closep(&output_->pb);
     }

@@ -14,7 +14,8 @@ constexpr qint64 kMicroseconds = 1000000;
 
 IScreenCapture::IScreenCapture() = default;
 
-IScreenCapture::~IScreenCapture() {
+IScreenCapture::~IScreenCapture()
+{
     requestStop();
     wait();
     sws_freeContext(scaler_);
@@ -22,7 +23,8 @@ IScreenCapture::~IScreenCapture() {
     av_frame_free(&picture_);
 }
 
-bool IScreenCapture::open(const QString& path, const QRect& area, int frameRate, QString* error) {
+bool IScreenCapture::open(const QString& path, const QRect& area, int frameRate, QString* error)
+{
     const QSize screen = IScreenGrabber::screenSize(error);
     if (!screen.isValid()) {
         return false;
@@ -56,7 +58,8 @@ bool IScreenCapture::open(const QString& path, const QRect& area, int frameRate,
            file_.open(path, area_.size(), frameRate, error);
 }
 
-void IScreenCapture::run() {
+void IScreenCapture::run()
+{
     QString error;
     qint64 microseconds = 0;
     while (!stop_) {
@@ -77,7 +80,8 @@ void IScreenCapture::run() {
     }
 }
 
-qint64 IScreenCapture::frameIndex(qint64 microseconds) {
+qint64 IScreenCapture::frameIndex(qint64 microseconds)
+{
     if (paused_) {
         resumed_ = lastIndex_ >= 0;
         return -1;
@@ -100,7 +104,8 @@ qint64 IScreenCapture::frameIndex(qint64 microseconds) {
     return index;
 }
 
-bool IScreenCapture::convert(const AVFrame* grabbed) {
+bool IScreenCapture::convert(const AVFrame* grabbed)
+{
     scaler_ = sws_getCachedContext(scaler_, grabbed->width, grabbed->height,
                                    static_cast<AVPixelFormat>(grabbed->format), picture_->width,
                                    picture_->height, AV_PIX_FMT_YUV420P, SWS_BICUBIC, nullptr,

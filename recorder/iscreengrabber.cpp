@@ -13,7 +13,8 @@ extern "C" {
 
 namespace {
 
-const AVInputFormat* x11grab() {
+const AVInputFormat* x11grab()
+{
     static const bool registered = [] {
         avdevice_register_all();
         return true;
@@ -26,15 +27,18 @@ const AVInputFormat* x11grab() {
 
 IScreenGrabber::IScreenGrabber() = default;
 
-IScreenGrabber::~IScreenGrabber() {
+IScreenGrabber::~IScreenGrabber()
+{
     close();
 }
 
-QString IScreenGrabber::displayName() {
+QString IScreenGrabber::displayName()
+{
     return qEnvironmentVariable("DISPLAY");
 }
 
-QSize IScreenGrabber::screenSize(QString* error) {
+QSize IScreenGrabber::screenSize(QString* error)
+{
     const AVInputFormat* format = x11grab();
     if (!format || displayName().isEmpty()) {
         *error = format ? QStringLiteral("no X display (DISPLAY is empty)")
@@ -60,7 +64,8 @@ QSize IScreenGrabber::screenSize(QString* error) {
     return size;
 }
 
-bool IScreenGrabber::open(const QRect& area, int frameRate, QString* error) {
+bool IScreenGrabber::open(const QRect& area, int frameRate, QString* error)
+{
     const QByteArray url =
         QStringLiteral("%1+%2,%3").arg(displayName()).arg(area.x()).arg(area.y()).toLocal8Bit();
     AVDictionary* options = nullptr;
@@ -84,7 +89,8 @@ bool IScreenGrabber::open(const QRect& area, int frameRate, QString* error) {
     return packet_ && openDecoder(error);
 }
 
-bool IScreenGrabber::openDecoder(QString* error) {
+bool IScreenGrabber::openDecoder(QString* error)
+{
     const AVCodecParameters* parameters = input_->streams[0]->codecpar;
     const AVCodec* codec = avcodec_find_decoder(parameters->codec_id);
     decoder_ = codec ? avcodec_alloc_context3(codec) : nullptr;
@@ -103,7 +109,8 @@ bool IScreenGrabber::openDecoder(QString* error) {
     return true;
 }
 
-bool IScreenGrabber::grab(AVFrame* picture, qint64* microseconds, QString* error) {
+bool IScreenGrabber::grab(AVFrame* picture, qint64* microseconds, QString* error)
+{
     for (;;) {
         int result = avcodec_receive_frame(decoder_, picture);
         if (result >= 0) {
@@ -129,7 +136,8 @@ bool IScreenGrabber::grab(AVFrame* picture, qint64* microseconds, QString* error
     }
 }
 
-void IScreenGrabber::close() {
+void IScreenGrabber::close()
+{
     avcodec_free_context(&decoder_);
     av_packet_free(&packet_);
     avformat_close_input(&input_);

@@ -14,7 +14,8 @@ extern "C" {
 
 #include "irecordersession.h"
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     // Never outlive the program that started us.
     prctl(PR_SET_PDEATHSIG, SIGTERM);
     QCoreApplication app(argc, argv);

@@ -20,7 +20,8 @@ const QSize kFrameSize(3840, 2160);
 const QSize kViewSize(1920, 1080);
 
 // Two frames with content, alternated so nothing can be reused between iterations.
-const QImage& frame(int i) {
+const QImage& frame(int i)
+{
     static const QImage frames[2] = {[] {
                                          QImage f(kFrameSize, QImage::Format_RGB32);
                                          QPainter p(&f);
@@ -40,7 +41,8 @@ const QImage& frame(int i) {
 // A pen stroke as the pen builds it: a wide round-capped polyline, cached per device.
 class BenchStroke : public IAbstractPathElement {
 public:
-    explicit BenchStroke(const QPainterPath& path) {
+    explicit BenchStroke(const QPainterPath& path)
+    {
         setId(newId());
         setZOrder(ISlide::BottomZ);
         setCacheMode(DeviceCoordinateCache);
@@ -52,7 +54,8 @@ public:
     IElement* clone() override { return nullptr; }
 };
 
-QPainterPath longStroke(QRandomGenerator& random) {
+QPainterPath longStroke(QRandomGenerator& random)
+{
     // About 400 points of handwriting-like wandering over a 600 x 300 area.
     QPointF p(200 + random.bounded(1000), 150 + random.bounded(600));
     QPainterPath path(p);
@@ -66,7 +69,8 @@ QPainterPath longStroke(QRandomGenerator& random) {
 }
 
 struct Board {
-    Board() {
+    Board()
+    {
         board.resize(kViewSize);
         page = new ISlide;
         board.insertSlide(page, true);
@@ -78,7 +82,8 @@ struct Board {
         settle();
     }
     // Adds `count` strokes; returns their mean length and mean bounding area in pixels.
-    std::pair<double, double> addStrokes(int count) {
+    std::pair<double, double> addStrokes(int count)
+    {
         QRandomGenerator random(42);
         double length = 0;
         double area = 0;
@@ -92,7 +97,8 @@ struct Board {
         return {count ? length / count : 0, count ? area / count : 0};
     }
     // Lets the view paint what is pending.
-    void settle() {
+    void settle()
+    {
         for (int i = 0; i < 3; ++i) {
             QCoreApplication::processEvents();
         }
@@ -103,7 +109,8 @@ struct Board {
     IPixmapItem* picture = nullptr;
 };
 
-void BM_DrawImageBaseline(benchmark::State& state) {
+void BM_DrawImageBaseline(benchmark::State& state)
+{
     QImage target(kViewSize, QImage::Format_ARGB32_Premultiplied);
     int i = 0;
     for (auto _ : state) {
@@ -115,7 +122,8 @@ void BM_DrawImageBaseline(benchmark::State& state) {
 BENCHMARK(BM_DrawImageBaseline)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 // One frame arrives and the view paints it, through the normal update path.
-void paintFrames(benchmark::State& state, int strokes) {
+void paintFrames(benchmark::State& state, int strokes)
+{
     Board b;
     const auto [length, area] = b.addStrokes(strokes);
     state.counters["stroke_px"] = length;
@@ -127,18 +135,21 @@ void paintFrames(benchmark::State& state, int strokes) {
     }
 }
 
-void BM_FramePaint(benchmark::State& state) {
+void BM_FramePaint(benchmark::State& state)
+{
     paintFrames(state, 0);
 }
 BENCHMARK(BM_FramePaint)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
-void BM_FramePaint40Strokes(benchmark::State& state) {
+void BM_FramePaint40Strokes(benchmark::State& state)
+{
     paintFrames(state, 40);
 }
 BENCHMARK(BM_FramePaint40Strokes)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 // The same with Qt's default 10 MB pixmap cache: the stroke caches no longer fit.
-void BM_FramePaint40StrokesDefaultCache(benchmark::State& state) {
+void BM_FramePaint40StrokesDefaultCache(benchmark::State& state)
+{
     const int limit = QPixmapCache::cacheLimit();
     QPixmapCache::clear();
     {
@@ -156,7 +167,8 @@ void BM_FramePaint40StrokesDefaultCache(benchmark::State& state) {
 BENCHMARK(BM_FramePaint40StrokesDefaultCache)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 // Five frames arrive between two paints: only the newest is drawn.
-void BM_FiveFramesOnePaint(benchmark::State& state) {
+void BM_FiveFramesOnePaint(benchmark::State& state)
+{
     Board b;
     b.addStrokes(40);
     int i = 0;
@@ -171,7 +183,8 @@ BENCHMARK(BM_FiveFramesOnePaint)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

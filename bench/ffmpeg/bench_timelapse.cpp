@@ -24,7 +24,8 @@ constexpr int kPictures = 30;
 constexpr int kFrameRate = 30;
 
 // Camera-like pictures: a lit page on a desk with lines of "text", sensor noise and a slow pan.
-QImage makePicture(int number) {
+QImage makePicture(int number)
+{
     QImage picture(kWidth, kHeight, QImage::Format_RGB32);
     QPainter painter(&picture);
     QLinearGradient desk(0, 0, kWidth, kHeight);
@@ -51,7 +52,8 @@ QImage makePicture(int number) {
     return picture;
 }
 
-const QVector<QImage>& pictures() {
+const QVector<QImage>& pictures()
+{
     static const QVector<QImage> all = [] {
         QVector<QImage> made;
         for (int i = 0; i < kPictures; ++i) {
@@ -62,13 +64,15 @@ const QVector<QImage>& pictures() {
     return all;
 }
 
-QTemporaryDir& workDir() {
+QTemporaryDir& workDir()
+{
     static QTemporaryDir dir;
     return dir;
 }
 
 // The same pictures as one raw BGRA stream, the form the ffmpeg tool reads without decoding.
-QString rawPictures() {
+QString rawPictures()
+{
     static const QString path = [] {
         const QString file = workDir().filePath("pictures.bgra");
         QFile out(file);
@@ -83,7 +87,8 @@ QString rawPictures() {
 
 void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 
-void BM_TimelapseWriter(benchmark::State& state) {
+void BM_TimelapseWriter(benchmark::State& state)
+{
     qInstallMessageHandler(quiet);
     av_log_set_level(AV_LOG_ERROR);
     const QString path = workDir().filePath("writer.mp4");
@@ -100,7 +105,8 @@ void BM_TimelapseWriter(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kPictures);
 }
 
-void BM_FfmpegTool(benchmark::State& state) {
+void BM_FfmpegTool(benchmark::State& state)
+{
     const QString raw = rawPictures();
     const QStringList arguments = {"-v",
                                    "error",

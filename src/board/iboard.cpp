@@ -27,19 +27,22 @@ const QSizeF kDefaultPictureSize(1920, 1080);
 // per-frame repaint never throws them out.
 constexpr int kPixmapCacheKb = 256 * 1024;
 
-bool usableSize(const QSizeF& size) {
+bool usableSize(const QSizeF& size)
+{
     return size.width() > 0 && size.height() > 0 && qIsFinite(size.width()) &&
            qIsFinite(size.height());
 }
 
-QSizeF primaryScreenSize() {
+QSizeF primaryScreenSize()
+{
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? QSizeF(screen->size()) : kDefaultPictureSize;
 }
 
 }  // namespace
 
-IBoard::IBoard(int, QWidget* parent) : QGraphicsView(parent) {
+IBoard::IBoard(int, QWidget* parent) : QGraphicsView(parent)
+{
     init();
     setWindowFlag(Qt::FramelessWindowHint);
     setFrameStyle(0);
@@ -67,11 +70,13 @@ IBoard::IBoard(int, QWidget* parent) : QGraphicsView(parent) {
     }
 }
 
-IBoard::~IBoard() {
+IBoard::~IBoard()
+{
     releaseAll();
 }
 
-void IBoard::releaseAll() {
+void IBoard::releaseAll()
+{
     // Modes first: they delete the scene items they own while the pages still exist.
     delete modeManager_;
     modeManager_ = nullptr;
@@ -87,7 +92,8 @@ void IBoard::releaseAll() {
     boardState_ = nullptr;
 }
 
-void IBoard::init() {
+void IBoard::init()
+{
     releaseAll();
     boardState_ = new IBoardState;
     boardState_->setInkOpacity(255);
@@ -101,14 +107,16 @@ void IBoard::init() {
             });
 }
 
-void IBoard::onBoardStateChanged(int type) {
+void IBoard::onBoardStateChanged(int type)
+{
     // The pen mode builds its cursor in the ink colour when it is activated.
     if (type == IBoardState::InkColor && modeType() == KM_IBOARD_ENUM::Pen) {
         modeManager_->pencilPathMode()->activate();
     }
 }
 
-void IBoard::onSlideDestroyed(QObject* page) {
+void IBoard::onSlideDestroyed(QObject* page)
+{
     for (int i = slides_.size() - 1; i >= 0; --i) {
         if (static_cast<QObject*>(slides_.at(i)) == page) {
             slides_.removeAt(i);
@@ -120,7 +128,8 @@ void IBoard::onSlideDestroyed(QObject* page) {
     }
 }
 
-void IBoard::insertSlide(ISlide* page, bool makeCurrent) {
+void IBoard::insertSlide(ISlide* page, bool makeCurrent)
+{
     if (!page || slides_.contains(page)) {
         return;
     }
@@ -135,7 +144,8 @@ void IBoard::insertSlide(ISlide* page, bool makeCurrent) {
     emit sgAfterSlideInsert(current, count);
 }
 
-void IBoard::setCurrentSlide(ISlide* page) {
+void IBoard::setCurrentSlide(ISlide* page)
+{
     if (!page) {
         qDebug() << "null page not made current";
         return;
@@ -147,21 +157,25 @@ void IBoard::setCurrentSlide(ISlide* page) {
     emit sgAfterSlideChanged();
 }
 
-int IBoard::slideIndex(ISlide* page) const {
+int IBoard::slideIndex(ISlide* page) const
+{
     return page ? slides_.indexOf(page) : -1;
 }
 
-void IBoard::setModeType(KM_IBOARD_ENUM::ModeType type) {
+void IBoard::setModeType(KM_IBOARD_ENUM::ModeType type)
+{
     emit sgBeforeModeChanged();
     modeManager_->setModeType(type);
     emit sgAfterModeChanged();
 }
 
-KM_IBOARD_ENUM::ModeType IBoard::modeType() const {
+KM_IBOARD_ENUM::ModeType IBoard::modeType() const
+{
     return modeManager_->modeType();
 }
 
-void IBoard::setBackgroundItem(QGraphicsItem* item) {
+void IBoard::setBackgroundItem(QGraphicsItem* item)
+{
     if (item == backgroundItem_) {
         return;
     }
@@ -178,18 +192,21 @@ void IBoard::setBackgroundItem(QGraphicsItem* item) {
     }
 }
 
-QGraphicsItem* IBoard::backgroundItem() const {
+QGraphicsItem* IBoard::backgroundItem() const
+{
     return backgroundItem_;
 }
 
-QRectF IBoard::backgroundRect() const {
+QRectF IBoard::backgroundRect() const
+{
     if (!backgroundItem_) {
         return QRectF();
     }
     return QRectF(backgroundItem_->pos(), backgroundItem_->boundingRect().size());
 }
 
-QRectF IBoard::backgroundGlobalRect() const {
+QRectF IBoard::backgroundGlobalRect() const
+{
     if (!backgroundItem_) {
         return QRectF();
     }
@@ -198,7 +215,8 @@ QRectF IBoard::backgroundGlobalRect() const {
     return QRectF(topLeft, box.size());
 }
 
-void IBoard::setBackgroundImage(const QImage& image) {
+void IBoard::setBackgroundImage(const QImage& image)
+{
     auto* picture = dynamic_cast<IPixmapItem*>(backgroundItem_);
     if (!picture || image.isNull()) {
         if (picture) {
@@ -215,13 +233,15 @@ void IBoard::setBackgroundImage(const QImage& image) {
     }
 }
 
-void IBoard::detachBackgroundImage() {
+void IBoard::detachBackgroundImage()
+{
     if (auto* picture = dynamic_cast<IPixmapItem*>(backgroundItem_)) {
         picture->detachImage();
     }
 }
 
-void IBoard::setPictureSize(const QSizeF& size) {
+void IBoard::setPictureSize(const QSizeF& size)
+{
     if (!usableSize(size)) {
         qDebug() << "unusable picture size" << size << "- using 1920x1080";
         pictureSize_ = kDefaultPictureSize;
@@ -230,7 +250,8 @@ void IBoard::setPictureSize(const QSizeF& size) {
     pictureSize_ = size;
 }
 
-void IBoard::setMargins(int first, int second, int third, int fourth, int fifth) {
+void IBoard::setMargins(int first, int second, int third, int fourth, int fifth)
+{
     margins_[0] = first;
     margins_[1] = second;
     margins_[2] = third;
@@ -238,12 +259,14 @@ void IBoard::setMargins(int first, int second, int third, int fourth, int fifth)
     margins_[4] = fifth;
 }
 
-QSizeF IBoard::fittedPictureSize() const {
+QSizeF IBoard::fittedPictureSize() const
+{
     const QSizeF screen = usableSize(screenSize_) ? screenSize_ : pictureSize_;
     return pictureSize_.scaled(screen, Qt::KeepAspectRatio);
 }
 
-void IBoard::zoomBy(double factor) {
+void IBoard::zoomBy(double factor)
+{
     if (!(factor > 0) || !qIsFinite(factor)) {
         qDebug() << "zoom factor ignored:" << factor;
         return;
@@ -268,18 +291,21 @@ void IBoard::zoomBy(double factor) {
     showTip(QStringLiteral("%1X").arg(int(mean + 1e-9)));
 }
 
-void IBoard::zoomToActualSize() {
+void IBoard::zoomToActualSize()
+{
     zoomBy(1 / viewScale());
 }
 
-void IBoard::resetView() {
+void IBoard::resetView()
+{
     rotation_ = 0;
     resetTransform();
     centerOnBackground();
     zoomBy(1);
 }
 
-void IBoard::rotateBy(double degrees) {
+void IBoard::rotateBy(double degrees)
+{
     if (!qIsFinite(degrees)) {
         return;
     }
@@ -289,7 +315,8 @@ void IBoard::rotateBy(double degrees) {
     centerOnBackground();
 }
 
-double IBoard::viewScale() const {
+double IBoard::viewScale() const
+{
     const QTransform t = transform();
     switch (t.type()) {
         case QTransform::TxScale:
@@ -301,13 +328,15 @@ double IBoard::viewScale() const {
     }
 }
 
-void IBoard::centerOnBackground() {
+void IBoard::centerOnBackground()
+{
     if (backgroundItem_) {
         centerOn(backgroundItem_);
     }
 }
 
-void IBoard::toggleFullScreen() {
+void IBoard::toggleFullScreen()
+{
     if (!parentWidget()) {
         return;
     }
@@ -321,7 +350,8 @@ void IBoard::toggleFullScreen() {
     }
 }
 
-void IBoard::enterFullScreen() {
+void IBoard::enterFullScreen()
+{
     const QSizeF picture(qRound(pictureSize_.width()), qRound(pictureSize_.height()));
     const QSizeF free(screenSize_.width() - 2 * margins_[0],
                       screenSize_.height() - 2 * margins_[0]);
@@ -338,7 +368,8 @@ void IBoard::enterFullScreen() {
     centerOnBackground();
 }
 
-void IBoard::leaveFullScreen() {
+void IBoard::leaveFullScreen()
+{
     resetTransform();
     const QPointF now = backgroundItem_ ? mapFromScene(backgroundItem_->scenePos()) : QPoint();
     QTransform t;
@@ -348,7 +379,8 @@ void IBoard::leaveFullScreen() {
     setTransform(t);
 }
 
-QImage IBoard::renderOverlay(double scaleX, double scaleY) {
+QImage IBoard::renderOverlay(double scaleX, double scaleY)
+{
     const QRectF r = backgroundRect();
     if (!currentSlide_ || r.isEmpty() || !(scaleX > 0) || !(scaleY > 0) || !qIsFinite(scaleX) ||
         !qIsFinite(scaleY)) {
@@ -358,7 +390,8 @@ QImage IBoard::renderOverlay(double scaleX, double scaleY) {
     return renderElements(r, QSize(qRound(r.width() * scaleX), qRound(r.height() * scaleY)));
 }
 
-QImage IBoard::renderOverlay(const QSize& pictureSize) {
+QImage IBoard::renderOverlay(const QSize& pictureSize)
+{
     const QRectF r = backgroundRect();
     if (pictureSize.isEmpty()) {
         qDebug() << "no annotation layer for an empty picture size";
@@ -372,7 +405,8 @@ QImage IBoard::renderOverlay(const QSize& pictureSize) {
     return renderElements(r, pictureSize);
 }
 
-QImage IBoard::renderElements(const QRectF& area, const QSize& size) const {
+QImage IBoard::renderElements(const QRectF& area, const QSize& size) const
+{
     QImage image(size, QImage::Format_ARGB32);
     if (image.isNull()) {
         qDebug() << "annotation layer too large:" << size;
@@ -407,15 +441,18 @@ QImage IBoard::renderElements(const QRectF& area, const QSize& size) const {
     return image;
 }
 
-ISceneElementFrame* IBoard::makeTextFrame() {
+ISceneElementFrame* IBoard::makeTextFrame()
+{
     return textFrameFactory_ ? textFrameFactory_(this) : nullptr;
 }
 
-ISceneElementFrame* IBoard::textFrame() {
+ISceneElementFrame* IBoard::textFrame()
+{
     return currentSlide_ ? currentSlide_->textFrame() : nullptr;
 }
 
-void IBoard::clearSelection() {
+void IBoard::clearSelection()
+{
     if (ISceneElementFrame* frame = textFrame()) {
         frame->hideFrame();
         frame->setGroupActive(false);
@@ -424,7 +461,8 @@ void IBoard::clearSelection() {
     }
 }
 
-void IBoard::selectItem(QGraphicsItem* item, bool selected) {
+void IBoard::selectItem(QGraphicsItem* item, bool selected)
+{
     if (!item) {
         return;
     }
@@ -433,13 +471,15 @@ void IBoard::selectItem(QGraphicsItem* item, bool selected) {
     }
 }
 
-void IBoard::applyCursor(const QCursor& cursor) {
+void IBoard::applyCursor(const QCursor& cursor)
+{
     releaseMouse();
     setCursor(cursor);
     viewport()->setCursor(cursor);
 }
 
-void IBoard::applyCursorImage(const QString& path) {
+void IBoard::applyCursorImage(const QString& path)
+{
     releaseMouse();
     QPixmap picture;
     if (!picture.load(path)) {
@@ -450,17 +490,20 @@ void IBoard::applyCursorImage(const QString& path) {
     viewport()->setCursor(cursor);
 }
 
-QGraphicsItem* IBoard::itemAtViewPos(const QPointF& pos) const {
+QGraphicsItem* IBoard::itemAtViewPos(const QPointF& pos) const
+{
     return scene() ? scene()->itemAt(mapToScene(pos.toPoint()), transform()) : nullptr;
 }
 
-void IBoard::showTip(const QString& text) {
+void IBoard::showTip(const QString& text)
+{
     if (tipHandler_) {
         tipHandler_(text, 1000, QPoint(-1000, -1000));
     }
 }
 
-void IBoard::routeDevice(DeviceStep step, const QMouseEvent& event, const QPointF& pos, int id) {
+void IBoard::routeDevice(DeviceStep step, const QMouseEvent& event, const QPointF& pos, int id)
+{
     IDeviceEvent record(event, pos, id);
     switch (step) {
         case DeviceStep::Press:
@@ -477,14 +520,16 @@ void IBoard::routeDevice(DeviceStep step, const QMouseEvent& event, const QPoint
     lastDeviceId_ = id;
 }
 
-void IBoard::endOpenGesture(const QMouseEvent& current) {
+void IBoard::endOpenGesture(const QMouseEvent& current)
+{
     const QMouseEvent release(QEvent::MouseButtonRelease, lastDevicePos_, Qt::LeftButton,
                               current.buttons() & ~Qt::LeftButton, current.modifiers());
     routeDevice(DeviceStep::Release, release, lastDevicePos_, lastDeviceId_);
     pressInside_ = false;
 }
 
-bool IBoard::event(QEvent* event) {
+bool IBoard::event(QEvent* event)
+{
     if (event->type() != QEvent::Gesture || modeType() != KM_IBOARD_ENUM::Select) {
         return QGraphicsView::event(event);
     }
@@ -498,7 +543,8 @@ bool IBoard::event(QEvent* event) {
     return true;
 }
 
-void IBoard::mousePressEvent(QMouseEvent* event) {
+void IBoard::mousePressEvent(QMouseEvent* event)
+{
     if (event->button() == Qt::RightButton) {
         return;
     }
@@ -534,7 +580,8 @@ void IBoard::mousePressEvent(QMouseEvent* event) {
     QGraphicsView::mousePressEvent(event);
 }
 
-void IBoard::mouseMoveEvent(QMouseEvent* event) {
+void IBoard::mouseMoveEvent(QMouseEvent* event)
+{
     if (pressInside_ && backgroundRect().contains(mapToScene(event->pos()))) {
         routeDevice(DeviceStep::Move, *event, event->localPos(), IDeviceEvent::MouseDeviceId);
     }
@@ -550,7 +597,8 @@ void IBoard::mouseMoveEvent(QMouseEvent* event) {
     QGraphicsView::mouseMoveEvent(event);
 }
 
-void IBoard::mouseReleaseEvent(QMouseEvent* event) {
+void IBoard::mouseReleaseEvent(QMouseEvent* event)
+{
     if (event->button() == Qt::RightButton) {
         QGraphicsView::mouseReleaseEvent(event);
         return;
@@ -574,7 +622,8 @@ void IBoard::mouseReleaseEvent(QMouseEvent* event) {
     QGraphicsView::mouseReleaseEvent(event);
 }
 
-void IBoard::mouseDoubleClickEvent(QMouseEvent* event) {
+void IBoard::mouseDoubleClickEvent(QMouseEvent* event)
+{
     if (event->button() == Qt::LeftButton && isInteractive() &&
         modeType() == KM_IBOARD_ENUM::Select &&
         backgroundRect().contains(mapToScene(event->pos()))) {
@@ -583,14 +632,16 @@ void IBoard::mouseDoubleClickEvent(QMouseEvent* event) {
     QGraphicsView::mouseDoubleClickEvent(event);
 }
 
-void IBoard::wheelEvent(QWheelEvent* event) {
+void IBoard::wheelEvent(QWheelEvent* event)
+{
     const QPoint angle = event->angleDelta();
     const int delta = angle.y() != 0 ? angle.y() : angle.x();
     zoomBy(delta > 0 ? 1.1 : 0.9);
     event->accept();
 }
 
-void IBoard::resizeEvent(QResizeEvent* event) {
+void IBoard::resizeEvent(QResizeEvent* event)
+{
     if (currentSlide_) {
         currentSlide_->setSceneRect(0, 0, width(), height());
     }
@@ -603,15 +654,18 @@ void IBoard::resizeEvent(QResizeEvent* event) {
     QGraphicsView::resizeEvent(event);
 }
 
-void IBoard::dragEnterEvent(QDragEnterEvent* event) {
+void IBoard::dragEnterEvent(QDragEnterEvent* event)
+{
     event->acceptProposedAction();
 }
 
-void IBoard::dragMoveEvent(QDragMoveEvent* event) {
+void IBoard::dragMoveEvent(QDragMoveEvent* event)
+{
     event->acceptProposedAction();
 }
 
-void IBoard::dropEvent(QDropEvent* event) {
+void IBoard::dropEvent(QDropEvent* event)
+{
     emit sgDropEvent(event);
     event->acceptProposedAction();
 }

@@ -3,11 +3,13 @@
 #include <QDebug>
 #include <QtMath>
 
-IBoardState::IBoardState(QObject* parent) : QObject(parent) {
+IBoardState::IBoardState(QObject* parent) : QObject(parent)
+{
     qRegisterMetaType<IBoardState::NotifyStatePropertyType>("IBoardState::NotifyStatePropertyType");
 }
 
-void IBoardState::setInkOpacity(int opacity) {
+void IBoardState::setInkOpacity(int opacity)
+{
     const int bounded = qBound(0, opacity, 255);
     if (bounded != opacity) {
         qDebug() << "ink opacity out of range, using" << bounded << "for" << opacity;
@@ -19,7 +21,8 @@ void IBoardState::setInkOpacity(int opacity) {
     emit notifyStateChanged(InkOpacity, inkOpacity_);
 }
 
-void IBoardState::setInkColor(const QColor& color) {
+void IBoardState::setInkColor(const QColor& color)
+{
     if (!color.isValid()) {
         qDebug() << "invalid ink colour ignored";
         return;
@@ -31,7 +34,8 @@ void IBoardState::setInkColor(const QColor& color) {
     emit notifyStateChanged(InkColor, inkColor_);
 }
 
-void IBoardState::setInkThickness(int thickness) {
+void IBoardState::setInkThickness(int thickness)
+{
     if (thickness < 1) {
         qDebug() << "ink thickness below 1, using 1 for" << thickness;
         thickness = 1;
@@ -44,7 +48,8 @@ void IBoardState::setInkThickness(int thickness) {
     emit notifyStateChanged(InkThickness, inkThickness_);
 }
 
-void IBoardState::setPointEraserSize(const QSizeF& size) {
+void IBoardState::setPointEraserSize(const QSizeF& size)
+{
     if (!(size.width() > 0 && size.height() > 0 && qIsFinite(size.width()) &&
           qIsFinite(size.height()))) {
         qDebug() << "unusable eraser size ignored:" << size;

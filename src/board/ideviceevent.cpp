@@ -6,8 +6,11 @@ IDeviceEvent::IDeviceEvent(const QMouseEvent& source, const QPointF& position, i
     : event_(new QMouseEvent(source.type(), position, source.button(), source.buttons(),
                              source.modifiers())),
       position_(position),
-      deviceId_(deviceId) {}
+      deviceId_(deviceId)
+{
+}
 
-IDeviceEvent::~IDeviceEvent() {
+IDeviceEvent::~IDeviceEvent()
+{
     delete event_;
 }

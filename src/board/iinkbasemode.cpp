@@ -4,7 +4,8 @@ IInkBaseMode::IInkBaseMode(IBoard* board) : IMode(board) {}
 
 void IInkBaseMode::activate() {}
 
-void IInkBaseMode::deactivate() {
+void IInkBaseMode::deactivate()
+{
     cursor_ = QCursor(Qt::ArrowCursor);
     IMode::deactivate();
 }

@@ -8,7 +8,8 @@
 
 IMode::IMode(IBoard* board) : IModeBase(board) {}
 
-void IMode::press(IDeviceEvent* record) {
+void IMode::press(IDeviceEvent* record)
+{
     if (activeIds_.contains(record->deviceId())) {
         return;
     }
@@ -16,19 +17,22 @@ void IMode::press(IDeviceEvent* record) {
     relay()->reportPress(record, this);
 }
 
-void IMode::move(IDeviceEvent* record) {
+void IMode::move(IDeviceEvent* record)
+{
     if (activeIds_.contains(record->deviceId())) {
         relay()->reportMove(record, this);
     }
 }
 
-void IMode::release(IDeviceEvent* record) {
+void IMode::release(IDeviceEvent* record)
+{
     if (activeIds_.removeAll(record->deviceId()) > 0) {
         relay()->reportRelease(record, this);
     }
 }
 
-void IMode::setCursor(const QString& path, int width, int height) {
+void IMode::setCursor(const QString& path, int width, int height)
+{
     QPixmap picture;
     if (QFileInfo::exists(path) && picture.load(path) && width > 0 && height > 0) {
         picture = picture.scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation);
@@ -38,10 +42,12 @@ void IMode::setCursor(const QString& path, int width, int height) {
     }
 }
 
-void IMode::setCursor(const QCursor& cursor) {
+void IMode::setCursor(const QCursor& cursor)
+{
     cursor_ = cursor;
 }
 
-void IMode::deactivate() {
+void IMode::deactivate()
+{
     activeIds_.clear();
 }

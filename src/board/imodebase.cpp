@@ -7,21 +7,25 @@
 
 IModeBase::IModeBase(IBoard* board) : board_(board), relay_(new IModeEventHandle) {}
 
-IModeBase::~IModeBase() {
+IModeBase::~IModeBase()
+{
     // Deleting an item takes it out of its scene, so the page never deletes it a second time.
     qDeleteAll(ownedItems_);
     delete relay_;
 }
 
-IBoardState* IModeBase::boardState() const {
+IBoardState* IModeBase::boardState() const
+{
     return board_ ? board_->boardState() : nullptr;
 }
 
-void IModeBase::setBoard(IBoard* board) {
+void IModeBase::setBoard(IBoard* board)
+{
     board_ = board;
 }
 
-QCursor IModeBase::cursor() const {
+QCursor IModeBase::cursor() const
+{
     return cursor_;
 }
 
@@ -29,7 +33,8 @@ void IModeBase::activate() {}
 
 void IModeBase::deactivate() {}
 
-void IModeBase::adoptSceneItem(QGraphicsItem* item) {
+void IModeBase::adoptSceneItem(QGraphicsItem* item)
+{
     if (!item || ownedItems_.contains(item)) {
         return;
     }
@@ -37,7 +42,8 @@ void IModeBase::adoptSceneItem(QGraphicsItem* item) {
     ownedItems_.append(item);
 }
 
-void IModeBase::deleteSceneItem(QGraphicsItem* item) {
+void IModeBase::deleteSceneItem(QGraphicsItem* item)
+{
     if (ownedItems_.removeAll(item) > 0) {
         delete item;
     }

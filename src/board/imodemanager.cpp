@@ -17,12 +17,14 @@ IModeManager::IModeManager(IBoard* board)
       pencilPathMode_(new IPencilPathMode(board)),
       figurePathMode_(new IFigurePathMode(board)),
       selectorPathMode_(new ISelectorPathMode(board)),
-      relay_(new IModeEventHandle) {
+      relay_(new IModeEventHandle)
+{
     currentMode_ = selectorPathMode_;
     currentMode_->activate();
 }
 
-IModeManager::~IModeManager() {
+IModeManager::~IModeManager()
+{
     delete textMode_;
     delete pathEraseMode_;
     delete pencilPathMode_;
@@ -34,7 +36,8 @@ IModeManager::~IModeManager() {
 namespace {
 
 // The figure kind that a shape type selects on the figure mode, 0 for the other types.
-int figureKindFor(KM_IBOARD_ENUM::ModeType type) {
+int figureKindFor(KM_IBOARD_ENUM::ModeType type)
+{
     using namespace KM_IBOARD_ENUM;
     switch (type) {
         case LinePath:
@@ -54,7 +57,8 @@ int figureKindFor(KM_IBOARD_ENUM::ModeType type) {
 
 }  // namespace
 
-IModeBase* IModeManager::modeFor(KM_IBOARD_ENUM::ModeType type) const {
+IModeBase* IModeManager::modeFor(KM_IBOARD_ENUM::ModeType type) const
+{
     using namespace KM_IBOARD_ENUM;
     switch (type) {
         case Select:
@@ -70,7 +74,8 @@ IModeBase* IModeManager::modeFor(KM_IBOARD_ENUM::ModeType type) const {
     }
 }
 
-void IModeManager::setModeType(KM_IBOARD_ENUM::ModeType type) {
+void IModeManager::setModeType(KM_IBOARD_ENUM::ModeType type)
+{
     if (type == modeType_) {
         // Selecting the pen again refreshes its cursor.
         if (type == KM_IBOARD_ENUM::Pen) {
@@ -92,7 +97,8 @@ void IModeManager::setModeType(KM_IBOARD_ENUM::ModeType type) {
     currentMode_->activate();
 }
 
-IModeBase* IModeManager::routeTarget(IDeviceEvent* record) const {
+IModeBase* IModeManager::routeTarget(IDeviceEvent* record) const
+{
     if (!currentMode_ || !currentMode_->isEnabled()) {
         return nullptr;
     }
@@ -100,21 +106,24 @@ IModeBase* IModeManager::routeTarget(IDeviceEvent* record) const {
     return currentMode_;
 }
 
-void IModeManager::press(IDeviceEvent* record) {
+void IModeManager::press(IDeviceEvent* record)
+{
     if (IModeBase* mode = routeTarget(record)) {
         mode->press(record);
         relay_->reportPress(record, dynamic_cast<IMode*>(mode));
     }
 }
 
-void IModeManager::move(IDeviceEvent* record) {
+void IModeManager::move(IDeviceEvent* record)
+{
     if (IModeBase* mode = routeTarget(record)) {
         mode->move(record);
         relay_->reportMove(record, dynamic_cast<IMode*>(mode));
     }
 }
 
-void IModeManager::release(IDeviceEvent* record) {
+void IModeManager::release(IDeviceEvent* record)
+{
     if (IModeBase* mode = routeTarget(record)) {
         mode->release(record);
         relay_->reportRelease(record, dynamic_cast<IMode*>(mode));

@@ -4,20 +4,25 @@
 #include <QPainter>
 
 IPixmapItem::IPixmapItem(const QSize& displaySize, QGraphicsItem* parent)
-    : QGraphicsPixmapItem(parent), displaySize_(displaySize) {}
+    : QGraphicsPixmapItem(parent), displaySize_(displaySize)
+{
+}
 
-QSize IPixmapItem::paintedSize() const {
+QSize IPixmapItem::paintedSize() const
+{
     if (image_.isNull() || displaySize_.isEmpty()) {
         return QSize(0, 0);
     }
     return image_.size().scaled(displaySize_, Qt::KeepAspectRatio);
 }
 
-QRectF IPixmapItem::boundingRect() const {
+QRectF IPixmapItem::boundingRect() const
+{
     return QRectF(QPointF(0, 0), paintedSize());
 }
 
-void IPixmapItem::setImage(const QImage& image) {
+void IPixmapItem::setImage(const QImage& image)
+{
     if (image.isNull()) {
         if (!droppedNullFrame_) {
             qDebug() << "empty camera frame ignored, the last picture stays";
@@ -33,18 +38,21 @@ void IPixmapItem::setImage(const QImage& image) {
     update();
 }
 
-void IPixmapItem::detachImage() {
+void IPixmapItem::detachImage()
+{
     image_ = image_.copy();
     update();
 }
 
-void IPixmapItem::setDisplaySize(const QSize& size) {
+void IPixmapItem::setDisplaySize(const QSize& size)
+{
     prepareGeometryChange();
     displaySize_ = size;
     update();
 }
 
-void IPixmapItem::prepareForDrawing() {
+void IPixmapItem::prepareForDrawing()
+{
     // The raster engine draws these two formats directly; any other would be converted inside
     // every draw call, so the frame is converted once, at its first paint.
     const QImage::Format format = image_.format();
@@ -54,7 +62,8 @@ void IPixmapItem::prepareForDrawing() {
     }
 }
 
-void IPixmapItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+void IPixmapItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
+{
     const QRectF target = boundingRect();
     if (target.isEmpty()) {
         return;

@@ -14,13 +14,15 @@
 
 namespace {
 
-QSizeF primaryScreenSize() {
+QSizeF primaryScreenSize()
+{
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize size = screen ? screen->size() : QSize(1920, 1080);
     return QSizeF(size.width(), size.height());
 }
 
-QGraphicsItem* itemOf(IElement* element) {
+QGraphicsItem* itemOf(IElement* element)
+{
     return dynamic_cast<QGraphicsItem*>(element);
 }
 
@@ -29,12 +31,14 @@ QGraphicsItem* itemOf(IElement* element) {
 ISlide::ISlide(QObject* parent)
     : QGraphicsScene(parent),
       size_(primaryScreenSize()),
-      id_(QUuid::createUuid().toString(QUuid::WithoutBraces)) {
+      id_(QUuid::createUuid().toString(QUuid::WithoutBraces))
+{
     setSceneRect(0, 0, size_.width(), size_.height());
     qRegisterMetaType<QList<IElement*>>("QList<IElement*>");
 }
 
-ISlide::~ISlide() {
+ISlide::~ISlide()
+{
     // Items a mode owns are released, not deleted: their mode deletes them.
     for (QGraphicsItem* item : items()) {
         if (item->scene() == this && item->data(IModeBase::OwnedItemDataKey).toBool()) {
@@ -43,7 +47,8 @@ ISlide::~ISlide() {
     }
 }
 
-bool ISlide::addElement(IElement* element, bool quiet) {
+bool ISlide::addElement(IElement* element, bool quiet)
+{
     QGraphicsItem* item = itemOf(element);
     if (!item || elements_.contains(element)) {
         qDebug() << "element not added to the page: null, not an item or already there";
@@ -62,7 +67,8 @@ bool ISlide::addElement(IElement* element, bool quiet) {
     return true;
 }
 
-bool ISlide::removeElement(IElement* element, bool quiet) {
+bool ISlide::removeElement(IElement* element, bool quiet)
+{
     const bool removable = element && elements_.contains(element) && !element->isLocked();
     if (removable) {
         takeOut(element);
@@ -75,7 +81,8 @@ bool ISlide::removeElement(IElement* element, bool quiet) {
     return removable;
 }
 
-QSet<IElement*> ISlide::clearStrokesAndText() {
+QSet<IElement*> ISlide::clearStrokesAndText()
+{
     removed_.clear();
     QList<IElement*> out;
     const QList<IElement*> all = elements_;
@@ -96,7 +103,8 @@ QSet<IElement*> ISlide::clearStrokesAndText() {
     return removed_;
 }
 
-ISceneElementFrame* ISlide::textFrame() {
+ISceneElementFrame* ISlide::textFrame()
+{
     if (textFrame_) {
         return textFrame_;
     }
@@ -114,12 +122,14 @@ ISceneElementFrame* ISlide::textFrame() {
     return textFrame_;
 }
 
-void ISlide::takeOut(IElement* element) {
+void ISlide::takeOut(IElement* element)
+{
     elements_.removeAll(element);
     removeItem(itemOf(element));
 }
 
-void ISlide::recomputeTopZ() {
+void ISlide::recomputeTopZ()
+{
     if (elements_.isEmpty()) {
         topZ_ = BottomZ;
         return;

@@ -10,7 +10,8 @@ namespace {
 
 const char* const kChineseFamily = "微软雅黑";
 
-int desktopLogicalDpi() {
+int desktopLogicalDpi()
+{
     const QScreen* screen = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
                                 ? QGuiApplication::primaryScreen()
                                 : nullptr;
@@ -18,7 +19,8 @@ int desktopLogicalDpi() {
     return dpi > 0 ? dpi : 96;
 }
 
-QFont scaledFont(const QString& family, int size, int weight) {
+QFont scaledFont(const QString& family, int size, int weight)
+{
     const float dpiRatio = static_cast<float>(96.0 / desktopLogicalDpi());
     const int points = static_cast<int>(dpiRatio * static_cast<float>(size) * uiScale);
     QFont font(family);
@@ -31,17 +33,20 @@ QFont scaledFont(const QString& family, int size, int weight) {
 
 }  // namespace
 
-QFont appFont(int size, int weight) {
+QFont appFont(int size, int weight)
+{
     const bool chinese = IConfigureService::instance()->langId() == QLatin1String("2052");
     const QString family = chinese ? QString::fromUtf8(kChineseFamily) : QStringLiteral("Arial");
     return scaledFont(family, size, weight);
 }
 
-QFont boardFont(int size, int weight) {
+QFont boardFont(int size, int weight)
+{
     return scaledFont(QString::fromUtf8(kChineseFamily), size, weight);
 }
 
-void installFontSubstitutions() {
+void installFontSubstitutions()
+{
     QFont::insertSubstitution(QString::fromUtf8(kChineseFamily),
                               QStringLiteral("WenQuanYi Micro Hei"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));

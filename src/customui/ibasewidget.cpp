@@ -7,17 +7,20 @@
 
 namespace {
 
-int scaled(double v) {
+int scaled(double v)
+{
     return static_cast<int>(v * uiScale);
 }
-int scaledY(double v) {
+int scaledY(double v)
+{
     return static_cast<int>(v * uiScaleY);
 }
 
 }  // namespace
 
 IBaseWidget::IBaseWidget(const QString& title, const bool& closeButtonVisible, QWidget* parent)
-    : QDialog(parent), strip_(10, ITitleStrip::DragOrigin::Local) {
+    : QDialog(parent), strip_(10, ITitleStrip::DragOrigin::Local)
+{
     init();
     strip_.title = title;
     strip_.closeButtonVisible = closeButtonVisible;
@@ -25,69 +28,82 @@ IBaseWidget::IBaseWidget(const QString& title, const bool& closeButtonVisible, Q
 
 IBaseWidget::IBaseWidget(QWidget* parent) : IBaseWidget(QString(), false, parent) {}
 
-void IBaseWidget::setTitleAlignment(int alignment) {
+void IBaseWidget::setTitleAlignment(int alignment)
+{
     setTitle(strip_.title, strip_.titleFontSize, alignment);
 }
 
-void IBaseWidget::setTitle(QString text) {
+void IBaseWidget::setTitle(QString text)
+{
     setTitle(text, strip_.titleFontSize, 0);
 }
 
-void IBaseWidget::setTitleFontSize(int size) {
+void IBaseWidget::setTitleFontSize(int size)
+{
     setTitle(strip_.title, size, 0);
 }
 
-void IBaseWidget::setTitle(QString text, const int& size, int alignment) {
+void IBaseWidget::setTitle(QString text, const int& size, int alignment)
+{
     strip_.title = text;
     strip_.titleFontSize = size;
     strip_.titleAlignment = alignment;
     update();
 }
 
-void IBaseWidget::setMovable(const bool& movable) {
+void IBaseWidget::setMovable(const bool& movable)
+{
     strip_.movable = movable;
 }
 
-void IBaseWidget::setCloseButtonVisible(const bool& visible) {
+void IBaseWidget::setCloseButtonVisible(const bool& visible)
+{
     strip_.closeButtonVisible = visible;
     update();
 }
 
-void IBaseWidget::setCloseLocked(const bool& locked) {
+void IBaseWidget::setCloseLocked(const bool& locked)
+{
     strip_.closeLocked = locked;
     update();
 }
 
-bool IBaseWidget::isCloseLocked() {
+bool IBaseWidget::isCloseLocked()
+{
     return strip_.closeLocked;
 }
 
-void IBaseWidget::init() {
+void IBaseWidget::init()
+{
     strip_.reset(10);
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowFlags(parentWidget() ? Qt::FramelessWindowHint : Qt::Tool | Qt::FramelessWindowHint);
 }
 
-QRectF IBaseWidget::closeRect() const {
+QRectF IBaseWidget::closeRect() const
+{
     const int side = static_cast<int>(16 * uiScaleX);
     return QRectF(width() - scaled(10) - side, (scaledY(30) - side) * 0.5, side, side);
 }
 
-void IBaseWidget::mousePressEvent(QMouseEvent* event) {
+void IBaseWidget::mousePressEvent(QMouseEvent* event)
+{
     if (strip_.press(this, event, closeRect(), scaledY(30))) {
         update();
     }
     QDialog::mousePressEvent(event);
 }
 
-void IBaseWidget::mouseMoveEvent(QMouseEvent* event) {
+void IBaseWidget::mouseMoveEvent(QMouseEvent* event)
+{
     if (strip_.move(this, event)) {
         setCloseLocked(false);
     }
     QDialog::mouseMoveEvent(event);
 }
 
-void IBaseWidget::mouseReleaseEvent(QMouseEvent* event) {
+void IBaseWidget::mouseReleaseEvent(QMouseEvent* event)
+{
     const bool wasPressed = strip_.closePressed;
     if (strip_.release(event, closeRect()) == ITitleStrip::Release::Close) {
         close();
@@ -98,7 +114,8 @@ void IBaseWidget::mouseReleaseEvent(QMouseEvent* event) {
     QDialog::mouseReleaseEvent(event);
 }
 
-void IBaseWidget::paintEvent(QPaintEvent* event) {
+void IBaseWidget::paintEvent(QPaintEvent* event)
+{
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::transparent);
@@ -129,7 +146,8 @@ void IBaseWidget::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
 }
 
-void IBaseWidget::closeEvent(QCloseEvent* event) {
+void IBaseWidget::closeEvent(QCloseEvent* event)
+{
     emit sgClose();
     QDialog::closeEvent(event);
 }

@@ -10,7 +10,8 @@
 namespace colorbuttonpaint {
 
 // The pie slice of `radius` around the painter's origin from `start` over `span` degrees.
-inline QPainterPath sectorPath(qreal radius, qreal start, qreal span) {
+inline QPainterPath sectorPath(qreal radius, qreal start, qreal span)
+{
     QPainterPath path;
     path.moveTo(0, 0);
     path.arcTo(QRectF(-radius, -radius, 2 * radius, 2 * radius), start, span);
@@ -18,7 +19,8 @@ inline QPainterPath sectorPath(qreal radius, qreal start, qreal span) {
     return path;
 }
 
-inline QPainterPath ringPath(qreal radius, qreal start, qreal span, qreal width) {
+inline QPainterPath ringPath(qreal radius, qreal start, qreal span, qreal width)
+{
     QPainterPath inner;
     inner.addEllipse(
         QRectF(-radius + width, -radius + width, 2 * (radius - width), 2 * (radius - width)));
@@ -26,14 +28,16 @@ inline QPainterPath ringPath(qreal radius, qreal start, qreal span, qreal width)
 }
 
 // The five hues of the "transparent" (no colour) button, one per 72-degree sector.
-inline const QColor& spectrumColour(int i) {
+inline const QColor& spectrumColour(int i)
+{
     static const QColor colours[] = {Qt::red, Qt::blue, Qt::yellow, Qt::magenta, Qt::green};
     return colours[i];
 }
 
 template <class Button>
 void paint(Button* button, QPainter& painter, const QColor& colour, bool checkable, bool selected,
-           int u) {
+           int u)
+{
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     const int w = button->width();

@@ -11,11 +11,13 @@ IIColorButton::IIColorButton(QVariant data, QColor colour, const bool& checkable
       buttonSize_(size),
       colour_(std::move(colour)),
       checkable_(checkable),
-      data_(std::move(data)) {
+      data_(std::move(data))
+{
     init();
 }
 
-void IIColorButton::init() {
+void IIColorButton::init()
+{
     setAttribute(Qt::WA_TranslucentBackground);
     buttonSize_ = QSize(static_cast<int>(buttonSize_.width() * uiScale),
                         static_cast<int>(buttonSize_.height() * uiScale));
@@ -26,58 +28,70 @@ void IIColorButton::init() {
     connect(this, &QToolButton::clicked, this, &IIColorButton::onClicked, Qt::UniqueConnection);
 }
 
-void IIColorButton::onClicked(bool checked) {
+void IIColorButton::onClicked(bool checked)
+{
     selected_ = checked;
     update();
     emit sgButtonClick(selected_, data_);
 }
 
-int IIColorButton::ringUnit() const {
+int IIColorButton::ringUnit() const
+{
     return static_cast<int>(qMax(uiScale, 1.0) * 2);
 }
 
-QColor IIColorButton::color() const {
+QColor IIColorButton::color() const
+{
     return colour_;
 }
 
-QSize IIColorButton::buttonSize() const {
+QSize IIColorButton::buttonSize() const
+{
     return buttonSize_;
 }
 
-bool IIColorButton::isSelected() const {
+bool IIColorButton::isSelected() const
+{
     return selected_;
 }
 
-QVariant IIColorButton::data() const {
+QVariant IIColorButton::data() const
+{
     return data_;
 }
 
-void IIColorButton::setSelected(const bool& selected) {
+void IIColorButton::setSelected(const bool& selected)
+{
     selected_ = selected;
     setChecked(selected);
 }
 
-void IIColorButton::setButtonSize(const QSize& size) {
+void IIColorButton::setButtonSize(const QSize& size)
+{
     buttonSize_ = size;
     setFixedSize(size);
 }
 
-void IIColorButton::setColor(const QColor& colour) {
+void IIColorButton::setColor(const QColor& colour)
+{
     colour_ = colour;
     update();
 }
 
 void IIColorButton::drawRing(QPainter* painter, int radius, int startAngle, int spanAngle,
-                             int ringWidth, const QColor& colour) {
+                             int ringWidth, const QColor& colour)
+{
     painter->fillPath(colorbuttonpaint::ringPath(radius, startAngle, spanAngle, ringWidth), colour);
 }
 
 void IIColorButton::drawSector(QPainter* painter, int radius, int startAngle, int spanAngle,
-                               const QColor& colour) {
+                               const QColor& colour)
+{
     painter->fillPath(colorbuttonpaint::sectorPath(radius, startAngle, spanAngle), colour);
 }
 
-void IIColorButton::paintEvent(QPaintEvent* /*event*/) {
+void IIColorButton::paintEvent(QPaintEvent* /*event*/)
+{
     QPainter painter(this);
     colorbuttonpaint::paint(this, painter, colour_, checkable_, selected_, ringUnit());
 }

@@ -6,12 +6,14 @@
 
 namespace {
 
-int scaled(double v) {
+int scaled(double v)
+{
     return static_cast<int>(v * uiScale);
 }
 
 // A scaled value as style sheets get it: unrounded, Qt's shortest form.
-QString real(double v) {
+QString real(double v)
+{
     return QStringLiteral("%1").arg(v);
 }
 
@@ -24,7 +26,8 @@ IIToolButton::IIToolButton(Form form, QVariant data, const QString& toolTip, int
     : QToolButton(parent),
       form_(form),
       buttonSize_(scaled(width), scaled(height)),
-      data_(std::move(data)) {
+      data_(std::move(data))
+{
     setToolTip(toolTipHtml(toolTip, appFont(20, 50), QColor(87, 118, 118)));
     connect(this, &QToolButton::clicked, this, &IIToolButton::onClicked);
 }
@@ -32,7 +35,8 @@ IIToolButton::IIToolButton(Form form, QVariant data, const QString& toolTip, int
 IIToolButton::IIToolButton(QVariant data, const QString& toolTip, const QString& normalIcon,
                            const QString& pressedIcon, const int& radius, bool checkable, int width,
                            int height, int padding, QWidget* parent)
-    : IIToolButton(Form::Framed, std::move(data), toolTip, width, height, parent) {
+    : IIToolButton(Form::Framed, std::move(data), toolTip, width, height, parent)
+{
     normalIcon_ = normalIcon;
     pressedIcon_ = pressedIcon;
     padding_ = scaled(padding);
@@ -53,7 +57,8 @@ IIToolButton::IIToolButton(QVariant data, const QString& toolTip, const QString&
 IIToolButton::IIToolButton(QVariant data, const QString& toolTip, const QString& normalIcon,
                            const QString& pressedIcon, int width, int height, int cornerSet,
                            int padding, QWidget* parent)
-    : IIToolButton(Form::FramedCorners, std::move(data), toolTip, width, height, parent) {
+    : IIToolButton(Form::FramedCorners, std::move(data), toolTip, width, height, parent)
+{
     normalIcon_ = normalIcon;
     pressedIcon_ = pressedIcon;
     padding_ = scaled(padding);
@@ -71,7 +76,8 @@ IIToolButton::IIToolButton(QVariant data, const QString& toolTip, const QString&
 IIToolButton::IIToolButton(QVariant data, const QString& toolTip, const QString& normalIcon,
                            const QString& pressedIcon, bool checkable, int width, int height,
                            int padding, QWidget* parent)
-    : IIToolButton(Form::Flat, std::move(data), toolTip, width, height, parent) {
+    : IIToolButton(Form::Flat, std::move(data), toolTip, width, height, parent)
+{
     normalIcon_ = normalIcon;
     pressedIcon_ = pressedIcon;
     padding_ = scaled(padding);
@@ -94,7 +100,8 @@ IIToolButton::IIToolButton(QVariant data, const QString& toolTip, const QString&
 
 IIToolButton::IIToolButton(QVariant data, const QString& toolTip, const QString& icon,
                            bool checkable, int width, int height, int padding, QWidget* parent)
-    : IIToolButton(Form::Transparent, std::move(data), toolTip, width, height, parent) {
+    : IIToolButton(Form::Transparent, std::move(data), toolTip, width, height, parent)
+{
     normalIcon_ = icon;
     padding_ = scaled(padding);
     QString style = QStringLiteral(
@@ -113,7 +120,8 @@ IIToolButton::IIToolButton(QVariant data, const QString& toolTip, const QString&
 
 IIToolButton::IIToolButton(QVariant data, const QString& toolTip, int width, int height,
                            const QString& normalIcon, const QString& hoverIcon, QWidget* parent)
-    : IIToolButton(Form::Image, std::move(data), toolTip, width, height, parent) {
+    : IIToolButton(Form::Image, std::move(data), toolTip, width, height, parent)
+{
     normalIcon_ = normalIcon;
     pressedIcon_ = hoverIcon;
     text_ = toolTip;
@@ -126,7 +134,8 @@ IIToolButton::IIToolButton(QVariant data, const QString& toolTip, int width, int
 
 IIToolButton::IIToolButton(QVariant data, const QString& text, int width, int height, int cornerSet,
                            bool checkable, QWidget* parent)
-    : IIToolButton(Form::Text, std::move(data), text, width, height, parent) {
+    : IIToolButton(Form::Text, std::move(data), text, width, height, parent)
+{
     cornerSet_ = cornerSet;
     QString style = QStringLiteral(
         "QToolButton{border:none;border:1px solid black;color:white;background-color:%1;%3}"
@@ -143,11 +152,13 @@ IIToolButton::IIToolButton(QVariant data, const QString& text, int width, int he
     applyTextSizing();
 }
 
-void IIToolButton::applyFixedSize() {
+void IIToolButton::applyFixedSize()
+{
     setFixedSize(buttonSize_);
 }
 
-void IIToolButton::applyTextSizing() {
+void IIToolButton::applyTextSizing()
+{
     if (buttonSize_.width() == 0) {
         setFixedHeight(buttonSize_.height());
         setSizePolicy(QSizePolicy::Expanding, sizePolicy().verticalPolicy());
@@ -159,73 +170,88 @@ void IIToolButton::applyTextSizing() {
     }
 }
 
-void IIToolButton::onClicked(bool checked) {
+void IIToolButton::onClicked(bool checked)
+{
     emit sgButtonClick(form_ == Form::FramedCorners ? selected_ : checked, data_);
 }
 
-QString IIToolButton::text() const {
+QString IIToolButton::text() const
+{
     return text_;
 }
 
-QSize IIToolButton::buttonSize() const {
+QSize IIToolButton::buttonSize() const
+{
     return buttonSize_;
 }
 
-QString IIToolButton::normalIcon() const {
+QString IIToolButton::normalIcon() const
+{
     return normalIcon_;
 }
 
-bool IIToolButton::isSelected() const {
+bool IIToolButton::isSelected() const
+{
     return selected_;
 }
 
-QVariant IIToolButton::data() const {
+QVariant IIToolButton::data() const
+{
     return data_;
 }
 
-QString IIToolButton::pressedIcon() const {
+QString IIToolButton::pressedIcon() const
+{
     return pressedIcon_;
 }
 
-bool IIToolButton::isTextUnderIcon() const {
+bool IIToolButton::isTextUnderIcon() const
+{
     return textUnderIcon_;
 }
 
-void IIToolButton::setSelected(const bool& selected) {
+void IIToolButton::setSelected(const bool& selected)
+{
     selected_ = selected;
     setChecked(selected);
 }
 
-void IIToolButton::setData(QVariant data) {
+void IIToolButton::setData(QVariant data)
+{
     data_ = std::move(data);
 }
 
-void IIToolButton::setButtonSize(const QSize& size) {
+void IIToolButton::setButtonSize(const QSize& size)
+{
     buttonSize_ = size;
     setFixedSize(size);
     setIconSize(QSize(size.width(), size.height() / 2));
 }
 
-void IIToolButton::setText(QString text) {
+void IIToolButton::setText(QString text)
+{
     text_ = text;
     QToolButton::setText(text);
 }
 
-void IIToolButton::setNormalIcon(QString path) {
+void IIToolButton::setNormalIcon(QString path)
+{
     normalIcon_ = path;
     if (!isChecked()) {
         setIcon(QIcon(path));
     }
 }
 
-void IIToolButton::setPressedIcon(QString path) {
+void IIToolButton::setPressedIcon(QString path)
+{
     pressedIcon_ = path;
     if (isChecked()) {
         setIcon(QIcon(path));
     }
 }
 
-void IIToolButton::setTextUnderIcon(const bool& underIcon) {
+void IIToolButton::setTextUnderIcon(const bool& underIcon)
+{
     if (text_.isEmpty()) {
         return;
     }
@@ -233,7 +259,8 @@ void IIToolButton::setTextUnderIcon(const bool& underIcon) {
     setToolButtonStyle(underIcon ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
 }
 
-QString IIToolButton::radiusStyle(int cornerSet, int radius) {
+QString IIToolButton::radiusStyle(int cornerSet, int radius)
+{
     const QString fragment = roundCornersStyle(cornerSet);
     return fragment.isEmpty() ? fragment : fragment.arg(radius);
 }

@@ -14,11 +14,13 @@
 
 namespace {
 
-int scaled(double v) {
+int scaled(double v)
+{
     return static_cast<int>(v * uiScale);
 }
 
-IMsgBox::MsgBoxType boxType(int type) {
+IMsgBox::MsgBoxType boxType(int type)
+{
     return type >= IMsgBox::YesNoBox && type <= IMsgBox::YesNoSaveBox
                ? static_cast<IMsgBox::MsgBoxType>(type)
                : IMsgBox::OkBox;
@@ -30,7 +32,8 @@ IMsgBox::IMsgBox(const QString& text, int type, const QString& title, QWidget* p
     : ICustomDialog(title, true, parent),
       text_(text),
       type_(boxType(type)),
-      result_(QMessageBox::Cancel) {
+      result_(QMessageBox::Cancel)
+{
     setMovable(true);
     setRoundedBackground(true);
 
@@ -83,7 +86,8 @@ IMsgBox::IMsgBox(const QString& text, int type, const QString& title, QWidget* p
     adjustSize();
 }
 
-void IMsgBox::addButton(QHBoxLayout* row, const char* label, void (IMsgBox::*slot)()) {
+void IMsgBox::addButton(QHBoxLayout* row, const char* label, void (IMsgBox::*slot)())
+{
     const QString shown = tr(label);
     auto* button =
         new IIToolButton(QString::fromLatin1(label), shown, 80, 30, AllCorners, false, this);
@@ -97,41 +101,49 @@ void IMsgBox::addButton(QHBoxLayout* row, const char* label, void (IMsgBox::*slo
     row->addWidget(button);
 }
 
-int IMsgBox::message(const QString& text, int type, const QString& title, QWidget* parent) {
+int IMsgBox::message(const QString& text, int type, const QString& title, QWidget* parent)
+{
     IMsgBox box(text, type, title, parent);
     box.exec();
     return box.resultCode();
 }
 
-int IMsgBox::information(const QString& text, QWidget* parent) {
+int IMsgBox::information(const QString& text, QWidget* parent)
+{
     return message(text, OkBox, IConfigureService::instance()->productName, parent);
 }
 
-int IMsgBox::resultCode() const {
+int IMsgBox::resultCode() const
+{
     return result_;
 }
 
-void IMsgBox::onYes() {
+void IMsgBox::onYes()
+{
     result_ = QMessageBox::Yes;
     accept();
 }
 
-void IMsgBox::onOK() {
+void IMsgBox::onOK()
+{
     result_ = QMessageBox::Ok;
     accept();
 }
 
-void IMsgBox::onNo() {
+void IMsgBox::onNo()
+{
     result_ = QMessageBox::No;
     reject();
 }
 
-void IMsgBox::onCancel() {
+void IMsgBox::onCancel()
+{
     result_ = QMessageBox::Cancel;
     reject();
 }
 
-void IMsgBox::onSave() {
+void IMsgBox::onSave()
+{
     result_ = QMessageBox::Save;
     accept();
 }

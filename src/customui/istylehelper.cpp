@@ -17,7 +17,8 @@ const QString panelButtonHover = QStringLiteral(
     "qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1, stop:0 rgba(40, 40, 40, 255), "
     "stop:0.5 rgba(40,40,40,255),stop:1 rgba(40,40,40,255));");
 
-QString roundCornersStyle(int cornerSet) {
+QString roundCornersStyle(int cornerSet)
+{
     switch (cornerSet) {
         case AllCorners:
             return QStringLiteral(
@@ -44,20 +45,23 @@ QString roundCornersStyle(int cornerSet) {
     }
 }
 
-QLabel* newLabel(const QString& text, QWidget* parent) {
+QLabel* newLabel(const QString& text, QWidget* parent)
+{
     auto* label = new QLabel(text, parent);
     label->setStyleSheet(QStringLiteral("color:white;background-color:transparent;"));
     label->setFont(appFont(12, 75));
     return label;
 }
 
-QLabel* newPlainLabel(const QString& text, QWidget* parent) {
+QLabel* newPlainLabel(const QString& text, QWidget* parent)
+{
     auto* label = new QLabel(text, parent);
     label->setFont(boardFont(10, 50));
     return label;
 }
 
-QRadioButton* newRadioButton(const QString& text, QWidget* parent) {
+QRadioButton* newRadioButton(const QString& text, QWidget* parent)
+{
     auto* button = new QRadioButton(text, parent);
     button->setFont(appFont(12, 50));
     const int radius = static_cast<int>(8 * uiScale);
@@ -71,14 +75,16 @@ QRadioButton* newRadioButton(const QString& text, QWidget* parent) {
     return button;
 }
 
-QLineEdit* newLineEdit(const QString& text, QWidget* parent) {
+QLineEdit* newLineEdit(const QString& text, QWidget* parent)
+{
     auto* edit = new QLineEdit(text, parent);
     edit->setFont(appFont(12, 50));
     edit->setStyleSheet(QStringLiteral("border:none;border-radius:%1px;").arg(6 * uiScale));
     return edit;
 }
 
-QString toolTipHtml(const QString& text, const QFont& font, const QColor& colour) {
+QString toolTipHtml(const QString& text, const QFont& font, const QColor& colour)
+{
     return QStringLiteral("<font style = 'font-family:%1; font-size:%2px; color:%3;'>%4</font>")
         .arg(font.family())
         .arg(font.pointSize())

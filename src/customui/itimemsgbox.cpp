@@ -19,13 +19,15 @@
 
 namespace {
 
-int scaled(double v) {
+int scaled(double v)
+{
     return static_cast<int>(v * uiScale);
 }
 
 }  // namespace
 
-ITimeMsgBox::ITimeMsgBox(QWidget* parent) : QWidget(parent) {
+ITimeMsgBox::ITimeMsgBox(QWidget* parent) : QWidget(parent)
+{
     if (!parent) {
         setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
         setAttribute(Qt::WA_TranslucentBackground);
@@ -33,7 +35,8 @@ ITimeMsgBox::ITimeMsgBox(QWidget* parent) : QWidget(parent) {
     buildContents();
 }
 
-ITimeMsgBox* ITimeMsgBox::instance() {
+ITimeMsgBox* ITimeMsgBox::instance()
+{
     // Tracked weakly: the main window deletes its children when it goes.
     static QPointer<ITimeMsgBox> tip;
     if (!tip) {
@@ -47,7 +50,8 @@ ITimeMsgBox* ITimeMsgBox::instance() {
     return tip;
 }
 
-void ITimeMsgBox::buildContents() {
+void ITimeMsgBox::buildContents()
+{
     background_ = new QWidget(this);
     setFixedHeight(scaled(50));
     background_->setFixedHeight(scaled(50));
@@ -76,11 +80,13 @@ void ITimeMsgBox::buildContents() {
     connect(timer_, &QTimer::timeout, this, &ITimeMsgBox::slTimeout);
 }
 
-void ITimeMsgBox::setFadeDuration(int msec) {
+void ITimeMsgBox::setFadeDuration(int msec)
+{
     fadeDuration_ = msec;
 }
 
-QPoint ITimeMsgBox::centredPosition() const {
+QPoint ITimeMsgBox::centredPosition() const
+{
     QRect area;
     if (parentWidget()) {
         area = parentWidget()->rect();
@@ -95,7 +101,8 @@ QPoint ITimeMsgBox::centredPosition() const {
                   area.top() + (area.height() - height()) / 2);
 }
 
-void ITimeMsgBox::showMessage(const QString& text, int msec, int x, int y) {
+void ITimeMsgBox::showMessage(const QString& text, int msec, int x, int y)
+{
     // A tip shown again while fading out starts afresh instead of vanishing with the old fade.
     if (fade_) {
         fade_->stop();
@@ -119,7 +126,8 @@ void ITimeMsgBox::showMessage(const QString& text, int msec, int x, int y) {
     timer_->start(msec);
 }
 
-void ITimeMsgBox::slTimeout() {
+void ITimeMsgBox::slTimeout()
+{
     timer_->stop();
     fade_ = new QPropertyAnimation(this, "windowOpacity", this);
     fade_->setDuration(fadeDuration_);

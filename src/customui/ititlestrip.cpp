@@ -12,13 +12,15 @@
 
 namespace {
 
-int scaled(double v) {
+int scaled(double v)
+{
     return static_cast<int>(v * uiScale);
 }
 
 }  // namespace
 
-int titleAlignmentFlags(int alignment) {
+int titleAlignmentFlags(int alignment)
+{
     switch (alignment) {
         case 1:
             return Qt::AlignHCenter | Qt::AlignVCenter;
@@ -29,12 +31,14 @@ int titleAlignmentFlags(int alignment) {
     }
 }
 
-QRectF darkCloseRect(int width) {
+QRectF darkCloseRect(int width)
+{
     const int side = scaled(20);
     return QRectF(width - scaled(10) - side, (scaled(30) - side) * 0.5, side, side);
 }
 
-void renderSvg(QPainter& painter, const QString& path, const QRectF& rect) {
+void renderSvg(QPainter& painter, const QString& path, const QRectF& rect)
+{
     if (!QFile::exists(path)) {
         return;
     }
@@ -44,11 +48,13 @@ void renderSvg(QPainter& painter, const QString& path, const QRectF& rect) {
     }
 }
 
-ITitleStrip::ITitleStrip(int titleFontSize, DragOrigin origin) : origin_(origin) {
+ITitleStrip::ITitleStrip(int titleFontSize, DragOrigin origin) : origin_(origin)
+{
     reset(titleFontSize);
 }
 
-void ITitleStrip::reset(int fontSize) {
+void ITitleStrip::reset(int fontSize)
+{
     closePressed = false;
     dragging = false;
     closeLocked = false;
@@ -59,7 +65,8 @@ void ITitleStrip::reset(int fontSize) {
 }
 
 bool ITitleStrip::press(QWidget* owner, const QMouseEvent* event, const QRectF& closeRect,
-                        int dragZone) {
+                        int dragZone)
+{
     if (title.isEmpty() || event->button() != Qt::LeftButton) {
         return false;
     }
@@ -76,7 +83,8 @@ bool ITitleStrip::press(QWidget* owner, const QMouseEvent* event, const QRectF& 
     return repaint;
 }
 
-bool ITitleStrip::move(QWidget* owner, const QMouseEvent* event) {
+bool ITitleStrip::move(QWidget* owner, const QMouseEvent* event)
+{
     if (title.isEmpty() || !movable || !dragging || closePressed) {
         return false;
     }
@@ -88,7 +96,8 @@ bool ITitleStrip::move(QWidget* owner, const QMouseEvent* event) {
     return closeLocked;
 }
 
-ITitleStrip::Release ITitleStrip::release(const QMouseEvent* event, const QRectF& closeRect) {
+ITitleStrip::Release ITitleStrip::release(const QMouseEvent* event, const QRectF& closeRect)
+{
     if (title.isEmpty()) {
         return Release::None;
     }
@@ -100,7 +109,8 @@ ITitleStrip::Release ITitleStrip::release(const QMouseEvent* event, const QRectF
     return closeRect.contains(event->pos()) ? Release::Close : Release::None;
 }
 
-QRectF ITitleStrip::pressedShift(const QRectF& rect) const {
+QRectF ITitleStrip::pressedShift(const QRectF& rect) const
+{
     if (!closePressed) {
         return rect;
     }
@@ -108,8 +118,8 @@ QRectF ITitleStrip::pressedShift(const QRectF& rect) const {
     return rect.translated(shift, shift);
 }
 
-void ITitleStrip::paintDark(QPainter& painter, const QWidget* owner,
-                            const QRectF& closeRect) const {
+void ITitleStrip::paintDark(QPainter& painter, const QWidget* owner, const QRectF& closeRect) const
+{
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::transparent);
     const QRect area = owner->rect();

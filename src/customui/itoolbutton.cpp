@@ -11,15 +11,19 @@ IToolButton::IToolButton(QVariant data, const QString& text, const QString& icon
       text_(text),
       normalIcon_(icon),
       data_(std::move(data)),
-      cornerSet_(cornerSet) {
+      cornerSet_(cornerSet)
+{
     init();
 }
 
 IToolButton::IToolButton(QVariant data, const QString& icon, int cornerSet, int width, int height,
                          QWidget* parent)
-    : IToolButton(std::move(data), QString(), icon, cornerSet, width, height, parent) {}
+    : IToolButton(std::move(data), QString(), icon, cornerSet, width, height, parent)
+{
+}
 
-void IToolButton::init() {
+void IToolButton::init()
+{
     buttonSize_ = QSize(static_cast<int>(buttonSize_.width() * uiScale),
                         static_cast<int>(buttonSize_.height() * uiScale));
     const QString black = QColor(Qt::black).name();
@@ -59,81 +63,97 @@ void IToolButton::init() {
     connect(this, &QToolButton::clicked, this, &IToolButton::onClicked, Qt::UniqueConnection);
 }
 
-void IToolButton::onClicked(bool checked) {
+void IToolButton::onClicked(bool checked)
+{
     selected_ = checked;
     setIcon(QIcon(normalIcon_));
     emit sgButtonClick(selected_, data_);
 }
 
-QString IToolButton::shownIcon() const {
+QString IToolButton::shownIcon() const
+{
     // Without a checked picture a selected button keeps its normal one.
     return selected_ && !checkedIcon_.isEmpty() ? checkedIcon_ : normalIcon_;
 }
 
-QString IToolButton::text() const {
+QString IToolButton::text() const
+{
     return text_;
 }
 
-QSize IToolButton::buttonSize() const {
+QSize IToolButton::buttonSize() const
+{
     return buttonSize_;
 }
 
-QString IToolButton::normalIcon() const {
+QString IToolButton::normalIcon() const
+{
     return normalIcon_;
 }
 
-bool IToolButton::isSelected() const {
+bool IToolButton::isSelected() const
+{
     return selected_;
 }
 
-QVariant IToolButton::data() const {
+QVariant IToolButton::data() const
+{
     return data_;
 }
 
-QString IToolButton::checkedIcon() const {
+QString IToolButton::checkedIcon() const
+{
     return checkedIcon_;
 }
 
-bool IToolButton::isTextUnderIcon() const {
+bool IToolButton::isTextUnderIcon() const
+{
     return textUnderIcon_;
 }
 
-void IToolButton::setSelected(const bool& selected) {
+void IToolButton::setSelected(const bool& selected)
+{
     selected_ = selected;
     setChecked(selected);
     setIcon(QIcon(shownIcon()));
 }
 
-void IToolButton::setData(QVariant data) {
+void IToolButton::setData(QVariant data)
+{
     data_ = std::move(data);
 }
 
-void IToolButton::setButtonSize(const QSize& size) {
+void IToolButton::setButtonSize(const QSize& size)
+{
     buttonSize_ = size;
     setFixedSize(size);
     setIconSize(QSize(size.width(), size.height() / 2));
 }
 
-void IToolButton::setText(QString text) {
+void IToolButton::setText(QString text)
+{
     text_ = text;
     QToolButton::setText(text);
 }
 
-void IToolButton::setNormalIcon(QString path) {
+void IToolButton::setNormalIcon(QString path)
+{
     normalIcon_ = path;
     if (!isChecked()) {
         setIcon(QIcon(path));
     }
 }
 
-void IToolButton::setCheckedIcon(QString path) {
+void IToolButton::setCheckedIcon(QString path)
+{
     checkedIcon_ = path;
     if (isChecked()) {
         setIcon(QIcon(path));
     }
 }
 
-void IToolButton::setTextUnderIcon(const bool& underIcon) {
+void IToolButton::setTextUnderIcon(const bool& underIcon)
+{
     if (text_.isEmpty()) {
         return;
     }
@@ -141,7 +161,8 @@ void IToolButton::setTextUnderIcon(const bool& underIcon) {
     setToolButtonStyle(underIcon ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
 }
 
-QString IToolButton::radiusStyle(int cornerSet) {
+QString IToolButton::radiusStyle(int cornerSet)
+{
     const QString fragment = roundCornersStyle(cornerSet);
     return fragment.isEmpty() ? fragment : fragment.arg(10 * uiScale);
 }

@@ -9,19 +9,22 @@
 #include "ffmpeg/wifirtsp/itcpserver.h"
 #include "service/iconfigureservice.h"
 
-IFFmpegApi* IFFmpegApi::instance() {
+IFFmpegApi* IFFmpegApi::instance()
+{
     static IFFmpegApi api;
     return &api;
 }
 
 IFFmpegApi::IFFmpegApi() = default;
 
-IFFmpegApi::~IFFmpegApi() {
+IFFmpegApi::~IFFmpegApi()
+{
     delete timelapse_;
 }
 
 QString IFFmpegApi::outputFileName(const QString& folder, const QDateTime& when,
-                                   const QString& extension) {
+                                   const QString& extension)
+{
     // Exactly one separator, whether or not the folder ends in one; a second video started
     // within the same second gets "_1", "_2", ... instead of replacing the first.
     QString base = folder;
@@ -36,7 +39,8 @@ QString IFFmpegApi::outputFileName(const QString& folder, const QDateTime& when,
     return path;
 }
 
-void IFFmpegApi::init() {
+void IFFmpegApi::init()
+{
     if (link_) {
         qDebug() << "recorder link already created";
         return;
@@ -45,7 +49,8 @@ void IFFmpegApi::init() {
     connect(link_, &ITcpServer::recordMessage, this, &IFFmpegApi::onRecordMessage);
 }
 
-void IFFmpegApi::shutdown() {
+void IFFmpegApi::shutdown()
+{
     if (!link_) {
         return;
     }
@@ -61,7 +66,8 @@ void IFFmpegApi::shutdown() {
 }
 
 // Keeps events flowing until the recorder reports its file or goes away, at most the grace.
-void IFFmpegApi::waitForRecordingEnd() {
+void IFFmpegApi::waitForRecordingEnd()
+{
     QEventLoop loop;
     QTimer::singleShot(shutdownGraceMs_, &loop, &QEventLoop::quit);
     connect(link_, &ITcpServer::recordMessage, &loop, [&loop](int code, const QString&) {
@@ -72,7 +78,8 @@ void IFFmpegApi::waitForRecordingEnd() {
     loop.exec();
 }
 
-bool IFFmpegApi::deviceDropped() {
+bool IFFmpegApi::deviceDropped()
+{
     return false;
 }
 
@@ -82,7 +89,8 @@ void IFFmpegApi::setAudioDevice(const QString&) {}
 
 void IFFmpegApi::setFrameRate(int) {}
 
-bool IFFmpegApi::startRecord(const QString& folder, const QRect& area) {
+bool IFFmpegApi::startRecord(const QString& folder, const QRect& area)
+{
     if (!link_) {
         qDebug() << "start record without a recorder link";
         QTimer::singleShot(0, this, [this] { emit recordMessage(3); });
@@ -96,29 +104,34 @@ bool IFFmpegApi::startRecord(const QString& folder, const QRect& area) {
     return false;
 }
 
-bool IFFmpegApi::stopRecord() {
+bool IFFmpegApi::stopRecord()
+{
     if (link_) {
         link_->stop();
     }
     return true;
 }
 
-bool IFFmpegApi::pauseRecord(bool paused) {
+bool IFFmpegApi::pauseRecord(bool paused)
+{
     if (link_) {
         link_->pause(paused);
     }
     return true;
 }
 
-bool IFFmpegApi::ffmpegcmdGetDeviceInfo() {
+bool IFFmpegApi::ffmpegcmdGetDeviceInfo()
+{
     return true;
 }
 
-bool IFFmpegApi::usesExternalRecorder() {
+bool IFFmpegApi::usesExternalRecorder()
+{
     return true;
 }
 
-bool IFFmpegApi::startTimelapseVideo(const QString& folder, const QSize& size, int frameRate) {
+bool IFFmpegApi::startTimelapseVideo(const QString& folder, const QSize& size, int frameRate)
+{
     if (timelapse_) {
         // A time-lapse still running is finished, not cut off: its file stays playable.
         int seconds = 0;
@@ -135,7 +148,8 @@ bool IFFmpegApi::startTimelapseVideo(const QString& folder, const QSize& size, i
     return true;
 }
 
-QString IFFmpegApi::finishTimelapseVideo(int& seconds) {
+QString IFFmpegApi::finishTimelapseVideo(int& seconds)
+{
     if (!timelapse_) {
         seconds = 0;
         qDebug() << "no time-lapse video to finish";
@@ -146,13 +160,15 @@ QString IFFmpegApi::finishTimelapseVideo(int& seconds) {
     return path;
 }
 
-void IFFmpegApi::addTimelapsePicture(const QImage& picture) {
+void IFFmpegApi::addTimelapsePicture(const QImage& picture)
+{
     if (timelapse_) {
         timelapse_->addPicture(picture);
     }
 }
 
-void IFFmpegApi::onRecordMessage(int code, const QString& info) {
+void IFFmpegApi::onRecordMessage(int code, const QString& info)
+{
     switch (code) {
         case 1:
             emit sgRecordVideo(info);

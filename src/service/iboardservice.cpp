@@ -15,12 +15,14 @@
 
 IBoardService::IBoardService() = default;
 
-IBoardService* IBoardService::instance() {
+IBoardService* IBoardService::instance()
+{
     static IBoardService service;
     return &service;
 }
 
-void IBoardService::init() {
+void IBoardService::init()
+{
     // The handler itself asks for the board, so it may be connected before the board exists.
     if (IApplication* app = application()) {
         connect(app, &IApplication::sgGMousePressEvent, this, &IBoardService::onGlobalMousePress,
@@ -28,7 +30,8 @@ void IBoardService::init() {
     }
 }
 
-void IBoardService::clearStrokesAndText() {
+void IBoardService::clearStrokesAndText()
+{
     IBoard* view = board();
     ISlide* page = view ? view->currentSlide() : nullptr;
     if (!page) {
@@ -45,50 +48,58 @@ void IBoardService::clearStrokesAndText() {
     }
 }
 
-void IBoardService::setInkColor(const QColor& color) {
+void IBoardService::setInkColor(const QColor& color)
+{
     if (IBoard* view = board()) {
         view->boardState()->setInkColor(color);
     }
 }
 
-void IBoardService::setInkThickness(const int& thickness) {
+void IBoardService::setInkThickness(const int& thickness)
+{
     if (IBoard* view = board()) {
         view->boardState()->setInkThickness(thickness);
     }
 }
 
-void IBoardService::setInkOpacity(const int& opacity) {
+void IBoardService::setInkOpacity(const int& opacity)
+{
     if (IBoard* view = board()) {
         view->boardState()->setInkOpacity(opacity);
     }
 }
 
-void IBoardService::setEraserSize(const int& size) {
+void IBoardService::setEraserSize(const int& size)
+{
     if (IBoard* view = board()) {
         view->boardState()->setPointEraserSize(QSizeF(size * uiScale, size * uiScale));
     }
 }
 
-void IBoardService::selectMode(int) {
+void IBoardService::selectMode(int)
+{
     if (IBoard* view = board()) {
         view->setModeType(KM_IBOARD_ENUM::Select);
     }
 }
 
-void IBoardService::textMode(int) {
+void IBoardService::textMode(int)
+{
     if (IBoard* view = board()) {
         view->setModeType(KM_IBOARD_ENUM::Text);
     }
 }
 
-void IBoardService::eraserMode(int size, int) {
+void IBoardService::eraserMode(int size, int)
+{
     if (IBoard* view = board()) {
         view->boardState()->setPointEraserSize(QSizeF(size, size));
         view->setModeType(KM_IBOARD_ENUM::PathErase);
     }
 }
 
-void IBoardService::penMode(const QColor& color, double thickness, double opacity, int) {
+void IBoardService::penMode(const QColor& color, double thickness, double opacity, int)
+{
     if (IBoard* view = board()) {
         IBoardState* state = view->boardState();
         state->setInkColor(color);
@@ -98,37 +109,43 @@ void IBoardService::penMode(const QColor& color, double thickness, double opacit
     }
 }
 
-void IBoardService::linePathMode(int) {
+void IBoardService::linePathMode(int)
+{
     if (IBoard* view = board()) {
         view->setModeType(KM_IBOARD_ENUM::LinePath);
     }
 }
 
-void IBoardService::circlePathMode(int) {
+void IBoardService::circlePathMode(int)
+{
     if (IBoard* view = board()) {
         view->setModeType(KM_IBOARD_ENUM::CirclePath);
     }
 }
 
-void IBoardService::ellipsePathMode(int) {
+void IBoardService::ellipsePathMode(int)
+{
     if (IBoard* view = board()) {
         view->setModeType(KM_IBOARD_ENUM::EllipsePath);
     }
 }
 
-void IBoardService::trianglePathMode(int) {
+void IBoardService::trianglePathMode(int)
+{
     if (IBoard* view = board()) {
         view->setModeType(KM_IBOARD_ENUM::TrianglePath);
     }
 }
 
-void IBoardService::rectanglePathMode(int) {
+void IBoardService::rectanglePathMode(int)
+{
     if (IBoard* view = board()) {
         view->setModeType(KM_IBOARD_ENUM::RectanglePath);
     }
 }
 
-void IBoardService::onGlobalMousePress(const QPoint& pos) {
+void IBoardService::onGlobalMousePress(const QPoint& pos)
+{
     IBoard* view = board();
     if (!view) {
         return;

@@ -20,7 +20,8 @@ class TestPathElement : public IAbstractPathElement {
 public:
     explicit TestPathElement(const QRectF& rect = QRectF(0, 0, 10, 10),
                              const QColor& color = Qt::blue, int* deletions = nullptr)
-        : rect_(rect), color_(color), deletions_(deletions) {
+        : rect_(rect), color_(color), deletions_(deletions)
+    {
         setId(newId());
         setZOrder(ISlide::BottomZ);
         QPainterPath path;
@@ -29,13 +30,15 @@ public:
         setPen(Qt::NoPen);
         setBrush(color);
     }
-    ~TestPathElement() override {
+    ~TestPathElement() override
+    {
         if (deletions_) {
             ++*deletions_;
         }
     }
     int type() const override { return PathElementType; }
-    IElement* clone() override {
+    IElement* clone() override
+    {
         auto* copy = new TestPathElement(rect_, color_);
         copyItemParameters(copy);
         return copy;
@@ -51,17 +54,20 @@ private:
 class TestTextElement : public IAbstractGraphicsTextElement {
 public:
     explicit TestTextElement(const QString& text = QStringLiteral("text"), int* deletions = nullptr)
-        : deletions_(deletions) {
+        : deletions_(deletions)
+    {
         setId(newId());
         setPlainText(text);
     }
-    ~TestTextElement() override {
+    ~TestTextElement() override
+    {
         if (deletions_) {
             ++*deletions_;
         }
     }
     int type() const override { return TextElementType; }
-    IElement* clone() override {
+    IElement* clone() override
+    {
         auto* copy = new TestTextElement(toPlainText());
         copyItemParameters(copy);
         return copy;
@@ -74,12 +80,14 @@ private:
 // A text frame that records what the board core asks of it.
 class TestTextFrame : public QGraphicsRectItem, public ISceneElementFrame {
 public:
-    TestTextFrame() : QGraphicsRectItem(0, 0, 300, 200) {
+    TestTextFrame() : QGraphicsRectItem(0, 0, 300, 200)
+    {
         setBrush(Qt::green);
         setZValue(2147483647);
     }
     QGraphicsItem* frameItem() override { return this; }
-    void showItems(const QList<QGraphicsItem*>& items, bool selected) override {
+    void showItems(const QList<QGraphicsItem*>& items, bool selected) override
+    {
         shownItems = items;
         shownSelected = selected;
         show();
@@ -99,7 +107,8 @@ public:
 // Sends one mouse event to `target` at `pos` (QTest's mouseMove delivers nothing in Qt 5.15).
 inline void sendMouse(QWidget* target, QEvent::Type type, const QPoint& pos,
                       Qt::MouseButton button = Qt::LeftButton,
-                      Qt::MouseButtons buttons = Qt::LeftButton) {
+                      Qt::MouseButtons buttons = Qt::LeftButton)
+{
     QMouseEvent event(type, pos, pos, target->mapToGlobal(pos), button, buttons, Qt::NoModifier);
     QApplication::sendEvent(target, &event);
 }

@@ -15,7 +15,8 @@
 namespace {
 
 QImage solidFrame(const QSize& size, const QColor& colour,
-                  QImage::Format format = QImage::Format_RGB32) {
+                  QImage::Format format = QImage::Format_RGB32)
+{
     QImage frame(size, format);
     frame.fill(colour);
     return frame;
@@ -25,7 +26,8 @@ QImage solidFrame(const QSize& size, const QColor& colour,
 class CountingPixmapItem : public IPixmapItem {
 public:
     using IPixmapItem::IPixmapItem;
-    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* w) override {
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* w) override
+    {
         IPixmapItem::paint(painter, option, w);
         ++paints;
         paintedColour = image().pixelColor(0, 0);
@@ -38,7 +40,8 @@ public:
 struct BoardFixture {
     explicit BoardFixture(const QSize& boardSize = QSize(1920, 1080),
                           const QSize& frame = QSize(1600, 1200), QWidget* parent = nullptr)
-        : board(0, parent) {
+        : board(0, parent)
+    {
         board.resize(boardSize);
         page = new ISlide;
         board.insertSlide(page, true);
@@ -61,7 +64,8 @@ struct BoardFixture {
         QObject::connect(board.modeManager()->relay(), &IModeEventHandle::deviceRelease,
                          [this](IDeviceArgs* a) { record("release", a); });
     }
-    void record(const char* step, IDeviceArgs* a) {
+    void record(const char* step, IDeviceArgs* a)
+    {
         const QPointF p = a->device->position();
         records << QStringLiteral("%1 %2,%3 %4")
                        .arg(QLatin1String(step))
@@ -80,11 +84,13 @@ struct BoardFixture {
 };
 
 // centerOn may land half a pixel off.
-bool nearCentre(const QPoint& p) {
+bool nearCentre(const QPoint& p)
+{
     return (p - QPoint(960, 540)).manhattanLength() <= 2;
 }
 
-bool allTransparent(const QImage& image) {
+bool allTransparent(const QImage& image)
+{
     for (int y = 0; y < image.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x) {
@@ -138,7 +144,8 @@ private slots:
     void replacedBackgroundItemIsDeleted();
 };
 
-void TestIBoard::construction() {
+void TestIBoard::construction()
+{
     IBoard board;
     QCOMPARE(board.modeType(), KM_IBOARD_ENUM::Select);
     QCOMPARE(board.boardState()->inkColor(), QColor(Qt::red));
@@ -168,14 +175,16 @@ void TestIBoard::construction() {
     QCOMPARE(changed.size(), 1);
 }
 
-void TestIBoard::backgroundRectKeepsAspect() {
+void TestIBoard::backgroundRectKeepsAspect()
+{
     BoardFixture f;
     QCOMPARE(f.board.backgroundRect(), QRectF(0, 0, 1440, 1080));
     // Centred: grey margins of 240 view pixels left and right.
     QCOMPARE(f.viewOf(QPointF(0, 0)), QPoint(240, 0));
 }
 
-void TestIBoard::pressesOutsideThePictureAreIgnored() {
+void TestIBoard::pressesOutsideThePictureAreIgnored()
+{
     BoardFixture f;
     f.board.setModeType(KM_IBOARD_ENUM::Pen);
     QSignalSpy clicks(&f.board, &IBoard::sgClickOnBoard);
@@ -187,7 +196,8 @@ void TestIBoard::pressesOutsideThePictureAreIgnored() {
     QVERIFY2(f.records.isEmpty(), qPrintable(f.records.join("; ")));
 }
 
-void TestIBoard::dragLeavingThePictureEndsAtLastPointInside() {
+void TestIBoard::dragLeavingThePictureEndsAtLastPointInside()
+{
     BoardFixture f;
     f.board.setModeType(KM_IBOARD_ENUM::Pen);
     sendMouse(f.viewport(), QEvent::MouseButtonPress, QPoint(500, 540));
@@ -199,7 +209,8 @@ void TestIBoard::dragLeavingThePictureEndsAtLastPointInside() {
              (QStringList{"press 500,540 175", "move 600,540 175", "release 600,540 175"}));
 }
 
-void TestIBoard::pressDuringAnOpenGestureEndsItFirst() {
+void TestIBoard::pressDuringAnOpenGestureEndsItFirst()
+{
     BoardFixture f;
     f.board.setModeType(KM_IBOARD_ENUM::Pen);
     sendMouse(f.viewport(), QEvent::MouseButtonPress, QPoint(500, 540));
@@ -212,7 +223,8 @@ void TestIBoard::pressDuringAnOpenGestureEndsItFirst() {
                                      "press 700,600 175", "release 700,600 175"}));
 }
 
-void TestIBoard::onlyTheLeftReleaseEndsAGesture() {
+void TestIBoard::onlyTheLeftReleaseEndsAGesture()
+{
     BoardFixture f;
     f.board.setModeType(KM_IBOARD_ENUM::Pen);
     sendMouse(f.viewport(), QEvent::MouseButtonPress, QPoint(500, 540));
@@ -227,7 +239,8 @@ void TestIBoard::onlyTheLeftReleaseEndsAGesture() {
              (QStringList{"press 500,540 175", "move 520,540 175", "release 530,540 175"}));
 }
 
-void TestIBoard::rightButtonIsIgnored() {
+void TestIBoard::rightButtonIsIgnored()
+{
     BoardFixture f;
     f.board.setModeType(KM_IBOARD_ENUM::Pen);
     QSignalSpy clicks(&f.board, &IBoard::sgClickOnBoard);
@@ -239,7 +252,8 @@ void TestIBoard::rightButtonIsIgnored() {
     QVERIFY(f.records.isEmpty());
 }
 
-void TestIBoard::withoutAPagePressesAreDropped() {
+void TestIBoard::withoutAPagePressesAreDropped()
+{
     IBoard board;
     board.resize(800, 600);
     board.show();
@@ -254,7 +268,8 @@ void TestIBoard::withoutAPagePressesAreDropped() {
     QVERIFY(seen.isEmpty());
 }
 
-void TestIBoard::selectDragPansTheView() {
+void TestIBoard::selectDragPansTheView()
+{
     BoardFixture f;
     const QPoint before = f.viewOf(QPointF(0, 0));
     sendMouse(f.viewport(), QEvent::MouseButtonPress, QPoint(500, 540));
@@ -268,7 +283,8 @@ void TestIBoard::selectDragPansTheView() {
     QCOMPARE(f.viewOf(QPointF(0, 0)), before + QPoint(100, 50));
 }
 
-void TestIBoard::selectDragOnTextOrVisibleFrameDoesNotPan() {
+void TestIBoard::selectDragOnTextOrVisibleFrameDoesNotPan()
+{
     BoardFixture f;
     auto* text = new TestTextElement("note");
     text->setPos(300, 300);
@@ -291,14 +307,16 @@ void TestIBoard::selectDragOnTextOrVisibleFrameDoesNotPan() {
     QCOMPARE(f.viewOf(QPointF(0, 0)), before);
 }
 
-void TestIBoard::viewScaleAtQuarterTurns_data() {
+void TestIBoard::viewScaleAtQuarterTurns_data()
+{
     QTest::addColumn<int>("degrees");
     for (int d : {0, 90, 180, 270}) {
         QTest::addRow("%d", d) << d;
     }
 }
 
-void TestIBoard::viewScaleAtQuarterTurns() {
+void TestIBoard::viewScaleAtQuarterTurns()
+{
     QFETCH(int, degrees);
     BoardFixture f(QSize(1920, 1080), QSize(1920, 1080));
     QCOMPARE(f.board.viewScale(), 1.0);
@@ -310,7 +328,8 @@ void TestIBoard::viewScaleAtQuarterTurns() {
     QCOMPARE(f.board.viewScale(), 2.5);
 }
 
-void TestIBoard::zoomClampsAndTip() {
+void TestIBoard::zoomClampsAndTip()
+{
     BoardFixture f(QSize(1920, 1080), QSize(1920, 1080));
     f.board.zoomBy(1);
     QCOMPARE(f.tips.last(), QString("100X"));
@@ -330,7 +349,8 @@ void TestIBoard::zoomClampsAndTip() {
     QCOMPARE(f.board.viewScale(), 0.05);
 }
 
-void TestIBoard::wheelStepsZoom() {
+void TestIBoard::wheelStepsZoom()
+{
     BoardFixture f(QSize(1920, 1080), QSize(1920, 1080));
     auto wheel = [&f](int delta) {
         QWheelEvent event(QPointF(960, 540), f.board.viewport()->mapToGlobal(QPoint(960, 540)),
@@ -349,7 +369,8 @@ void TestIBoard::wheelStepsZoom() {
     QVERIFY(nearCentre(f.viewOf(f.board.backgroundRect().center())));
 }
 
-void TestIBoard::rotateNormalisesAndReturnsUpright() {
+void TestIBoard::rotateNormalisesAndReturnsUpright()
+{
     BoardFixture f;
     for (int i = 0; i < 4; ++i) {
         f.board.rotateBy(90);
@@ -364,7 +385,8 @@ void TestIBoard::rotateNormalisesAndReturnsUpright() {
     QVERIFY(nearCentre(f.viewOf(f.board.backgroundRect().center())));
 }
 
-void TestIBoard::resetAndActualSize() {
+void TestIBoard::resetAndActualSize()
+{
     BoardFixture f(QSize(1920, 1080), QSize(1920, 1080));
     f.board.zoomBy(3);
     f.board.zoomToActualSize();
@@ -379,7 +401,8 @@ void TestIBoard::resetAndActualSize() {
     QVERIFY(nearCentre(f.viewOf(f.board.backgroundRect().center())));
 }
 
-void TestIBoard::invalidPictureSizeGivesFiniteZoom_data() {
+void TestIBoard::invalidPictureSizeGivesFiniteZoom_data()
+{
     QTest::addColumn<QSizeF>("size");
     QTest::newRow("zero") << QSizeF(0, 0);
     QTest::newRow("zero width") << QSizeF(0, 1080);
@@ -388,7 +411,8 @@ void TestIBoard::invalidPictureSizeGivesFiniteZoom_data() {
     QTest::newRow("infinite") << QSizeF(qInf(), 1080);
 }
 
-void TestIBoard::invalidPictureSizeGivesFiniteZoom() {
+void TestIBoard::invalidPictureSizeGivesFiniteZoom()
+{
     QFETCH(QSizeF, size);
     BoardFixture f(QSize(1920, 1080), QSize(1920, 1080));
     f.board.setPictureSize(size);
@@ -405,7 +429,8 @@ void TestIBoard::invalidPictureSizeGivesFiniteZoom() {
     f.board.setParent(nullptr);
 }
 
-void TestIBoard::pinchZoomsOnlyInSelect() {
+void TestIBoard::pinchZoomsOnlyInSelect()
+{
     BoardFixture f(QSize(1920, 1080), QSize(1920, 1080));
     QPinchGesture pinch;
     pinch.setLastScaleFactor(1.5);
@@ -418,7 +443,8 @@ void TestIBoard::pinchZoomsOnlyInSelect() {
     QCOMPARE(f.board.viewScale(), 1.5);
 }
 
-void TestIBoard::doubleClickTogglesFullScreenInSelectOnly() {
+void TestIBoard::doubleClickTogglesFullScreenInSelectOnly()
+{
     QWidget parent;
     parent.resize(1920, 1080);
     BoardFixture f(QSize(1600, 900), QSize(1600, 1200), &parent);
@@ -454,7 +480,8 @@ void TestIBoard::doubleClickTogglesFullScreenInSelectOnly() {
     QCOMPARE(f.viewOf(QPointF(0, 0)), position);
 }
 
-void TestIBoard::resizeFollowsTheWidget() {
+void TestIBoard::resizeFollowsTheWidget()
+{
     QWidget parent;
     parent.resize(1920, 1080);
     BoardFixture f(QSize(1600, 900), QSize(1600, 1200), &parent);
@@ -471,7 +498,8 @@ void TestIBoard::resizeFollowsTheWidget() {
     QCOMPARE(f.picture->displaySize(), QSize(1100, 600));
 }
 
-void TestIBoard::newFrameSizeRecentres() {
+void TestIBoard::newFrameSizeRecentres()
+{
     BoardFixture f(QSize(1920, 1080), QSize(1920, 1080));
     f.board.setBackgroundImage(solidFrame(QSize(1920, 1080), Qt::red));
     f.board.translate(100, 0);
@@ -482,7 +510,8 @@ void TestIBoard::newFrameSizeRecentres() {
     QVERIFY(nearCentre(f.viewOf(f.board.backgroundRect().center())));
 }
 
-void TestIBoard::framesArrivingFasterThanPaintsAreDropped() {
+void TestIBoard::framesArrivingFasterThanPaintsAreDropped()
+{
     BoardFixture f(QSize(1920, 1080), QSize(1920, 1080));
     QTRY_VERIFY(f.picture->paints > 0);
     QCoreApplication::processEvents();
@@ -497,7 +526,8 @@ void TestIBoard::framesArrivingFasterThanPaintsAreDropped() {
     QCOMPARE(f.picture->paintedColour, QColor(29 * 8, 0, 255 - 29 * 8));
 }
 
-void TestIBoard::foreignFormatConvertedOnceAtPaint() {
+void TestIBoard::foreignFormatConvertedOnceAtPaint()
+{
     BoardFixture f(QSize(1920, 1080), QSize(1920, 1080));
     const QImage frame = solidFrame(QSize(1920, 1080), QColor(10, 200, 30), QImage::Format_RGB888);
     f.board.setBackgroundImage(frame);
@@ -510,7 +540,8 @@ void TestIBoard::foreignFormatConvertedOnceAtPaint() {
     QCOMPARE(grabbed.pixelColor(960, 540), QColor(10, 200, 30));
 }
 
-void TestIBoard::detachedFrameOutlivesItsBuffer() {
+void TestIBoard::detachedFrameOutlivesItsBuffer()
+{
     BoardFixture f(QSize(1920, 1080), QSize(64, 36));
     QVector<quint32> buffer(64 * 36, 0xff00ff00);
     const QImage wrapped(reinterpret_cast<const uchar*>(buffer.constData()), 64, 36,
@@ -521,7 +552,8 @@ void TestIBoard::detachedFrameOutlivesItsBuffer() {
     QCOMPARE(f.picture->image().pixel(3, 3), 0xff00ff00);
 }
 
-void TestIBoard::nullFrameKeepsTheLastPicture() {
+void TestIBoard::nullFrameKeepsTheLastPicture()
+{
     BoardFixture f;
     const QRectF rect = f.board.backgroundRect();
     QTest::ignoreMessage(QtDebugMsg, "empty camera frame ignored, the last picture stays");
@@ -531,7 +563,8 @@ void TestIBoard::nullFrameKeepsTheLastPicture() {
     QCOMPARE(f.picture->image().size(), QSize(1600, 1200));
 }
 
-void TestIBoard::overlaySizeEqualsPictureSize_data() {
+void TestIBoard::overlaySizeEqualsPictureSize_data()
+{
     QTest::addColumn<QSize>("boardSize");
     QTest::addColumn<QSize>("frame");
     QTest::newRow("4K on 1080p") << QSize(1920, 1080) << QSize(3840, 2160);
@@ -541,7 +574,8 @@ void TestIBoard::overlaySizeEqualsPictureSize_data() {
     QTest::newRow("portrait board") << QSize(700, 1000) << QSize(1280, 720);
 }
 
-void TestIBoard::overlaySizeEqualsPictureSize() {
+void TestIBoard::overlaySizeEqualsPictureSize()
+{
     QFETCH(QSize, boardSize);
     QFETCH(QSize, frame);
     BoardFixture f(boardSize, frame);
@@ -554,7 +588,8 @@ void TestIBoard::overlaySizeEqualsPictureSize() {
     QCOMPARE(f.board.renderOverlay(frame).size(), frame);
 }
 
-void TestIBoard::emptyPageOverlayIsTransparent() {
+void TestIBoard::emptyPageOverlayIsTransparent()
+{
     BoardFixture f(QSize(1920, 1080), QSize(1600, 1200));
     const QImage overlay = f.board.renderOverlay(QSize(1600, 1200));
     QCOMPARE(overlay.size(), QSize(1600, 1200));
@@ -564,7 +599,8 @@ void TestIBoard::emptyPageOverlayIsTransparent() {
     QVERIFY(f.board.renderOverlay(QSize()).isNull());
 }
 
-void TestIBoard::overlayHoldsElementsOnly() {
+void TestIBoard::overlayHoldsElementsOnly()
+{
     BoardFixture f(QSize(1920, 1080), QSize(1600, 1200));
     const QRectF r = f.board.backgroundRect();  // 1440 x 1080 at (0, 0)
     auto* stroke = new TestPathElement(QRectF(360, 270, 720, 540), Qt::blue);
@@ -595,7 +631,8 @@ void TestIBoard::overlayHoldsElementsOnly() {
     QVERIFY(allTransparent(f.board.renderOverlay(QSize(1600, 1200))));
 }
 
-void TestIBoard::overlayIgnoresViewZoomAndRotation() {
+void TestIBoard::overlayIgnoresViewZoomAndRotation()
+{
     BoardFixture f(QSize(1920, 1080), QSize(1920, 1080));
     auto* text = new TestTextElement("Orvella");
     text->setPos(200, 150);
@@ -610,7 +647,8 @@ void TestIBoard::overlayIgnoresViewZoomAndRotation() {
     QCOMPARE(f.board.renderOverlay(QSize(1920, 1080)), upright);
 }
 
-void TestIBoard::textFrameSelection() {
+void TestIBoard::textFrameSelection()
+{
     BoardFixture f;
     f.board.selectItem(nullptr, true);
     QVERIFY(!f.page->createdTextFrame());
@@ -635,7 +673,8 @@ void TestIBoard::textFrameSelection() {
     QCOMPARE(frame->editEnds, 2);
 }
 
-void TestIBoard::geometryHelpers() {
+void TestIBoard::geometryHelpers()
+{
     BoardFixture f;
     auto* text = new TestTextElement("here");
     text->setPos(500, 500);
@@ -651,7 +690,8 @@ void TestIBoard::geometryHelpers() {
     QCOMPARE(f.board.backgroundGlobalRect().size(), QSizeF(720, 540));
 }
 
-void TestIBoard::dropIsAnnounced() {
+void TestIBoard::dropIsAnnounced()
+{
     BoardFixture f;
     QList<QDropEvent*> drops;
     QObject::connect(&f.board, &IBoard::sgDropEvent, [&drops](QDropEvent* e) { drops << e; });
@@ -666,7 +706,8 @@ void TestIBoard::dropIsAnnounced() {
     QVERIFY(drop.isAccepted());
 }
 
-void TestIBoard::replacedBackgroundItemIsDeleted() {
+void TestIBoard::replacedBackgroundItemIsDeleted()
+{
     BoardFixture f;
     auto* replacement = new IPixmapItem(f.board.size());
     f.board.setBackgroundItem(replacement);

@@ -3,7 +3,8 @@
 #include "board/iboardstate.h"
 
 // A state as the board's start-up leaves it.
-static void initLikeBoard(IBoardState& state) {
+static void initLikeBoard(IBoardState& state)
+{
     state.setInkOpacity(255);
     state.setInkThickness(5);
     state.setInkColor(Qt::red);
@@ -19,7 +20,8 @@ private slots:
     void propertiesThroughMetaObject();
 };
 
-void TestIBoardState::constructionValues() {
+void TestIBoardState::constructionValues()
+{
     IBoardState state;
     QCOMPARE(state.inkOpacity(), 255);
     QCOMPARE(state.inkColor(), QColor(Qt::black));
@@ -33,7 +35,8 @@ void TestIBoardState::constructionValues() {
 using Setter = std::function<void(IBoardState&)>;
 Q_DECLARE_METATYPE(Setter)
 
-void TestIBoardState::notifications_data() {
+void TestIBoardState::notifications_data()
+{
     QTest::addColumn<Setter>("set");
     QTest::addColumn<int>("type");  // -1: nothing emitted
     QTest::addColumn<QVariant>("value");
@@ -71,7 +74,8 @@ void TestIBoardState::notifications_data() {
     }) << -1 << none;
 }
 
-void TestIBoardState::notifications() {
+void TestIBoardState::notifications()
+{
     QFETCH(Setter, set);
     QFETCH(int, type);
     QFETCH(QVariant, value);
@@ -93,7 +97,8 @@ void TestIBoardState::notifications() {
     QCOMPARE(spy.size(), 1);
 }
 
-void TestIBoardState::propertiesThroughMetaObject() {
+void TestIBoardState::propertiesThroughMetaObject()
+{
     IBoardState state;
     initLikeBoard(state);
     QCOMPARE(state.property("inkThickness").toDouble(), 5.0);

@@ -22,7 +22,8 @@ private slots:
     void itemsAndElementsConvert();
 };
 
-void TestIElement::newElementsHaveDistinctBracelessIds() {
+void TestIElement::newElementsHaveDistinctBracelessIds()
+{
     TestPathElement a;
     TestPathElement b;
     QVERIFY(!a.id().isEmpty());
@@ -31,7 +32,8 @@ void TestIElement::newElementsHaveDistinctBracelessIds() {
     QVERIFY(!QUuid::fromString(a.id()).isNull());
 }
 
-void TestIElement::idZOrderAndLockLiveInItemData() {
+void TestIElement::idZOrderAndLockLiveInItemData()
+{
     TestPathElement e;
     e.setId("abc");
     e.setZOrder(12.5);
@@ -46,7 +48,8 @@ void TestIElement::idZOrderAndLockLiveInItemData() {
     QCOMPARE(fresh.isLocked(), false);
 }
 
-void TestIElement::genericProperties() {
+void TestIElement::genericProperties()
+{
     TestTextElement e;
     IElement* el = &e;
     QCOMPARE(el->property(IElement::TypeProperty).toInt(), int(IElement::TextElementType));
@@ -66,7 +69,8 @@ void TestIElement::genericProperties() {
     QCOMPARE(el->property(IElement::PositionYProperty).toDouble(), -7.0);
 }
 
-void TestIElement::matrixPropertyReadsSceneMatrix() {
+void TestIElement::matrixPropertyReadsSceneMatrix()
+{
     TestPathElement e;
     e.setPos(10, 20);
     QCOMPARE(e.property(IElement::MatrixProperty).toString(),
@@ -76,7 +80,8 @@ void TestIElement::matrixPropertyReadsSceneMatrix() {
              QString("matrix(0.1, 0, 0, 3, 10, 20)"));
 }
 
-void TestIElement::matrixPropertyWrite_data() {
+void TestIElement::matrixPropertyWrite_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<QTransform>("expected");
     QTest::newRow("full") << "matrix(2, 0, 0, 2, 5, 5)" << QTransform(2, 0, 0, 2, 5, 5);
@@ -91,7 +96,8 @@ void TestIElement::matrixPropertyWrite_data() {
     QTest::newRow("not finite") << "matrix(inf, 0, 0, 2, 5, 5)" << QTransform();
 }
 
-void TestIElement::matrixPropertyWrite() {
+void TestIElement::matrixPropertyWrite()
+{
     QFETCH(QString, text);
     QFETCH(QTransform, expected);
     TestPathElement e(QRectF(0, 0, 10, 10));
@@ -103,7 +109,8 @@ void TestIElement::matrixPropertyWrite() {
     QCOMPARE(e.sceneBoundingRect(), expected.mapRect(QRectF(0, 0, 10, 10)).translated(100, 100));
 }
 
-void TestIElement::userPropertiesAndSourceFile_data() {
+void TestIElement::userPropertiesAndSourceFile_data()
+{
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("suffix");
     QTest::newRow("sound") << "/media/sound.mp3"
@@ -114,7 +121,8 @@ void TestIElement::userPropertiesAndSourceFile_data() {
                               << ".gz";
 }
 
-void TestIElement::userPropertiesAndSourceFile() {
+void TestIElement::userPropertiesAndSourceFile()
+{
     QFETCH(QString, path);
     QFETCH(QString, suffix);
     TestPathElement e;
@@ -134,7 +142,8 @@ void TestIElement::userPropertiesAndSourceFile() {
     QCOMPARE(e.resourceName(), QString("r.png"));
 }
 
-void TestIElement::unknownKeysAreInvalidAndIgnored() {
+void TestIElement::unknownKeysAreInvalidAndIgnored()
+{
     TestTextElement e;
     e.setPos(1, 2);
     for (int key : {2, 23, 29, 37, -1, 1000}) {
@@ -145,7 +154,8 @@ void TestIElement::unknownKeysAreInvalidAndIgnored() {
     QCOMPARE(e.zOrder(), 0.0);
 }
 
-void TestIElement::copyItemParametersToSameBase() {
+void TestIElement::copyItemParametersToSameBase()
+{
     TestTextElement source("a");
     source.setZOrder(4.5);
     source.setLocked(true);
@@ -171,7 +181,8 @@ void TestIElement::copyItemParametersToSameBase() {
     QCOMPARE(target.id(), targetId);
 }
 
-void TestIElement::copyItemParametersAcrossBasesChangesNothing() {
+void TestIElement::copyItemParametersAcrossBasesChangesNothing()
+{
     TestPathElement path;
     path.setPos(5, 5);
     path.setZOrder(9);
@@ -185,7 +196,8 @@ void TestIElement::copyItemParametersAcrossBasesChangesNothing() {
     QVERIFY(!text.isLocked());
 }
 
-void TestIElement::cloneKeepsParametersWithNewId() {
+void TestIElement::cloneKeepsParametersWithNewId()
+{
     TestTextElement source("copy me");
     source.setPos(15, 25);
     source.setZOrder(3);
@@ -200,7 +212,8 @@ void TestIElement::cloneKeepsParametersWithNewId() {
     QVERIFY(!item->scene());
 }
 
-void TestIElement::itemsAndElementsConvert() {
+void TestIElement::itemsAndElementsConvert()
+{
     QGraphicsScene scene;
     auto* text = new TestTextElement;
     auto* plain = new QGraphicsRectItem(0, 0, 5, 5);

@@ -17,7 +17,8 @@ using KM_IBOARD_ENUM::ModeType;
 
 namespace {
 
-QMouseEvent mouse(QEvent::Type type, const QPointF& pos) {
+QMouseEvent mouse(QEvent::Type type, const QPointF& pos)
+{
     return QMouseEvent(type, pos, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
 }
 
@@ -39,7 +40,8 @@ private slots:
     void cursorFromFile();
 };
 
-void TestIModeManager::deviceRecordOwnsACopy() {
+void TestIModeManager::deviceRecordOwnsACopy()
+{
     QMouseEvent source(QEvent::MouseButtonPress, QPointF(1, 2), Qt::LeftButton, Qt::LeftButton,
                        Qt::ShiftModifier);
     IDeviceEvent record(source, QPointF(30.5, 40.25), IDeviceEvent::MouseDeviceId);
@@ -53,7 +55,8 @@ void TestIModeManager::deviceRecordOwnsACopy() {
     QCOMPARE(int(record.kind()), 0);
 }
 
-void TestIModeManager::startsInSelect() {
+void TestIModeManager::startsInSelect()
+{
     IBoard board;
     IModeManager* modes = board.modeManager();
     QCOMPARE(board.modeType(), KM_IBOARD_ENUM::Select);
@@ -61,7 +64,8 @@ void TestIModeManager::startsInSelect() {
     QCOMPARE(modes->selectorPathMode()->board(), &board);
 }
 
-void TestIModeManager::switching_data() {
+void TestIModeManager::switching_data()
+{
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("mode");
     QTest::addColumn<int>("figureKind");
@@ -75,7 +79,8 @@ void TestIModeManager::switching_data() {
     QTest::newRow("triangle") << int(KM_IBOARD_ENUM::TrianglePath) << "figure" << 18;
 }
 
-void TestIModeManager::switching() {
+void TestIModeManager::switching()
+{
     QFETCH(int, type);
     QFETCH(QString, mode);
     QFETCH(int, figureKind);
@@ -100,7 +105,8 @@ void TestIModeManager::switching() {
     QCOMPARE(modes->currentMode(), static_cast<IModeBase*>(modes->selectorPathMode()));
 }
 
-void TestIModeManager::penSelectedTwiceIsNotDeactivated() {
+void TestIModeManager::penSelectedTwiceIsNotDeactivated()
+{
     IBoard board;
     IModeManager* modes = board.modeManager();
     board.setModeType(KM_IBOARD_ENUM::Pen);
@@ -119,7 +125,8 @@ void TestIModeManager::penSelectedTwiceIsNotDeactivated() {
     QVERIFY(modes->pencilPathMode()->activeIds().isEmpty());
 }
 
-void TestIModeManager::figureTypesShareOneModeObject() {
+void TestIModeManager::figureTypesShareOneModeObject()
+{
     IBoard board;
     IModeManager* modes = board.modeManager();
     board.setModeType(KM_IBOARD_ENUM::LinePath);
@@ -134,7 +141,8 @@ void TestIModeManager::figureTypesShareOneModeObject() {
     QCOMPARE(modes->figurePathMode()->figureKind(), 13);
 }
 
-void TestIModeManager::unknownTypeIsIgnored() {
+void TestIModeManager::unknownTypeIsIgnored()
+{
     IBoard board;
     board.setModeType(KM_IBOARD_ENUM::Pen);
     board.setModeType(ModeType(4));
@@ -143,7 +151,8 @@ void TestIModeManager::unknownTypeIsIgnored() {
              static_cast<IModeBase*>(board.modeManager()->pencilPathMode()));
 }
 
-void TestIModeManager::routingNeedsAnEnabledCurrentMode() {
+void TestIModeManager::routingNeedsAnEnabledCurrentMode()
+{
     IBoard board;
     IModeManager* modes = board.modeManager();
     board.setModeType(KM_IBOARD_ENUM::Text);
@@ -164,7 +173,8 @@ void TestIModeManager::routingNeedsAnEnabledCurrentMode() {
     QVERIFY(record.event()->isAccepted());
 }
 
-void TestIModeManager::modeDefaultsTrackDeviceIds() {
+void TestIModeManager::modeDefaultsTrackDeviceIds()
+{
     IBoard board;
     IMode* mode = board.modeManager()->textMode();
     QStringList seen;
@@ -193,7 +203,8 @@ void TestIModeManager::modeDefaultsTrackDeviceIds() {
     QCOMPARE(seen, (QStringList{"press 175", "move 175", "release 175"}));
 }
 
-void TestIModeManager::selectPressIsPassedOn() {
+void TestIModeManager::selectPressIsPassedOn()
+{
     IBoard board;
     QMouseEvent press = mouse(QEvent::MouseButtonPress, QPointF(5, 5));
     IDeviceEvent record(press, QPointF(5, 5), IDeviceEvent::MouseDeviceId);
@@ -202,7 +213,8 @@ void TestIModeManager::selectPressIsPassedOn() {
     QCOMPARE(board.modeManager()->selectorPathMode()->activeIds(), QList<int>{175});
 }
 
-void TestIModeManager::cursorFromFile() {
+void TestIModeManager::cursorFromFile()
+{
     QTemporaryDir dir;
     const QString path = dir.filePath("c.png");
     QImage picture(10, 20, QImage::Format_ARGB32);

@@ -35,7 +35,8 @@ private slots:
     void modeOwnedItemDeletedOnce();
 };
 
-void TestISlide::constructionSizeAndId() {
+void TestISlide::constructionSizeAndId()
+{
     ISlide page;
     const QSize screen = QGuiApplication::primaryScreen()->size();
     QCOMPARE(page.size(), QSizeF(screen));
@@ -46,7 +47,8 @@ void TestISlide::constructionSizeAndId() {
     QCOMPARE(page.topZ(), ISlide::BottomZ);
 }
 
-void TestISlide::addElementStacksAboveTheBottomLayer() {
+void TestISlide::addElementStacksAboveTheBottomLayer()
+{
     ISlide page;
     auto* first = new TestPathElement;
     auto* second = new TestPathElement;
@@ -65,7 +67,8 @@ void TestISlide::addElementStacksAboveTheBottomLayer() {
     QCOMPARE(stack, (QList<QGraphicsItem*>{first, second, text}));
 }
 
-void TestISlide::addElementSignals() {
+void TestISlide::addElementSignals()
+{
     ISlide page;
     QSignalSpy added(&page, &ISlide::sgElementsAddedEvent);
     QSignalSpy changed(&page, &ISlide::sgSlideChangedEvent);
@@ -78,7 +81,8 @@ void TestISlide::addElementSignals() {
     QCOMPARE(changed.size(), 2);
 }
 
-void TestISlide::addElementRefusesNullAndDuplicates() {
+void TestISlide::addElementRefusesNullAndDuplicates()
+{
     ISlide page;
     auto* e = new TestPathElement;
     QVERIFY(page.addElement(e, false));
@@ -89,7 +93,8 @@ void TestISlide::addElementRefusesNullAndDuplicates() {
     QCOMPARE(e->zOrder(), z);
 }
 
-void TestISlide::removeElement() {
+void TestISlide::removeElement()
+{
     ISlide page;
     auto* e = new TestPathElement;
     page.addElement(e, false);
@@ -104,7 +109,8 @@ void TestISlide::removeElement() {
     delete e;  // the caller owns what was removed
 }
 
-void TestISlide::removeLockedElementRemovesNothing() {
+void TestISlide::removeLockedElementRemovesNothing()
+{
     ISlide page;
     auto* locked = new TestTextElement;
     page.addElement(locked, false);
@@ -118,7 +124,8 @@ void TestISlide::removeLockedElementRemovesNothing() {
     QCOMPARE(changed.size(), 1);
 }
 
-void TestISlide::removeElementNotOnPage() {
+void TestISlide::removeElementNotOnPage()
+{
     ISlide page;
     ISlide other;
     auto* e = new TestPathElement;
@@ -130,7 +137,8 @@ void TestISlide::removeElementNotOnPage() {
     QCOMPARE(removed.size(), 0);
 }
 
-void TestISlide::topZAfterRemoval() {
+void TestISlide::topZAfterRemoval()
+{
     ISlide page;
     auto* stroke = new TestPathElement;
     auto* text = new TestTextElement;
@@ -146,7 +154,8 @@ void TestISlide::topZAfterRemoval() {
     delete text;
 }
 
-void TestISlide::clearStrokesAndText() {
+void TestISlide::clearStrokesAndText()
+{
     ISlide page;
     auto* stroke = new TestPathElement;
     auto* text = new TestTextElement;
@@ -173,7 +182,8 @@ void TestISlide::clearStrokesAndText() {
     QCOMPARE(removed.size(), 1);  // nothing removed, nothing announced
 }
 
-void TestISlide::textFrameNeedsABoardWithAFrameMaker() {
+void TestISlide::textFrameNeedsABoardWithAFrameMaker()
+{
     ISlide alone;
     QVERIFY(!alone.textFrame());
 
@@ -196,13 +206,15 @@ void TestISlide::textFrameNeedsABoardWithAFrameMaker() {
     QCOMPARE(board.textFrame(), frame);
 }
 
-void TestISlide::modeOwnedItemDeletedOnce_data() {
+void TestISlide::modeOwnedItemDeletedOnce_data()
+{
     QTest::addColumn<bool>("pageFirst");
     QTest::newRow("board deleted with its page") << false;
     QTest::newRow("page deleted before the board") << true;
 }
 
-void TestISlide::modeOwnedItemDeletedOnce() {
+void TestISlide::modeOwnedItemDeletedOnce()
+{
     QFETCH(bool, pageFirst);
     int deletions = 0;
     int elementDeletions = 0;

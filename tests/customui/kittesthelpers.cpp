@@ -10,7 +10,8 @@ namespace {
 QStringList caught;
 QtMessageHandler previous = nullptr;
 
-void collect(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+void collect(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
     if (type == QtWarningMsg || type == QtCriticalMsg) {
         caught << message;
     }
@@ -21,20 +22,24 @@ void collect(QtMsgType type, const QMessageLogContext& context, const QString& m
 
 }  // namespace
 
-WarningCatcher::WarningCatcher() {
+WarningCatcher::WarningCatcher()
+{
     caught.clear();
     previous = qInstallMessageHandler(collect);
 }
 
-WarningCatcher::~WarningCatcher() {
+WarningCatcher::~WarningCatcher()
+{
     qInstallMessageHandler(previous);
 }
 
-QStringList WarningCatcher::warnings() const {
+QStringList WarningCatcher::warnings() const
+{
     return caught;
 }
 
-void sendMouse(QWidget* widget, QEvent::Type type, const QPoint& local) {
+void sendMouse(QWidget* widget, QEvent::Type type, const QPoint& local)
+{
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
     const Qt::MouseButtons held =
         type == QEvent::MouseButtonRelease ? Qt::MouseButtons() : Qt::MouseButtons(Qt::LeftButton);
@@ -42,11 +47,13 @@ void sendMouse(QWidget* widget, QEvent::Type type, const QPoint& local) {
     QApplication::sendEvent(widget, &event);
 }
 
-QImage grabImage(QWidget* widget) {
+QImage grabImage(QWidget* widget)
+{
     return widget->grab().toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
-bool near(const QColor& a, const QColor& b, int tolerance) {
+bool near(const QColor& a, const QColor& b, int tolerance)
+{
     return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance &&
            qAbs(a.blue() - b.blue()) <= tolerance;
 }

@@ -11,7 +11,8 @@ private slots:
     void rendersTheWholeKit();
 };
 
-void TestContactSheet::rendersTheWholeKit() {
+void TestContactSheet::rendersTheWholeKit()
+{
     const QString program = qEnvironmentVariable("ORVELLA_CONTACTSHEET");
     QVERIFY(QFile::exists(program));
     const QString out = artifactsDir() + QStringLiteral("/contactsheet.png");

@@ -31,17 +31,20 @@ private slots:
     void factoriesParse();
 };
 
-void TestIAppFont::initTestCase() {
+void TestIAppFont::initTestCase()
+{
     installFontSubstitutions();
     uiScale = uiScaleX = uiScaleY = 1.0;
 }
 
-void TestIAppFont::cleanup() {
+void TestIAppFont::cleanup()
+{
     IConfigureService::instance()->setLangId(QStringLiteral("1033"));
     uiScale = 1.0;
 }
 
-void TestIAppFont::families_data() {
+void TestIAppFont::families_data()
+{
     QTest::addColumn<QString>("langId");
     QTest::addColumn<QString>("appFamily");
     const QString chinese = QString::fromUtf8("微软雅黑");
@@ -54,7 +57,8 @@ void TestIAppFont::families_data() {
                            << "Arial";
 }
 
-void TestIAppFont::families() {
+void TestIAppFont::families()
+{
     QFETCH(QString, langId);
     QFETCH(QString, appFamily);
     IConfigureService::instance()->setLangId(langId);
@@ -63,7 +67,8 @@ void TestIAppFont::families() {
     QCOMPARE(boardFont(12, 50).family(), QString::fromUtf8("微软雅黑"));
 }
 
-void TestIAppFont::sizeRule_data() {
+void TestIAppFont::sizeRule_data()
+{
     QTest::addColumn<double>("scale");
     QTest::addColumn<int>("size");
     QTest::addColumn<int>("weight");
@@ -73,7 +78,8 @@ void TestIAppFont::sizeRule_data() {
     QTest::newRow("10 bold at 0.74") << 0.74 << 10 << 75;
 }
 
-void TestIAppFont::sizeRule() {
+void TestIAppFont::sizeRule()
+{
     QFETCH(double, scale);
     QFETCH(int, size);
     QFETCH(int, weight);
@@ -87,7 +93,8 @@ void TestIAppFont::sizeRule() {
     }
 }
 
-void TestIAppFont::substitutesResolveToInstalledFonts_data() {
+void TestIAppFont::substitutesResolveToInstalledFonts_data()
+{
     QTest::addColumn<QString>("langId");
     QTest::addColumn<QString>("resolved");
     QTest::newRow("Chinese") << "2052"
@@ -96,7 +103,8 @@ void TestIAppFont::substitutesResolveToInstalledFonts_data() {
                              << "Liberation Sans";
 }
 
-void TestIAppFont::substitutesResolveToInstalledFonts() {
+void TestIAppFont::substitutesResolveToInstalledFonts()
+{
     QFETCH(QString, langId);
     QFETCH(QString, resolved);
     IConfigureService::instance()->setLangId(langId);
@@ -104,7 +112,8 @@ void TestIAppFont::substitutesResolveToInstalledFonts() {
     QCOMPARE(QFontInfo(boardFont(12, 50)).family(), QStringLiteral("WenQuanYi Micro Hei"));
 }
 
-void TestIAppFont::toolTipFormat() {
+void TestIAppFont::toolTipFormat()
+{
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(19);
     QCOMPARE(toolTipHtml(QStringLiteral("Snap"), font, QColor(87, 118, 118)),
@@ -112,7 +121,8 @@ void TestIAppFont::toolTipFormat() {
                             "Snap</font>"));
 }
 
-void TestIAppFont::cornerFragments_data() {
+void TestIAppFont::cornerFragments_data()
+{
     QTest::addColumn<int>("cornerSet");
     QTest::addColumn<QString>("fragment");
     QTest::newRow("negative") << -1 << "";
@@ -131,13 +141,15 @@ void TestIAppFont::cornerFragments_data() {
     QTest::newRow("above nine") << 10 << "";
 }
 
-void TestIAppFont::cornerFragments() {
+void TestIAppFont::cornerFragments()
+{
     QFETCH(int, cornerSet);
     QFETCH(QString, fragment);
     QCOMPARE(roundCornersStyle(cornerSet), fragment);
 }
 
-void TestIAppFont::gradientsParseAndKeepTheirLook_data() {
+void TestIAppFont::gradientsParseAndKeepTheirLook_data()
+{
     QTest::addColumn<QString>("gradient");
     QTest::addColumn<QColor>("top");
     QTest::addColumn<QColor>("bottom");
@@ -145,7 +157,8 @@ void TestIAppFont::gradientsParseAndKeepTheirLook_data() {
     QTest::newRow("hover") << panelButtonHover << QColor(40, 40, 40) << QColor(40, 40, 40);
 }
 
-void TestIAppFont::gradientsParseAndKeepTheirLook() {
+void TestIAppFont::gradientsParseAndKeepTheirLook()
+{
     QFETCH(QString, gradient);
     QFETCH(QColor, top);
     QFETCH(QColor, bottom);
@@ -164,7 +177,8 @@ void TestIAppFont::gradientsParseAndKeepTheirLook() {
     QVERIFY(near(image.pixelColor(10, 99), bottom, 4));
 }
 
-void TestIAppFont::factoriesParse() {
+void TestIAppFont::factoriesParse()
+{
     WarningCatcher catcher;
     QWidget host;
     QLabel* label = newLabel(QStringLiteral("Label"), &host);

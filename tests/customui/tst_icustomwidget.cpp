@@ -25,7 +25,8 @@ struct Panel {
 };
 
 template <class T>
-Panel makePanel(const QString& title, QPoint closeCentre, bool light) {
+Panel makePanel(const QString& title, QPoint closeCentre, bool light)
+{
     auto* w = new T(title, true);
     Panel p;
     p.widget.reset(w);
@@ -45,7 +46,8 @@ Panel makePanel(const QString& title, QPoint closeCentre, bool light) {
     return p;
 }
 
-Panel makePanel(const QString& kind, const QString& title = QStringLiteral("Panel")) {
+Panel makePanel(const QString& kind, const QString& title = QStringLiteral("Panel"))
+{
     // At uiScale 1: the dark close icon is 20 px at (270, 5), the light one 16 px at (274, 7).
     if (kind == QLatin1String("ICustomDialog")) {
         return makePanel<ICustomDialog>(title, QPoint(280, 15), false);
@@ -88,22 +90,26 @@ private:
     static void release(QWidget* w, QPoint p) { sendMouse(w, QEvent::MouseButtonRelease, p); }
 };
 
-void TestICustomWidget::initTestCase() {
+void TestICustomWidget::initTestCase()
+{
     uiScale = uiScaleX = uiScaleY = 1.0;
 }
 
-void TestICustomWidget::addKinds() {
+void TestICustomWidget::addKinds()
+{
     QTest::addColumn<QString>("kind");
     for (const char* kind : {"ICustomWidget", "ICustomDialog", "IBaseWidget"}) {
         QTest::newRow(kind) << QString::fromLatin1(kind);
     }
 }
 
-void TestICustomWidget::closeIconPressAndRelease_data() {
+void TestICustomWidget::closeIconPressAndRelease_data()
+{
     addKinds();
 }
 
-void TestICustomWidget::closeIconPressAndRelease() {
+void TestICustomWidget::closeIconPressAndRelease()
+{
     QFETCH(QString, kind);
     Panel panel = makePanel(kind);
     QWidget* w = panel.widget.get();
@@ -125,11 +131,13 @@ void TestICustomWidget::closeIconPressAndRelease() {
     QVERIFY(!w->isVisible());
 }
 
-void TestICustomWidget::closeLockAndDragging_data() {
+void TestICustomWidget::closeLockAndDragging_data()
+{
     addKinds();
 }
 
-void TestICustomWidget::closeLockAndDragging() {
+void TestICustomWidget::closeLockAndDragging()
+{
     QFETCH(QString, kind);
     Panel panel = makePanel(kind);
     QWidget* w = panel.widget.get();
@@ -156,7 +164,8 @@ void TestICustomWidget::closeLockAndDragging() {
     QCOMPARE(closed.count(), 1);
 }
 
-void TestICustomWidget::dragZone_data() {
+void TestICustomWidget::dragZone_data()
+{
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("y");
     QTest::addColumn<bool>("drags");
@@ -168,7 +177,8 @@ void TestICustomWidget::dragZone_data() {
     }
 }
 
-void TestICustomWidget::dragZone() {
+void TestICustomWidget::dragZone()
+{
     QFETCH(QString, kind);
     QFETCH(int, y);
     QFETCH(bool, drags);
@@ -182,11 +192,13 @@ void TestICustomWidget::dragZone() {
     QCOMPARE(w->pos(), drags ? QPoint(420, 340) : QPoint(400, 300));
 }
 
-void TestICustomWidget::dragNeedsMovable_data() {
+void TestICustomWidget::dragNeedsMovable_data()
+{
     addKinds();
 }
 
-void TestICustomWidget::dragNeedsMovable() {
+void TestICustomWidget::dragNeedsMovable()
+{
     QFETCH(QString, kind);
     Panel panel = makePanel(kind);
     QWidget* w = panel.widget.get();
@@ -203,11 +215,13 @@ void TestICustomWidget::dragNeedsMovable() {
     release(w, panel.closeCentre + QPoint(-40, 30));
 }
 
-void TestICustomWidget::titlelessIgnoresMouse_data() {
+void TestICustomWidget::titlelessIgnoresMouse_data()
+{
     addKinds();
 }
 
-void TestICustomWidget::titlelessIgnoresMouse() {
+void TestICustomWidget::titlelessIgnoresMouse()
+{
     QFETCH(QString, kind);
     Panel panel = makePanel(kind, QString());
     QWidget* w = panel.widget.get();
@@ -226,7 +240,8 @@ void TestICustomWidget::titlelessIgnoresMouse() {
 namespace {
 
 // Horizontal extent of the title text in the strip: columns holding text-coloured pixels.
-QPair<int, int> titleExtent(QWidget* w, bool light) {
+QPair<int, int> titleExtent(QWidget* w, bool light)
+{
     const QImage image = grabImage(w);
     int first = image.width();
     int last = -1;
@@ -245,11 +260,13 @@ QPair<int, int> titleExtent(QWidget* w, bool light) {
 
 }  // namespace
 
-void TestICustomWidget::titleAlignment_data() {
+void TestICustomWidget::titleAlignment_data()
+{
     addKinds();
 }
 
-void TestICustomWidget::titleAlignment() {
+void TestICustomWidget::titleAlignment()
+{
     QFETCH(QString, kind);
     Panel panel = makePanel(kind, QStringLiteral("Title"));
     QWidget* w = panel.widget.get();
@@ -278,7 +295,8 @@ void TestICustomWidget::titleAlignment() {
     QVERIFY(extent.first >= 10 && extent.first < 20);
 }
 
-void TestICustomWidget::painting_data() {
+void TestICustomWidget::painting_data()
+{
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QColor>("strip");
     QTest::addColumn<QColor>("body");
@@ -287,7 +305,8 @@ void TestICustomWidget::painting_data() {
     QTest::newRow("IBaseWidget") << "IBaseWidget" << QColor(197, 228, 249) << QColor(250, 250, 250);
 }
 
-void TestICustomWidget::painting() {
+void TestICustomWidget::painting()
+{
     QFETCH(QString, kind);
     QFETCH(QColor, strip);
     QFETCH(QColor, body);
@@ -304,7 +323,8 @@ void TestICustomWidget::painting() {
     QVERIFY(panel.lightTheme ? near(icon, QColor(229, 57, 53), 40) : near(icon, Qt::white, 40));
 }
 
-void TestICustomWidget::roundedBackground() {
+void TestICustomWidget::roundedBackground()
+{
     ICustomWidget panel(QStringLiteral("Rounded"), true);
     panel.resize(300, 200);
     panel.setRoundedBackground(true);
@@ -317,7 +337,8 @@ void TestICustomWidget::roundedBackground() {
     QVERIFY(qAlpha(image.pixel(150, 198)) < 200);
 }
 
-void TestICustomWidget::escapeSwallowedByDarkBases() {
+void TestICustomWidget::escapeSwallowedByDarkBases()
+{
     // A panel inside a window: Escape stops at the panel.
     struct Window : QWidget {
         int escapes = 0;
@@ -340,7 +361,8 @@ void TestICustomWidget::escapeSwallowedByDarkBases() {
     QCOMPARE(rejected.count(), 1);
 }
 
-void TestICustomWidget::escapeRejectsLightDialog() {
+void TestICustomWidget::escapeRejectsLightDialog()
+{
     IBaseWidget light(QStringLiteral("Light"), true);
     QSignalSpy rejected(&light, &QDialog::rejected);
     light.open();
@@ -349,11 +371,13 @@ void TestICustomWidget::escapeRejectsLightDialog() {
     QVERIFY(!light.isVisible());
 }
 
-void TestICustomWidget::closeEmitsBeforeClosing_data() {
+void TestICustomWidget::closeEmitsBeforeClosing_data()
+{
     addKinds();
 }
 
-void TestICustomWidget::closeEmitsBeforeClosing() {
+void TestICustomWidget::closeEmitsBeforeClosing()
+{
     QFETCH(QString, kind);
     Panel panel = makePanel(kind);
     QWidget* w = panel.widget.get();
@@ -370,7 +394,8 @@ void TestICustomWidget::closeEmitsBeforeClosing() {
     QVERIFY(!w->isVisible());
 }
 
-void TestICustomWidget::windowFlags() {
+void TestICustomWidget::windowFlags()
+{
     QWidget parent;
     ICustomWidget child(&parent);
     QVERIFY(!child.isWindow());

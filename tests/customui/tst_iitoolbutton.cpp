@@ -22,7 +22,8 @@ const QString kClick = QStringLiteral(":/cameratoolbar/cameratoolbar/ccameraclic
 const QString kMissing = QStringLiteral(":/nowhere/missing.svg");
 
 // Every form of the dark button, checkable where it can be, with `icon` as its pictures.
-void addDarkForms(const QString& icon) {
+void addDarkForms(const QString& icon)
+{
     QTest::newRow("framed") << ButtonFactory([icon](QWidget* p) {
         return new IIToolButton(11, QStringLiteral("Snap"), icon, icon, 10, true, 85, 60, 8, p);
     });
@@ -53,7 +54,8 @@ void addDarkForms(const QString& icon) {
     });
 }
 
-void addLightForms(const QString& icon) {
+void addLightForms(const QString& icon)
+{
     QTest::newRow("light, icon and text") << ButtonFactory([icon](QWidget* p) {
         return new IToolButton(21, QStringLiteral("Copy"), icon, 1, 40, 50, p);
     });
@@ -64,7 +66,8 @@ void addLightForms(const QString& icon) {
         [icon](QWidget* p) { return new IToolButton(23, icon, 0, 30, 30, p); });
 }
 
-QImage grabInState(QAbstractButton* button, bool hover, bool down, bool checked) {
+QImage grabInState(QAbstractButton* button, bool hover, bool down, bool checked)
+{
     button->setAttribute(Qt::WA_UnderMouse, hover);
     button->setDown(down);
     button->setChecked(checked);
@@ -73,14 +76,16 @@ QImage grabInState(QAbstractButton* button, bool hover, bool down, bool checked)
 
 // The colour at `radius` from the centre of a square picture at `degrees` (counter-clockwise
 // from 3 o'clock).
-QColor at(const QImage& image, double radius, double degrees) {
+QColor at(const QImage& image, double radius, double degrees)
+{
     const double a = degrees * M_PI / 180.0;
     const double c = image.width() / 2.0;
     return image.pixelColor(int(c + radius * std::cos(a)), int(c - radius * std::sin(a)));
 }
 
 // Mostly covered by `expected` (edge pixels are partly transparent).
-bool solid(const QColor& c, const QColor& expected) {
+bool solid(const QColor& c, const QColor& expected)
+{
     return c.alpha() > 100 && near(c, expected, 40);
 }
 
@@ -112,21 +117,25 @@ private slots:
     void panelColourButtonToggles();
 };
 
-void TestIIToolButton::initTestCase() {
+void TestIIToolButton::initTestCase()
+{
     uiScale = uiScaleX = uiScaleY = 1.0;
 }
 
-void TestIIToolButton::cleanup() {
+void TestIIToolButton::cleanup()
+{
     uiScale = 1.0;
 }
 
-void TestIIToolButton::styleSheetsParseInEveryState_data() {
+void TestIIToolButton::styleSheetsParseInEveryState_data()
+{
     QTest::addColumn<ButtonFactory>("make");
     addDarkForms(kNormal);
     addLightForms(kNormal);
 }
 
-void TestIIToolButton::styleSheetsParseInEveryState() {
+void TestIIToolButton::styleSheetsParseInEveryState()
+{
     QFETCH(ButtonFactory, make);
     WarningCatcher catcher;
     QWidget host;
@@ -138,13 +147,15 @@ void TestIIToolButton::styleSheetsParseInEveryState() {
     QCOMPARE(catcher.warnings(), QStringList());
 }
 
-void TestIIToolButton::missingIconNeverCrashes_data() {
+void TestIIToolButton::missingIconNeverCrashes_data()
+{
     QTest::addColumn<ButtonFactory>("make");
     addDarkForms(kMissing);
     addLightForms(kMissing);
 }
 
-void TestIIToolButton::missingIconNeverCrashes() {
+void TestIIToolButton::missingIconNeverCrashes()
+{
     QFETCH(ButtonFactory, make);
     QWidget host;
     QAbstractButton* button = make(&host);
@@ -160,7 +171,8 @@ void TestIIToolButton::missingIconNeverCrashes() {
     QVERIFY(!grabImage(button).isNull());
 }
 
-void TestIIToolButton::clickReportsCheckedAndData_data() {
+void TestIIToolButton::clickReportsCheckedAndData_data()
+{
     QTest::addColumn<ButtonFactory>("make");
     QTest::addColumn<int>("data");
     QTest::addColumn<bool>("checkedAfterFirst");
@@ -186,7 +198,8 @@ void TestIIToolButton::clickReportsCheckedAndData_data() {
     }) << 7 << true;
 }
 
-void TestIIToolButton::clickReportsCheckedAndData() {
+void TestIIToolButton::clickReportsCheckedAndData()
+{
     QFETCH(ButtonFactory, make);
     QFETCH(int, data);
     QFETCH(bool, checkedAfterFirst);
@@ -202,7 +215,8 @@ void TestIIToolButton::clickReportsCheckedAndData() {
     QCOMPARE(clicks.at(1).at(0).toBool(), false);
 }
 
-void TestIIToolButton::cornerSetFormReportsSelected() {
+void TestIIToolButton::cornerSetFormReportsSelected()
+{
     QWidget host;
     IIToolButton button(9, QStringLiteral("Edge"), kNormal, kClick, 85, 60, 2, 8, &host);
     host.show();
@@ -216,7 +230,8 @@ void TestIIToolButton::cornerSetFormReportsSelected() {
     QCOMPARE(clicks.at(1).at(1).value<QVariant>().toInt(), 9);
 }
 
-void TestIIToolButton::richToolTip() {
+void TestIIToolButton::richToolTip()
+{
     IIToolButton button(1, QStringLiteral("Zoom-in"), kNormal, kClick, 10, false, 85, 60, 8,
                         nullptr);
     QVERIFY(button.toolTip().startsWith(QLatin1String("<font style = 'font-family:Arial;")));
@@ -227,7 +242,8 @@ void TestIIToolButton::richToolTip() {
     QCOMPARE(image.QToolButton::text(), QString());
 }
 
-void TestIIToolButton::textButtonWithZeroWidthStretches() {
+void TestIIToolButton::textButtonWithZeroWidthStretches()
+{
     QWidget row;
     auto* layout = new QHBoxLayout(&row);
     auto* wide = new IIToolButton(0, QStringLiteral("Wide"), 0, 30, 1, false, &row);
@@ -243,7 +259,8 @@ void TestIIToolButton::textButtonWithZeroWidthStretches() {
     QCOMPARE(fixed->size(), QSize(80, 30));
 }
 
-void TestIIToolButton::textButtonWithZeroHeightStretches() {
+void TestIIToolButton::textButtonWithZeroHeightStretches()
+{
     QWidget column;
     auto* layout = new QVBoxLayout(&column);
     auto* tall = new IIToolButton(0, QStringLiteral("Tall"), 80, 0, 1, false, &column);
@@ -256,7 +273,8 @@ void TestIIToolButton::textButtonWithZeroHeightStretches() {
     QVERIFY(tall->height() > 300);
 }
 
-void TestIIToolButton::textUnderIconNeedsText() {
+void TestIIToolButton::textUnderIconNeedsText()
+{
     IIToolButton framed(1, QStringLiteral("Tip"), kNormal, kClick, 10, false, 85, 60, 8, nullptr);
     framed.setTextUnderIcon(true);
     QVERIFY(!framed.isTextUnderIcon());
@@ -267,7 +285,8 @@ void TestIIToolButton::textUnderIconNeedsText() {
     QCOMPARE(framed.toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
 }
 
-void TestIIToolButton::lightButtonSelection() {
+void TestIIToolButton::lightButtonSelection()
+{
     const QString lock = QStringLiteral(":/itemframe/lock.svg");
     const QString bold = QStringLiteral(":/ui/ui/txtbold.svg");
     auto picture = [](const QIcon& icon) { return icon.pixmap(24, 24).toImage(); };
@@ -293,13 +312,15 @@ void TestIIToolButton::lightButtonSelection() {
     QCOMPARE(picture(button.icon()), picture(QIcon(bold)));  // a click shows the normal one
 }
 
-void TestIIToolButton::colourlessButtonPaintsSectors_data() {
+void TestIIToolButton::colourlessButtonPaintsSectors_data()
+{
     QTest::addColumn<bool>("light");
     QTest::newRow("IIColorButton") << false;
     QTest::newRow("IColorButton") << true;
 }
 
-void TestIIToolButton::colourlessButtonPaintsSectors() {
+void TestIIToolButton::colourlessButtonPaintsSectors()
+{
     QFETCH(bool, light);
     std::unique_ptr<QToolButton> button;
     std::function<void(bool)> select;
@@ -331,7 +352,8 @@ void TestIIToolButton::colourlessButtonPaintsSectors() {
     }
 }
 
-void TestIIToolButton::colourButtonRing() {
+void TestIIToolButton::colourButtonRing()
+{
     const QColor blue(0, 108, 185);
     IIColorButton button(1, blue, true, QSize(100, 100));
     QImage image = grabImage(&button);
@@ -344,14 +366,16 @@ void TestIIToolButton::colourButtonRing() {
     QVERIFY(at(image, 47, 135).alpha() < 100);  // the gap of one unit
 }
 
-void TestIIToolButton::uncheckableColourButtonHasBlackEdge() {
+void TestIIToolButton::uncheckableColourButtonHasBlackEdge()
+{
     IIColorButton button(1, Qt::yellow, false, QSize(100, 100));
     const QImage image = grabImage(&button);
     QCOMPARE(at(image, 30, 200), QColor(Qt::yellow));
     QVERIFY(solid(at(image, 49, 200), Qt::black));
 }
 
-void TestIIToolButton::ringUnitBelowScaleOne() {
+void TestIIToolButton::ringUnitBelowScaleOne()
+{
     // At scale 0.5 both become 50 x 50; the shell button keeps a 2-pixel unit, the palette
     // button's unit shrinks to 1, so its disc reaches where the other leaves a gap.
     uiScale = 0.5;
@@ -370,7 +394,8 @@ void TestIIToolButton::ringUnitBelowScaleOne() {
     QVERIFY(qAlpha(paletteImage.pixel(25, 0)) > 100);
 }
 
-void TestIIToolButton::paletteButtonCannotBeDeselected() {
+void TestIIToolButton::paletteButtonCannotBeDeselected()
+{
     IColorButton button(QColor(Qt::red), Qt::red, true, QSize(36, 36));
     button.show();
     QSignalSpy clicks(&button, &IColorButton::sgButtonClick);
@@ -383,7 +408,8 @@ void TestIIToolButton::paletteButtonCannotBeDeselected() {
     QCOMPARE(clicks.at(1).at(1).value<QVariant>().value<QColor>(), QColor(Qt::red));
 }
 
-void TestIIToolButton::panelColourButtonToggles() {
+void TestIIToolButton::panelColourButtonToggles()
+{
     IIColorButton button(4, Qt::red, true, QSize(36, 36));
     button.show();
     QSignalSpy clicks(&button, &IIColorButton::sgButtonClick);

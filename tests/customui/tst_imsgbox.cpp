@@ -12,7 +12,8 @@
 
 namespace {
 
-QStringList buttonLabels(QWidget* box) {
+QStringList buttonLabels(QWidget* box)
+{
     QList<IIToolButton*> buttons = box->findChildren<IIToolButton*>();
     std::sort(buttons.begin(), buttons.end(),
               [](IIToolButton* a, IIToolButton* b) { return a->x() < b->x(); });
@@ -23,7 +24,8 @@ QStringList buttonLabels(QWidget* box) {
     return labels;
 }
 
-IIToolButton* buttonOf(QWidget* box, const QString& label) {
+IIToolButton* buttonOf(QWidget* box, const QString& label)
+{
     for (IIToolButton* button : box->findChildren<IIToolButton*>()) {
         if (button->data().toString() == label) {
             return button;
@@ -33,7 +35,8 @@ IIToolButton* buttonOf(QWidget* box, const QString& label) {
 }
 
 // Clicks the button labelled `label` of the next modal box.
-void answerWith(const QString& label) {
+void answerWith(const QString& label)
+{
     answerNextModal([label](QWidget* box) {
         IIToolButton* button = buttonOf(box, label);
         QVERIFY(button);
@@ -41,7 +44,8 @@ void answerWith(const QString& label) {
     });
 }
 
-void pressOnCloseIcon(QWidget* box) {
+void pressOnCloseIcon(QWidget* box)
+{
     const QPoint icon(box->width() - 20, 15);
     sendMouse(box, QEvent::MouseButtonPress, icon);
     sendMouse(box, QEvent::MouseButtonRelease, icon);
@@ -52,7 +56,8 @@ class LongCancel : public QTranslator {
 public:
     bool isEmpty() const override { return false; }
     QString translate(const char* context, const char* source, const char* = nullptr,
-                      int = -1) const override {
+                      int = -1) const override
+    {
         if (qstrcmp(context, "IMsgBox") == 0 && qstrcmp(source, "Cancel") == 0) {
             return QStringLiteral("Abbrechen und verwerfen");
         }
@@ -77,12 +82,14 @@ private slots:
     void informationIsTitledWithProductName();
 };
 
-void TestIMsgBox::initTestCase() {
+void TestIMsgBox::initTestCase()
+{
     uiScale = uiScaleX = uiScaleY = 1.0;
     installFontSubstitutions();
 }
 
-void TestIMsgBox::buttonsOfEachType_data() {
+void TestIMsgBox::buttonsOfEachType_data()
+{
     QTest::addColumn<int>("type");
     QTest::addColumn<QStringList>("labels");
     QTest::newRow("0") << 0 << QStringList{"Yes", "No"};
@@ -96,7 +103,8 @@ void TestIMsgBox::buttonsOfEachType_data() {
     QTest::newRow("7") << 7 << QStringList{"Ok"};
 }
 
-void TestIMsgBox::buttonsOfEachType() {
+void TestIMsgBox::buttonsOfEachType()
+{
     QFETCH(int, type);
     QFETCH(QStringList, labels);
     IMsgBox box(QStringLiteral("Text"), type, QStringLiteral("Title"));
@@ -111,7 +119,8 @@ void TestIMsgBox::buttonsOfEachType() {
     QVERIFY(box.width() - (last->x() + last->width()) <= 20);
 }
 
-void TestIMsgBox::resultOfEachButton_data() {
+void TestIMsgBox::resultOfEachButton_data()
+{
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("label");
     QTest::addColumn<int>("result");
@@ -122,7 +131,8 @@ void TestIMsgBox::resultOfEachButton_data() {
     QTest::newRow("Save") << 5 << "Save" << 2048;
 }
 
-void TestIMsgBox::resultOfEachButton() {
+void TestIMsgBox::resultOfEachButton()
+{
     QFETCH(int, type);
     QFETCH(QString, label);
     QFETCH(int, result);
@@ -131,7 +141,8 @@ void TestIMsgBox::resultOfEachButton() {
              result);
 }
 
-void TestIMsgBox::unknownTypeIsOkBox() {
+void TestIMsgBox::unknownTypeIsOkBox()
+{
     QStringList shown;
     answerNextModal([&shown](QWidget* box) {
         shown = buttonLabels(box);
@@ -141,12 +152,14 @@ void TestIMsgBox::unknownTypeIsOkBox() {
     QCOMPARE(shown, QStringList{QStringLiteral("Ok")});
 }
 
-void TestIMsgBox::closeIconAnswersCancel() {
+void TestIMsgBox::closeIconAnswersCancel()
+{
     answerNextModal([](QWidget* box) { pressOnCloseIcon(box); });
     QCOMPARE(IMsgBox::message(QStringLiteral("Text"), 0, QStringLiteral("Title")), 4194304);
 }
 
-void TestIMsgBox::escapeIsIgnored() {
+void TestIMsgBox::escapeIsIgnored()
+{
     bool stillOpen = false;
     answerNextModal([&stillOpen](QWidget* box) {
         QTest::keyClick(box, Qt::Key_Escape);
@@ -157,7 +170,8 @@ void TestIMsgBox::escapeIsIgnored() {
     QVERIFY(stillOpen);
 }
 
-void TestIMsgBox::longTranslationWidensButton() {
+void TestIMsgBox::longTranslationWidensButton()
+{
     LongCancel german;
     QCoreApplication::installTranslator(&german);
     IMsgBox box(QStringLiteral("Text"), 2, QStringLiteral("Title"));
@@ -174,7 +188,8 @@ void TestIMsgBox::longTranslationWidensButton() {
     QVERIFY(box.width() >= cancel->x() + cancel->width());
 }
 
-void TestIMsgBox::informationIsTitledWithProductName() {
+void TestIMsgBox::informationIsTitledWithProductName()
+{
     QImage shown;
     answerNextModal([&shown](QWidget* box) {
         shown = grabImage(box);

@@ -31,19 +31,22 @@ private slots:
     void windowTipFadesOut();
 };
 
-void TestITimeMsgBox::initTestCase() {
+void TestITimeMsgBox::initTestCase()
+{
     uiScale = uiScaleX = uiScaleY = 1.0;
     installFontSubstitutions();
 }
 
-void TestITimeMsgBox::oneTipOverTheMainWindow() {
+void TestITimeMsgBox::oneTipOverTheMainWindow()
+{
     auto* app = static_cast<TipApplication*>(qApp);
     ITimeMsgBox* tip = ITimeMsgBox::instance();
     QCOMPARE(ITimeMsgBox::instance(), tip);
     QCOMPARE(tip->parentWidget(), static_cast<QWidget*>(app->frame));
 }
 
-void TestITimeMsgBox::centredOverTheMainWindow() {
+void TestITimeMsgBox::centredOverTheMainWindow()
+{
     auto* app = static_cast<TipApplication*>(qApp);
     ITimeMsgBox* tip = ITimeMsgBox::instance();
     tip->showMessage(QStringLiteral("Saved"), 1000, -1000, -1000);
@@ -58,14 +61,16 @@ void TestITimeMsgBox::centredOverTheMainWindow() {
     tip->hide();
 }
 
-void TestITimeMsgBox::placedAtGivenPoint() {
+void TestITimeMsgBox::placedAtGivenPoint()
+{
     ITimeMsgBox* tip = ITimeMsgBox::instance();
     tip->showMessage(QStringLiteral("Saved"), 1000, 120, 80);
     QCOMPARE(tip->pos(), QPoint(120, 80));
     tip->hide();
 }
 
-void TestITimeMsgBox::wrapsPastFiveHundredPixels() {
+void TestITimeMsgBox::wrapsPastFiveHundredPixels()
+{
     ITimeMsgBox* tip = ITimeMsgBox::instance();
     const QLabel* label = tip->findChild<QLabel*>();
     tip->showMessage(QStringLiteral("Short"), 1000, -1000, -1000);
@@ -87,7 +92,8 @@ void TestITimeMsgBox::wrapsPastFiveHundredPixels() {
     tip->hide();
 }
 
-void TestITimeMsgBox::closesAfterTimerAndFade() {
+void TestITimeMsgBox::closesAfterTimerAndFade()
+{
     ITimeMsgBox* tip = ITimeMsgBox::instance();
     tip->setFadeDuration(40);
     tip->showMessage(QStringLiteral("Saved"), 30, -1000, -1000);
@@ -96,7 +102,8 @@ void TestITimeMsgBox::closesAfterTimerAndFade() {
     tip->setFadeDuration(1000);
 }
 
-void TestITimeMsgBox::newMessageDuringFadeStaysUp() {
+void TestITimeMsgBox::newMessageDuringFadeStaysUp()
+{
     ITimeMsgBox* tip = ITimeMsgBox::instance();
     tip->setFadeDuration(300);
     tip->showMessage(QStringLiteral("First"), 10, -1000, -1000);
@@ -109,7 +116,8 @@ void TestITimeMsgBox::newMessageDuringFadeStaysUp() {
     tip->setFadeDuration(1000);
 }
 
-void TestITimeMsgBox::windowTipFadesOut() {
+void TestITimeMsgBox::windowTipFadesOut()
+{
     // Without a parent the tip is a frameless tool window whose opacity falls during the fade.
     ITimeMsgBox tip;
     QVERIFY(tip.isWindow());
@@ -123,7 +131,8 @@ void TestITimeMsgBox::windowTipFadesOut() {
     QCOMPARE(tip.windowOpacity(), 1.0);
 }
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
     TipApplication app(QStringLiteral("tst_itimemsgbox"), argc, argv);
     MainFrame frame(&app);

@@ -128,7 +128,8 @@ private slots:
 
 namespace {
 
-QImage renderSvg(const QString& path, int side = 48) {
+QImage renderSvg(const QString& path, int side = 48)
+{
     QImage image(side, side, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QSvgRenderer renderer(path);
@@ -137,7 +138,8 @@ QImage renderSvg(const QString& path, int side = 48) {
     return image;
 }
 
-int visiblePixels(const QImage& image) {
+int visiblePixels(const QImage& image)
+{
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -148,7 +150,8 @@ int visiblePixels(const QImage& image) {
 }
 
 // The most frequent fully opaque colour of a picture.
-QColor dominantColour(const QImage& image) {
+QColor dominantColour(const QImage& image)
+{
     QHash<QRgb, int> counts;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -171,14 +174,16 @@ QColor dominantColour(const QImage& image) {
 
 }  // namespace
 
-void TestKitResources::everyResourceExistsAndRenders_data() {
+void TestKitResources::everyResourceExistsAndRenders_data()
+{
     QTest::addColumn<QString>("path");
     for (const char* name : kResources) {
         QTest::newRow(name) << QString::fromLatin1(name);
     }
 }
 
-void TestKitResources::everyResourceExistsAndRenders() {
+void TestKitResources::everyResourceExistsAndRenders()
+{
     QFETCH(QString, path);
     QVERIFY2(QFile::exists(path), qPrintable(path));
     WarningCatcher catcher;
@@ -198,7 +203,8 @@ void TestKitResources::everyResourceExistsAndRenders() {
     QCOMPARE(catcher.warnings(), QStringList());
 }
 
-void TestKitResources::variantsHaveTheirColours_data() {
+void TestKitResources::variantsHaveTheirColours_data()
+{
     QTest::addColumn<QString>("path");
     QTest::addColumn<QColor>("colour");
     for (const char* name : kResources) {
@@ -212,13 +218,15 @@ void TestKitResources::variantsHaveTheirColours_data() {
     }
 }
 
-void TestKitResources::variantsHaveTheirColours() {
+void TestKitResources::variantsHaveTheirColours()
+{
     QFETCH(QString, path);
     QFETCH(QColor, colour);
     QCOMPARE(dominantColour(renderSvg(path, 96)).rgb(), colour.rgb());
 }
 
-void TestKitResources::pencilCursorTipIsTheHotSpot() {
+void TestKitResources::pencilCursorTipIsTheHotSpot()
+{
     // The pen cursor is made with its hot spot at (4, 16) and recoloured from red.
     const QImage pencil(QStringLiteral(":/cursors/cursors/pencil_red.png"));
     QVERIFY(qAlpha(pencil.pixel(4, 15)) > 100 || qAlpha(pencil.pixel(5, 15)) > 100);
@@ -233,7 +241,8 @@ void TestKitResources::pencilCursorTipIsTheHotSpot() {
     QVERIFY2(red > 20, qPrintable(QString::number(red)));
 }
 
-void TestKitResources::shutterSoundIsShortPcm() {
+void TestKitResources::shutterSoundIsShortPcm()
+{
     QFile file(QStringLiteral(":/root/root/photoSound.wav"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray data = file.readAll();
@@ -251,7 +260,8 @@ void TestKitResources::shutterSoundIsShortPcm() {
     QVERIFY2(seconds > 0.05 && seconds < 1.0, qPrintable(QString::number(seconds)));
 }
 
-void TestKitResources::programCarriesTheResources() {
+void TestKitResources::programCarriesTheResources()
+{
     // rcc stores each file name in UTF-16: find one in the program's own binary.
     QFile program(binDir() + QStringLiteral("/orvella"));
     QVERIFY(program.open(QIODevice::ReadOnly));
@@ -263,14 +273,16 @@ void TestKitResources::programCarriesTheResources() {
     QVERIFY(program.readAll().contains(utf16));
 }
 
-void TestKitResources::logoBesideTheProgram() {
+void TestKitResources::logoBesideTheProgram()
+{
     const QImage logo(binDir() + QStringLiteral("/logo/cur_use_logo.png"));
     QVERIFY(!logo.isNull());
     // Shown at 200 x 40 (times the interface scale), aspect ratio ignored.
     QCOMPARE(logo.width(), 5 * logo.height());
 }
 
-void TestKitResources::translationsBesideTheProgram_data() {
+void TestKitResources::translationsBesideTheProgram_data()
+{
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("chinese");
     QTest::newRow("Yes") << "Yes" << QString::fromUtf8("是");
@@ -280,7 +292,8 @@ void TestKitResources::translationsBesideTheProgram_data() {
     QTest::newRow("Save") << "Save" << QString::fromUtf8("保存");
 }
 
-void TestKitResources::translationsBesideTheProgram() {
+void TestKitResources::translationsBesideTheProgram()
+{
     QFETCH(QString, source);
     QFETCH(QString, chinese);
     QTranslator english;

@@ -29,7 +29,8 @@ namespace {
 
 constexpr int kLifetimeMs = 60000;
 
-void note(const QByteArray& line) {
+void note(const QByteArray& line)
+{
     QFile log(qEnvironmentVariable("FAKE_RECORDER_LOG"));
     if (log.open(QIODevice::WriteOnly | QIODevice::Append)) {
         log.write(line + '\n');
@@ -38,13 +39,15 @@ void note(const QByteArray& line) {
 
 int termLogFd = -1;
 
-void onTerm(int) {
+void onTerm(int)
+{
     const char line[] = "terminated\n";
     [[maybe_unused]] const ssize_t n = ::write(termLogFd, line, sizeof(line) - 1);
     _exit(0);
 }
 
-QByteArray frame(const QByteArray& payload) {
+QByteArray frame(const QByteArray& payload)
+{
     return IRecorderFrameCodec::encode(payload);
 }
 
@@ -52,7 +55,8 @@ class Fake : public QObject {
 public:
     Fake(const QString& mode, const QStringList& args) : mode_(mode), args_(args) {}
 
-    void run() {
+    void run()
+    {
         note("args " + args_.join(QLatin1Char(' ')).toLocal8Bit());
         note("port " + qgetenv("ORVELLA_RECORDER_PORT"));
         if (mode_ == "exit") {
@@ -76,18 +80,21 @@ public:
     }
 
 private:
-    bool connectTo(QTcpSocket& socket) {
+    bool connectTo(QTcpSocket& socket)
+    {
         socket.connectToHost(QHostAddress::LocalHost,
                              qEnvironmentVariableIntValue("ORVELLA_RECORDER_PORT"));
         return socket.waitForConnected(5000);
     }
 
-    void send(QTcpSocket& socket, const QByteArray& payload) {
+    void send(QTcpSocket& socket, const QByteArray& payload)
+    {
         socket.write(frame(payload));
         socket.waitForBytesWritten(2000);
     }
 
-    void greet() {
+    void greet()
+    {
         if (mode_ == "late-ready") {
             QTimer::singleShot(1000, this, [this] {
                 send(link_, "0");
@@ -140,7 +147,8 @@ private:
         }
     }
 
-    void onCommands() {
+    void onCommands()
+    {
         QTcpSocket& socket = mode_ == "reconnect" ? second_ : link_;
         for (const QByteArray& command : codec_.feed(socket.readAll())) {
             note("command " + command);
@@ -162,7 +170,8 @@ private:
 
 }  // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QCoreApplication app(argc, argv);
     const QString mode = qEnvironmentVariable("FAKE_RECORDER_MODE", QStringLiteral("normal"));
     termLogFd =

@@ -45,17 +45,20 @@ private:
     int run_ = 0;
 };
 
-void TestIFFmpegApi::initTestCase() {
+void TestIFFmpegApi::initTestCase()
+{
     qInstallMessageHandler(logMessageHandler);
     QVERIFY(dir_.isValid());
     qRegisterMetaType<QRect>();
 }
 
-void TestIFFmpegApi::cleanupTestCase() {
+void TestIFFmpegApi::cleanupTestCase()
+{
     api()->shutdown();
 }
 
-void TestIFFmpegApi::startLink(const QString& mode) {
+void TestIFFmpegApi::startLink(const QString& mode)
+{
     log_ = dir_.filePath(QStringLiteral("fake_%1.log").arg(++run_));
     qputenv("FAKE_RECORDER_LOG", log_.toLocal8Bit());
     qputenv("FAKE_RECORDER_MODE", mode.toLocal8Bit());
@@ -63,7 +66,8 @@ void TestIFFmpegApi::startLink(const QString& mode) {
     api()->recorderLink()->setRecorderProgram(QStringLiteral(FAKE_RECORDER));
 }
 
-QStringList TestIFFmpegApi::logLines() const {
+QStringList TestIFFmpegApi::logLines() const
+{
     QFile file(log_);
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
@@ -71,18 +75,21 @@ QStringList TestIFFmpegApi::logLines() const {
     return QString::fromLocal8Bit(file.readAll()).split('\n', Qt::SkipEmptyParts);
 }
 
-QString TestIFFmpegApi::folder(const QString& name) const {
+QString TestIFFmpegApi::folder(const QString& name) const
+{
     QDir(dir_.path()).mkpath(name);
     return dir_.filePath(name) + "/";
 }
 
-QImage TestIFFmpegApi::picture(int number) {
+QImage TestIFFmpegApi::picture(int number)
+{
     QImage image(320, 240, QImage::Format_RGB32);
     image.fill(QColor::fromHsv((number * 40) % 360, 200, 200));
     return image;
 }
 
-void TestIFFmpegApi::outputFileName_data() {
+void TestIFFmpegApi::outputFileName_data()
+{
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("extension");
     QTest::addColumn<QString>("expected");
@@ -97,7 +104,8 @@ void TestIFFmpegApi::outputFileName_data() {
                                   << "/v/20190422143005.flv";
 }
 
-void TestIFFmpegApi::outputFileName() {
+void TestIFFmpegApi::outputFileName()
+{
     QFETCH(QString, folder);
     QFETCH(QString, extension);
     QFETCH(QString, expected);
@@ -105,7 +113,8 @@ void TestIFFmpegApi::outputFileName() {
     QCOMPARE(IFFmpegApi::outputFileName(folder, when, extension), expected);
 }
 
-void TestIFFmpegApi::outputFileNameNeverReplacesAVideo() {
+void TestIFFmpegApi::outputFileNameNeverReplacesAVideo()
+{
     QTemporaryDir dir;
     const QDateTime when(QDate(2019, 4, 22), QTime(14, 30, 5));
     const QString first = IFFmpegApi::outputFileName(dir.path(), when, "mp4");
@@ -118,14 +127,16 @@ void TestIFFmpegApi::outputFileNameNeverReplacesAVideo() {
              dir.path() + "/20190422143005_2.mp4");
 }
 
-void TestIFFmpegApi::finishWithoutTimelapse() {
+void TestIFFmpegApi::finishWithoutTimelapse()
+{
     int seconds = 77;
     QCOMPARE(api()->finishTimelapseVideo(seconds), QString());
     QCOMPARE(seconds, 0);
     api()->addTimelapsePicture(picture(1));  // nowhere to go, and no harm
 }
 
-void TestIFFmpegApi::startWithoutLinkReportsThree() {
+void TestIFFmpegApi::startWithoutLinkReportsThree()
+{
     QVERIFY(!api()->recorderLink());
     QSignalSpy status(api(), &IFFmpegApi::recordMessage);
     QVERIFY(!api()->startRecord(folder("nolink"), QRect(0, 0, 100, 100)));
@@ -134,13 +145,15 @@ void TestIFFmpegApi::startWithoutLinkReportsThree() {
     QCOMPARE(status.first().first().toInt(), 3);
 }
 
-void TestIFFmpegApi::fixedAnswers() {
+void TestIFFmpegApi::fixedAnswers()
+{
     QVERIFY(api()->usesExternalRecorder());
     QVERIFY(api()->ffmpegcmdGetDeviceInfo());
     QVERIFY(!api()->deviceDropped());
 }
 
-void TestIFFmpegApi::recording() {
+void TestIFFmpegApi::recording()
+{
     startLink(QStringLiteral("normal"));
     IConfigureService::instance()->frameRate = 15;
     IConfigureService::instance()->setVideoFormat(QStringLiteral("flv"));
@@ -173,7 +186,8 @@ void TestIFFmpegApi::recording() {
     IConfigureService::instance()->setVideoFormat(QStringLiteral("mp4"));
 }
 
-void TestIFFmpegApi::stopBeforeConnectedSendsNothing() {
+void TestIFFmpegApi::stopBeforeConnectedSendsNothing()
+{
     startLink(QStringLiteral("late-ready"));
     QSignalSpy status(api(), &IFFmpegApi::recordMessage);
     api()->startRecord(folder("late"), QRect(0, 0, 100, 100));
@@ -184,7 +198,8 @@ void TestIFFmpegApi::stopBeforeConnectedSendsNothing() {
     QTRY_VERIFY(logLines().contains("command 1"));
 }
 
-void TestIFFmpegApi::shutdownWaitsForTheFileAndEndsOnlyOurs() {
+void TestIFFmpegApi::shutdownWaitsForTheFileAndEndsOnlyOurs()
+{
     QProcess stranger;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("FAKE_RECORDER_MODE", "hang");
@@ -212,7 +227,8 @@ void TestIFFmpegApi::shutdownWaitsForTheFileAndEndsOnlyOurs() {
     stranger.waitForFinished();
 }
 
-void TestIFFmpegApi::shutdownGraceThenTerminate() {
+void TestIFFmpegApi::shutdownGraceThenTerminate()
+{
     startLink(QStringLiteral("ignore-stop"));
     QSignalSpy status(api(), &IFFmpegApi::recordMessage);
     api()->startRecord(folder("stubborn"), QRect(0, 0, 100, 100));
@@ -226,7 +242,8 @@ void TestIFFmpegApi::shutdownGraceThenTerminate() {
     QVERIFY(::kill(pid, 0) != 0);
 }
 
-void TestIFFmpegApi::shutdownWithoutRecorderDoesNotWait() {
+void TestIFFmpegApi::shutdownWithoutRecorderDoesNotWait()
+{
     startLink(QStringLiteral("normal"));
     api()->setShutdownGrace(20000);
     QElapsedTimer clock;
@@ -237,7 +254,8 @@ void TestIFFmpegApi::shutdownWithoutRecorderDoesNotWait() {
     api()->setShutdownGrace(3000);
 }
 
-void TestIFFmpegApi::timelapse() {
+void TestIFFmpegApi::timelapse()
+{
     const QString videos = folder("timelapse");
     QVERIFY(api()->startTimelapseVideo(videos, QSize(320, 240), 5));
     for (int i = 0; i < 10; ++i) {
@@ -253,7 +271,8 @@ void TestIFFmpegApi::timelapse() {
     QVERIFY(qAbs(VideoProbe::of(path).duration - 2.0) < 0.002);
 }
 
-void TestIFFmpegApi::newTimelapseFinishesTheRunningOne() {
+void TestIFFmpegApi::newTimelapseFinishesTheRunningOne()
+{
     const QString first = folder("first");
     QVERIFY(api()->startTimelapseVideo(first, QSize(320, 240), 5));
     for (int i = 0; i < 7; ++i) {
@@ -271,7 +290,8 @@ void TestIFFmpegApi::newTimelapseFinishesTheRunningOne() {
     QCOMPARE(seconds, 0);
 }
 
-void TestIFFmpegApi::timelapseAtZeroFrameRate() {
+void TestIFFmpegApi::timelapseAtZeroFrameRate()
+{
     QVERIFY(api()->startTimelapseVideo(folder("zero"), QSize(320, 240), 0));
     for (int i = 0; i < 3; ++i) {
         api()->addTimelapsePicture(picture(i));

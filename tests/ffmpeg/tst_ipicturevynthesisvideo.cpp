@@ -29,12 +29,14 @@ private:
     QTemporaryDir dir_;
 };
 
-void TestIPictureVynthesisVideo::initTestCase() {
+void TestIPictureVynthesisVideo::initTestCase()
+{
     qInstallMessageHandler(logMessageHandler);
     QVERIFY(dir_.isValid());
 }
 
-QImage TestIPictureVynthesisVideo::numbered(int number, const QSize& size, QImage::Format format) {
+QImage TestIPictureVynthesisVideo::numbered(int number, const QSize& size, QImage::Format format)
+{
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(QColor::fromHsv((number * 37) % 360, 200, 220));
     // A bar that moves with the number, so consecutive pictures differ.
@@ -45,7 +47,8 @@ QImage TestIPictureVynthesisVideo::numbered(int number, const QSize& size, QImag
     return picture.convertToFormat(format);
 }
 
-void TestIPictureVynthesisVideo::lengthFollowsFrameRate_data() {
+void TestIPictureVynthesisVideo::lengthFollowsFrameRate_data()
+{
     QTest::addColumn<int>("pictures");
     QTest::addColumn<int>("frameRate");
     QTest::addColumn<double>("duration");
@@ -56,7 +59,8 @@ void TestIPictureVynthesisVideo::lengthFollowsFrameRate_data() {
     QTest::newRow("1 at 30 fps") << 1 << 30 << 1.0 / 30 << 0;
 }
 
-void TestIPictureVynthesisVideo::lengthFollowsFrameRate() {
+void TestIPictureVynthesisVideo::lengthFollowsFrameRate()
+{
     QFETCH(int, pictures);
     QFETCH(int, frameRate);
     QFETCH(double, duration);
@@ -84,7 +88,8 @@ void TestIPictureVynthesisVideo::lengthFollowsFrameRate() {
     QVERIFY(probe.firstPacketKey);
 }
 
-void TestIPictureVynthesisVideo::noPictures() {
+void TestIPictureVynthesisVideo::noPictures()
+{
     const QString path = videoPath(QStringLiteral("empty.mp4"));
     IPictureVynthesisVideo writer(path, 320, 240, 30);
     writer.start();
@@ -96,7 +101,8 @@ void TestIPictureVynthesisVideo::noPictures() {
     QVERIFY(!QFile::exists(path));
 }
 
-void TestIPictureVynthesisVideo::mixedSizesAndFormats() {
+void TestIPictureVynthesisVideo::mixedSizesAndFormats()
+{
     const QString path = videoPath(QStringLiteral("mixed.mp4"));
     IPictureVynthesisVideo writer(path, 320, 240, 10);
     writer.start();
@@ -126,7 +132,8 @@ void TestIPictureVynthesisVideo::mixedSizesAndFormats() {
     QVERIFY(qAbs(probe.duration - 0.8) < 0.002);
 }
 
-void TestIPictureVynthesisVideo::coloursSurvive_data() {
+void TestIPictureVynthesisVideo::coloursSurvive_data()
+{
     QTest::addColumn<QImage::Format>("format");
     QTest::addColumn<QColor>("colour");
     QTest::newRow("RGB32") << QImage::Format_RGB32 << QColor(200, 40, 90);
@@ -136,7 +143,8 @@ void TestIPictureVynthesisVideo::coloursSurvive_data() {
     QTest::newRow("Grayscale8") << QImage::Format_Grayscale8 << QColor(150, 150, 150);
 }
 
-void TestIPictureVynthesisVideo::coloursSurvive() {
+void TestIPictureVynthesisVideo::coloursSurvive()
+{
     QFETCH(QImage::Format, format);
     QFETCH(QColor, colour);
     const QString path = videoPath(QStringLiteral("colour_%1.mp4").arg(int(format)));
@@ -158,7 +166,8 @@ void TestIPictureVynthesisVideo::coloursSurvive() {
              qPrintable(got.name() + " for " + colour.name()));
 }
 
-void TestIPictureVynthesisVideo::oddSizeRoundedDownToEven() {
+void TestIPictureVynthesisVideo::oddSizeRoundedDownToEven()
+{
     const QString path = videoPath(QStringLiteral("odd.mp4"));
     IPictureVynthesisVideo writer(path, 321, 241, 5);
     QCOMPARE(writer.videoSize(), QSize(320, 240));
@@ -173,7 +182,8 @@ void TestIPictureVynthesisVideo::oddSizeRoundedDownToEven() {
     QCOMPARE(probe.frames, 1);
 }
 
-void TestIPictureVynthesisVideo::zeroFrameRateUsesOne() {
+void TestIPictureVynthesisVideo::zeroFrameRateUsesOne()
+{
     const QString path = videoPath(QStringLiteral("zero_rate.mp4"));
     IPictureVynthesisVideo writer(path, 320, 240, 0);
     QCOMPARE(writer.frameRate(), 1);
@@ -190,7 +200,8 @@ void TestIPictureVynthesisVideo::zeroFrameRateUsesOne() {
     QVERIFY(qAbs(probe.duration - 3.0) < 0.002);
 }
 
-void TestIPictureVynthesisVideo::unusableOutputReportsNoPath_data() {
+void TestIPictureVynthesisVideo::unusableOutputReportsNoPath_data()
+{
     QTest::addColumn<QString>("path");
     QTest::addColumn<QSize>("size");
     QTest::newRow("missing folder") << videoPath("no/such/folder/a.mp4") << QSize(320, 240);
@@ -198,7 +209,8 @@ void TestIPictureVynthesisVideo::unusableOutputReportsNoPath_data() {
     QTest::newRow("too small") << videoPath("tiny.mp4") << QSize(1, 1);
 }
 
-void TestIPictureVynthesisVideo::unusableOutputReportsNoPath() {
+void TestIPictureVynthesisVideo::unusableOutputReportsNoPath()
+{
     QFETCH(QString, path);
     QFETCH(QSize, size);
     IPictureVynthesisVideo writer(path, size.width(), size.height(), 5);
@@ -210,7 +222,8 @@ void TestIPictureVynthesisVideo::unusableOutputReportsNoPath() {
     QVERIFY(writer.wait(60000));
 }
 
-void TestIPictureVynthesisVideo::pictureAfterFinishIsDropped() {
+void TestIPictureVynthesisVideo::pictureAfterFinishIsDropped()
+{
     const QString path = videoPath(QStringLiteral("late.mp4"));
     IPictureVynthesisVideo writer(path, 320, 240, 1);
     writer.start();

@@ -18,17 +18,20 @@ private slots:
     void bufferStaysBounded();
 };
 
-static QByteArray frame(const QByteArray& payload) {
+static QByteArray frame(const QByteArray& payload)
+{
     return IRecorderFrameCodec::encode(payload);
 }
 
-void TestIRecorderFrameCodec::stopCommandIsTwelveBytes() {
+void TestIRecorderFrameCodec::stopCommandIsTwelveBytes()
+{
     QCOMPARE(frame("1"), QByteArray("TSMT8\0\0\0"
                                     "1END",
                                     12));
 }
 
-void TestIRecorderFrameCodec::encodeLengths_data() {
+void TestIRecorderFrameCodec::encodeLengths_data()
+{
     QTest::addColumn<int>("payloadSize");
     QTest::addColumn<QByteArray>("lengthField");
     QTest::newRow("empty") << 0 << QByteArray("7\0\0\0", 4);
@@ -37,7 +40,8 @@ void TestIRecorderFrameCodec::encodeLengths_data() {
     QTest::newRow("largest") << IRecorderFrameCodec::kMaxPayload << QByteArray("9999", 4);
 }
 
-void TestIRecorderFrameCodec::encodeLengths() {
+void TestIRecorderFrameCodec::encodeLengths()
+{
     QFETCH(int, payloadSize);
     QFETCH(QByteArray, lengthField);
     const QByteArray encoded = frame(QByteArray(payloadSize, 'p'));
@@ -48,7 +52,8 @@ void TestIRecorderFrameCodec::encodeLengths() {
     QCOMPARE(decoder.feed(encoded), Payloads{QByteArray(payloadSize, 'p')});
 }
 
-void TestIRecorderFrameCodec::oversizedPayloadIsRefused() {
+void TestIRecorderFrameCodec::oversizedPayloadIsRefused()
+{
     QString error;
     QVERIFY(
         IRecorderFrameCodec::encode(QByteArray(IRecorderFrameCodec::kMaxPayload + 1, 'x'), &error)
@@ -56,7 +61,8 @@ void TestIRecorderFrameCodec::oversizedPayloadIsRefused() {
     QVERIFY(!error.isEmpty());
 }
 
-void TestIRecorderFrameCodec::decode_data() {
+void TestIRecorderFrameCodec::decode_data()
+{
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<Payloads>("payloads");
     QTest::addColumn<bool>("problemReported");
@@ -113,7 +119,8 @@ void TestIRecorderFrameCodec::decode_data() {
                                                     << Payloads{"2"} << true;
 }
 
-void TestIRecorderFrameCodec::decode() {
+void TestIRecorderFrameCodec::decode()
+{
     QFETCH(QByteArray, bytes);
     QFETCH(Payloads, payloads);
     QFETCH(bool, problemReported);
@@ -125,7 +132,8 @@ void TestIRecorderFrameCodec::decode() {
     QCOMPARE(decoder.feed(frame("1;after")), Payloads{"1;after"});
 }
 
-void TestIRecorderFrameCodec::frameSplitAtEveryByte() {
+void TestIRecorderFrameCodec::frameSplitAtEveryByte()
+{
     const QByteArray bytes = frame("0") + frame("1;/tmp/a.mp4") + frame("4");
     IRecorderFrameCodec decoder;
     Payloads received;
@@ -136,7 +144,8 @@ void TestIRecorderFrameCodec::frameSplitAtEveryByte() {
     QCOMPARE(decoder.pending(), 0);
 }
 
-void TestIRecorderFrameCodec::incompleteFrameIsKeptAcrossReads() {
+void TestIRecorderFrameCodec::incompleteFrameIsKeptAcrossReads()
+{
     const QByteArray finished = frame("1;/home/me/video/a.mp4");
     IRecorderFrameCodec decoder;
     QVERIFY(decoder.feed(frame("2") + finished.left(15)).size() == 1);
@@ -144,7 +153,8 @@ void TestIRecorderFrameCodec::incompleteFrameIsKeptAcrossReads() {
     QCOMPARE(decoder.feed(finished.mid(15)), Payloads{"1;/home/me/video/a.mp4"});
 }
 
-void TestIRecorderFrameCodec::bufferStaysBounded() {
+void TestIRecorderFrameCodec::bufferStaysBounded()
+{
     IRecorderFrameCodec decoder;
     QStringList problems;
     // Garbage without a magic keeps at most a possible magic start.

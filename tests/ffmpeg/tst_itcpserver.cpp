@@ -48,13 +48,15 @@ private:
     int run_ = 0;
 };
 
-void TestITcpServer::initTestCase() {
+void TestITcpServer::initTestCase()
+{
     qInstallMessageHandler(logMessageHandler);
     QVERIFY(dir_.isValid());
     QVERIFY(QFile::exists(QStringLiteral(FAKE_RECORDER)));
 }
 
-void TestITcpServer::init() {
+void TestITcpServer::init()
+{
     log_ = dir_.filePath(QStringLiteral("fake_%1.log").arg(++run_));
     qputenv("FAKE_RECORDER_LOG", log_.toLocal8Bit());
     useMode(QStringLiteral("normal"));
@@ -63,18 +65,21 @@ void TestITcpServer::init() {
     spy_ = new QSignalSpy(link_, &ITcpServer::recordMessage);
 }
 
-void TestITcpServer::cleanup() {
+void TestITcpServer::cleanup()
+{
     delete spy_;
     delete link_;
     spy_ = nullptr;
     link_ = nullptr;
 }
 
-void TestITcpServer::useMode(const QString& mode) {
+void TestITcpServer::useMode(const QString& mode)
+{
     qputenv("FAKE_RECORDER_MODE", mode.toLocal8Bit());
 }
 
-QStringList TestITcpServer::logLines() const {
+QStringList TestITcpServer::logLines() const
+{
     QFile file(log_);
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
@@ -82,7 +87,8 @@ QStringList TestITcpServer::logLines() const {
     return QString::fromLocal8Bit(file.readAll()).split('\n', Qt::SkipEmptyParts);
 }
 
-bool TestITcpServer::waitForLog(const QString& line, int timeoutMs) const {
+bool TestITcpServer::waitForLog(const QString& line, int timeoutMs) const
+{
     QElapsedTimer clock;
     clock.start();
     while (!logLines().contains(line)) {
@@ -94,7 +100,8 @@ bool TestITcpServer::waitForLog(const QString& line, int timeoutMs) const {
     return true;
 }
 
-Messages TestITcpServer::messages(const QSignalSpy& spy) {
+Messages TestITcpServer::messages(const QSignalSpy& spy)
+{
     Messages result;
     for (const QList<QVariant>& call : spy) {
         result.append({call.at(0).toInt(), call.at(1).toString()});
@@ -102,14 +109,16 @@ Messages TestITcpServer::messages(const QSignalSpy& spy) {
     return result;
 }
 
-void TestITcpServer::listensOnLoopback() {
+void TestITcpServer::listensOnLoopback()
+{
     QVERIFY(link_->isListening());
     QCOMPARE(link_->serverAddress(), QHostAddress(QHostAddress::LocalHost));
     QVERIFY(link_->serverPort() != 0);
     QCOMPARE(link_->recorderProcessId(), 0);
 }
 
-void TestITcpServer::argumentsPortAndFirstStartFlag() {
+void TestITcpServer::argumentsPortAndFirstStartFlag()
+{
     const QString file = dir_.filePath("first video.mp4");
     link_->startRecordVideo(file, QRect(10, 20, 300, 200), 25);
     QTRY_COMPARE(messages(*spy_), (Messages{{0, ""}, {2, ""}}));
@@ -127,7 +136,8 @@ void TestITcpServer::argumentsPortAndFirstStartFlag() {
     QVERIFY(logLines().contains("args " + dir_.filePath("second.mp4") + " 0 0 640 480 0 20"));
 }
 
-void TestITcpServer::codes_data() {
+void TestITcpServer::codes_data()
+{
     QTest::addColumn<QString>("sent");
     QTest::addColumn<Messages>("expected");
     QTest::newRow("finished with path")
@@ -142,7 +152,8 @@ void TestITcpServer::codes_data() {
     QTest::newRow("several in order") << "3|7|1;/a.mp4" << Messages{{3, ""}, {1, "/a.mp4"}};
 }
 
-void TestITcpServer::codes() {
+void TestITcpServer::codes()
+{
     QFETCH(QString, sent);
     QFETCH(Messages, expected);
     useMode(QStringLiteral("messages"));
@@ -162,13 +173,15 @@ void TestITcpServer::codes() {
     QCOMPARE(got, expected);
 }
 
-void TestITcpServer::framesCutIntoSingleBytes() {
+void TestITcpServer::framesCutIntoSingleBytes()
+{
     useMode(QStringLiteral("split"));
     link_->startRecordVideo(dir_.filePath("split.mp4"), QRect(0, 0, 100, 100), 10);
     QTRY_COMPARE(messages(*spy_), (Messages{{0, ""}, {2, ""}}));
 }
 
-void TestITcpServer::commandsHeldBackUntilConnected() {
+void TestITcpServer::commandsHeldBackUntilConnected()
+{
     useMode(QStringLiteral("late-ready"));
     link_->pause(true);  // nothing to send to
     link_->startRecordVideo(dir_.filePath("late.mp4"), QRect(0, 0, 100, 100), 10);
@@ -185,7 +198,8 @@ void TestITcpServer::commandsHeldBackUntilConnected() {
     QCOMPARE(commands, (QStringList{"command 2", "command 3", "command 1"}));
 }
 
-void TestITcpServer::startFailuresReportThree_data() {
+void TestITcpServer::startFailuresReportThree_data()
+{
     QTest::addColumn<QString>("mode");
     QTest::addColumn<bool>("missingProgram");
     QTest::addColumn<Messages>("expected");
@@ -198,7 +212,8 @@ void TestITcpServer::startFailuresReportThree_data() {
     QTest::newRow("never starts") << "connect-only" << false << Messages{{0, ""}, {3, ""}, {4, ""}};
 }
 
-void TestITcpServer::startFailuresReportThree() {
+void TestITcpServer::startFailuresReportThree()
+{
     QFETCH(QString, mode);
     QFETCH(bool, missingProgram);
     QFETCH(Messages, expected);
@@ -216,7 +231,8 @@ void TestITcpServer::startFailuresReportThree() {
     QTRY_COMPARE(link_->recorderProcessId(), 0);
 }
 
-void TestITcpServer::closeProcessEndsOnlyOurRecorder() {
+void TestITcpServer::closeProcessEndsOnlyOurRecorder()
+{
     // Another user's recorder with the same name, which we did not start.
     QProcess stranger;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -239,7 +255,8 @@ void TestITcpServer::closeProcessEndsOnlyOurRecorder() {
     stranger.waitForFinished();
 }
 
-void TestITcpServer::hangingRecorderIsKilled() {
+void TestITcpServer::hangingRecorderIsKilled()
+{
     useMode(QStringLiteral("ignore-term"));
     link_->setTerminateTimeout(300);
     link_->startRecordVideo(dir_.filePath("stubborn.mp4"), QRect(0, 0, 100, 100), 10);
@@ -250,7 +267,8 @@ void TestITcpServer::hangingRecorderIsKilled() {
     QCOMPARE(link_->recorderProcessId(), 0);
 }
 
-void TestITcpServer::foreignConnectionIsRefused() {
+void TestITcpServer::foreignConnectionIsRefused()
+{
     QTcpSocket early;
     early.connectToHost(QHostAddress::LocalHost, link_->serverPort());
     QVERIFY(early.waitForConnected(2000));
@@ -268,7 +286,8 @@ void TestITcpServer::foreignConnectionIsRefused() {
     QTRY_COMPARE(messages(*spy_).value(2), Message(1, dir_.filePath("guarded.mp4")));
 }
 
-void TestITcpServer::replacedConnectionReportsNoLoss() {
+void TestITcpServer::replacedConnectionReportsNoLoss()
+{
     useMode(QStringLiteral("reconnect"));
     link_->startRecordVideo(dir_.filePath("twice.mp4"), QRect(0, 0, 100, 100), 10);
     QVERIFY(waitForLog("reconnected"));
@@ -280,7 +299,8 @@ void TestITcpServer::replacedConnectionReportsNoLoss() {
     QTRY_COMPARE(messages(*spy_).value(3), Message(1, dir_.filePath("twice.mp4")));
 }
 
-void TestITcpServer::stopSocketListenSilencesTheLink() {
+void TestITcpServer::stopSocketListenSilencesTheLink()
+{
     link_->startRecordVideo(dir_.filePath("quiet.mp4"), QRect(0, 0, 100, 100), 10);
     QTRY_COMPARE(spy_->size(), 2);
     link_->stopSocketListen();

@@ -9,7 +9,8 @@
 
 namespace {
 
-QJsonObject ffprobe(const QStringList& arguments, QString* error) {
+QJsonObject ffprobe(const QStringList& arguments, QString* error)
+{
     QProcess probe;
     probe.start(QStringLiteral("ffprobe"),
                 QStringList{"-v", "error", "-of", "json", "-select_streams", "v:0"} + arguments);
@@ -22,7 +23,8 @@ QJsonObject ffprobe(const QStringList& arguments, QString* error) {
 
 }  // namespace
 
-VideoProbe VideoProbe::of(const QString& path) {
+VideoProbe VideoProbe::of(const QString& path)
+{
     VideoProbe result;
     const QJsonObject info =
         ffprobe({"-count_frames", "-show_streams", "-show_format", path}, &result.error);
@@ -49,7 +51,8 @@ VideoProbe VideoProbe::of(const QString& path) {
     return result;
 }
 
-QImage firstVideoFrame(const QString& path) {
+QImage firstVideoFrame(const QString& path)
+{
     QTemporaryDir dir;
     const QString picture = dir.filePath("first.png");
     QProcess::execute(QStringLiteral("ffmpeg"),
@@ -57,7 +60,8 @@ QImage firstVideoFrame(const QString& path) {
     return QImage(picture);
 }
 
-bool endsWithFragmentIndex(const QString& path) {
+bool endsWithFragmentIndex(const QString& path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() < 16) {
         return false;

@@ -13,7 +13,8 @@ private slots:
     void fitArea();
 };
 
-void TestIRecordArguments::parse_data() {
+void TestIRecordArguments::parse_data()
+{
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<bool>("valid");
     QTest::addColumn<QRect>("area");
@@ -41,7 +42,8 @@ void TestIRecordArguments::parse_data() {
                              << QRect() << false << 0;
 }
 
-void TestIRecordArguments::parse() {
+void TestIRecordArguments::parse()
+{
     QFETCH(QStringList, arguments);
     QFETCH(bool, valid);
     IRecordArguments parsed;
@@ -59,7 +61,8 @@ void TestIRecordArguments::parse() {
     }
 }
 
-void TestIRecordArguments::linkPort_data() {
+void TestIRecordArguments::linkPort_data()
+{
     QTest::addColumn<QString>("value");
     QTest::addColumn<int>("port");
     QTest::newRow("absent") << QString() << 308;
@@ -69,13 +72,15 @@ void TestIRecordArguments::linkPort_data() {
     QTest::newRow("too large") << "70000" << 308;
 }
 
-void TestIRecordArguments::linkPort() {
+void TestIRecordArguments::linkPort()
+{
     QFETCH(QString, value);
     QFETCH(int, port);
     QCOMPARE(int(IRecordArguments::linkPort(value)), port);
 }
 
-void TestIRecordArguments::fitArea_data() {
+void TestIRecordArguments::fitArea_data()
+{
     QTest::addColumn<QRect>("wanted");
     QTest::addColumn<QRect>("fitted");
     QTest::newRow("inside, even") << QRect(100, 100, 400, 300) << QRect(100, 100, 400, 300);
@@ -89,7 +94,8 @@ void TestIRecordArguments::fitArea_data() {
     QTest::newRow("one pixel left") << QRect(1919, 0, 100, 100) << QRect();
 }
 
-void TestIRecordArguments::fitArea() {
+void TestIRecordArguments::fitArea()
+{
     QFETCH(QRect, wanted);
     QFETCH(QRect, fitted);
     QCOMPARE(IRecordArguments::fitArea(wanted, QSize(1920, 1080)), fitted);

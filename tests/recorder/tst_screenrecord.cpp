@@ -36,25 +36,29 @@ private:
     QSignalSpy* spy_ = nullptr;
 };
 
-void TestScreenRecord::initTestCase() {
+void TestScreenRecord::initTestCase()
+{
     qInstallMessageHandler(logMessageHandler);
     QVERIFY(dir_.isValid());
     QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "needs an X server");
     QVERIFY(QFile::exists(binDir() + "/ScreenRecord/ScreenRecord"));
 }
 
-void TestScreenRecord::init() {
+void TestScreenRecord::init()
+{
     link_ = new ITcpServer;
     link_->setRecorderProgram(binDir() + "/ScreenRecord/ScreenRecord");
     spy_ = new QSignalSpy(link_, &ITcpServer::recordMessage);
 }
 
-void TestScreenRecord::cleanup() {
+void TestScreenRecord::cleanup()
+{
     delete spy_;
     delete link_;
 }
 
-bool TestScreenRecord::startRecording(const QString& file, const QRect& area, int frameRate) {
+bool TestScreenRecord::startRecording(const QString& file, const QRect& area, int frameRate)
+{
     link_->startRecordVideo(file, area, frameRate);
     QElapsedTimer clock;
     clock.start();
@@ -64,7 +68,8 @@ bool TestScreenRecord::startRecording(const QString& file, const QRect& area, in
     return codes() == Codes{0, 2};
 }
 
-Codes TestScreenRecord::codes() const {
+Codes TestScreenRecord::codes() const
+{
     Codes result;
     for (const QList<QVariant>& call : *spy_) {
         result.append(call.first().toInt());
@@ -72,7 +77,8 @@ Codes TestScreenRecord::codes() const {
     return result;
 }
 
-QString TestScreenRecord::reportedFile() const {
+QString TestScreenRecord::reportedFile() const
+{
     for (const QList<QVariant>& call : *spy_) {
         if (call.first().toInt() == 1) {
             return call.at(1).toString();
@@ -81,7 +87,8 @@ QString TestScreenRecord::reportedFile() const {
     return QString();
 }
 
-void TestScreenRecord::pauseAndResumeLeaveNoGap() {
+void TestScreenRecord::pauseAndResumeLeaveNoGap()
+{
     const QString file = dir_.filePath("paused.mp4");
     QVERIFY(startRecording(file, QRect(100, 100, 401, 301), 10));
     QElapsedTimer clock;
@@ -110,7 +117,8 @@ void TestScreenRecord::pauseAndResumeLeaveNoGap() {
     QVERIFY(endsWithFragmentIndex(file));
 }
 
-void TestScreenRecord::areaFittedToScreen() {
+void TestScreenRecord::areaFittedToScreen()
+{
     const QString file = dir_.filePath("corner.mp4");
     QVERIFY(startRecording(file, QRect(1800, 1000, 400, 300), 10));
     QTest::qWait(800);
@@ -122,7 +130,8 @@ void TestScreenRecord::areaFittedToScreen() {
     QVERIFY(probe.frames > 0);
 }
 
-void TestScreenRecord::killedRecorderLeavesReadableFile() {
+void TestScreenRecord::killedRecorderLeavesReadableFile()
+{
     const QString file = dir_.filePath("killed.mp4");
     QVERIFY(startRecording(file, QRect(0, 0, 320, 240), 10));
     QTest::qWait(2500);
@@ -135,7 +144,8 @@ void TestScreenRecord::killedRecorderLeavesReadableFile() {
     QVERIFY(!endsWithFragmentIndex(file));  // cut off, yet readable
 }
 
-void TestScreenRecord::lostLinkFinishesTheFile() {
+void TestScreenRecord::lostLinkFinishesTheFile()
+{
     const QString file = dir_.filePath("orphaned.mp4");
     QVERIFY(startRecording(file, QRect(0, 0, 320, 240), 10));
     QTest::qWait(1500);
@@ -147,7 +157,8 @@ void TestScreenRecord::lostLinkFinishesTheFile() {
     QVERIFY(endsWithFragmentIndex(file));
 }
 
-void TestScreenRecord::terminatedRecorderFinishesTheFile() {
+void TestScreenRecord::terminatedRecorderFinishesTheFile()
+{
     const QString file = dir_.filePath("terminated.mp4");
     QVERIFY(startRecording(file, QRect(0, 0, 320, 240), 10));
     QTest::qWait(1500);
@@ -158,7 +169,8 @@ void TestScreenRecord::terminatedRecorderFinishesTheFile() {
     QVERIFY(endsWithFragmentIndex(file));
 }
 
-void TestScreenRecord::badStartReportsThree_data() {
+void TestScreenRecord::badStartReportsThree_data()
+{
     QTest::addColumn<QString>("file");
     QTest::addColumn<QRect>("area");
     QTest::addColumn<int>("frameRate");
@@ -173,7 +185,8 @@ void TestScreenRecord::badStartReportsThree_data() {
     QTest::newRow("no X server") << ok << QRect(0, 0, 320, 240) << 10 << ":99999";
 }
 
-void TestScreenRecord::badStartReportsThree() {
+void TestScreenRecord::badStartReportsThree()
+{
     QFETCH(QString, file);
     QFETCH(QRect, area);
     QFETCH(int, frameRate);

@@ -43,14 +43,16 @@ private:
     TestTextFrame* frame_ = nullptr;
 };
 
-void TestIBoardService::initTestCase() {
+void TestIBoardService::initTestCase()
+{
     uiScale = 1.0;
     service()->attach(app());
     service()->init();
     service()->init();  // connected once however often it is called
 }
 
-void TestIBoardService::init() {
+void TestIBoardService::init()
+{
     board_ = new IBoard;
     board_->resize(800, 600);
     board_->insertSlide(new ISlide, true);
@@ -59,7 +61,8 @@ void TestIBoardService::init() {
     service()->attachBoard(board_);
 }
 
-void TestIBoardService::cleanup() {
+void TestIBoardService::cleanup()
+{
     service()->attachBoard(nullptr);
     IConfigureService::instance()->attachBoard(nullptr);
     if (!frame_->scene()) {
@@ -70,7 +73,8 @@ void TestIBoardService::cleanup() {
     uiScale = 1.0;
 }
 
-void TestIBoardService::withoutABoardNothingHappens() {
+void TestIBoardService::withoutABoardNothingHappens()
+{
     service()->attachBoard(nullptr);
     service()->clearStrokesAndText();
     service()->setInkColor(Qt::blue);
@@ -86,7 +90,8 @@ void TestIBoardService::withoutABoardNothingHappens() {
     QCOMPARE(board_->modeType(), KM_IBOARD_ENUM::Select);
 }
 
-void TestIBoardService::inkSettersForward() {
+void TestIBoardService::inkSettersForward()
+{
     IBoardState* state = board_->boardState();
     QSignalSpy spy(state, &IBoardState::notifyStateChanged);
     service()->setInkColor(Qt::red);  // already red
@@ -100,7 +105,8 @@ void TestIBoardService::inkSettersForward() {
     QCOMPARE(spy.size(), 3);
 }
 
-void TestIBoardService::eraserSizes() {
+void TestIBoardService::eraserSizes()
+{
     uiScale = 1.5;
     service()->setEraserSize(100);
     QCOMPARE(board_->boardState()->pointEraserSize(), QSizeF(150, 150));
@@ -110,7 +116,8 @@ void TestIBoardService::eraserSizes() {
     QCOMPARE(board_->modeType(), KM_IBOARD_ENUM::PathErase);
 }
 
-void TestIBoardService::penModeTruncates() {
+void TestIBoardService::penModeTruncates()
+{
     service()->penMode(QColor(Qt::green), 7.9, 200.6, 0);
     IBoardState* state = board_->boardState();
     QCOMPARE(state->inkColor(), QColor(Qt::green));
@@ -119,7 +126,8 @@ void TestIBoardService::penModeTruncates() {
     QCOMPARE(board_->modeType(), KM_IBOARD_ENUM::Pen);
 }
 
-void TestIBoardService::modeOperations_data() {
+void TestIBoardService::modeOperations_data()
+{
     QTest::addColumn<Operation>("operation");
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("figureKind");
@@ -135,7 +143,8 @@ void TestIBoardService::modeOperations_data() {
                               << 18;
 }
 
-void TestIBoardService::modeOperations() {
+void TestIBoardService::modeOperations()
+{
     QFETCH(Operation, operation);
     QFETCH(int, type);
     QFETCH(int, figureKind);
@@ -152,7 +161,8 @@ void TestIBoardService::modeOperations() {
     QCOMPARE(after.size(), 2);
 }
 
-void TestIBoardService::clearStrokesAndTextDeletesWhatItRemoves() {
+void TestIBoardService::clearStrokesAndTextDeletesWhatItRemoves()
+{
     ISlide* page = board_->currentSlide();
     int deletions = 0;
     auto* stroke = new TestPathElement(QRectF(0, 0, 10, 10), Qt::blue, &deletions);
@@ -171,7 +181,8 @@ void TestIBoardService::clearStrokesAndTextDeletesWhatItRemoves() {
     QCOMPARE(frame_->editEnds, 1);
 }
 
-void TestIBoardService::outsideClick_data() {
+void TestIBoardService::outsideClick_data()
+{
     // The offscreen screen is 800 x 600: the working area is x 200-739, y 40-499 at scale 1.
     QTest::addColumn<int>("mode");
     QTest::addColumn<QPoint>("click");
@@ -185,7 +196,8 @@ void TestIBoardService::outsideClick_data() {
     QTest::newRow("select, inside") << 1 << QPoint(400, 300) << 1 << false;
 }
 
-void TestIBoardService::outsideClick() {
+void TestIBoardService::outsideClick()
+{
     QFETCH(int, mode);
     QFETCH(QPoint, click);
     QFETCH(int, modeAfter);
@@ -202,7 +214,8 @@ void TestIBoardService::outsideClick() {
     QCOMPARE(frame_->editEnds == 1 && !frame_->isVisible(), frameCleared);
 }
 
-void TestIBoardService::outsideClickWithCursorOffEveryScreen() {
+void TestIBoardService::outsideClickWithCursorOffEveryScreen()
+{
     QCursor::setPos(QPoint(-20000, -20000));
     if (QGuiApplication::screenAt(QCursor::pos())) {
         QSKIP("this platform keeps the cursor on a screen");
@@ -214,7 +227,8 @@ void TestIBoardService::outsideClickWithCursorOffEveryScreen() {
     QCursor::setPos(QPoint(10, 10));
 }
 
-void TestIBoardService::configurationStoreForwards() {
+void TestIBoardService::configurationStoreForwards()
+{
     IConfigureService* config = IConfigureService::instance();
     config->setCameraResolution(QSize(1280, 720));  // no board yet: only stored
     config->attachBoard(board_);
@@ -235,7 +249,8 @@ void TestIBoardService::configurationStoreForwards() {
     QCOMPARE(board_->pictureSize(), QSizeF(1920, 1080));
 }
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     IApplication app(QStringLiteral("OrvellaBoardServiceTest"), argc, argv);
     TestIBoardService test;
     return QTest::qExec(&test, argc, argv);

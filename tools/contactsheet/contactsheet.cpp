@@ -39,13 +39,15 @@ const QColor kLight(250, 250, 250);
 // Lays pictures out left to right in rows on one tall canvas, with captions and headings.
 class Sheet {
 public:
-    explicit Sheet(int width) : canvas_(width, 9000, QImage::Format_ARGB32) {
+    explicit Sheet(int width) : canvas_(width, 9000, QImage::Format_ARGB32)
+    {
         canvas_.fill(kSheet);
         painter_.begin(&canvas_);
         painter_.setRenderHint(QPainter::Antialiasing);
     }
 
-    void heading(const QString& text) {
+    void heading(const QString& text)
+    {
         newRow();
         y_ += 16;
         painter_.setPen(Qt::white);
@@ -57,7 +59,8 @@ public:
         y_ += 40;
     }
 
-    void place(const QPixmap& picture, const QString& caption) {
+    void place(const QPixmap& picture, const QString& caption)
+    {
         const int w = qMax(picture.width(), 90);
         if (x_ + w > canvas_.width() - kMargin) {
             newRow();
@@ -74,7 +77,8 @@ public:
         rowHeight_ = qMax(rowHeight_, picture.height() + 32);
     }
 
-    QImage finish() {
+    QImage finish()
+    {
         newRow();
         painter_.end();
         return canvas_.copy(0, 0, canvas_.width(), y_ + kMargin);
@@ -83,7 +87,8 @@ public:
 private:
     static constexpr int kMargin = 16;
 
-    void newRow() {
+    void newRow()
+    {
         if (x_ > kMargin) {
             y_ += rowHeight_ + 6;
         }
@@ -92,7 +97,8 @@ private:
     }
 
     // Translucent widgets show over a fine checkerboard.
-    void drawChecker(const QRect& area) {
+    void drawChecker(const QRect& area)
+    {
         painter_.save();
         painter_.setClipRect(area);
         for (int y = area.top(); y < area.bottom(); y += 8) {
@@ -111,7 +117,8 @@ private:
     int rowHeight_ = 0;
 };
 
-QPixmap iconCell(const QString& path) {
+QPixmap iconCell(const QString& path)
+{
     QPixmap cell(140, 64);
     cell.fill(Qt::transparent);
     QPainter painter(&cell);
@@ -123,7 +130,8 @@ QPixmap iconCell(const QString& path) {
     return cell;
 }
 
-QPixmap cursorCell(const QString& path) {
+QPixmap cursorCell(const QString& path)
+{
     const QImage picture(path);
     QPixmap cell(100, 100);
     cell.fill(QColor(122, 156, 198));
@@ -134,7 +142,8 @@ QPixmap cursorCell(const QString& path) {
     return cell;
 }
 
-void addIcons(Sheet& sheet) {
+void addIcons(Sheet& sheet)
+{
     sheet.heading(QStringLiteral("Icons (each on the dark and on the light ground)"));
     QStringList icons;
     QDirIterator it(QStringLiteral(":/"), {QStringLiteral("*.svg")}, QDir::Files,
@@ -159,7 +168,8 @@ void addIcons(Sheet& sheet) {
 }
 
 // Grabs a widget as shown: polished and laid out, in the given interaction state.
-QPixmap shot(QWidget* widget) {
+QPixmap shot(QWidget* widget)
+{
     widget->ensurePolished();
     if (widget->layout()) {
         widget->layout()->activate();
@@ -170,7 +180,8 @@ QPixmap shot(QWidget* widget) {
 
 enum class State { Normal, Hover, Pressed, Checked };
 
-QPixmap buttonShot(QAbstractButton* button, State state) {
+QPixmap buttonShot(QAbstractButton* button, State state)
+{
     button->ensurePolished();
     button->setAttribute(Qt::WA_UnderMouse, state == State::Hover);
     button->setDown(state == State::Pressed);
@@ -178,7 +189,8 @@ QPixmap buttonShot(QAbstractButton* button, State state) {
     return button->grab();
 }
 
-void addButtonStates(Sheet& sheet, const QString& name, QAbstractButton* button) {
+void addButtonStates(Sheet& sheet, const QString& name, QAbstractButton* button)
+{
     const bool checkable = button->isCheckable();
     sheet.place(buttonShot(button, State::Normal), name + QStringLiteral(": normal"));
     sheet.place(buttonShot(button, State::Hover), QStringLiteral("hover"));
@@ -191,7 +203,8 @@ void addButtonStates(Sheet& sheet, const QString& name, QAbstractButton* button)
     button->setAttribute(Qt::WA_UnderMouse, false);
 }
 
-void addToolButtons(Sheet& sheet, QWidget* host) {
+void addToolButtons(Sheet& sheet, QWidget* host)
+{
     sheet.heading(QStringLiteral("Dark tool buttons (IIToolButton)"));
     const QString camera = QStringLiteral(":/cameratoolbar/cameratoolbar/ccameranormal.svg");
     const QString cameraClick = QStringLiteral(":/cameratoolbar/cameratoolbar/ccameraclick.svg");
@@ -247,7 +260,8 @@ void addToolButtons(Sheet& sheet, QWidget* host) {
 }
 
 template <class Button>
-void addColourButtons(Sheet& sheet, const QString& name, QWidget* host) {
+void addColourButtons(Sheet& sheet, const QString& name, QWidget* host)
+{
     const QList<QColor> colours{Qt::transparent, QColor(0, 108, 185)};
     for (const QColor& colour : colours) {
         const QString what = colour == QColor(Qt::transparent) ? QStringLiteral("no colour")
@@ -261,7 +275,8 @@ void addColourButtons(Sheet& sheet, const QString& name, QWidget* host) {
     }
 }
 
-QWidget* panelContents(QWidget* panel) {
+QWidget* panelContents(QWidget* panel)
+{
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(14, 44, 14, 14);
     layout->addWidget(newLabel(QStringLiteral("Label from newLabel"), panel));
@@ -274,7 +289,8 @@ QWidget* panelContents(QWidget* panel) {
     return panel;
 }
 
-void addPanels(Sheet& sheet) {
+void addPanels(Sheet& sheet)
+{
     sheet.heading(QStringLiteral("Panels and dialogs"));
     auto* panel = new ICustomWidget(QStringLiteral("ICustomWidget"), true);
     sheet.place(shot(panelContents(panel)), QStringLiteral("flat background, title left"));
@@ -294,7 +310,8 @@ void addPanels(Sheet& sheet) {
     sheet.place(shot(bare), QStringLiteral("no title"));
 }
 
-void addMessageBoxes(Sheet& sheet) {
+void addMessageBoxes(Sheet& sheet)
+{
     sheet.heading(QStringLiteral("Message boxes (IMsgBox) and tips (ITimeMsgBox)"));
     const QStringList names{QStringLiteral("Yes, No"),
                             QStringLiteral("Yes, No, Cancel"),
@@ -339,7 +356,8 @@ void addMessageBoxes(Sheet& sheet) {
 
 }  // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     // Settings written while rendering (the language switch) go to a throw-away folder.
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());

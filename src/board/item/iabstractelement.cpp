@@ -1,6 +1,8 @@
 #include "iabstractelement.h"
 
 IAbstractGraphicsTextElement::IAbstractGraphicsTextElement(QGraphicsItem* parent)
-    : QGraphicsTextItem(parent) {}
+    : QGraphicsTextItem(parent)
+{
+}
 
 IAbstractPathElement::IAbstractPathElement(QGraphicsItem* parent) : QGraphicsPathItem(parent) {}

@@ -7,19 +7,23 @@
 
 IElement::~IElement() = default;
 
-QString IElement::newId() {
+QString IElement::newId()
+{
     return QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
-void IElement::setId(const QString& id) {
+void IElement::setId(const QString& id)
+{
     id_ = id;
 }
 
-QString IElement::id() const {
+QString IElement::id() const
+{
     return id_;
 }
 
-void IElement::setProperty(int key, QVariant value) {
+void IElement::setProperty(int key, QVariant value)
+{
     switch (key) {
         case SourceFileProperty:
             setSourceFile(value.toString());
@@ -38,7 +42,8 @@ void IElement::setProperty(int key, QVariant value) {
     }
 }
 
-QVariant IElement::property(int key) const {
+QVariant IElement::property(int key) const
+{
     switch (key) {
         case SourceFileProperty:
             return sourceFile();
@@ -53,54 +58,65 @@ QVariant IElement::property(int key) const {
     }
 }
 
-void IElement::setUserData(int tag, const QVariant& value) {
+void IElement::setUserData(int tag, const QVariant& value)
+{
     userTag_ = tag;
     userValue_ = value;
 }
 
-void IElement::setUserTag(int tag) {
+void IElement::setUserTag(int tag)
+{
     userTag_ = tag;
 }
 
-void IElement::setUserValue(const QVariant& value) {
+void IElement::setUserValue(const QVariant& value)
+{
     userValue_ = value;
 }
 
-int IElement::userTag() const {
+int IElement::userTag() const
+{
     return userTag_;
 }
 
-QVariant IElement::userValue() const {
+QVariant IElement::userValue() const
+{
     return userValue_;
 }
 
 void IElement::refresh() {}
 
-void IElement::setSourceFile(const QString& path) {
+void IElement::setSourceFile(const QString& path)
+{
     sourceFile_ = path;
     resourceName_ = newId() + QLatin1Char('.') + QFileInfo(path).suffix();
 }
 
-void IElement::setResourceName(const QString& name) {
+void IElement::setResourceName(const QString& name)
+{
     resourceName_ = name;
 }
 
-QString IElement::sourceFile() const {
+QString IElement::sourceFile() const
+{
     return sourceFile_;
 }
 
-QString IElement::resourceName() const {
+QString IElement::resourceName() const
+{
     return resourceName_;
 }
 
-QString IElement::matrixText(const QTransform& m) {
+QString IElement::matrixText(const QTransform& m)
+{
     return QStringLiteral("matrix(%1, %2, %3, %4, %5, %6)")
         .arg(QString::number(m.m11(), 'g', 16), QString::number(m.m12(), 'g', 16),
              QString::number(m.m21(), 'g', 16), QString::number(m.m22(), 'g', 16),
              QString::number(m.dx(), 'g', 16), QString::number(m.dy(), 'g', 16));
 }
 
-QTransform IElement::matrixFromText(QString text) {
+QTransform IElement::matrixFromText(QString text)
+{
     text.remove(QStringLiteral("matrix(")).remove(QLatin1Char(')'));
     const QStringList parts = text.split(QLatin1Char(','), Qt::KeepEmptyParts);
     if (parts.size() < 6) {

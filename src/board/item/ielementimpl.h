@@ -11,7 +11,8 @@
 template <class Base>
 class IElementImpl : public IElement {
 public:
-    void setId(const QString& id) override {
+    void setId(const QString& id) override
+    {
         IElement::setId(id);
         item()->setData(IdData, id);
     }
@@ -21,7 +22,8 @@ public:
     void setLocked(bool locked) override { item()->setData(LockedData, locked); }
     bool isLocked() const override { return item()->data(LockedData).toBool(); }
 
-    void setProperty(int key, QVariant value) override {
+    void setProperty(int key, QVariant value) override
+    {
         QGraphicsItem* it = item();
         switch (key) {
             case IdProperty:
@@ -49,7 +51,8 @@ public:
         }
     }
 
-    QVariant property(int key) const override {
+    QVariant property(int key) const override
+    {
         const QGraphicsItem* it = item();
         switch (key) {
             case TypeProperty:
@@ -73,7 +76,8 @@ public:
 
     // Copies z-order, lock, position, matrix, source file and user data (never the id) to a
     // target built on the same abstract base; any other target is left alone.
-    void copyItemParameters(IElement* target) const override {
+    void copyItemParameters(IElement* target) const override
+    {
         Base* other = dynamic_cast<Base*>(target);
         if (!other) {
             return;

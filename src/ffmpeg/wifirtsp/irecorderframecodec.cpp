@@ -10,7 +10,8 @@ constexpr int kFieldSize = 4;
 constexpr int kHeaderSize = 8;  // magic and length field
 
 // The length field's value: 1 to 4 decimal digits, then NUL padding; -1 for anything else.
-int lengthField(const char* field) {
+int lengthField(const char* field)
+{
     int value = 0;
     int digits = 0;
     for (int i = 0; i < kFieldSize; ++i) {
@@ -26,7 +27,8 @@ int lengthField(const char* field) {
 }
 
 // How many bytes at the end of `bytes` could be the start of a magic that is still arriving.
-int magicPrefixAtEnd(const QByteArray& bytes) {
+int magicPrefixAtEnd(const QByteArray& bytes)
+{
     for (int keep = qMin(bytes.size(), kMagic.size() - 1); keep > 0; --keep) {
         if (kMagic.startsWith(bytes.right(keep))) {
             return keep;
@@ -37,7 +39,8 @@ int magicPrefixAtEnd(const QByteArray& bytes) {
 
 }  // namespace
 
-QByteArray IRecorderFrameCodec::encode(const QByteArray& payload, QString* error) {
+QByteArray IRecorderFrameCodec::encode(const QByteArray& payload, QString* error)
+{
     if (payload.size() > kMaxPayload) {
         if (error) {
             *error = QStringLiteral("payload of %1 bytes exceeds %2")
@@ -51,7 +54,8 @@ QByteArray IRecorderFrameCodec::encode(const QByteArray& payload, QString* error
     return kMagic + length + payload + kEnd;
 }
 
-QList<QByteArray> IRecorderFrameCodec::feed(const QByteArray& bytes, QStringList* problems) {
+QList<QByteArray> IRecorderFrameCodec::feed(const QByteArray& bytes, QStringList* problems)
+{
     buffer_.append(bytes);
     QList<QByteArray> payloads;
     for (;;) {
@@ -69,7 +73,8 @@ QList<QByteArray> IRecorderFrameCodec::feed(const QByteArray& bytes, QStringList
     }
 }
 
-IRecorderFrameCodec::Step IRecorderFrameCodec::takeFrame(QByteArray* payload, QString* problem) {
+IRecorderFrameCodec::Step IRecorderFrameCodec::takeFrame(QByteArray* payload, QString* problem)
+{
     if (!buffer_.startsWith(kMagic)) {
         const int before = buffer_.size();
         skipToMagic(problem);
@@ -101,7 +106,8 @@ IRecorderFrameCodec::Step IRecorderFrameCodec::takeFrame(QByteArray* payload, QS
 }
 
 // Drops bytes up to the next magic, or all but a possible magic start when there is none.
-void IRecorderFrameCodec::skipToMagic(QString* problem) {
+void IRecorderFrameCodec::skipToMagic(QString* problem)
+{
     int next = buffer_.indexOf(kMagic);
     if (next < 0) {
         next = buffer_.size() - magicPrefixAtEnd(buffer_);

@@ -14,26 +14,31 @@ constexpr int kKillWaitMs = 3000;
 
 }  // namespace
 
-ITcpServer::ITcpServer(QObject* parent) : QTcpServer(parent), program_(defaultRecorderProgram()) {
+ITcpServer::ITcpServer(QObject* parent) : QTcpServer(parent), program_(defaultRecorderProgram())
+{
     startTimer_.setSingleShot(true);
     connect(&startTimer_, &QTimer::timeout, this, &ITcpServer::onStartTimeout);
     starSocketListen();
 }
 
-ITcpServer::~ITcpServer() {
+ITcpServer::~ITcpServer()
+{
     dropClient();
     closeProcess();
 }
 
-QString ITcpServer::defaultRecorderProgram() {
+QString ITcpServer::defaultRecorderProgram()
+{
     return QCoreApplication::applicationDirPath() + QStringLiteral("/ScreenRecord/ScreenRecord");
 }
 
-void ITcpServer::setRecorderProgram(const QString& program) {
+void ITcpServer::setRecorderProgram(const QString& program)
+{
     program_ = program;
 }
 
-void ITcpServer::starSocketListen() {
+void ITcpServer::starSocketListen()
+{
     if (isListening()) {
         qDebug() << "has listening: " << serverAddress().toString() << serverPort();
         return;
@@ -47,14 +52,16 @@ void ITcpServer::starSocketListen() {
     }
 }
 
-void ITcpServer::stopSocketListen() {
+void ITcpServer::stopSocketListen()
+{
     dropClient();
     close();
     disconnect();
     qDebug() << "tcpserver stopSocketListen...";
 }
 
-void ITcpServer::incomingConnection(qintptr socketDescriptor) {
+void ITcpServer::incomingConnection(qintptr socketDescriptor)
+{
     auto* socket = new QTcpSocket(this);
     if (!socket->setSocketDescriptor(socketDescriptor)) {
         emit error(socket->errorString());
@@ -80,7 +87,8 @@ void ITcpServer::incomingConnection(qintptr socketDescriptor) {
     }
 }
 
-bool ITcpServer::isOurRecorder(const QTcpSocket& socket) const {
+bool ITcpServer::isOurRecorder(const QTcpSocket& socket) const
+{
     if (!process_ || process_->state() != QProcess::Running) {
         return false;
     }
@@ -89,7 +97,8 @@ bool ITcpServer::isOurRecorder(const QTcpSocket& socket) const {
     return owner != IPeerProcess::Owner::No;
 }
 
-void ITcpServer::dropClient() {
+void ITcpServer::dropClient()
+{
     if (!client_) {
         return;
     }
@@ -101,7 +110,8 @@ void ITcpServer::dropClient() {
     codec_.clear();
 }
 
-bool ITcpServer::SendMessageToClient(const QByteArray& payload) {
+bool ITcpServer::SendMessageToClient(const QByteArray& payload)
+{
     if (!client_) {
         return false;
     }
@@ -116,7 +126,8 @@ bool ITcpServer::SendMessageToClient(const QByteArray& payload) {
     return true;
 }
 
-bool ITcpServer::startRecordVideo(const QString& path, const QRect& area, int frameRate) {
+bool ITcpServer::startRecordVideo(const QString& path, const QRect& area, int frameRate)
+{
     const QStringList arguments{path,
                                 QString::number(area.x()),
                                 QString::number(area.y()),
@@ -156,23 +167,27 @@ bool ITcpServer::startRecordVideo(const QString& path, const QRect& area, int fr
     return true;
 }
 
-void ITcpServer::stop() {
+void ITcpServer::stop()
+{
     if (connected_) {
         SendMessageToClient(QByteArrayLiteral("1"));
     }
 }
 
-void ITcpServer::pause(bool paused) {
+void ITcpServer::pause(bool paused)
+{
     if (connected_) {
         SendMessageToClient(paused ? QByteArrayLiteral("2") : QByteArrayLiteral("3"));
     }
 }
 
-qint64 ITcpServer::recorderProcessId() const {
+qint64 ITcpServer::recorderProcessId() const
+{
     return process_ && process_->state() != QProcess::NotRunning ? process_->processId() : 0;
 }
 
-void ITcpServer::closeProcess() {
+void ITcpServer::closeProcess()
+{
     if (!process_) {
         return;
     }
@@ -198,7 +213,8 @@ void ITcpServer::closeProcess() {
     delete process;
 }
 
-void ITcpServer::onReadMessageSlot() {
+void ITcpServer::onReadMessageSlot()
+{
     if (!client_) {
         return;
     }
@@ -212,7 +228,8 @@ void ITcpServer::onReadMessageSlot() {
     }
 }
 
-void ITcpServer::handlePayload(const QByteArray& payload) {
+void ITcpServer::handlePayload(const QByteArray& payload)
+{
     const QString text = QString::fromLocal8Bit(payload);
     const int separator = text.indexOf(QLatin1Char(';'));
     // The info is everything after the first ";": a file path may contain ";" itself.
@@ -246,7 +263,8 @@ void ITcpServer::handlePayload(const QByteArray& payload) {
     }
 }
 
-void ITcpServer::onDisconnectedSlot() {
+void ITcpServer::onDisconnectedSlot()
+{
     if (client_) {
         if (client_->bytesAvailable() > 0) {
             onReadMessageSlot();
@@ -264,7 +282,8 @@ void ITcpServer::onDisconnectedSlot() {
     qDebug() << "ScreenRecord disconnect.";
 }
 
-void ITcpServer::onRecorderOutput() {
+void ITcpServer::onRecorderOutput()
+{
     if (!process_) {
         return;
     }
@@ -273,7 +292,8 @@ void ITcpServer::onRecorderOutput() {
     }
 }
 
-void ITcpServer::onRecorderFinished(int exitCode, QProcess::ExitStatus status) {
+void ITcpServer::onRecorderFinished(int exitCode, QProcess::ExitStatus status)
+{
     onRecorderOutput();
     qDebug() << "ScreenRecord exited, code" << exitCode
              << (status == QProcess::CrashExit ? "(crashed)" : "");
@@ -291,7 +311,8 @@ void ITcpServer::onRecorderFinished(int exitCode, QProcess::ExitStatus status) {
     });
 }
 
-void ITcpServer::onStartTimeout() {
+void ITcpServer::onStartTimeout()
+{
     if (!awaitingStart_) {
         return;
     }
@@ -300,7 +321,8 @@ void ITcpServer::onStartTimeout() {
     closeProcess();
 }
 
-void ITcpServer::reportStartFailure(int launch, const QString& reason) {
+void ITcpServer::reportStartFailure(int launch, const QString& reason)
+{
     if (launch != launch_ || !awaitingStart_) {
         return;
     }

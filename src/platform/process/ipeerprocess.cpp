@@ -12,13 +12,15 @@ namespace {
 
 const QByteArray kLoopbackHex = QByteArrayLiteral("0100007F");
 
-QByteArray endpointHex(quint16 port) {
+QByteArray endpointHex(quint16 port)
+{
     return kLoopbackHex + ':' + QByteArray::number(port, 16).toUpper().rightJustified(4, '0');
 }
 
 // The inode of the socket 127.0.0.1:peerPort -> 127.0.0.1:serverPort in /proc/net/tcp;
 // 0 when there is none, -1 when the table cannot be read.
-qint64 socketInode(quint16 peerPort, quint16 serverPort) {
+qint64 socketInode(quint16 peerPort, quint16 serverPort)
+{
     QFile table(QStringLiteral("/proc/net/tcp"));
     if (!table.open(QIODevice::ReadOnly)) {
         return -1;
@@ -37,7 +39,8 @@ qint64 socketInode(quint16 peerPort, quint16 serverPort) {
 
 }  // namespace
 
-IPeerProcess::Owner IPeerProcess::owner(qint64 pid, quint16 peerPort, quint16 serverPort) {
+IPeerProcess::Owner IPeerProcess::owner(qint64 pid, quint16 peerPort, quint16 serverPort)
+{
     const qint64 inode = socketInode(peerPort, serverPort);
     if (inode < 0) {
         return Owner::Unknown;
@@ -68,7 +71,8 @@ IPeerProcess::Owner IPeerProcess::owner(qint64 pid, quint16 peerPort, quint16 se
 
 #else
 
-IPeerProcess::Owner IPeerProcess::owner(qint64, quint16, quint16) {
+IPeerProcess::Owner IPeerProcess::owner(qint64, quint16, quint16)
+{
     return Owner::Unknown;
 }
 
