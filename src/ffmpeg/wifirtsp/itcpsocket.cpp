@@ -28,7 +28,7 @@ ITcpSocket::~ITcpSocket()
 
 void ITcpSocket::queueMessage(const QByteArray& message)
 {
-    QMutexLocker locker(&mutex_);
+    std::lock_guard<std::mutex> locker(mutex_);
     queue_.append(message);
 }
 
@@ -104,7 +104,7 @@ void ITcpSocket::slSendMessageToServerSlot()
 {
     QList<QByteArray> messages;
     {
-        QMutexLocker locker(&mutex_);
+        std::lock_guard<std::mutex> locker(mutex_);
         messages.swap(queue_);
     }
     for (const QByteArray& message : messages) {

@@ -4,10 +4,10 @@
 #include <QByteArray>
 #include <QImage>
 #include <QList>
-#include <QMutex>
 #include <QString>
 #include <QThread>
 #include <atomic>
+#include <mutex>
 
 #include "ffmpeg/wifirtsp/wifitimings.h"
 
@@ -66,7 +66,7 @@ private:
     QTcpSocket* socket_ = nullptr;    // lives in run()
     QTimer* connectTimer_ = nullptr;  // lives in run()
     QTimer* sendTimer_ = nullptr;
-    QMutex mutex_;  // guards queue_
+    std::mutex mutex_;  // guards queue_
     QList<QByteArray> queue_;
     std::atomic<bool> lost_{false};
 };

@@ -1,7 +1,6 @@
 #include "iwifirtspthread.h"
 
 #include <QDebug>
-#include <QMutexLocker>
 #include <QTime>
 #include <algorithm>
 #include <climits>
@@ -35,7 +34,7 @@ const int kLastVideoStreamMode = 2;
 const qint64 kFailureLogIntervalMs = 1000;
 const int kPauseSliceMs = 20;
 
-QMutex g_sharedMutex;  // guards the two process-wide values below
+std::mutex g_sharedMutex;  // guards the two process-wide values below
 QString g_rtspUrl;
 bool g_rtspUrlSet = false;
 QSize g_lastWifiResolution(-1, -1);
@@ -43,7 +42,7 @@ QSize g_lastWifiResolution(-1, -1);
 // Makes `size` the last known wireless resolution; false when it already was.
 bool updateLastWifiResolution(const QSize& size, QSize* previous = nullptr)
 {
-    QMutexLocker locker(&g_sharedMutex);
+    std::lock_guard<std::mutex> locker(g_sharedMutex);
     if (previous) {
         *previous = g_lastWifiResolution;
     }
@@ -86,14 +85,14 @@ IWifiRtspThread::IWifiRtspThread(QObject* parent) : QThread(parent)
 IWifiRtspThread::~IWifiRtspThread()
 {
     {
-        QMutexLocker locker(&mutex_);
+        std::lock_guard<std::mutex> locker(mutex_);
         stopFlag_ = true;  // a bind answer arriving now must not start the video loop
     }
     reconnectTimer_.stop();
     captureTimer_.stop();
     ITcpSocket* socket = nullptr;
     {
-        QMutexLocker locker(&protocolMutex_);
+        std::lock_guard<std::mutex> locker(protocolMutex_);
         std::swap(socket, tcpSocket_);
     }
     delete socket;  // waits for the control connection's thread
@@ -114,7 +113,7 @@ void IWifiRtspThread::setTimings(const WifiTimings& timings)
 
 QString IWifiRtspThread::rtspUrl() const
 {
-    QMutexLocker locker(&g_sharedMutex);
+    std::lock_guard<std::mutex> locker(g_sharedMutex);
     if (!g_rtspUrlSet) {
         g_rtspUrl = IConfigureService::instance()->wifiRtspUrl;
         g_rtspUrlSet = true;
@@ -124,20 +123,20 @@ QString IWifiRtspThread::rtspUrl() const
 
 void IWifiRtspThread::setRtspUrl(const QString& url)
 {
-    QMutexLocker locker(&g_sharedMutex);
+    std::lock_guard<std::mutex> locker(g_sharedMutex);
     g_rtspUrl = url;
     g_rtspUrlSet = true;
 }
 
 QSize IWifiRtspThread::lastWifiResolution()
 {
-    QMutexLocker locker(&g_sharedMutex);
+    std::lock_guard<std::mutex> locker(g_sharedMutex);
     return g_lastWifiResolution;
 }
 
 void IWifiRtspThread::resetLastWifiResolution()
 {
-    QMutexLocker locker(&g_sharedMutex);
+    std::lock_guard<std::mutex> locker(g_sharedMutex);
     g_lastWifiResolution = QSize(-1, -1);
 }
 
@@ -159,7 +158,7 @@ void IWifiRtspThread::initSocket()
 {
     ITcpSocket* previous = nullptr;
     {
-        QMutexLocker locker(&protocolMutex_);
+        std::lock_guard<std::mutex> locker(protocolMutex_);
         std::swap(previous, tcpSocket_);
         clientId_.clear();
         awaitingBind_ = true;
@@ -180,7 +179,7 @@ void IWifiRtspThread::initSocket()
     connect(socket, &ITcpSocket::sgReceivePacket, this, &IWifiRtspThread::slTcpReceivePacket,
             Qt::DirectConnection);
     {
-        QMutexLocker locker(&protocolMutex_);
+        std::lock_guard<std::mutex> locker(protocolMutex_);
         tcpSocket_ = socket;
     }
     socket->start();
@@ -225,7 +224,7 @@ bool IWifiRtspThread::isBoundLocked() const
 
 bool IWifiRtspThread::sendCommand(int command, const QByteArray& payload)
 {
-    QMutexLocker locker(&protocolMutex_);
+    std::lock_guard<std::mutex> locker(protocolMutex_);
     if (!isBoundLocked()) {
         return false;
     }
@@ -235,7 +234,7 @@ bool IWifiRtspThread::sendCommand(int command, const QByteArray& payload)
 
 QByteArray IWifiRtspThread::buildPacket(int command, const QVariant& payload)
 {
-    QMutexLocker locker(&protocolMutex_);
+    std::lock_guard<std::mutex> locker(protocolMutex_);
     return WifiPacketBuilder::build(clientId_, command, payload.toByteArray());
 }
 
@@ -243,7 +242,7 @@ QByteArray IWifiRtspThread::Unpacket(const QByteArray& message)
 {
     // A chunk that a replaced connection delivered late belongs to no current link.
     if (auto* from = qobject_cast<ITcpSocket*>(QThread::currentThread())) {
-        QMutexLocker locker(&protocolMutex_);
+        std::lock_guard<std::mutex> locker(protocolMutex_);
         if (from != tcpSocket_) {
             return message;
         }
@@ -261,7 +260,7 @@ bool IWifiRtspThread::takeBindAnswer(const QByteArray& message)
 {
     bool tcp = false;
     {
-        QMutexLocker locker(&protocolMutex_);
+        std::lock_guard<std::mutex> locker(protocolMutex_);
         if (!awaitingBind_) {
             return false;
         }
@@ -311,7 +310,7 @@ QByteArray IWifiRtspThread::dispatchReply(const QByteArray& chunk)
     }
     QByteArray id;
     {
-        QMutexLocker locker(&protocolMutex_);
+        std::lock_guard<std::mutex> locker(protocolMutex_);
         id = clientId_;
     }
     const quint16 index = reply.index();
@@ -379,7 +378,7 @@ void IWifiRtspThread::onEncodingState(const QByteArray& body, int resIndex)
                        << "BitRate: " << body.mid(4, 4).toHex();
     QByteArray payload;
     {
-        QMutexLocker locker(&protocolMutex_);
+        std::lock_guard<std::mutex> locker(protocolMutex_);
         if (!bitRate_.isEmpty()) {
             return;
         }
@@ -421,7 +420,7 @@ void IWifiRtspThread::onQualityState(const QByteArray& message, const QByteArray
     bool queryCurrent = false;
     QByteArray payload;
     {
-        QMutexLocker locker(&protocolMutex_);
+        std::lock_guard<std::mutex> locker(protocolMutex_);
         if (quality_.isEmpty()) {
             bool overridden = false;
             for (int i = 0; i < kQualityBytes; ++i) {
@@ -494,7 +493,7 @@ void IWifiRtspThread::setQualityValue(int record, int byteIndex, const QVariant&
 {
     QByteArray payload;
     {
-        QMutexLocker locker(&protocolMutex_);
+        std::lock_guard<std::mutex> locker(protocolMutex_);
         if (!isBoundLocked()) {
             qDebug() << "wifi control link not bound, value not sent: " << value;
             return;
@@ -543,7 +542,7 @@ void IWifiRtspThread::setAutoFocusFlag(const QVariant& value)
         return;
     }
     {
-        QMutexLocker locker(&protocolMutex_);
+        std::lock_guard<std::mutex> locker(protocolMutex_);
         if (!isBoundLocked()) {
             return;
         }
@@ -561,7 +560,7 @@ bool IWifiRtspThread::setResolution(const QVariant& size)
 {
     QByteArray payload;
     {
-        QMutexLocker locker(&protocolMutex_);
+        std::lock_guard<std::mutex> locker(protocolMutex_);
         const bool first = requestedResolution_.isNull();
         if (!isBoundLocked()) {
             if (first) {
@@ -584,7 +583,7 @@ int IWifiRtspThread::switchLamp()
 {
     int step = 0;
     {
-        QMutexLocker locker(&protocolMutex_);
+        std::lock_guard<std::mutex> locker(protocolMutex_);
         if (!isBoundLocked()) {
             return -1;
         }
@@ -602,11 +601,11 @@ bool IWifiRtspThread::setCaptureFalg(ImageType type)
         return false;
     }
     {
-        QMutexLocker locker(&mutex_);
+        std::lock_guard<std::mutex> locker(mutex_);
         captureType_ = type;
     }
     {
-        QMutexLocker locker(&protocolMutex_);
+        std::lock_guard<std::mutex> locker(protocolMutex_);
         if (!isBoundLocked()) {
             return false;
         }
@@ -633,7 +632,7 @@ void IWifiRtspThread::onCaptureTimeout()
 
 ImageType IWifiRtspThread::captureType() const
 {
-    QMutexLocker locker(&mutex_);
+    std::lock_guard<std::mutex> locker(mutex_);
     return captureType_;
 }
 
@@ -644,7 +643,7 @@ QImage IWifiRtspThread::currentImage(ImageType type)
 {
     cv::Mat frame;
     {
-        QMutexLocker locker(&mutex_);
+        std::lock_guard<std::mutex> locker(mutex_);
         if (lastFrame_.empty()) {
             return QImage();
         }
@@ -660,31 +659,31 @@ QImage IWifiRtspThread::convertImage(const cv::Mat& frame, ImageType type) const
 
 QVariant IWifiRtspThread::contrast() const
 {
-    QMutexLocker locker(&protocolMutex_);
+    std::lock_guard<std::mutex> locker(protocolMutex_);
     return parameters_[ContrastRecord][kCurrent];
 }
 
 QVariant IWifiRtspThread::saturation() const
 {
-    QMutexLocker locker(&protocolMutex_);
+    std::lock_guard<std::mutex> locker(protocolMutex_);
     return parameters_[SaturationRecord][kCurrent];
 }
 
 QVariant IWifiRtspThread::brightness() const
 {
-    QMutexLocker locker(&protocolMutex_);
+    std::lock_guard<std::mutex> locker(protocolMutex_);
     return parameters_[BrightnessRecord][kCurrent];
 }
 
 QVariant IWifiRtspThread::currentResolution() const
 {
-    QMutexLocker locker(&protocolMutex_);
+    std::lock_guard<std::mutex> locker(protocolMutex_);
     return requestedResolution_;
 }
 
 IWifiRtspThread::ParameterRecords IWifiRtspThread::parameterData() const
 {
-    QMutexLocker locker(&protocolMutex_);
+    std::lock_guard<std::mutex> locker(protocolMutex_);
     return parameters_;
 }
 
@@ -705,56 +704,56 @@ QSize IWifiRtspThread::resIndexToSize(int index) const
 
 EdgeResult IWifiRtspThread::documentEdge() const
 {
-    QMutexLocker locker(&mutex_);
+    std::lock_guard<std::mutex> locker(mutex_);
     return edge_;
 }
 
 void IWifiRtspThread::setVideoStreamFilter(ImageType type)
 {
-    QMutexLocker locker(&mutex_);
+    std::lock_guard<std::mutex> locker(mutex_);
     videoStreamFilter_ = type;
 }
 
 void IWifiRtspThread::setVideoStreamMode(int mode)
 {
-    QMutexLocker locker(&mutex_);
+    std::lock_guard<std::mutex> locker(mutex_);
     videoStreamMode_ = mode;
 }
 
 void IWifiRtspThread::nextVideoStreamMode()
 {
-    QMutexLocker locker(&mutex_);
+    std::lock_guard<std::mutex> locker(mutex_);
     videoStreamMode_ = videoStreamMode_ >= kLastVideoStreamMode ? 0 : videoStreamMode_ + 1;
 }
 
 void IWifiRtspThread::setPlaying(bool playing)
 {
-    QMutexLocker locker(&mutex_);
+    std::lock_guard<std::mutex> locker(mutex_);
     playing_ = playing;
 }
 
 bool IWifiRtspThread::isPlaying() const
 {
-    QMutexLocker locker(&mutex_);
+    std::lock_guard<std::mutex> locker(mutex_);
     return playing_;
 }
 
 void IWifiRtspThread::setEdgeDetection(bool on)
 {
-    QMutexLocker locker(&mutex_);
+    std::lock_guard<std::mutex> locker(mutex_);
     edgeDetection_ = on;
 }
 
 void IWifiRtspThread::slTimeOut()
 {
-    QMutexLocker locker(&mutex_);
+    std::lock_guard<std::mutex> locker(mutex_);
     flushRequested_ = true;
 }
 
 void IWifiRtspThread::stopThread()
 {
     {
-        QMutexLocker locker(&mutex_);
+        std::lock_guard<std::mutex> locker(mutex_);
         if (stopFlag_) {
             return;
         }
@@ -786,7 +785,7 @@ int IWifiRtspThread::initrtsp()
     formatContext_->interrupt_callback = {&IWifiRtspThread::interruptCallback, this};
     bool tcp = false;
     {
-        QMutexLocker locker(&protocolMutex_);
+        std::lock_guard<std::mutex> locker(protocolMutex_);
         tcp = rtspOverTcp_;
     }
     AVDictionary* options = nullptr;
@@ -1081,7 +1080,7 @@ void IWifiRtspThread::showPicture(AVFrame* frame)
     cv::Mat picture = IOpencvApi::image2Mat(canvas_);
     bool detect = false;
     {
-        QMutexLocker locker(&mutex_);
+        std::lock_guard<std::mutex> locker(mutex_);
         detect = edgeDetection_;
     }
     EdgeResult edge;
@@ -1090,7 +1089,7 @@ void IWifiRtspThread::showPicture(AVFrame* frame)
     }
     const QImage image = IOpencvApi::cvMat2Image(picture).copy();
     {
-        QMutexLocker locker(&mutex_);
+        std::lock_guard<std::mutex> locker(mutex_);
         lastFrame_ = picture;
         lastImage_ = image;
         if (detect) {
@@ -1106,7 +1105,7 @@ void IWifiRtspThread::flushIfRequested(bool keyFrame)
         return;
     }
     {
-        QMutexLocker locker(&mutex_);
+        std::lock_guard<std::mutex> locker(mutex_);
         if (!flushRequested_) {
             return;
         }

@@ -5,13 +5,13 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QList>
-#include <QMutex>
 #include <QPolygonF>
 #include <QSize>
 #include <QThread>
 #include <QTimer>
 #include <QVariant>
 #include <atomic>
+#include <mutex>
 
 #include <opencv2/core/mat.hpp>
 
@@ -148,7 +148,7 @@ private:
     WifiTimings timings_;
 
     // Guarded by protocolMutex_: shared by the GUI thread and the control connection's thread.
-    mutable QMutex protocolMutex_;
+    mutable std::mutex protocolMutex_;
     ITcpSocket* tcpSocket_ = nullptr;
     QByteArray clientId_;
     bool awaitingBind_ = false;
@@ -169,7 +169,7 @@ private:
     QTimer* flushTimer_ = nullptr;
 
     // Guarded by mutex_: shared by the GUI thread and the video thread.
-    mutable QMutex mutex_;
+    mutable std::mutex mutex_;
     bool playing_ = true;
     bool edgeDetection_ = false;
     bool flushRequested_ = false;

@@ -1,8 +1,6 @@
 #include "rtsplossmonitor.h"
 
 #include <QHash>
-#include <QMutex>
-#include <QMutexLocker>
 #include <cstdarg>
 #include <cstring>
 #include <mutex>
@@ -24,13 +22,13 @@ public:
     void add(const void* context, RtspLossMonitor* monitor)
     {
         std::call_once(installed_, [] { av_log_set_callback(&RtspLossLogRouter::onLog); });
-        QMutexLocker locker(&mutex_);
+        std::lock_guard<std::mutex> locker(mutex_);
         monitors_.insert(context, monitor);
     }
 
     void remove(const void* context)
     {
-        QMutexLocker locker(&mutex_);
+        std::lock_guard<std::mutex> locker(mutex_);
         monitors_.remove(context);
     }
 
@@ -46,7 +44,7 @@ private:
         if (!context || !format) {
             return;
         }
-        QMutexLocker locker(&mutex_);
+        std::lock_guard<std::mutex> locker(mutex_);
         RtspLossMonitor* monitor = monitors_.value(context);
         if (!monitor) {
             return;
@@ -61,7 +59,7 @@ private:
     }
 
     std::once_flag installed_;
-    QMutex mutex_;
+    std::mutex mutex_;
     QHash<const void*, RtspLossMonitor*> monitors_;
 };
 
