@@ -100,6 +100,7 @@ IWifiRtspThread::~IWifiRtspThread()
     requestInterruption();
     quit();
     wait();
+    std::lock_guard<std::mutex> after(mutex_);  // pairs with the last step of run()
 }
 
 void IWifiRtspThread::setTimings(const WifiTimings& timings)
@@ -762,6 +763,7 @@ void IWifiRtspThread::stopThread()
     requestInterruption();
     quit();
     wait();
+    std::lock_guard<std::mutex> after(mutex_);  // pairs with the last step of run()
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -904,6 +906,14 @@ void IWifiRtspThread::scheduleRunningStatus()
 }
 
 void IWifiRtspThread::run()
+{
+    runStream();
+    // The last step takes the lock the owner takes again after wait(): the sanitizer cannot
+    // see QThread::wait(), so this orders everything the stream did before its teardown.
+    std::lock_guard<std::mutex> last(mutex_);
+}
+
+void IWifiRtspThread::runStream()
 {
     if (initrtsp() != 0) {
         closeStream();

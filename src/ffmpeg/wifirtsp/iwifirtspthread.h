@@ -110,6 +110,7 @@ public slots:
 
 protected:
     void run() override;
+    void runStream();
 
 private:
     // Protocol side.
