@@ -192,36 +192,6 @@ QString savePicture(const QImage& picture, const QString& path)
     return path;
 }
 
-double meanGrey(const QImage& image, const QRect& area)
-{
-    double sum = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            sum += qGray(image.pixel(x, y));
-        }
-    }
-    return sum / (area.width() * area.height());
-}
-
-// The 150-pixel corner square of the straightened page that holds the dark marker, or -1.
-int darkCorner(const QImage& image)
-{
-    const int s = 150;
-    const QVector<QRect> corners = {QRect(0, 0, s, s), QRect(image.width() - s, 0, s, s),
-                                    QRect(image.width() - s, image.height() - s, s, s),
-                                    QRect(0, image.height() - s, s, s)};
-    int found = -1;
-    for (int i = 0; i < corners.size(); ++i) {
-        if (meanGrey(image, corners[i]) < 200) {
-            if (found != -1) {
-                return -1;
-            }
-            found = i;
-        }
-    }
-    return found;
-}
-
 // Page `page` of the PDF rendered at 30 dots per inch.
 QImage renderPdfPage(const QString& pdf, int page, const QString& workDir)
 {

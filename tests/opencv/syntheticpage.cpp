@@ -1,7 +1,9 @@
 #include "syntheticpage.h"
 
 #include <QPainter>
+#include <QRect>
 #include <QTransform>
+#include <QVector>
 #include <opencv2/core.hpp>
 
 namespace {
@@ -74,4 +76,33 @@ QImage uniformFrame(const QSize& size, QRgb colour)
     QImage frame(size, QImage::Format_RGB32);
     frame.fill(colour);
     return frame;
+}
+
+double meanGrey(const QImage& image, const QRect& area)
+{
+    double sum = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            sum += qGray(image.pixel(x, y));
+        }
+    }
+    return sum / (area.width() * area.height());
+}
+
+int darkCorner(const QImage& image)
+{
+    const int s = 150;
+    const QVector<QRect> corners = {QRect(0, 0, s, s), QRect(image.width() - s, 0, s, s),
+                                    QRect(image.width() - s, image.height() - s, s, s),
+                                    QRect(0, image.height() - s, s, s)};
+    int found = -1;
+    for (int i = 0; i < corners.size(); ++i) {
+        if (meanGrey(image, corners[i]) < 200) {
+            if (found != -1) {
+                return -1;
+            }
+            found = i;
+        }
+    }
+    return found;
 }

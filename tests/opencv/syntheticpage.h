@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QPointF>
+#include <QRect>
 #include <QSize>
 
 // A camera frame drawn with known truth: a white page with text lines and a dark square marker
@@ -23,5 +24,12 @@ SyntheticPage drawSyntheticPage(const QSize& frameSize, const QPointF& centre, d
 QSize syntheticPageSize();
 // A frame of one colour.
 QImage uniformFrame(const QSize& size, QRgb colour);
+
+// Mean grey value of `area` in `image`.
+double meanGrey(const QImage& image, const QRect& area);
+
+// The 150-pixel corner square of a straightened page that holds the dark marker (0 top-left,
+// 1 top-right, 2 bottom-right, 3 bottom-left), or -1 when none or several are dark.
+int darkCorner(const QImage& image);
 
 #endif  // SYNTHETICPAGE_H

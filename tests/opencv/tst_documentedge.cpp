@@ -64,37 +64,7 @@ cv::Mat matOver(QImage& image)
                    static_cast<size_t>(image.bytesPerLine()));
 }
 
-double meanGrey(const QImage& image, const QRect& area)
-{
-    double sum = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            sum += qGray(image.pixel(x, y));
-        }
-    }
-    return sum / (area.width() * area.height());
-}
-
 enum Placement { MarkerTopLeft, MarkerBottomLeft };
-
-// The corner (of 150 x 150 pixels) of the picture that holds the marker, or -1.
-int darkCorner(const QImage& image)
-{
-    const int s = 150;
-    const QVector<QRect> corners = {QRect(0, 0, s, s), QRect(image.width() - s, 0, s, s),
-                                    QRect(image.width() - s, image.height() - s, s, s),
-                                    QRect(0, image.height() - s, s, s)};
-    int found = -1;
-    for (int i = 0; i < corners.size(); ++i) {
-        if (meanGrey(image, corners[i]) < 200) {
-            if (found != -1) {
-                return -1;
-            }
-            found = i;
-        }
-    }
-    return found;
-}
 
 // The straightened picture holds nothing but the page: its outermost rows and columns are
 // as bright as paper.
