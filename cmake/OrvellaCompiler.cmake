@@ -10,3 +10,10 @@ elseif(ORVELLA_SANITIZE STREQUAL "thread")
 elseif(NOT ORVELLA_SANITIZE STREQUAL "")
   message(FATAL_ERROR "ORVELLA_SANITIZE must be empty, 'address' or 'thread'")
 endif()
+
+# ccache, when present, makes rebuilds in fresh build folders (sanitizer builds, work trees) cheap.
+find_program(ORVELLA_CCACHE ccache)
+if(ORVELLA_CCACHE)
+  set(CMAKE_C_COMPILER_LAUNCHER ${ORVELLA_CCACHE})
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${ORVELLA_CCACHE})
+endif()

@@ -15,6 +15,7 @@
 #include <exception>
 
 #include "opencv/iopencvapi.h"
+#include "platform/thread/workerjoin.h"
 #include "service/iconfigureservice.h"
 #include "uiscale.h"
 
@@ -292,10 +293,7 @@ void IImageTansformThread::finish()
         std::lock_guard<std::mutex> lock(mutex_);
         stop_ = true;
     }
-    wait();
-    // The worker's last step took this lock: taking it orders all its work before whatever
-    // follows in a way the thread sanitizer can see (it cannot see inside QThread::wait).
-    std::lock_guard<std::mutex> lock(mutex_);
+    joinWorker(*this, mutex_);
 }
 
 QString IImageTansformThread::canonicalImageFormat(const QString& suffix)
@@ -354,6 +352,7 @@ void IImageTansformThread::run()
     }
     while (processSaveFilesJob()) {
     }
+    workerFinished(mutex_);
 }
 
 bool IImageTansformThread::stopRequested() const

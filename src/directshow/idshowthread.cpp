@@ -5,6 +5,7 @@
 #include <QThread>
 
 #include "directshow/icaptureformat.h"
+#include "platform/thread/workerjoin.h"
 #include "directshow/idirectshowapi.h"
 #include "opencv/iopencvapi.h"
 #include "platform/video/iframedecoder.h"
@@ -71,8 +72,7 @@ void IDShowThread::openDevice(const QString& devicePath)
     }
     worker_ = QThread::create([this] {
         startCapture();
-        // The worker's last step, which stopWorker pairs with (see there).
-        std::lock_guard<std::mutex> lock(stateMutex_);
+        workerFinished(stateMutex_);
     });
     worker_->setObjectName(QStringLiteral("IDShowThread"));
     worker_->start();
@@ -89,11 +89,7 @@ void IDShowThread::stopWorker()
         ++session_;
         stateChanged_.notify_all();
     }
-    worker_->wait();
-    // The worker's last step took this lock: taking it orders all its work, the calls it posted
-    // included, before what follows in a way the thread sanitizer can see (it cannot see inside
-    // QThread::wait).
-    std::lock_guard<std::mutex> lock(stateMutex_);
+    joinWorker(*worker_, stateMutex_);
     delete worker_;
     worker_ = nullptr;
     // Whatever the worker posted and was not delivered yet (a frame, a status) is stale now.

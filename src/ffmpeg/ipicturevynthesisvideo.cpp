@@ -3,6 +3,8 @@
 #include <QDebug>
 #include <QFile>
 
+#include "platform/thread/workerjoin.h"
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -55,10 +57,7 @@ IPictureVynthesisVideo::~IPictureVynthesisVideo()
         finishFlag_ = true;
         wake_.notify_all();
     }
-    wait();
-    // The thread's last step took this lock: taking it orders all its work before the members
-    // go in a way the thread sanitizer can see (it cannot see inside QThread::wait).
-    std::lock_guard<std::mutex> lock(mutex_);
+    joinWorker(*this, mutex_);
 }
 
 void IPictureVynthesisVideo::addPicture(const QImage& picture)
@@ -154,8 +153,7 @@ void IPictureVynthesisVideo::run()
         QFile::remove(path_);
         qDebug() << "time-lapse video without pictures removed:" << path_;
     }
-    // The last step: the destructor takes this lock after waiting (see there).
-    std::lock_guard<std::mutex> lock(mutex_);
+    workerFinished(mutex_);
 }
 
 bool IPictureVynthesisVideo::openOutputStream(const QString& path)

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "ffmpeg/wifirtsp/wifipacketbuilder.h"
+#include "platform/thread/workerjoin.h"
 
 namespace {
 
@@ -23,8 +24,7 @@ ITcpSocket::~ITcpSocket()
 {
     requestInterruption();
     quit();
-    wait();
-    std::lock_guard<std::mutex> after(mutex_);  // pairs with the last step of run()
+    joinWorker(*this, mutex_);
 }
 
 void ITcpSocket::queueMessage(const QByteArray& message)
@@ -66,9 +66,7 @@ void ITcpSocket::run()
     socket.abort();
     socket_ = nullptr;
     qDebug() << "socket thread exit.";
-    // The last step takes the lock the owner takes again after wait(): the sanitizer cannot
-    // see QThread::wait(), so this orders the thread's work before the owner's teardown.
-    std::lock_guard<std::mutex> last(mutex_);
+    workerFinished(mutex_);
 }
 
 void ITcpSocket::onConnected()

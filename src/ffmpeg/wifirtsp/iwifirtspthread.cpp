@@ -18,6 +18,7 @@ extern "C" {
 #include "ffmpeg/wifirtsp/wifireply.h"
 #include "ffmpeg/wifirtsp/wifiresolutiontable.h"
 #include "opencv/iopencvapi.h"
+#include "platform/thread/workerjoin.h"
 #include "service/iconfigureservice.h"
 
 namespace {
@@ -99,8 +100,7 @@ IWifiRtspThread::~IWifiRtspThread()
     delete flushTimer_;
     requestInterruption();
     quit();
-    wait();
-    std::lock_guard<std::mutex> after(mutex_);  // pairs with the last step of run()
+    joinWorker(*this, mutex_);
 }
 
 void IWifiRtspThread::setTimings(const WifiTimings& timings)
@@ -762,8 +762,7 @@ void IWifiRtspThread::stopThread()
     }
     requestInterruption();
     quit();
-    wait();
-    std::lock_guard<std::mutex> after(mutex_);  // pairs with the last step of run()
+    joinWorker(*this, mutex_);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -908,9 +907,7 @@ void IWifiRtspThread::scheduleRunningStatus()
 void IWifiRtspThread::run()
 {
     runStream();
-    // The last step takes the lock the owner takes again after wait(): the sanitizer cannot
-    // see QThread::wait(), so this orders everything the stream did before its teardown.
-    std::lock_guard<std::mutex> last(mutex_);
+    workerFinished(mutex_);
 }
 
 void IWifiRtspThread::runStream()
