@@ -3,7 +3,9 @@
 
 #include <QImage>
 #include <QMetaType>
+#include <QPointF>
 #include <QRect>
+#include <QSizeF>
 #include <QString>
 
 #include "opencv/edgeresult.h"
@@ -25,5 +27,14 @@ struct CaptureJob {
     EdgeResult edge;
 };
 Q_DECLARE_METATYPE(CaptureJob)
+
+// The factors that scale the board's picture rectangle to the picture; (0, 0) when either size is
+// empty, so nothing is scaled by an undefined factor.
+QPointF overlayFactors(const QSizeF& picture, const QSizeF& background);
+
+// A rectangle in scene coordinates turned into picture pixels: relative to the picture's
+// rectangle, scaled by the factors and clipped to the picture. Empty when nothing is left.
+QRect captureRectInPicture(const QRectF& sceneRect, const QRectF& background,
+                           const QPointF& factors, const QSize& picture);
 
 #endif  // CAPTUREJOB_H

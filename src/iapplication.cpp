@@ -39,6 +39,11 @@ MainFrame* IApplication::mainFrame() const
     return mainFrame_;
 }
 
+QWidget* IApplication::mainWindow() const
+{
+    return mainFrame();
+}
+
 void IApplication::handleInstanceMessage(const QString& message)
 {
     if (message != QLatin1String("raise_window_noop")) {

@@ -22,6 +22,8 @@ public:
     int exec();
     bool notify(QObject* receiver, QEvent* event) override;
     virtual MainFrame* mainFrame() const;
+    // The main window as a plain widget, for code that only needs a place to anchor to.
+    QWidget* mainWindow() const;
 
     // Restores or raises the main window when `message` is "raise_window_noop".
     void handleInstanceMessage(const QString& message);

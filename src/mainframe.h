@@ -3,23 +3,24 @@
 
 #include <QImage>
 #include <QKeySequence>
-#include <QMap>
 #include <QPoint>
-#include <QPointF>
 #include <QPointer>
 #include <QRect>
-#include <QSizeF>
 #include <QStringList>
 #include <QVariant>
 #include <QWidget>
 
+#include "customui/ipanelhost.h"
 #include "icamerainfo.h"
 #include "imagetype.h"
+#include "shelltypes.h"
 
 class IApplication;
 class IBoard;
 class IBoardToolBar;
+class ICamera;
 class ICameraToolBar;
+class IConfigureService;
 class ICustomWidget;
 class IImageTansformThread;
 class IMainTitleWidget;
@@ -31,7 +32,10 @@ class QSoundEffect;
 // The program's only top-level window and the coordinator of the user interface: it lays out the
 // title bar, gallery, board and toolbars, connects the camera manager to the board and to the
 // capture path, turns toolbar clicks and shortcuts into actions, reacts to camera status codes and
-// hot-plug events, and shuts everything down in a fixed order.
+// hot-plug events, and shuts everything down in a fixed order. Its code is kept by concern:
+// mainframe.cpp (construction, layout, status and hot-plug), mainframetoolbars.cpp (toolbar
+// dispatch, shortcuts, panels), mainframecapture.cpp (Snap to file, PDF export) and
+// mainframeshutdown.cpp (closing, recording).
 class MainFrame : public QWidget {
     Q_OBJECT
 public:
@@ -54,26 +58,6 @@ public:
     };
     Q_ENUM(ShutdownStep)
 
-    // The panels that open next to a toolbar button; the first nine close when another bar button
-    // is used or the board is clicked, the last four only by their own buttons.
-    enum class SecondaryPanel {
-        None,
-        FocusExposure,
-        Eraser,
-        Color,
-        Shape,
-        Resolution,
-        Thickness,
-        Parameter,
-        Transparency,
-        CaptureMode,
-        Magnifier,
-        Ocr,
-        PictureInPicture,
-        Viewer
-    };
-    Q_ENUM(SecondaryPanel)
-
     IBoard* board() const;
     IMainTitleWidget* titleWidget() const { return titleWidget_; }
     ICameraToolBar* cameraToolBar() const { return cameraToolBar_; }
@@ -81,6 +65,7 @@ public:
     IBoardToolBar* boardToolBar() const { return boardToolBar_; }
     ICustomWidget* galleryPanel() const { return gallery_; }
     IImageTansformThread* captureThread() const { return captureThread_; }
+    IPanelHost* panelHost() { return &panelHost_; }
     bool isFirstOpenPending() const { return firstOpenPending_; }
     bool isAutoEdgeOn() const { return autoEdgeOn_; }
     bool isBoardMode() const { return boardMode_; }
@@ -99,21 +84,8 @@ public:
     // The device the picture-in-picture panel shows (empty while it shows none).
     virtual QString pictureInPictureDevicePath() const;
 
-    // Enters a panel in the list of those that close together (hidden through its showPanel(false)
-    // when it has one). Only the first nine kinds close that way.
-    void registerSecondaryPanel(SecondaryPanel which, QWidget* panel);
-    // The panel that a click on button `id` of bar `barType` (1 right, 2 board, 3 camera) leaves
-    // open, so that the button can close it itself.
-    static SecondaryPanel keptPanel(int barType, int id);
     // The camera-toolbar id that a key combination acts as, -1 for none.
     static int cameraButtonForKey(const QKeySequence& keys);
-    // The factors that scale the board's picture rectangle to the picture; (0, 0) when either size
-    // is empty, so nothing is scaled by an undefined factor.
-    static QPointF overlayFactors(const QSizeF& picture, const QSizeF& background);
-    // A rectangle in scene coordinates turned into picture pixels: relative to the picture's
-    // rectangle, scaled by the factors and clipped to the picture. Empty when nothing is left.
-    static QRect captureRectInPicture(const QRectF& sceneRect, const QRectF& background,
-                                      const QPointF& factors, const QSize& picture);
 
 public slots:
     void slHideSecondWidget(int barType, QVariant flag);
@@ -132,13 +104,16 @@ protected:
 
     virtual void runShutdownStep(ShutdownStep step);
     // The capture mode chosen in the capture-mode panel; the default mode until it exists.
-    virtual int captureMode() const;
+    virtual CaptureMode captureMode() const;
     // The pictures checked in the gallery.
     virtual QStringList galleryCheckedPaths() const;
     // Writes that `panel` cannot be shown yet: the one place a missing panel is reported.
     virtual void panelUnavailable(const QString& panel);
 
 private:
+    static IConfigureService* config();
+    static ICamera* camera();
+
     void createBoard();
     void CreateUI();
     void buildLayout();
@@ -151,6 +126,7 @@ private:
     void clearBackgroundPicture();
     void onFullScreen(bool fullScreen);
     void onTitleMoved();
+    void onCameraChooserOpening();
     void onResolutionFromOtherApp(const QSize& size);
     void onCaptureFailed(const QString& path);
     void onRecordMessage(int code);
@@ -171,24 +147,12 @@ private:
     void stopRecording();
     void shutdown();
     void showTip(const QString& text);
-    void hideSecondaryPanels(SecondaryPanel kept);
     QRect partialCaptureSceneRect() const;
 
+    // Shows or hides a panel of the host; one not built yet is reported as unavailable.
+    void togglePanel(IPanelHost::Panel which);
     // Panels that later parts of the program fill in.
-    void toggleFocusExposurePanel();
-    void toggleResolutionPanel();
-    void toggleParameterPanel();
-    void toggleCaptureModePanel();
     void showRecordingPanel();
-    void toggleOcrDialog();
-    void togglePictureInPicturePanel();
-    void togglePictureViewer();
-    void toggleMagnifierPanel();
-    void toggleThicknessPanel();
-    void toggleColorPanel();
-    void toggleTransparencyPanel();
-    void toggleShapePanel();
-    void toggleEraserPanel();
     void startTimerCapture();
     void showTimelapsePanel();
     void addToGallery(const QImage& picture, const QString& path);
@@ -216,7 +180,7 @@ private:
     QSoundEffect* shutter_ = nullptr;
     // Where the partial-capture frame sits in the window (its stored rectangle is relative).
     QPoint partialFrameOrigin_;
-    QMap<SecondaryPanel, QPointer<QWidget>> secondaryPanels_;
+    IPanelHost panelHost_;
 
     IImageTansformThread* captureThread_ = nullptr;
     QPointer<IWinUsbDevice> usbWatcher_;

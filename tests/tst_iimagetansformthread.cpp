@@ -13,6 +13,7 @@
 #include <functional>
 #include <limits>
 
+#include "capturejob.h"
 #include "iimagetansformthread.h"
 #include "opencv/iopencvapi.h"
 #include "service/iconfigureservice.h"
@@ -255,6 +256,10 @@ private slots:
     void pdfExport();
     void failedPdfKeepsOlderFile();
     void finishWritesQueuedWork();
+    void overlayFactors_data();
+    void overlayFactors();
+    void captureRectInPicture_data();
+    void captureRectInPicture();
 
 private:
     IConfigureService* config() { return IConfigureService::instance(); }
@@ -792,6 +797,67 @@ void TestIImageTansformThread::finishWritesQueuedWork()
     QVERIFY(worker.results.waitExports(1));
     QCOMPARE(worker.results.paths.size(), 5);
     QCOMPARE(entries(photos).size(), 5);
+}
+
+void TestIImageTansformThread::overlayFactors_data()
+{
+    QTest::addColumn<QSizeF>("picture");
+    QTest::addColumn<QSizeF>("background");
+    QTest::addColumn<QPointF>("factors");
+    QTest::newRow("same") << QSizeF(1920, 1080) << QSizeF(1920, 1080) << QPointF(1, 1);
+    QTest::newRow("twice") << QSizeF(3840, 2160) << QSizeF(1920, 1080) << QPointF(2, 2);
+    QTest::newRow("other aspect") << QSizeF(1600, 1200) << QSizeF(800, 400) << QPointF(2, 3);
+    QTest::newRow("empty background") << QSizeF(1920, 1080) << QSizeF(0, 0) << QPointF(0, 0);
+    QTest::newRow("zero-high background") << QSizeF(1920, 1080) << QSizeF(100, 0) << QPointF(0, 0);
+    QTest::newRow("empty picture") << QSizeF(0, 0) << QSizeF(1920, 1080) << QPointF(0, 0);
+}
+
+void TestIImageTansformThread::overlayFactors()
+{
+    QFETCH(QSizeF, picture);
+    QFETCH(QSizeF, background);
+    QFETCH(QPointF, factors);
+    const QPointF got = ::overlayFactors(picture, background);
+    QVERIFY(qIsFinite(got.x()) && qIsFinite(got.y()));
+    QCOMPARE(got, factors);
+}
+
+void TestIImageTansformThread::captureRectInPicture_data()
+{
+    QTest::addColumn<QRectF>("scene");
+    QTest::addColumn<QRectF>("background");
+    QTest::addColumn<QPointF>("factors");
+    QTest::addColumn<QRect>("expected");
+    const QSize picture(1920, 1080);
+    Q_UNUSED(picture)
+    QTest::newRow("inside") << QRectF(100, 50, 200, 100) << QRectF(0, 0, 960, 540) << QPointF(2, 2)
+                            << QRect(200, 100, 400, 200);
+    QTest::newRow("picture not at origin") << QRectF(110, 60, 200, 100) << QRectF(10, 10, 960, 540)
+                                           << QPointF(2, 2) << QRect(200, 100, 400, 200);
+    QTest::newRow("over the right and bottom edge")
+        << QRectF(800, 400, 400, 400) << QRectF(0, 0, 960, 540) << QPointF(2, 2)
+        << QRect(1600, 800, 320, 280);
+    QTest::newRow("over the left edge") << QRectF(-50, 0, 100, 100) << QRectF(0, 0, 960, 540)
+                                        << QPointF(2, 2) << QRect(0, 0, 100, 200);
+    QTest::newRow("outside") << QRectF(2000, 2000, 10, 10) << QRectF(0, 0, 960, 540)
+                             << QPointF(2, 2) << QRect();
+    QTest::newRow("no factors") << QRectF(10, 10, 10, 10) << QRectF(0, 0, 960, 540) << QPointF(0, 0)
+                                << QRect();
+    QTest::newRow("empty") << QRectF(10, 10, 0, 10) << QRectF(0, 0, 960, 540) << QPointF(2, 2)
+                           << QRect();
+}
+
+void TestIImageTansformThread::captureRectInPicture()
+{
+    QFETCH(QRectF, scene);
+    QFETCH(QRectF, background);
+    QFETCH(QPointF, factors);
+    QFETCH(QRect, expected);
+    const QRect got = ::captureRectInPicture(scene, background, factors, QSize(1920, 1080));
+    QCOMPARE(got.isEmpty(), expected.isEmpty());
+    if (!expected.isEmpty()) {
+        QCOMPARE(got, expected);
+    }
 }
 
 QTEST_MAIN(TestIImageTansformThread)

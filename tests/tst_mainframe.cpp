@@ -21,6 +21,7 @@
 #include "iapplication.h"
 #include "icamera.h"
 #include "iimagetansformthread.h"
+#include "kittesthelpers.h"
 #include "mainframe.h"
 #include "modalanswerer.h"
 #include "platform/video/ivirtualcamerahub.h"
@@ -59,7 +60,7 @@ protected:
         }
         MainFrame::runShutdownStep(step);
     }
-    int captureMode() const override { return mode; }
+    CaptureMode captureMode() const override { return CaptureMode(mode); }
     QStringList galleryCheckedPaths() const override { return checked; }
 };
 
@@ -95,10 +96,6 @@ private slots:
     void unplugOtherCameraChangesNothing();
     void cameraChooserSwitchesCamera();
     void shutdownOrder();
-    void overlayFactors_data();
-    void overlayFactors();
-    void captureRectInPicture_data();
-    void captureRectInPicture();
 
 private:
     ProbeFrame* startFrame(bool waitForOpen = true);
@@ -629,17 +626,17 @@ void TestMainFrame::pdfExportOfCheckedPictures()
 void TestMainFrame::panelsCloseTogether()
 {
     startFrame();
-    QWidget thickness(frame_);
-    QWidget colour(frame_);
-    QWidget magnifier(frame_);
-    frame_->registerSecondaryPanel(MainFrame::SecondaryPanel::Thickness, &thickness);
-    frame_->registerSecondaryPanel(MainFrame::SecondaryPanel::Color, &colour);
-    // Not one of the panels that close together: refused.
-    frame_->registerSecondaryPanel(MainFrame::SecondaryPanel::Magnifier, &magnifier);
+    StandInPanel thickness(frame_);
+    StandInPanel colour(frame_);
+    StandInPanel magnifier(frame_);
+    frame_->panelHost()->registerPanel(IPanelHost::Panel::Thickness, &thickness);
+    frame_->panelHost()->registerPanel(IPanelHost::Panel::Color, &colour);
+    // Not one of the panels that close together.
+    frame_->panelHost()->registerPanel(IPanelHost::Panel::Magnifier, &magnifier);
     thickness.show();
     colour.show();
     magnifier.show();
-    frame_->slBoardToolBarClick(false, IBoardToolBar::Thickness);
+    frame_->slHideSecondWidget(IPanelHost::BoardBar, IBoardToolBar::Thickness);
     QVERIFY(thickness.isVisible());
     QVERIFY(!colour.isVisible());
     colour.show();
@@ -650,6 +647,11 @@ void TestMainFrame::panelsCloseTogether()
     thickness.show();
     emit frame_->board()->sgClickOnBoard();
     QVERIFY(!thickness.isVisible());
+    // Its button opens the panel and closes it again, through the typed call.
+    frame_->slBoardToolBarClick(false, IBoardToolBar::Thickness);
+    QVERIFY(thickness.isVisible());
+    frame_->slBoardToolBarClick(false, IBoardToolBar::Thickness);
+    QVERIFY(!thickness.isVisible() && thickness.stored == 3);
     // The camera chooser closes with them.
     QTest::mouseClick(frame_->titleWidget()->button(IMainTitleWidget::Cameras), Qt::LeftButton);
     QVERIFY(frame_->titleWidget()->cameraChooser()->isVisible());
@@ -913,68 +915,6 @@ void TestMainFrame::shutdownOrder()
     QVERIFY(
         QSettings(IConfigureService::settingsFile(), QSettings::IniFormat).contains("path/photo"));
     IFFmpegApi::instance()->init();
-}
-
-void TestMainFrame::overlayFactors_data()
-{
-    QTest::addColumn<QSizeF>("picture");
-    QTest::addColumn<QSizeF>("background");
-    QTest::addColumn<QPointF>("factors");
-    QTest::newRow("same") << QSizeF(1920, 1080) << QSizeF(1920, 1080) << QPointF(1, 1);
-    QTest::newRow("twice") << QSizeF(3840, 2160) << QSizeF(1920, 1080) << QPointF(2, 2);
-    QTest::newRow("other aspect") << QSizeF(1600, 1200) << QSizeF(800, 400) << QPointF(2, 3);
-    QTest::newRow("empty background") << QSizeF(1920, 1080) << QSizeF(0, 0) << QPointF(0, 0);
-    QTest::newRow("zero-high background") << QSizeF(1920, 1080) << QSizeF(100, 0) << QPointF(0, 0);
-    QTest::newRow("empty picture") << QSizeF(0, 0) << QSizeF(1920, 1080) << QPointF(0, 0);
-}
-
-void TestMainFrame::overlayFactors()
-{
-    QFETCH(QSizeF, picture);
-    QFETCH(QSizeF, background);
-    QFETCH(QPointF, factors);
-    const QPointF got = MainFrame::overlayFactors(picture, background);
-    QVERIFY(qIsFinite(got.x()) && qIsFinite(got.y()));
-    QCOMPARE(got, factors);
-}
-
-void TestMainFrame::captureRectInPicture_data()
-{
-    QTest::addColumn<QRectF>("scene");
-    QTest::addColumn<QRectF>("background");
-    QTest::addColumn<QPointF>("factors");
-    QTest::addColumn<QRect>("expected");
-    const QSize picture(1920, 1080);
-    Q_UNUSED(picture)
-    QTest::newRow("inside") << QRectF(100, 50, 200, 100) << QRectF(0, 0, 960, 540) << QPointF(2, 2)
-                            << QRect(200, 100, 400, 200);
-    QTest::newRow("picture not at origin") << QRectF(110, 60, 200, 100) << QRectF(10, 10, 960, 540)
-                                           << QPointF(2, 2) << QRect(200, 100, 400, 200);
-    QTest::newRow("over the right and bottom edge")
-        << QRectF(800, 400, 400, 400) << QRectF(0, 0, 960, 540) << QPointF(2, 2)
-        << QRect(1600, 800, 320, 280);
-    QTest::newRow("over the left edge") << QRectF(-50, 0, 100, 100) << QRectF(0, 0, 960, 540)
-                                        << QPointF(2, 2) << QRect(0, 0, 100, 200);
-    QTest::newRow("outside") << QRectF(2000, 2000, 10, 10) << QRectF(0, 0, 960, 540)
-                             << QPointF(2, 2) << QRect();
-    QTest::newRow("no factors") << QRectF(10, 10, 10, 10) << QRectF(0, 0, 960, 540) << QPointF(0, 0)
-                                << QRect();
-    QTest::newRow("empty") << QRectF(10, 10, 0, 10) << QRectF(0, 0, 960, 540) << QPointF(2, 2)
-                           << QRect();
-}
-
-void TestMainFrame::captureRectInPicture()
-{
-    QFETCH(QRectF, scene);
-    QFETCH(QRectF, background);
-    QFETCH(QPointF, factors);
-    QFETCH(QRect, expected);
-    const QRect got =
-        MainFrame::captureRectInPicture(scene, background, factors, QSize(1920, 1080));
-    QCOMPARE(got.isEmpty(), expected.isEmpty());
-    if (!expected.isEmpty()) {
-        QCOMPARE(got, expected);
-    }
 }
 
 int main(int argc, char** argv)

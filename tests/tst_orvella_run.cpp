@@ -11,12 +11,13 @@
 
 // The program itself under Xvfb (1920x1080, openbox), driven from outside with xdotool as a
 // presenter would: on the virtual camera a press of Space saves a photo; without a camera the
-// program says so and ends with status 0 once the message is answered.
+// program says so and ends with status 0 once the message is answered, by mouse or keyboard.
 class TestOrvellaRun : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
     void spaceSavesPhotoOfNegotiatedSize();
+    void noCameraTellsAndEnds_data();
     void noCameraTellsAndEnds();
 
 private:
@@ -110,8 +111,16 @@ void TestOrvellaRun::spaceSavesPhotoOfNegotiatedSize()
     QCOMPARE(photo.size(), negotiated);
 }
 
+void TestOrvellaRun::noCameraTellsAndEnds_data()
+{
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::newRow("Ok clicked") << false;
+    QTest::newRow("Return pressed") << true;
+}
+
 void TestOrvellaRun::noCameraTellsAndEnds()
 {
+    QFETCH(bool, byKeyboard);
     QProcessEnvironment env = childEnvironment();
     env.insert("ORVELLA_VIRTUAL_CAMERA", "0");
     env.remove("ORVELLA_ANY_CAMERA");
@@ -125,6 +134,14 @@ void TestOrvellaRun::noCameraTellsAndEnds()
     QTest::qWait(300);
     screenshot(QStringLiteral("orvella_no_camera.png"));
     QCOMPARE(orvella.state(), QProcess::Running);  // waits for the answer
+    if (byKeyboard) {
+        run("xdotool", {"windowactivate", "--sync", box});
+        run("xdotool", {"key", "Return"});
+        QVERIFY(orvella.waitForFinished(15000));
+        QCOMPARE(orvella.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(orvella.exitCode(), 0);
+        return;
+    }
     QHash<QString, int> geometry;
     for (const QString& line : run("xdotool", {"getwindowgeometry", "--shell", box}).split('\n')) {
         const QStringList pair = line.split('=');

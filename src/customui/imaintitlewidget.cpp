@@ -9,15 +9,12 @@
 #include <QLabel>
 #include <QListView>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "board/iboard.h"
 #include "customui/iitoolbutton.h"
 #include "icamera.h"
-#include "mainframe.h"
 #include "service/iconfigureservice.h"
 #include "uiscale.h"
 
@@ -120,11 +117,6 @@ IIToolButton* IMainTitleWidget::button(int id) const
     return buttons_.value(id, nullptr);
 }
 
-MainFrame* IMainTitleWidget::mainFrame() const
-{
-    return qobject_cast<MainFrame*>(window());
-}
-
 void IMainTitleWidget::onButtonClick(bool, const QVariant& id)
 {
     switch (id.toInt()) {
@@ -132,9 +124,7 @@ void IMainTitleWidget::onButtonClick(bool, const QVariant& id)
             toggleCameraChooser();
             break;
         case Settings:
-            if (MainFrame* frame = mainFrame()) {
-                frame->showSettingsDialog();
-            }
+            emit sgSettingsAsked();
             break;
         case Minimize:
             window()->showMinimized();
@@ -172,13 +162,9 @@ void IMainTitleWidget::toggleCameraChooser()
         createCameraChooser();
     }
     if (!chooser_->isVisible()) {
-        MainFrame* frame = mainFrame();
-        if (frame) {
-            frame->slHideSecondWidget();
-        }
+        emit sgCameraChooserOpening();
         ICamera* camera = ICamera::instance();
-        fillCameraChooser(camera->companyCameraList(),
-                          frame ? frame->pictureInPictureDevicePath() : QString(),
+        fillCameraChooser(camera->companyCameraList(), excludedCameraPath_,
                           camera->hasValidRtspUrl());
         const QPoint topLeft =
             mapTo(window(), QPoint(width() - chooser_->width() - scaled(60), height()));
@@ -193,6 +179,11 @@ void IMainTitleWidget::hideCameraChooser()
     if (chooser_) {
         chooser_->hide();
     }
+}
+
+void IMainTitleWidget::setExcludedCameraPath(const QString& path)
+{
+    excludedCameraPath_ = path;
 }
 
 void IMainTitleWidget::fillCameraChooser(const QList<ICameraInfo>& cameras,
@@ -254,9 +245,7 @@ void IMainTitleWidget::changeCameraIndex(int index)
         qDebug() << "chosen camera is gone:" << path;
         return;
     }
-    if (MainFrame* frame = mainFrame()) {
-        frame->onCameraSelected(chosen);
-    }
+    emit sgCameraChosen(chosen);
 }
 
 QRect IMainTitleWidget::availableGeometryUnderCursor() const
@@ -282,7 +271,7 @@ void IMainTitleWidget::maximizeWindow()
     w->showMaximized();
     button(Maximize)->hide();
     button(Restore)->show();
-    centerBoardLater();
+    reportResizeLater();
 }
 
 void IMainTitleWidget::restoreWindow()
@@ -293,17 +282,12 @@ void IMainTitleWidget::restoreWindow()
     const QRect reduced = restoredGeometry(availableGeometryUnderCursor());
     w->showNormal();
     w->setGeometry(reduced);
-    centerBoardLater();
+    reportResizeLater();
 }
 
-void IMainTitleWidget::centerBoardLater()
+void IMainTitleWidget::reportResizeLater()
 {
-    QPointer<MainFrame> frame = mainFrame();
-    QTimer::singleShot(100, this, [frame]() {
-        if (frame && frame->board()) {
-            frame->board()->centerOnBackground();
-        }
-    });
+    QTimer::singleShot(100, this, &IMainTitleWidget::sgWindowResized);
 }
 
 void IMainTitleWidget::mousePressEvent(QMouseEvent* event)

@@ -8,13 +8,12 @@
 #include "icamerainfo.h"
 
 class IIToolButton;
-class MainFrame;
 class QComboBox;
 class QLabel;
 
 // The caption row of the frameless main window: logo, camera chooser and window buttons. It moves
 // the window when dragged (a maximised window is restored first) and maximises it on a
-// double-click.
+// double-click. What the window around it does is left to its owner, told through signals.
 class IMainTitleWidget : public QWidget {
     Q_OBJECT
 public:
@@ -27,6 +26,8 @@ public:
     // Null until the Cameras button was first used.
     QComboBox* cameraChooser() const { return chooser_; }
     void hideCameraChooser();
+    // The camera the chooser leaves out (the one the picture-in-picture panel shows).
+    void setExcludedCameraPath(const QString& path);
 
     // Refills the chooser: the supported cameras except the one `excludedPath` names (the
     // picture-in-picture camera), then "Kestrima WIFI" when the wireless camera answered. The
@@ -39,6 +40,14 @@ public:
 
 signals:
     void sgMove();
+    // The chooser is about to be filled and shown: the owner hides its panels and names the
+    // camera to leave out.
+    void sgCameraChooserOpening();
+    // A camera other than the current one's entry was chosen in the chooser.
+    void sgCameraChosen(const ICameraInfo& info);
+    void sgSettingsAsked();
+    // The window was maximised or restored by a button, and has had the time to settle.
+    void sgWindowResized();
 
 public slots:
     void changeCameraIndex(int index);
@@ -58,8 +67,7 @@ private:
     void createCameraChooser();
     void maximizeWindow();
     void restoreWindow();
-    void centerBoardLater();
-    MainFrame* mainFrame() const;
+    void reportResizeLater();
     QRect availableGeometryUnderCursor() const;
 
     bool pressed_ = false;
@@ -68,6 +76,7 @@ private:
     QLabel* logo_ = nullptr;
     QList<IIToolButton*> buttons_;
     QComboBox* chooser_ = nullptr;
+    QString excludedCameraPath_;
 };
 
 #endif  // IMAINTITLEWIDGET_H

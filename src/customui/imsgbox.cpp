@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QVBoxLayout>
@@ -99,6 +100,19 @@ void IMsgBox::addButton(QHBoxLayout* row, const char* label, void (IMsgBox::*slo
     }
     connect(button, &QToolButton::clicked, this, slot);
     row->addWidget(button);
+    if (!defaultButton_ || slot == &IMsgBox::onOK) {
+        defaultButton_ = button;
+    }
+}
+
+void IMsgBox::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        defaultButton_->click();
+        return;
+    }
+    ICustomDialog::keyPressEvent(event);
 }
 
 int IMsgBox::message(const QString& text, int type, const QString& title, QWidget* parent)

@@ -4,10 +4,12 @@
 #include "customui/icustomdialog.h"
 
 class QHBoxLayout;
+class QToolButton;
 
 // The modal message box. Its result is the value of Qt's standard button of the same name
 // (Yes 16384, Ok 1024, Save 2048, No 65536, Cancel 4194304); closing it by its close icon or
-// any other way than a button answers Cancel.
+// any other way than a button answers Cancel. Return and Enter press the default button (Ok, else
+// the first one); Escape does nothing.
 class IMsgBox : public ICustomDialog {
     Q_OBJECT
 public:
@@ -31,6 +33,9 @@ public:
 
     int resultCode() const;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private slots:
     void onYes();
     void onOK();
@@ -44,6 +49,7 @@ private:
     QString text_;
     MsgBoxType type_;
     int result_;
+    QToolButton* defaultButton_ = nullptr;
 };
 
 #endif  // IMSGBOX_H

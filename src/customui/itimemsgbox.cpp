@@ -14,7 +14,6 @@
 #include "customui/iappfont.h"
 #include "customui/istylehelper.h"
 #include "iapplication.h"
-#include "mainframe.h"
 #include "uiscale.h"
 
 namespace {
@@ -41,7 +40,7 @@ ITimeMsgBox* ITimeMsgBox::instance()
     static QPointer<ITimeMsgBox> tip;
     if (!tip) {
         auto* app = qobject_cast<IApplication*>(QCoreApplication::instance());
-        QWidget* window = app ? app->mainFrame() : nullptr;
+        QWidget* window = app ? app->mainWindow() : nullptr;
         tip = new ITimeMsgBox(window);
         if (!window) {
             qAddPostRoutine([]() { delete tip.data(); });

@@ -1,5 +1,7 @@
 #include "customui/itoolbarbase.h"
 
+#include <QDebug>
+
 #include "customui/iitoolbutton.h"
 
 IToolBarBase::IToolBarBase(QWidget* parent) : ICustomWidget(parent) {}
@@ -48,4 +50,14 @@ bool IToolBarBase::isButtonEnabled(int id) const
 {
     const IIToolButton* b = button(id);
     return b && b->isEnabled();
+}
+
+QPoint IToolBarBase::buttonGlobalPos(int id) const
+{
+    const IIToolButton* b = button(id);
+    if (!b) {
+        qDebug() << "no toolbar button" << id;
+        return QPoint(0, 0);
+    }
+    return b->mapToGlobal(QPoint(0, 0));
 }

@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QMap>
+#include <QPoint>
 #include <QVariant>
 
 #include "customui/icustomwidget.h"
@@ -28,6 +29,9 @@ public:
     bool isChecked(int id) const;
     // Whether the button would take a click now (its toolbar and window enabled too).
     bool isButtonEnabled(int id) const;
+    // The top-left corner of a button in global coordinates, where panels place themselves;
+    // (0, 0) for an id without a button.
+    QPoint buttonGlobalPos(int id) const;
 
 signals:
     void sgButtonClick(bool checked, QVariant id);

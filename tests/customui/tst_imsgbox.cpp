@@ -78,6 +78,8 @@ private slots:
     void unknownTypeIsOkBox();
     void closeIconAnswersCancel();
     void escapeIsIgnored();
+    void enterPressesTheDefaultButton_data();
+    void enterPressesTheDefaultButton();
     void longTranslationWidensButton();
     void informationIsTitledWithProductName();
 };
@@ -168,6 +170,36 @@ void TestIMsgBox::escapeIsIgnored()
     });
     QCOMPARE(IMsgBox::message(QStringLiteral("Text"), 2, QStringLiteral("Title")), 1024);
     QVERIFY(stillOpen);
+}
+
+void TestIMsgBox::enterPressesTheDefaultButton_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Return, Ok") << 4 << int(Qt::Key_Return) << 0 << 1024;
+    QTest::newRow("Enter, Ok before Cancel")
+        << 2 << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 1024;
+    QTest::newRow("Return, Yes first") << 1 << int(Qt::Key_Return) << 0 << 16384;
+    QTest::newRow("Ctrl+Return does nothing")
+        << 4 << int(Qt::Key_Return) << int(Qt::ControlModifier) << 4194304;
+}
+
+void TestIMsgBox::enterPressesTheDefaultButton()
+{
+    QFETCH(int, type);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, result);
+    answerNextModal([=](QWidget* box) {
+        QWidget* focus = box->focusWidget() ? box->focusWidget() : box;
+        QTest::keyClick(focus, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        if (box->isVisible()) {
+            pressOnCloseIcon(box);
+        }
+    });
+    QCOMPARE(IMsgBox::message(QStringLiteral("Text"), type, QStringLiteral("Title")), result);
 }
 
 void TestIMsgBox::longTranslationWidensButton()

@@ -17,6 +17,7 @@ private slots:
     void cameraLayoutOrder();
     void cameraClicksReportStateAndId();
     void setStateByIdIgnoresUnknownIds();
+    void buttonGlobalPosOfEveryButton();
     void snapShortcutOnlyWhileEnabled();
     void rightButtons_data();
     void rightButtons();
@@ -199,6 +200,28 @@ void TestToolBars::snapShortcutOnlyWhileEnabled()
     QTest::keyClick(&bar, Qt::Key_Space);
     QTest::qWait(300);
     QCOMPARE(clicks.size(), 1);
+}
+
+void TestToolBars::buttonGlobalPosOfEveryButton()
+{
+    QWidget window;
+    window.setGeometry(40, 30, 1000, 700);
+    auto* camera = new ICameraToolBar(&window);
+    auto* right = new IRightToolBar(&window);
+    auto* board = new IBoardToolBar(&window);
+    camera->move(10, 600);
+    right->move(900, 20);
+    board->move(800, 20);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (IToolBarBase* bar : {static_cast<IToolBarBase*>(camera), static_cast<IToolBarBase*>(right),
+                              static_cast<IToolBarBase*>(board)}) {
+        for (int id : bar->buttonIds()) {
+            const QPoint inWindow = bar->button(id)->mapTo(&window, QPoint(0, 0));
+            QCOMPARE(bar->buttonGlobalPos(id), window.mapToGlobal(inWindow));
+        }
+        QCOMPARE(bar->buttonGlobalPos(99), QPoint(0, 0));
+    }
 }
 
 void TestToolBars::rightButtons_data()

@@ -1,0 +1,118 @@
+// The main window's fixed shutdown order, and the screen recording it stops on the way.
+#include "mainframe.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDebug>
+#include <QElapsedTimer>
+
+#include "appdata.h"
+#include "ffmpeg/iffmpegapi.h"
+#include "icamera.h"
+#include "iimagetansformthread.h"
+#include "iwinusbdevice.h"
+#include "service/iconfigureservice.h"
+
+namespace {
+
+// How long closing waits for a stopped screen recording to hand over its file.
+constexpr int kRecordingStopGraceMs = 5000;
+
+}  // namespace
+
+void MainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!shutDown_) {
+        shutdown();
+        waitProcessingEvents(200);
+    }
+    event->accept();
+}
+
+void MainFrame::shutdown()
+{
+    if (shutDown_) {
+        return;
+    }
+    shutDown_ = true;
+    closing_ = true;
+    for (ShutdownStep step :
+         {ShutdownStep::MagnifierOff, ShutdownStep::HidePanels, ShutdownStep::WriteSettings,
+          ShutdownStep::EndOcr, ShutdownStep::DrainCaptures, ShutdownStep::StopTimelapse,
+          ShutdownStep::StopTimerCapture, ShutdownStep::StopRecording,
+          ShutdownStep::ReleaseRecorder, ShutdownStep::CloseCameras,
+          ShutdownStep::ClosePictureInPicture}) {
+        runShutdownStep(step);
+    }
+}
+
+void MainFrame::runShutdownStep(ShutdownStep step)
+{
+    switch (step) {
+        case ShutdownStep::MagnifierOff:
+            panelUnavailable(QStringLiteral("magnifier panel"));
+            break;
+        case ShutdownStep::HidePanels:
+            slHideSecondWidget();
+            break;
+        case ShutdownStep::WriteSettings:
+            config()->writeConfigure();
+            break;
+        case ShutdownStep::EndOcr:
+            panelUnavailable(QStringLiteral("OCR dialog"));
+            break;
+        case ShutdownStep::DrainCaptures:
+            // Every queued photo is written before the thread goes.
+            delete captureThread_;
+            captureThread_ = nullptr;
+            break;
+        case ShutdownStep::StopTimelapse:
+            panelUnavailable(QStringLiteral("time-lapse panel"));
+            break;
+        case ShutdownStep::StopTimerCapture:
+            panelUnavailable(QStringLiteral("timer-capture panel"));
+            break;
+        case ShutdownStep::StopRecording:
+            stopRecording();
+            break;
+        case ShutdownStep::ReleaseRecorder:
+            IFFmpegApi::instance()->shutdown();
+            break;
+        case ShutdownStep::CloseCameras:
+            delete usbWatcher_.data();
+            camera()->closeAll();
+            break;
+        case ShutdownStep::ClosePictureInPicture:
+            panelUnavailable(QStringLiteral("picture-in-picture panel"));
+            break;
+    }
+}
+
+void MainFrame::stopRecording()
+{
+    if (!recording_) {
+        return;
+    }
+    qDebug() << "stopping the screen recording";
+    IFFmpegApi::instance()->stopRecord();
+    QElapsedTimer clock;
+    clock.start();
+    while (recording_ && clock.elapsed() < kRecordingStopGraceMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    if (recording_) {
+        qDebug() << "the recorder did not report its file in time";
+        recording_ = false;
+    }
+}
+
+void MainFrame::onRecordMessage(int code)
+{
+    recording_ = code == 2;
+}
+
+void MainFrame::onRecordVideo(const QString& path)
+{
+    qDebug() << "recording finished:" << path;
+    recording_ = false;
+}

@@ -1,0 +1,260 @@
+// The main window's toolbar dispatch and keyboard shortcuts, and the panels its buttons open.
+#include "mainframe.h"
+
+#include <QDebug>
+#include <QKeyEvent>
+
+#include "appdata.h"
+#include "board/iboard.h"
+#include "customui/iboardtoolbar.h"
+#include "customui/icameratoolbar.h"
+#include "customui/imaintitlewidget.h"
+#include "customui/irighttoolbar.h"
+#include "icamera.h"
+#include "service/iboardservice.h"
+#include "service/iconfigureservice.h"
+
+using Panel = IPanelHost::Panel;
+
+void MainFrame::slHideSecondWidget(int barType, QVariant flag)
+{
+    titleWidget_->hideCameraChooser();
+    panelHost_.hideAllBut(IPanelHost::keptPanel(barType, flag.toInt()));
+}
+
+void MainFrame::slHideSecondWidget(int barType)
+{
+    slHideSecondWidget(barType, 0);
+}
+
+void MainFrame::slHideSecondWidget()
+{
+    slHideSecondWidget(IPanelHost::NoBar, 0);
+}
+
+void MainFrame::slCameratoolbarClick(bool checked, QVariant id)
+{
+    slHideSecondWidget(IPanelHost::CameraBar, id);
+    switch (id.toInt()) {
+        case ICameraToolBar::FocusExposure:
+            togglePanel(Panel::FocusExposure);
+            break;
+        case ICameraToolBar::Resolution:
+            togglePanel(Panel::Resolution);
+            break;
+        case ICameraToolBar::ZoomIn:
+            board_->zoomBy(1.1);
+            break;
+        case ICameraToolBar::ZoomOut:
+            board_->zoomBy(0.9);
+            break;
+        case ICameraToolBar::Rotate:
+            board_->rotateBy(90);
+            break;
+        case ICameraToolBar::Freeze:
+            freeze(checked);
+            break;
+        case ICameraToolBar::ColorAdjusting:
+            togglePanel(Panel::Parameter);
+            break;
+        case ICameraToolBar::SelfAdapting:
+            board_->resetView();
+            break;
+        case ICameraToolBar::AutoEdge:
+            setAutoEdge(checked);
+            break;
+        case ICameraToolBar::Snap:
+            snap();
+            break;
+        case ICameraToolBar::PhotoMode:
+            togglePanel(Panel::CaptureMode);
+            break;
+        case ICameraToolBar::VideoRecording:
+            showRecordingPanel();
+            break;
+        case ICameraToolBar::Ocr:
+            togglePanel(Panel::Ocr);
+            break;
+        case ICameraToolBar::Pdf:
+            exportPdf();
+            break;
+        case ICameraToolBar::PictureInPicture:
+            togglePanel(Panel::PictureInPicture);
+            break;
+        case ICameraToolBar::SplitScreen:
+            togglePanel(Panel::Viewer);
+            break;
+        default:
+            break;
+    }
+}
+
+void MainFrame::slRightToolBarClick(bool, QVariant id)
+{
+    slHideSecondWidget(IPanelHost::RightBar, id);
+    switch (id.toInt()) {
+        case IRightToolBar::Board:
+            enterBoardMode();
+            break;
+        case IRightToolBar::Magnifier:
+            togglePanel(Panel::Magnifier);
+            break;
+        case IRightToolBar::ZoomIn:
+            board_->zoomBy(1.1);
+            break;
+        case IRightToolBar::ZoomOut:
+            board_->zoomBy(0.9);
+            break;
+        case IRightToolBar::Rotate:
+            board_->rotateBy(90);
+            break;
+        case IRightToolBar::SelfAdapting:
+            board_->resetView();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainFrame::slBoardToolBarClick(bool, QVariant id)
+{
+    slHideSecondWidget(IPanelHost::BoardBar, id);
+    IBoardService* service = IBoardService::instance();
+    switch (id.toInt()) {
+        case IBoardToolBar::Move:
+            service->selectMode(0);
+            break;
+        case IBoardToolBar::Pencil:
+            service->penMode(config()->pencilColor(), config()->pencilThickness(),
+                             config()->pencilTransparent(), 0);
+            break;
+        case IBoardToolBar::Thickness:
+            togglePanel(Panel::Thickness);
+            break;
+        case IBoardToolBar::Color:
+            togglePanel(Panel::Color);
+            break;
+        case IBoardToolBar::Transparency:
+            togglePanel(Panel::Transparency);
+            break;
+        case IBoardToolBar::Text:
+            service->textMode(0);
+            break;
+        case IBoardToolBar::Shape:
+            togglePanel(Panel::Shape);
+            break;
+        case IBoardToolBar::Eraser:
+            service->eraserMode(100, 0);
+            togglePanel(Panel::Eraser);
+            break;
+        case IBoardToolBar::Clear:
+            service->clearStrokesAndText();
+            break;
+        case IBoardToolBar::Home:
+            leaveBoardMode();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainFrame::enterBoardMode()
+{
+    rightToolBar_->hide();
+    boardToolBar_->show();
+    boardMode_ = true;
+}
+
+void MainFrame::leaveBoardMode()
+{
+    boardToolBar_->hide();
+    rightToolBar_->show();
+    boardToolBar_->selectButton(IBoardToolBar::Move, true);
+    IBoardService::instance()->selectMode(0);
+    boardMode_ = false;
+}
+
+void MainFrame::freeze(bool frozen)
+{
+    if (frozen && autoEdgeOn_) {
+        // A frozen picture keeps no edge search running, and a stale edge must not crop it.
+        camera()->setAutoEdge(false);
+        waitProcessingEvents(100);
+        cameraToolBar_->setChecked(ICameraToolBar::AutoEdge, false);
+        autoEdgeOn_ = false;
+    }
+    camera()->setStreamRunning(!frozen);
+    cameraToolBar_->setEnabled(ICameraToolBar::Resolution, !frozen);
+    cameraToolBar_->setEnabled(ICameraToolBar::AutoEdge, !frozen);
+}
+
+void MainFrame::setAutoEdge(bool on)
+{
+    autoEdgeOn_ = on;
+    camera()->setAutoEdge(on);
+}
+
+int MainFrame::cameraButtonForKey(const QKeySequence& keys)
+{
+    static const struct {
+        const char* keys;
+        int id;
+    } table[] = {
+        {"Ctrl+Alt+Num+-", ICameraToolBar::ZoomOut}, {"Ctrl+Alt+-", ICameraToolBar::ZoomOut},
+        {"Ctrl+Alt+7", ICameraToolBar::ZoomOut},     {"Ctrl+Alt+Num++", ICameraToolBar::ZoomIn},
+        {"Ctrl+Alt+=", ICameraToolBar::ZoomIn},      {"Ctrl+Alt+6", ICameraToolBar::ZoomIn},
+        {"Ctrl+Alt+5", ICameraToolBar::Snap},
+    };
+    for (const auto& entry : table) {
+        if (keys == QKeySequence(QLatin1String(entry.keys))) {
+            return entry.id;
+        }
+    }
+    return -1;
+}
+
+void MainFrame::keyPressEvent(QKeyEvent* event)
+{
+    const int id = cameraButtonForKey(QKeySequence(int(event->modifiers()) | event->key()));
+    if (id >= 0) {
+        slCameratoolbarClick(true, id);
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void MainFrame::togglePanel(Panel which)
+{
+    if (!panelHost_.toggle(which)) {
+        panelUnavailable(IPanelHost::panelName(which));
+    }
+}
+
+void MainFrame::panelUnavailable(const QString& panel)
+{
+    qDebug() << panel << "is not available yet";
+}
+
+void MainFrame::showRecordingPanel()
+{
+    panelUnavailable(QStringLiteral("recording panel"));
+}
+
+void MainFrame::showSettingsDialog()
+{
+    panelUnavailable(QStringLiteral("settings dialog"));
+}
+
+QString MainFrame::pictureInPictureDevicePath() const
+{
+    return QString();
+}
+
+void MainFrame::resetDevicePanels()
+{
+    panelUnavailable(QStringLiteral("resolution, colour-adjusting and focus panels"));
+}
+
+void MainFrame::initBoardPanels()
+{
+    panelUnavailable(QStringLiteral("colour, thickness, transparency and eraser panels"));
+}
