@@ -1,5 +1,4 @@
-// The main window's construction and layout, and its reactions to camera status codes, hot-plug
-// events, camera switches and window-state changes.
+// The main window: construction, layout, and reactions to camera status, hot-plug and switches.
 #include "mainframe.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,4 @@
-// The main window's capture path: Snap in each capture mode, the capture job for the
-// capture-saving thread and its results, PDF export; timer and time-lapse capture join here.
+// The main window's capture path: Snap modes to capture jobs and their results, PDF export.
 #include "mainframe.h"
 
 #include <QClipboard>
