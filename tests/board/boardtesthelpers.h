@@ -115,19 +115,6 @@ inline void sendMouse(QWidget* target, QEvent::Type type, const QPoint& pos,
     QApplication::sendEvent(target, &event);
 }
 
-inline bool allTransparent(const QImage& image)
-{
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(line[x]) != 0) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 // A shown 1920 x 1080 board whose picture fills it: scene and view coordinates agree at scale 1.
 struct DrawingBoard {
     DrawingBoard()

@@ -89,6 +89,19 @@ bool nearCentre(const QPoint& p)
     return (p - QPoint(960, 540)).manhattanLength() <= 2;
 }
 
+bool allTransparent(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) != 0) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 class TestIBoard : public QObject {

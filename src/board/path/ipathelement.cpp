@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QPainter>
+#include <QStyleOptionGraphicsItem>
 
 #include "board/islide.h"
 
@@ -41,8 +42,10 @@ void IPathElement::setPathOpacity(const int& opacity)
 
 bool IPathElement::addEraseRegion(const QRegion& region)
 {
+    const QRegion before = visibleRegion();
     eraseRegion_ += region;
-    if (itemRegion().subtracted(eraseRegion_).isEmpty()) {
+    visibleRegion_ = before.subtracted(region);
+    if (visibleRegion_.isEmpty()) {
         qDebug() << "delete path item";
         return true;
     }
@@ -53,6 +56,7 @@ bool IPathElement::addEraseRegion(const QRegion& region)
 void IPathElement::setItemRegion(const QRegion& region)
 {
     itemRegion_ = region;
+    visibleRegionValid_ = false;
     update();
 }
 
@@ -60,8 +64,19 @@ QRegion IPathElement::itemRegion() const
 {
     if (itemRegion_.isEmpty()) {
         itemRegion_ = QRegion(boundingRect().toAlignedRect());
+        visibleRegionValid_ = false;
     }
     return itemRegion_;
+}
+
+QRegion IPathElement::visibleRegion() const
+{
+    const QRegion item = itemRegion();
+    if (!visibleRegionValid_) {
+        visibleRegion_ = item.subtracted(eraseRegion_);
+        visibleRegionValid_ = true;
+    }
+    return visibleRegion_;
 }
 
 QRectF IPathElement::boundingRect() const
@@ -77,14 +92,21 @@ QPainterPath IPathElement::shape() const
     return box;
 }
 
-void IPathElement::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
+void IPathElement::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*)
 {
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     // Intersected, so the exposed area or an overlay's bounds still limit the drawing.
-    painter->setClipRegion(itemRegion().subtracted(eraseRegion_), Qt::IntersectClip);
-    painter->drawPath(path());
+    painter->setClipRegion(visibleRegion(), Qt::IntersectClip);
+    // A caller that leaves the exposed rectangle null wants everything.
+    const bool exposedGiven = option && !option->exposedRect.isNull();
+    drawContent(painter, exposedGiven ? option->exposedRect : boundingRect());
     painter->restore();
+}
+
+void IPathElement::drawContent(QPainter* painter, const QRectF&)
+{
+    painter->drawPath(path());
 }
 
 void IPathElement::setProperty(int key, QVariant value)
@@ -113,4 +135,5 @@ void IPathElement::copyItemParameters(IElement* target) const
     other->setPathOpacity(opacity_);
     other->setItemRegion(itemRegion_);
     other->eraseRegion_ = eraseRegion_;
+    other->visibleRegionValid_ = false;
 }

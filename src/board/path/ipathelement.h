@@ -39,6 +39,8 @@ public:
     // An empty item region counts as the bounding rectangle (whole pixels).
     virtual QRegion itemRegion() const;
     QRegion eraseRegion() const { return eraseRegion_; }
+    // What is left to see: item region minus erase region.
+    QRegion visibleRegion() const;
 
     QRectF boundingRect() const override;
     QPainterPath shape() const override;
@@ -52,6 +54,11 @@ public:
     // regions.
     void copyItemParameters(IElement* target) const override;
 
+protected:
+    // Draws the path with the painter's pen and brush, clipped already; `exposed` is the part
+    // of the item to repaint, in item coordinates.
+    virtual void drawContent(QPainter* painter, const QRectF& exposed);
+
 private:
     QPen pen_;
     QBrush brush_;
@@ -63,6 +70,9 @@ private:
     // Filled in from the bounding rectangle on first use when nobody set it.
     mutable QRegion itemRegion_;
     QRegion eraseRegion_;
+    // Kept up to date while erasing, so a rub step does not recompute it from both regions.
+    mutable QRegion visibleRegion_;
+    mutable bool visibleRegionValid_ = false;
 };
 
 #endif  // IPATHELEMENT_H

@@ -110,8 +110,9 @@ void IPathEraseMode::eraseTo(const QPointF& point, const double& width)
         const QRegion r = item->sceneTransform().isIdentity()
                               ? area
                               : item->sceneTransform().inverted().map(area);
-        // Growing the erase region re-strokes the element: skip those the eraser misses.
-        if (!element->itemRegion().intersects(r)) {
+        // Growing the erase region re-strokes the element: skip those where the eraser meets
+        // nothing left to rub out.
+        if (!element->visibleRegion().intersects(r)) {
             continue;
         }
         if (element->addEraseRegion(r) && page->removeElement(element, false)) {

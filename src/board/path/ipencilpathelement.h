@@ -21,11 +21,20 @@ public:
     IElement* clone() override;
     void copyItemParameters(IElement* target) const override;
 
+protected:
+    // Strokes only the pieces of the line near the exposed area.
+    void drawContent(QPainter* painter, const QRectF& exposed) override;
+
 private:
     void setPolyline();
+    void drawPieces(QPainter* painter, const QRectF& exposed) const;
+    void drawPiecesInLayer(QPainter* painter, const QRectF& exposed) const;
 
     bool dot_ = false;
     QVector<QPointF> drawPoints_;
+    // Bounds of the line's pieces (runs of up to kPiece segments, sharing end points), without
+    // the pen width.
+    QVector<QRectF> pieceBounds_;
 };
 
 #endif  // IPENCILPATHELEMENT_H
