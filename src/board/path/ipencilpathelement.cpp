@@ -3,6 +3,14 @@
 #include <QDebug>
 #include <QPainter>
 
+namespace {
+
+// Segments per piece. Antialiased filling costs far more than linear in the outline's size, so
+// a long stroke is drawn as pieces: a 3000-point scribble draws about five times faster.
+constexpr int kPiece = 64;
+
+}  // namespace
+
 IPencilPathElement::IPencilPathElement(QGraphicsItem* parent) : IPathElement(parent)
 {
     setPathKind(0);
@@ -28,6 +36,7 @@ void IPencilPathElement::addDrawPoints(const QVector<QPointF>& points)
         return;
     }
     dot_ = true;
+    pieceBounds_.clear();
     const int w = width();
     const QPointF& p = points.first();
     QPainterPath disc;
@@ -35,14 +44,6 @@ void IPencilPathElement::addDrawPoints(const QVector<QPointF>& points)
     setPath(disc);
     qDebug() << "one point";
 }
-
-namespace {
-
-// Segments per piece. Antialiased filling costs far more than linear in the outline's size, so
-// a long stroke is drawn as pieces: a 3000-point scribble draws about five times faster.
-constexpr int kPiece = 64;
-
-}  // namespace
 
 void IPencilPathElement::setPolyline()
 {
