@@ -92,10 +92,9 @@ void IPathEraseMode::eraseTo(const QPointF& point, const double& width)
     }
     // Divided by the zoom, so the eraser keeps its size on screen.
     const double w = width / board()->viewScale();
-    const QPolygonF capsule = capsulePolygon(from, point, w);
-    const QRegion area(capsule.toPolygon(), Qt::OddEvenFill);
-    const QList<QGraphicsItem*> under =
-        page->items(capsule.boundingRect(), Qt::IntersectsItemBoundingRect, Qt::DescendingOrder);
+    const QRegion area = capsuleRegion(from, point, w);
+    const QList<QGraphicsItem*> under = page->items(
+        QRectF(area.boundingRect()), Qt::IntersectsItemBoundingRect, Qt::DescendingOrder);
     for (QGraphicsItem* item : under) {
         if (item->type() == IElement::TextElementType) {
             qDebug() << "erase KM_RichText...";
