@@ -1,10 +1,12 @@
 // Paint cost of the camera picture on the board: a 3840 x 2160 32-bit frame shown in a
-// 1920 x 1080 view, bare and with 40 long pen strokes over it, against the bare scaling draw
-// call as the baseline. Run offscreen (scripts/bench.sh sets QT_QPA_PLATFORM=offscreen).
+// 1920 x 1080 view, bare and with 40 long pen strokes over it; the pen's cost per move, on
+// release and per eraser step. The bare scaling draw call is the baseline. Run offscreen
+// (scripts/bench.sh sets QT_QPA_PLATFORM=offscreen).
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QRandomGenerator>
@@ -12,7 +14,7 @@
 #include "board/iboard.h"
 #include "board/ipixmapitem.h"
 #include "board/islide.h"
-#include "board/item/iabstractelement.h"
+#include "board/path/ipathelement.h"
 
 namespace {
 
@@ -38,34 +40,29 @@ const QImage& frame(int i)
     return frames[i & 1];
 }
 
-// A pen stroke as the pen builds it: a wide round-capped polyline, cached per device.
-class BenchStroke : public IAbstractPathElement {
-public:
-    explicit BenchStroke(const QPainterPath& path)
-    {
-        setId(newId());
-        setZOrder(ISlide::BottomZ);
-        setCacheMode(DeviceCoordinateCache);
-        setPath(path);
-        QPen pen(QColor(255, 0, 0, 200), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        setPen(pen);
-    }
-    int type() const override { return PathElementType; }
-    IElement* clone() override { return nullptr; }
-};
-
-QPainterPath longStroke(QRandomGenerator& random)
+// Handwriting-like wandering over about a 600 x 300 area, `count` points.
+QVector<QPointF> longStroke(QRandomGenerator& random, int count = 400)
 {
-    // About 400 points of handwriting-like wandering over a 600 x 300 area.
     QPointF p(200 + random.bounded(1000), 150 + random.bounded(600));
-    QPainterPath path(p);
+    QVector<QPointF> points{p};
     double angle = random.bounded(6.28);
-    for (int i = 0; i < 400; ++i) {
+    for (int i = 0; i < count; ++i) {
         angle += random.bounded(1.2) - 0.6;
         p += QPointF(std::cos(angle) * 6, std::sin(angle) * 3);
-        path.lineTo(p);
+        points.append(p);
     }
-    return path;
+    return points;
+}
+
+// A wave across the picture about height y, `count` points: handwriting-like for a large
+// amplitude and frequency, a gently wavy line for small ones.
+QVector<QPointF> waveStroke(double y, int count, double amplitude, double frequency)
+{
+    QVector<QPointF> points;
+    for (int i = 0; i < count; ++i) {
+        points.append(QPointF(100 + i * 1700.0 / count, y + amplitude * std::sin(i * frequency)));
+    }
+    return points;
 }
 
 struct Board {
@@ -81,20 +78,53 @@ struct Board {
         board.setBackgroundImage(frame(0));
         settle();
     }
-    // Adds `count` strokes; returns their mean length and mean bounding area in pixels.
+    // Draws `count` pen strokes through the board's mouse routing; returns their mean length
+    // and mean bounding area in pixels.
     std::pair<double, double> addStrokes(int count)
     {
         QRandomGenerator random(42);
+        board.setModeType(KM_IBOARD_ENUM::Pen);
         double length = 0;
         double area = 0;
         for (int i = 0; i < count; ++i) {
-            const QPainterPath path = longStroke(random);
+            const QVector<QPointF> points = longStroke(random);
+            drag(points);
+            const QPainterPath path = dynamic_cast<IPathElement*>(page->elements().last())->path();
             length += path.length();
             area += path.boundingRect().width() * path.boundingRect().height();
-            page->addElement(new BenchStroke(path), true);
         }
+        board.setModeType(KM_IBOARD_ENUM::Select);
         settle();
         return {count ? length / count : 0, count ? area / count : 0};
+    }
+    void mouse(QEvent::Type type, const QPointF& scenePoint)
+    {
+        const QPoint p = board.mapFromScene(scenePoint);
+        const Qt::MouseButtons buttons =
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, p, p, board.viewport()->mapToGlobal(p), Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(board.viewport(), &event);
+    }
+    // Press on the first point and move through the others, without releasing.
+    void pressAndMove(const QVector<QPointF>& points)
+    {
+        mouse(QEvent::MouseButtonPress, points.first());
+        for (int i = 1; i < points.size(); ++i) {
+            mouse(QEvent::MouseMove, points.at(i));
+        }
+    }
+    void drag(const QVector<QPointF>& points)
+    {
+        pressAndMove(points);
+        mouse(QEvent::MouseButtonRelease, points.last());
+    }
+    void deleteElements()
+    {
+        for (IElement* element : page->elements()) {
+            page->removeElement(element, true);
+            delete element;
+        }
     }
     // Lets the view paint what is pending.
     void settle()
@@ -180,6 +210,82 @@ void BM_FiveFramesOnePaint(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FiveFramesOnePaint)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+// One pen move handled (routing, preview capsule, region) with 3000 points in the stroke.
+void BM_PenMoveAt3000Points(benchmark::State& state)
+{
+    Board b;
+    b.board.setModeType(KM_IBOARD_ENUM::Pen);
+    const QVector<QPointF> points = waveStroke(400, 4000, 40, 0.3);
+    int next = 0;
+    for (auto _ : state) {
+        if (next == 0 || next == points.size()) {
+            state.PauseTiming();
+            if (next) {
+                b.mouse(QEvent::MouseButtonRelease, points.last());
+                b.deleteElements();
+            }
+            b.pressAndMove(points.mid(0, 3000));
+            next = 3000;
+            state.ResumeTiming();
+        }
+        b.mouse(QEvent::MouseMove, points.at(next++));
+    }
+}
+BENCHMARK(BM_PenMoveAt3000Points)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+
+// Releasing a 3000-point stroke: the element is built and the view paints it the first time.
+void BM_FirstPaintAfterRelease3000(benchmark::State& state)
+{
+    Board b;
+    b.board.setModeType(KM_IBOARD_ENUM::Pen);
+    QRandomGenerator random(7);
+    for (auto _ : state) {
+        state.PauseTiming();
+        const QVector<QPointF> points = longStroke(random, 3000);
+        b.pressAndMove(points);
+        b.board.viewport()->repaint();
+        state.ResumeTiming();
+        b.mouse(QEvent::MouseButtonRelease, points.last());
+        b.board.viewport()->repaint();
+        state.PauseTiming();
+        b.deleteElements();
+        b.settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FirstPaintAfterRelease3000)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+// One eraser move whose 100-pixel capsule crosses ten 1000-point strokes, with the repaint it
+// causes.
+void BM_EraserStepOver10Strokes(benchmark::State& state)
+{
+    Board b;
+    double x = 0;
+    bool down = true;
+    for (auto _ : state) {
+        if (x == 0 || x > 1750) {
+            state.PauseTiming();
+            b.mouse(QEvent::MouseButtonRelease, QPointF(x, 100));
+            b.deleteElements();
+            b.board.setModeType(KM_IBOARD_ENUM::Pen);
+            for (int i = 0; i < 10; ++i) {
+                b.drag(waveStroke(150 + i * 70, 1000, 8, 0.05));
+            }
+            b.board.setModeType(KM_IBOARD_ENUM::PathErase);
+            x = 60;
+            b.mouse(QEvent::MouseButtonPress, QPointF(x, 100));
+            b.settle();
+            state.ResumeTiming();
+        }
+        x += 4;
+        down = !down;
+        b.mouse(QEvent::MouseMove, QPointF(x, down ? 100 : 850));
+        b.settle();  // the view repaints what the step changed
+    }
+    state.counters["elements_left"] = b.page->elements().size();
+}
+BENCHMARK(BM_EraserStepOver10Strokes)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 }  // namespace
 

@@ -69,10 +69,20 @@ void IBoardService::setInkOpacity(const int& opacity)
     }
 }
 
+namespace {
+
+// Eraser sizes are given at 1920 x 1080 and grow with the interface like every other size.
+QSizeF scaledEraserSize(int size)
+{
+    return QSizeF(size * uiScale, size * uiScale);
+}
+
+}  // namespace
+
 void IBoardService::setEraserSize(const int& size)
 {
     if (IBoard* view = board()) {
-        view->boardState()->setPointEraserSize(QSizeF(size * uiScale, size * uiScale));
+        view->boardState()->setPointEraserSize(scaledEraserSize(size));
     }
 }
 
@@ -93,7 +103,7 @@ void IBoardService::textMode(int)
 void IBoardService::eraserMode(int size, int)
 {
     if (IBoard* view = board()) {
-        view->boardState()->setPointEraserSize(QSizeF(size, size));
+        view->boardState()->setPointEraserSize(scaledEraserSize(size));
         view->setModeType(KM_IBOARD_ENUM::PathErase);
     }
 }

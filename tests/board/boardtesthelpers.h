@@ -11,6 +11,8 @@
 #include <QPen>
 #include <QWidget>
 
+#include "board/iboard.h"
+#include "board/ipixmapitem.h"
 #include "board/iscenelementframe.h"
 #include "board/islide.h"
 #include "board/item/iabstractelement.h"
@@ -112,5 +114,40 @@ inline void sendMouse(QWidget* target, QEvent::Type type, const QPoint& pos,
     QMouseEvent event(type, pos, pos, target->mapToGlobal(pos), button, buttons, Qt::NoModifier);
     QApplication::sendEvent(target, &event);
 }
+
+// A shown 1920 x 1080 board whose picture fills it: scene and view coordinates agree at scale 1.
+struct DrawingBoard {
+    DrawingBoard()
+    {
+        board.resize(1920, 1080);
+        page = new ISlide;
+        board.insertSlide(page, true);
+        auto* picture = new IPixmapItem(board.size());
+        picture->setZValue(-9999999);
+        board.setBackgroundItem(picture);
+        board.show();
+        QImage frame(1920, 1080, QImage::Format_RGB32);
+        frame.fill(Qt::white);
+        board.setBackgroundImage(frame);
+    }
+    // A left-button drag through `scenePoints` (the first is the press, the last the release),
+    // sent from the point with index `from` on.
+    void drag(const QVector<QPointF>& scenePoints, int from = 0)
+    {
+        QWidget* view = board.viewport();
+        for (int i = from; i < scenePoints.size(); ++i) {
+            const QPoint p = board.mapFromScene(scenePoints.at(i));
+            const bool last = i == scenePoints.size() - 1;
+            sendMouse(view,
+                      i == 0 ? QEvent::MouseButtonPress
+                             : (last ? QEvent::MouseButtonRelease : QEvent::MouseMove),
+                      p, Qt::LeftButton, last ? Qt::NoButton : Qt::LeftButton);
+        }
+    }
+    QImage overlay() { return board.renderOverlay(QSize(1920, 1080)); }
+
+    IBoard board;
+    ISlide* page;
+};
 
 #endif  // BOARDTESTHELPERS_H

@@ -111,8 +111,10 @@ void TestIBoardService::eraserSizes()
     service()->setEraserSize(100);
     QCOMPARE(board_->boardState()->pointEraserSize(), QSizeF(150, 150));
     QCOMPARE(board_->modeType(), KM_IBOARD_ENUM::Select);
+    service()->setEraserSize(80);
+    // The toolbar's eraser gives the same on-screen size as the eraser panel.
     service()->eraserMode(100, 0);
-    QCOMPARE(board_->boardState()->pointEraserSize(), QSizeF(100, 100));
+    QCOMPARE(board_->boardState()->pointEraserSize(), QSizeF(150, 150));
     QCOMPARE(board_->modeType(), KM_IBOARD_ENUM::PathErase);
 }
 

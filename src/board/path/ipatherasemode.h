@@ -2,14 +2,47 @@
 #define IPATHERASEMODE_H
 
 #include <QObject>
+#include <QPointF>
 
 #include "board/imode.h"
 
-// The PathErase mode: the stroke eraser.
+class QGraphicsEllipseItem;
+
+// The PathErase mode: the stroke eraser. A circle of fixed on-screen size rubs out parts of
+// path elements by growing their erase regions; an element with nothing left is taken off the
+// page and deleted. Text is never erased.
 class IPathEraseMode : public QObject, public IMode {
     Q_OBJECT
 public:
+    // Above the pen preview and every element.
+    static constexpr double EraserZ = 10001000;
+
     explicit IPathEraseMode(IBoard* board);
+
+    void press(IDeviceEvent* record) override;
+    void move(IDeviceEvent* record) override;
+    void release(IDeviceEvent* record) override;
+    void activate() override;
+    // Leaving the eraser mid-rub ends the rub and removes the circle.
+    void deactivate() override;
+
+    // Erases along the segment from the last point to `point`, `width` screen pixels wide.
+    virtual void eraseTo(const QPointF& point, const double& width);
+
+    QGraphicsEllipseItem* eraserCircle() const { return circle_; }
+
+private:
+    QPointF scenePoint(const IDeviceEvent* record) const;
+    double eraserWidth() const;
+    void beginErase(const QPointF& point);
+    void continueErase(const QPointF& point);
+    void finishErase();
+    void showEraser(bool on);
+    void placeCircle(const QPointF& point);
+
+    QGraphicsEllipseItem* circle_ = nullptr;
+    bool erasing_ = false;
+    QPointF lastPoint_;
 };
 
 #endif  // IPATHERASEMODE_H
