@@ -15,12 +15,14 @@ public:
     static constexpr int kMinLength = 7;
     static constexpr int kMaxLength = 9999;
     static constexpr int kMaxPayload = kMaxLength - kMinLength;
+    static constexpr int kMaxProblems = 4;
 
     // The framed payload; empty (and `error` set) when the payload is longer than kMaxPayload.
     static QByteArray encode(const QByteArray& payload, QString* error = nullptr);
 
     // Appends received bytes and returns the payloads of every frame completed by them, in order.
-    // Problems found on the way (skipped bytes, bad frames) are appended to `problems`.
+    // Problems found on the way (skipped bytes, bad frames) are appended to `problems`: the
+    // first kMaxProblems of them, then one line with the count of the rest.
     QList<QByteArray> feed(const QByteArray& bytes, QStringList* problems = nullptr);
 
     // Bytes held back for an incomplete frame (at most one frame, so never above 10003).
@@ -29,8 +31,8 @@ public:
 
 private:
     enum class Step { Frame, NeedMore, Skipped };
-    Step takeFrame(QByteArray* payload, QString* problem);
-    void skipToMagic(QString* problem);
+    Step takeFrame(int* pos, QByteArray* payload, QString* problem) const;
+    bool skipToMagic(int* pos, QString* problem) const;
 
     QByteArray buffer_;
 };
