@@ -109,7 +109,7 @@ QStringList ISettingsGuard::repair(const QString& path)
     const QList<QByteArray> lines = file.readAll().split('\n');
     file.close();
     QStringList removed;
-    QByteArray kept;
+    QByteArrayList kept;
     QByteArray section;
     for (int first = 0, next = 0; first < lines.size(); first = next) {
         QByteArray logical = lines.at(first);
@@ -121,7 +121,7 @@ QStringList ISettingsGuard::repair(const QString& path)
             section = trimmed.mid(1, trimmed.size() - 2);
         }
         if (safeLine(logical)) {
-            kept += logical + '\n';
+            kept.append(logical);
         } else {
             removed.append(keyOf(section, logical));
             qDebug() << "settings value unreadable, reset to its default:" << removed.constLast();
@@ -131,7 +131,7 @@ QStringList ISettingsGuard::repair(const QString& path)
         return removed;
     }
     QSaveFile save(path);
-    if (!save.open(QIODevice::WriteOnly) || save.write(kept.chopped(1)) < 0 || !save.commit()) {
+    if (!save.open(QIODevice::WriteOnly) || save.write(kept.join('\n')) < 0 || !save.commit()) {
         moveAside(path);
     }
     return removed;

@@ -61,44 +61,41 @@ QList<QByteArray> IRecorderFrameCodec::feed(const QByteArray& bytes, QStringList
 {
     buffer_.append(bytes);
     QList<QByteArray> payloads;
+    ProblemLog log{problems};
     int pos = 0;
-    int problemCount = 0;
     for (;;) {
         QByteArray payload;
-        QString problem;
-        const Step step = takeFrame(&pos, &payload, &problem);
-        if (!problem.isEmpty() && problems && ++problemCount <= kMaxProblems) {
-            problems->append(problem);
-        }
+        const Step step = takeFrame(&pos, &payload, &log);
         if (step == Step::Frame) {
             payloads.append(payload);
         } else if (step == Step::NeedMore) {
             break;
         }
     }
-    if (problems && problemCount > kMaxProblems) {
-        problems->append(QStringLiteral("%1 more problems").arg(problemCount - kMaxProblems));
+    if (problems && log.count > kMaxProblems) {
+        problems->append(QStringLiteral("%1 more problems").arg(log.count - kMaxProblems));
     }
     buffer_.remove(0, pos);
     return payloads;
 }
 
 IRecorderFrameCodec::Step IRecorderFrameCodec::takeFrame(int* pos, QByteArray* payload,
-                                                         QString* problem) const
+                                                         ProblemLog* problems) const
 {
     const int available = buffer_.size() - *pos;
     const char* at = buffer_.constData() + *pos;
     if (available < kMagic.size() || memcmp(at, kMagic.constData(), kMagic.size()) != 0) {
-        return skipToMagic(pos, problem) ? Step::Skipped : Step::NeedMore;
+        return skipToMagic(pos, problems) ? Step::Skipped : Step::NeedMore;
     }
     if (available < kHeaderSize) {
         return Step::NeedMore;
     }
     const int length = lengthField(at + kMagic.size());
     if (length < kMinLength || length > kMaxLength) {
-        *problem =
-            QStringLiteral("bad frame length field: %1")
+        problems->note([at] {
+            return QStringLiteral("bad frame length field: %1")
                 .arg(QString::fromLatin1(QByteArray(at + kMagic.size(), kFieldSize).toHex()));
+        });
         *pos += 1;
         return Step::Skipped;
     }
@@ -107,7 +104,9 @@ IRecorderFrameCodec::Step IRecorderFrameCodec::takeFrame(int* pos, QByteArray* p
         return Step::NeedMore;
     }
     if (memcmp(at + total - kEnd.size(), kEnd.constData(), kEnd.size()) != 0) {
-        *problem = QStringLiteral("frame of length %1 does not end in END").arg(length);
+        problems->note([length] {
+            return QStringLiteral("frame of length %1 does not end in END").arg(length);
+        });
         *pos += 1;
         return Step::Skipped;
     }
@@ -118,7 +117,7 @@ IRecorderFrameCodec::Step IRecorderFrameCodec::takeFrame(int* pos, QByteArray* p
 
 // Moves past the bytes up to the next magic, or up to a possible magic start at the end when
 // there is none; true when a magic is next.
-bool IRecorderFrameCodec::skipToMagic(int* pos, QString* problem) const
+bool IRecorderFrameCodec::skipToMagic(int* pos, ProblemLog* problems) const
 {
     int next = buffer_.indexOf(kMagic, *pos);
     const bool found = next >= 0;
@@ -128,7 +127,9 @@ bool IRecorderFrameCodec::skipToMagic(int* pos, QString* problem) const
     if (next == *pos) {
         return false;
     }
-    *problem = QStringLiteral("discarded %1 bytes outside a frame").arg(next - *pos);
+    const int skipped = next - *pos;
+    problems->note(
+        [skipped] { return QStringLiteral("discarded %1 bytes outside a frame").arg(skipped); });
     *pos = next;
     return found;
 }

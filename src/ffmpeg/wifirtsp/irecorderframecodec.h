@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // Frames of the recorder link, the same in both directions:
 //   "TSMT", the length (decimal digits, NUL-padded to 4 bytes), the payload, "END".
@@ -31,8 +32,21 @@ public:
 
 private:
     enum class Step { Frame, NeedMore, Skipped };
-    Step takeFrame(int* pos, QByteArray* payload, QString* problem) const;
-    bool skipToMagic(int* pos, QString* problem) const;
+    // Counts the problems of one read and keeps the texts of the first few; a text is only
+    // built when it is kept, so a flood of bad bytes costs no formatting.
+    struct ProblemLog {
+        QStringList* texts;
+        int count = 0;
+        template <typename Text>
+        void note(Text text)
+        {
+            if (++count <= kMaxProblems && texts) {
+                texts->append(text());
+            }
+        }
+    };
+    Step takeFrame(int* pos, QByteArray* payload, ProblemLog* problems) const;
+    bool skipToMagic(int* pos, ProblemLog* problems) const;
 
     QByteArray buffer_;
 };
