@@ -10,6 +10,7 @@
 #include "mainframe.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
+#include "service/isettingsguard.h"
 #include "uiscale.h"
 
 IApplication::IApplication(const QString& id, int& argc, char** argv)
@@ -112,6 +113,8 @@ int IApplication::exec()
 
 bool loadLanguage(IApplication* app)
 {
+    // Before the first read: a damaged value would otherwise throw out of every access.
+    ISettingsGuard::repair(IConfigureService::settingsFile());
     QSettings settings(IConfigureService::settingsFile(), QSettings::IniFormat);
     QString id = settings.value("lang/langid", "1033").toString();
     id.remove(QStringLiteral("LG_"));

@@ -10,6 +10,7 @@
 #include "board/iboard.h"
 #include "service/iboardservice.h"
 #include "service/ilog.h"
+#include "service/isettingsguard.h"
 
 namespace {
 
@@ -81,6 +82,7 @@ void IConfigureService::readConfigure()
     version = versionText();
     qDebug() << "current software version: " << version;
 
+    ISettingsGuard::repair(settingsFile());
     QSettings s(settingsFile(), QSettings::IniFormat);
     setPhotoFormatUnsaved(s.value("format/photo", "jpeg").toString());
     videoFormat_ = s.value("format/video", "mp4").toString();

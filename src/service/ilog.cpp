@@ -48,8 +48,14 @@ QString formatLogLine(const QDateTime& when, QtMsgType type, const QMessageLogCo
         QStringLiteral("File:(%1) Line:(%2) Function(%3)")
             .arg(QString::fromLocal8Bit(context.file), QString::number(context.line),
                  QString::fromLocal8Bit(context.function));
+    // A message longer than this is cut: one line must not carry a whole received chunk.
+    const int kMaxMessage = 4096;
+    const QString text = message.size() <= kMaxMessage
+                             ? message
+                             : message.left(kMaxMessage) +
+                                   QStringLiteral(" ... (%1 characters)").arg(message.size());
     // Plain concatenation: "%" sequences inside the message stay as they are.
-    return "(" + logTimeText(when) + ") " + levelWord(type) + " " + message + "    " + contextText;
+    return "(" + logTimeText(when) + ") " + levelWord(type) + " " + text + "    " + contextText;
 }
 
 void appendLogLine(const QString& path, const QString& line)
@@ -62,6 +68,15 @@ void appendLogLine(const QString& path, const QString& line)
     out << line << "\r\n";
     out.flush();
     file.close();
+}
+
+QString logHexDump(const QByteArray& bytes, int cap)
+{
+    const QString hex = QString::fromLatin1(bytes.left(qMax(cap, 0)).toHex(' '));
+    if (bytes.size() <= cap) {
+        return hex;
+    }
+    return hex + QStringLiteral(" ... (%1 bytes)").arg(bytes.size());
 }
 
 void logMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)

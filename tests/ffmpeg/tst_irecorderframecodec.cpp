@@ -165,6 +165,10 @@ void TestIRecorderFrameCodec::bufferStaysBounded()
     QVERIFY(decoder.feed(QByteArray("TSMT9999") + QByteArray(20000, 'y')).isEmpty());
     QVERIFY(decoder.pending() < 4 + IRecorderFrameCodec::kMaxLength);
     QCOMPARE(decoder.feed(frame("0")), Payloads{"0"});
+    // A flood of bad frames is summarised, not reported frame by frame.
+    QVERIFY(decoder.feed(QByteArray("TSMT").repeated(100000), &problems).isEmpty());
+    QCOMPARE(problems.size(), IRecorderFrameCodec::kMaxProblems + 2);
+    QVERIFY(problems.constLast().endsWith("more problems"));
 }
 
 QTEST_APPLESS_MAIN(TestIRecorderFrameCodec)

@@ -92,9 +92,7 @@ bool near(QRgb pixel, QColor expected, int tolerance)
 class TestIFrameDecoder : public QObject {
     Q_OBJECT
 private slots:
-    void standardTablesAreThoseOfLibjpeg();
     void cameraFramesCarryNoTables();
-    void insertsStandardTablesWhenMissing();
     void decodesMjpeg_data();
     void decodesMjpeg();
     void decodesYuyv_data();
@@ -104,37 +102,10 @@ private slots:
     void survivesDamagedFrames();
 };
 
-void TestIFrameDecoder::standardTablesAreThoseOfLibjpeg()
-{
-    const QMap<int, QByteArray> libjpeg = huffmanTables(cameraJpeg(true));
-    QCOMPARE(libjpeg.size(), 4);
-    QByteArray ours =
-        "\xFF\xD8" + IJpegMarkers::standardHuffmanTables() + QByteArray::fromHex("FFDA000208");
-    QCOMPARE(huffmanTables(ours), libjpeg);
-}
-
 void TestIFrameDecoder::cameraFramesCarryNoTables()
 {
     QVERIFY(huffmanTables(cameraJpeg(false)).isEmpty());
     QVERIFY(cameraJpeg(false).size() < cameraJpeg(true).size());
-}
-
-// libjpeg-turbo itself falls back to these tables; other JPEG libraries do not, so the frames
-// are completed before decoding.
-void TestIFrameDecoder::insertsStandardTablesWhenMissing()
-{
-    const QByteArray bare = cameraJpeg(false);
-    QByteArray completed;
-    QVERIFY(IJpegMarkers::withStandardTables(reinterpret_cast<const uchar*>(bare.constData()),
-                                             bare.size(), &completed));
-    QCOMPARE(huffmanTables(completed), huffmanTables(cameraJpeg(true)));
-    QCOMPARE(completed.size(), bare.size() + IJpegMarkers::standardHuffmanTables().size());
-    QVERIFY(completed.endsWith(bare.mid(bare.indexOf("\xFF\xDA"))));
-
-    const QByteArray complete = cameraJpeg(true);
-    QVERIFY(IJpegMarkers::withStandardTables(reinterpret_cast<const uchar*>(complete.constData()),
-                                             complete.size(), &completed));
-    QVERIFY(completed.isEmpty());
 }
 
 void TestIFrameDecoder::decodesMjpeg_data()

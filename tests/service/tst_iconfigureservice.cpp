@@ -23,6 +23,7 @@ private slots:
     void fixedValues();
     void wirelessAddressFromHost();
     void sharedValuesFromWorkerThreads();
+    void unreadableValueTakesItsDefault();
 
 private:
     IConfigureService* config() { return IConfigureService::instance(); }
@@ -219,6 +220,20 @@ void TestIConfigureService::sharedValuesFromWorkerThreads()
     }
     QVERIFY(worker->wait(30000));
     delete worker;
+}
+
+// A string list announcing 0x30000000 entries made Qt throw std::bad_alloc at every start.
+void TestIConfigureService::unreadableValueTakesItsDefault()
+{
+    QFile file(IConfigureService::settingsFile());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[format]\nphoto=png\n[OCR]\nlang=@Variant(\\0\\0\\0\\v\\x30\\0\\0\\0)\n");
+    file.close();
+    config()->readConfigure();
+    QCOMPARE(config()->ocrLangs, QStringList{"English"});
+    QCOMPARE(config()->photoFormat(), QString("png"));
+    config()->writeConfigure();
+    QCOMPARE(settings().value("OCR/lang").toStringList(), QStringList{"English"});
 }
 
 QTEST_GUILESS_MAIN(TestIConfigureService)

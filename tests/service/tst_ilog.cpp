@@ -6,6 +6,7 @@
 #include "appdata.h"
 #include "service/iconfigureservice.h"
 #include "service/ilog.h"
+#include "service/ilogthrottle.h"
 
 class TestILog : public QObject {
     Q_OBJECT
@@ -21,6 +22,7 @@ private slots:
     void deletedFolderIsRecreated();
     void dailyFileName();
     void linesFromManyThreadsStayWhole();
+    void floodsAreCapped();
 
 private:
     QStringList lines() const;
@@ -150,6 +152,22 @@ void TestILog::linesFromManyThreadsStayWhole()
                      .hasMatch(),
                  qPrintable(line));
     }
+}
+
+// A peer can repeat a line or send megabytes: dumps and lines are capped, repeats thinned out.
+void TestILog::floodsAreCapped()
+{
+    QCOMPARE(logHexDump(QByteArray(300, 'A')), QString("41 ").repeated(255) + "41 ... (300 bytes)");
+    qDebug().noquote() << QString(1 << 20, 'x');
+    QVERIFY(lines().constLast().contains(QString(4096, 'x') + " ... (1048576 characters)    "));
+    ILogThrottle throttle;
+    QList<quint64> written;
+    for (int i = 0; i < 350; ++i) {
+        if (throttle.pass()) {
+            written.append(throttle.count());
+        }
+    }
+    QCOMPARE(written, (QList<quint64>{1, 100, 200, 300}));
 }
 
 QTEST_GUILESS_MAIN(TestILog)

@@ -1,6 +1,7 @@
 #include "irecorderframecodec.h"
 
 #include <QStringList>
+#include <cstring>
 
 namespace {
 
@@ -26,10 +27,10 @@ int lengthField(const char* field)
     return value;
 }
 
-// How many bytes at the end of `bytes` could be the start of a magic that is still arriving.
-int magicPrefixAtEnd(const QByteArray& bytes)
+// How many bytes at the end of `bytes` (from `from` on) could start a magic still arriving.
+int magicPrefixAtEnd(const QByteArray& bytes, int from)
 {
-    for (int keep = qMin(bytes.size(), kMagic.size() - 1); keep > 0; --keep) {
+    for (int keep = qMin(bytes.size() - from, kMagic.size() - 1); keep > 0; --keep) {
         if (kMagic.startsWith(bytes.right(keep))) {
             return keep;
         }
@@ -54,66 +55,81 @@ QByteArray IRecorderFrameCodec::encode(const QByteArray& payload, QString* error
     return kMagic + length + payload + kEnd;
 }
 
+// Parses from an offset and drops the consumed bytes once per call, so a read costs time
+// linear in its size however many frames or bad bytes it holds.
 QList<QByteArray> IRecorderFrameCodec::feed(const QByteArray& bytes, QStringList* problems)
 {
     buffer_.append(bytes);
     QList<QByteArray> payloads;
+    ProblemLog log{problems};
+    int pos = 0;
     for (;;) {
         QByteArray payload;
-        QString problem;
-        const Step step = takeFrame(&payload, &problem);
-        if (!problem.isEmpty() && problems) {
-            problems->append(problem);
-        }
+        const Step step = takeFrame(&pos, &payload, &log);
         if (step == Step::Frame) {
             payloads.append(payload);
         } else if (step == Step::NeedMore) {
-            return payloads;
+            break;
         }
     }
+    if (problems && log.count > kMaxProblems) {
+        problems->append(QStringLiteral("%1 more problems").arg(log.count - kMaxProblems));
+    }
+    buffer_.remove(0, pos);
+    return payloads;
 }
 
-IRecorderFrameCodec::Step IRecorderFrameCodec::takeFrame(QByteArray* payload, QString* problem)
+IRecorderFrameCodec::Step IRecorderFrameCodec::takeFrame(int* pos, QByteArray* payload,
+                                                         ProblemLog* problems) const
 {
-    if (!buffer_.startsWith(kMagic)) {
-        const int before = buffer_.size();
-        skipToMagic(problem);
-        return buffer_.size() < before && buffer_.startsWith(kMagic) ? Step::Skipped
-                                                                     : Step::NeedMore;
+    const int available = buffer_.size() - *pos;
+    const char* at = buffer_.constData() + *pos;
+    if (available < kMagic.size() || memcmp(at, kMagic.constData(), kMagic.size()) != 0) {
+        return skipToMagic(pos, problems) ? Step::Skipped : Step::NeedMore;
     }
-    if (buffer_.size() < kHeaderSize) {
+    if (available < kHeaderSize) {
         return Step::NeedMore;
     }
-    const int length = lengthField(buffer_.constData() + kMagic.size());
+    const int length = lengthField(at + kMagic.size());
     if (length < kMinLength || length > kMaxLength) {
-        *problem = QStringLiteral("bad frame length field: %1")
-                       .arg(QString::fromLatin1(buffer_.mid(kMagic.size(), kFieldSize).toHex()));
-        buffer_.remove(0, 1);
+        problems->note([at] {
+            return QStringLiteral("bad frame length field: %1")
+                .arg(QString::fromLatin1(QByteArray(at + kMagic.size(), kFieldSize).toHex()));
+        });
+        *pos += 1;
         return Step::Skipped;
     }
     const int total = kMagic.size() + length;
-    if (buffer_.size() < total) {
+    if (available < total) {
         return Step::NeedMore;
     }
-    if (buffer_.mid(total - kEnd.size(), kEnd.size()) != kEnd) {
-        *problem = QStringLiteral("frame of length %1 does not end in END").arg(length);
-        buffer_.remove(0, 1);
+    if (memcmp(at + total - kEnd.size(), kEnd.constData(), kEnd.size()) != 0) {
+        problems->note([length] {
+            return QStringLiteral("frame of length %1 does not end in END").arg(length);
+        });
+        *pos += 1;
         return Step::Skipped;
     }
-    *payload = buffer_.mid(kHeaderSize, length - kMinLength);
-    buffer_.remove(0, total);
+    *payload = QByteArray(at + kHeaderSize, length - kMinLength);
+    *pos += total;
     return Step::Frame;
 }
 
-// Drops bytes up to the next magic, or all but a possible magic start when there is none.
-void IRecorderFrameCodec::skipToMagic(QString* problem)
+// Moves past the bytes up to the next magic, or up to a possible magic start at the end when
+// there is none; true when a magic is next.
+bool IRecorderFrameCodec::skipToMagic(int* pos, ProblemLog* problems) const
 {
-    int next = buffer_.indexOf(kMagic);
-    if (next < 0) {
-        next = buffer_.size() - magicPrefixAtEnd(buffer_);
+    int next = buffer_.indexOf(kMagic, *pos);
+    const bool found = next >= 0;
+    if (!found) {
+        next = buffer_.size() - magicPrefixAtEnd(buffer_, *pos);
     }
-    if (next > 0) {
-        *problem = QStringLiteral("discarded %1 bytes outside a frame").arg(next);
-        buffer_.remove(0, next);
+    if (next == *pos) {
+        return false;
     }
+    const int skipped = next - *pos;
+    problems->note(
+        [skipped] { return QStringLiteral("discarded %1 bytes outside a frame").arg(skipped); });
+    *pos = next;
+    return found;
 }

@@ -5,6 +5,7 @@
 #include <QProcessEnvironment>
 
 #include "platform/process/ipeerprocess.h"
+#include "service/ilog.h"
 
 namespace {
 
@@ -108,6 +109,7 @@ void ITcpServer::dropClient()
     client_ = nullptr;
     connected_ = false;
     codec_.clear();
+    problemLog_.reset();
 }
 
 bool ITcpServer::SendMessageToClient(const QByteArray& payload)
@@ -221,7 +223,9 @@ void ITcpServer::onReadMessageSlot()
     QStringList problems;
     const QList<QByteArray> payloads = codec_.feed(client_->readAll(), &problems);
     for (const QString& problem : problems) {
-        qDebug() << "recorder link:" << problem;
+        if (problemLog_.pass()) {
+            qDebug() << "recorder link:" << problem << "(problem" << problemLog_.count() << ")";
+        }
     }
     for (const QByteArray& payload : payloads) {
         handlePayload(payload);
@@ -237,7 +241,7 @@ void ITcpServer::handlePayload(const QByteArray& payload)
     bool numeric = false;
     const int code = text.left(separator).toInt(&numeric);
     if (!numeric) {
-        qDebug() << "recorder message without a numeric code ignored:" << text;
+        qDebug() << "recorder message without a numeric code ignored:" << logHexDump(payload);
         return;
     }
     switch (code) {
@@ -258,7 +262,7 @@ void ITcpServer::handlePayload(const QByteArray& payload)
             emit recordMessage(code, QString());
             break;
         default:
-            qDebug() << "recorder message with unknown code ignored:" << text;
+            qDebug() << "recorder message with unknown code ignored:" << logHexDump(payload);
             break;
     }
 }
@@ -273,6 +277,7 @@ void ITcpServer::onDisconnectedSlot()
         client_->deleteLater();
         client_ = nullptr;
         codec_.clear();
+        problemLog_.reset();
         if (awaitingStart_) {
             reportStartFailure(launch_,
                                QStringLiteral("the recorder left before it started recording"));

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "ffmpeg/wifirtsp/irecorderframecodec.h"
+#include "service/ilogthrottle.h"
 
 // The application's side of the link to the external recorder program: listens on 127.0.0.1,
 // launches the recorder for each recording, accepts its connection and exchanges framed
@@ -73,6 +74,7 @@ private:
     QString program_;
     QPointer<QTcpSocket> client_;
     IRecorderFrameCodec codec_;
+    ILogThrottle problemLog_;  // a garbling peer must not flood the log
     bool connected_ = false;
     bool firstStart_ = true;
     // Between a launch and the recorder's code 2 or 3: the recorder's end reports code 3.

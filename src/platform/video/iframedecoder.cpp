@@ -27,6 +27,22 @@ IFrameDecoder::~IFrameDecoder()
     }
 }
 
+void IFrameDecoder::renewDecompressor()
+{
+    tjDestroy(decompressor_);
+    decompressor_ = tjInitDecompress();
+    holdsTables_ = false;
+}
+
+// After an error inside libjpeg-turbo the handle keeps failing every later frame with the same
+// error, so a failed frame costs the handle: the next frame gets a fresh one.
+bool IFrameDecoder::mjpegFailed(QString* error, const QString& reason)
+{
+    *error = reason + tjGetErrorStr2(decompressor_);
+    renewDecompressor();
+    return false;
+}
+
 bool IFrameDecoder::decode(const VideoStreamFormat& format, const uchar* data, int length,
                            QImage* out, QString* error)
 {
@@ -57,24 +73,26 @@ bool IFrameDecoder::decodeMjpeg(const QSize& size, const uchar* data, int length
         *error = QStringLiteral("truncated MJPEG frame of %1 bytes").arg(length);
         return false;
     }
-    if (!IJpegMarkers::withStandardTables(data, length, &withTables_)) {
+    QVector<IJpegMarkers::Segment> segments;
+    if (!IJpegMarkers::headerSegments(data, length, &segments)) {
         *error = QStringLiteral("malformed MJPEG headers");
         return false;
     }
-    auto* jpeg = const_cast<uchar*>(data);
-    auto jpegSize = static_cast<unsigned long>(length);
-    if (!withTables_.isEmpty()) {
-        jpeg = reinterpret_cast<uchar*>(withTables_.data());
-        jpegSize = static_cast<unsigned long>(withTables_.size());
+    // libjpeg-turbo falls back to the standard Huffman tables that cameras leave out, but only
+    // on a handle that never read tables: it keeps those of earlier frames.
+    const bool ownTables = IJpegMarkers::carriesHuffmanTables(segments);
+    if (!ownTables && holdsTables_) {
+        renewDecompressor();
     }
+    holdsTables_ = holdsTables_ || ownTables;
+    const auto jpegSize = static_cast<unsigned long>(length);
     int width = 0;
     int height = 0;
     int subsampling = 0;
     int colorspace = 0;
-    if (tjDecompressHeader3(decompressor_, jpeg, jpegSize, &width, &height, &subsampling,
+    if (tjDecompressHeader3(decompressor_, data, jpegSize, &width, &height, &subsampling,
                             &colorspace) != 0) {
-        *error = QStringLiteral("corrupt MJPEG header: ") + tjGetErrorStr2(decompressor_);
-        return false;
+        return mjpegFailed(error, QStringLiteral("corrupt MJPEG header: "));
     }
     if (QSize(width, height) != size) {
         *error = QStringLiteral("MJPEG frame of %1, expected %2")
@@ -87,10 +105,9 @@ bool IFrameDecoder::decodeMjpeg(const QSize& size, const uchar* data, int length
         return false;
     }
     // Warnings count too: they mean damaged data that would show as a smeared picture.
-    if (tjDecompress2(decompressor_, jpeg, jpegSize, image.bits(), width,
+    if (tjDecompress2(decompressor_, data, jpegSize, image.bits(), width,
                       static_cast<int>(image.bytesPerLine()), height, kQImageLayout, 0) != 0) {
-        *error = QStringLiteral("corrupt MJPEG data: ") + tjGetErrorStr2(decompressor_);
-        return false;
+        return mjpegFailed(error, QStringLiteral("corrupt MJPEG data: "));
     }
     *out = image;
     return true;
@@ -100,8 +117,10 @@ bool IFrameDecoder::decodeYuyv(const VideoStreamFormat& format, const uchar* dat
                                QImage* out, QString* error)
 {
     const QSize size = format.size;
-    const int stride = format.bytesPerLine;
-    if (stride < size.width() * 2 || static_cast<qint64>(stride) * size.height() > length) {
+    const qint64 stride = format.bytesPerLine;
+    // libyuv converts whole pixel pairs (4 bytes), so an odd width reads the pair it ends in.
+    const qint64 rowBytes = (static_cast<qint64>(size.width()) + 1) / 2 * 4;
+    if (stride < rowBytes || stride * size.height() > length) {
         *error = QStringLiteral("YUYV frame of %1 bytes for %2 at stride %3")
                      .arg(length)
                      .arg(sizeText(size))
@@ -113,8 +132,9 @@ bool IFrameDecoder::decodeYuyv(const VideoStreamFormat& format, const uchar* dat
         *error = QStringLiteral("no memory for a frame of ") + sizeText(size);
         return false;
     }
-    if (libyuv::YUY2ToARGB(data, stride, image.bits(), static_cast<int>(image.bytesPerLine()),
-                           size.width(), size.height()) != 0) {
+    if (libyuv::YUY2ToARGB(data, static_cast<int>(stride), image.bits(),
+                           static_cast<int>(image.bytesPerLine()), size.width(),
+                           size.height()) != 0) {
         *error = QStringLiteral("YUYV conversion failed");
         return false;
     }

@@ -26,9 +26,11 @@ private:
     bool decodeMjpeg(const QSize& size, const uchar* data, int length, QImage* out, QString* error);
     static bool decodeYuyv(const VideoStreamFormat& format, const uchar* data, int length,
                            QImage* out, QString* error);
+    bool mjpegFailed(QString* error, const QString& reason);
+    void renewDecompressor();
 
     void* decompressor_;
-    QByteArray withTables_;  // reused buffer for frames that lack Huffman tables
+    bool holdsTables_ = false;  // the handle has read Huffman tables of an earlier frame
 };
 
 #endif  // IFRAMEDECODER_H

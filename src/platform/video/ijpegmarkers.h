@@ -5,7 +5,8 @@
 #include <QVector>
 
 // The marker structure of a JPEG frame up to its first scan. USB cameras send MJPEG frames
-// without Huffman tables (DHT) and rely on the standard ones of the JPEG standard, annex K.3.
+// without Huffman tables (DHT) and rely on the standard ones of the JPEG standard, annex K.3,
+// which libjpeg-turbo falls back to by itself.
 class IJpegMarkers {
 public:
     struct Segment {
@@ -17,13 +18,10 @@ public:
     // The segments after the start-of-image marker up to and including the start of scan;
     // false for anything malformed (bad marker, length past the end, no scan).
     static bool headerSegments(const uchar* data, int length, QVector<Segment>* segments);
+    // Whether any of the segments is a Huffman table segment (DHT).
+    static bool carriesHuffmanTables(const QVector<Segment>& segments);
     // Whether the frame ends with the end-of-image marker (zero padding after it allowed).
     static bool hasEndMarker(const uchar* data, int length);
-    // One DHT segment carrying the four standard tables.
-    static const QByteArray& standardHuffmanTables();
-    // The frame with the standard tables inserted in front of its scan; false when malformed.
-    // *out stays empty when the frame carries its own tables.
-    static bool withStandardTables(const uchar* data, int length, QByteArray* out);
     // The frame without its DHT segments, as a camera would send it; empty when malformed.
     static QByteArray withoutHuffmanTables(const QByteArray& jpeg);
 };
