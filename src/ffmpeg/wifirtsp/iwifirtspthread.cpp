@@ -17,6 +17,7 @@ extern "C" {
 #include "ffmpeg/wifirtsp/wifipacketbuilder.h"
 #include "ffmpeg/wifirtsp/wifireply.h"
 #include "ffmpeg/wifirtsp/wifiresolutiontable.h"
+#include "ffmpeg/wifirtsp/yuvpicture.h"
 #include "opencv/iopencvapi.h"
 #include "platform/thread/workerjoin.h"
 #include "service/iconfigureservice.h"
@@ -81,6 +82,7 @@ IWifiRtspThread::IWifiRtspThread(QObject* parent) : QThread(parent)
     connect(&captureTimer_, &QTimer::timeout, this, &IWifiRtspThread::onCaptureTimeout);
     reconnectTimer_.setSingleShot(true);
     connect(&reconnectTimer_, &QTimer::timeout, this, &IWifiRtspThread::initSocket);
+    connect(&grabber_, &IStillCaptureImageGrabber::sgFrame, this, &IWifiRtspThread::sgCameraFrame);
 }
 
 IWifiRtspThread::~IWifiRtspThread()
@@ -642,15 +644,8 @@ ImageType IWifiRtspThread::captureType() const
 
 QImage IWifiRtspThread::currentImage(ImageType type)
 {
-    cv::Mat frame;
-    {
-        std::lock_guard<std::mutex> locker(mutex_);
-        if (lastFrame_.empty()) {
-            return QImage();
-        }
-        frame = lastFrame_;  // the video thread replaces, never rewrites, a stored frame
-    }
-    return convertImage(frame, type);
+    // The video thread replaces, never rewrites, a stored picture.
+    return grabber_.latestImage(type);
 }
 
 QImage IWifiRtspThread::convertImage(const cv::Mat& frame, ImageType type) const
@@ -705,8 +700,7 @@ QSize IWifiRtspThread::resIndexToSize(int index) const
 
 EdgeResult IWifiRtspThread::documentEdge() const
 {
-    std::lock_guard<std::mutex> locker(mutex_);
-    return edge_;
+    return grabber_.edgeResult();
 }
 
 void IWifiRtspThread::setVideoStreamFilter(ImageType type)
@@ -859,15 +853,13 @@ bool IWifiRtspThread::prepareScaler(int width, int height, int format)
         qDebug() << "picture converter unavailable for " << scalerSize_ << format;
         return false;
     }
-    canvas_ = QImage(width, height, QImage::Format_RGB32);  // B, G, R, A in memory
-    return !canvas_.isNull();
+    return true;
 }
 
 void IWifiRtspThread::freeScaler()
 {
     sws_freeContext(scaler_);
     scaler_ = nullptr;
-    canvas_ = QImage();
     scalerSize_ = QSize();
     scalerFormat_ = -1;
 }
@@ -1081,29 +1073,30 @@ void IWifiRtspThread::handlePicture(AVFrame* frame, bool keyFrame, bool damagedB
 
 void IWifiRtspThread::showPicture(AVFrame* frame)
 {
-    uint8_t* target[4] = {canvas_.bits(), nullptr, nullptr, nullptr};
-    const int targetStride[4] = {int(canvas_.bytesPerLine()), 0, 0, 0};
-    sws_scale(scaler_, frame->data, frame->linesize, 0, frame->height, target, targetStride);
-    cv::Mat picture = IOpencvApi::image2Mat(canvas_);
+    // A new picture each time: the one handed to the mailbox is never written again.
+    QImage picture(frame->width, frame->height, QImage::Format_RGB32);  // B, G, R, A in memory
+    if (picture.isNull()) {
+        qDebug() << "no memory for a picture of " << scalerSize_;
+        return;
+    }
+    if (!convertYuvPicture(*frame, &picture)) {
+        uint8_t* target[4] = {picture.bits(), nullptr, nullptr, nullptr};
+        const int targetStride[4] = {int(picture.bytesPerLine()), 0, 0, 0};
+        sws_scale(scaler_, frame->data, frame->linesize, 0, frame->height, target, targetStride);
+    }
     bool detect = false;
     {
         std::lock_guard<std::mutex> locker(mutex_);
         detect = edgeDetection_;
     }
-    EdgeResult edge;
+    std::optional<EdgeResult> edge;
     if (detect) {
-        edge = IOpencvApi::detectDocumentEdge(picture);  // draws the outline into the picture
+        // Draws the outline into the picture, which still belongs to this thread alone.
+        const cv::Mat pixels(picture.height(), picture.width(), CV_8UC4, picture.bits(),
+                             size_t(picture.bytesPerLine()));
+        edge = IOpencvApi::detectDocumentEdge(pixels);
     }
-    const QImage image = IOpencvApi::cvMat2Image(picture).copy();
-    {
-        std::lock_guard<std::mutex> locker(mutex_);
-        lastFrame_ = picture;
-        lastImage_ = image;
-        if (detect) {
-            edge_ = edge;
-        }
-    }
-    emit sgCameraFrame(image);
+    grabber_.storeFrame(picture, grabber_.session(), edge);
 }
 
 void IWifiRtspThread::flushIfRequested(bool keyFrame)
