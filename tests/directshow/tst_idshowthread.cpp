@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QElapsedTimer>
+#include <thread>
 
 #include "directshow/idshowthread.h"
 #include "fakesysfs.h"
@@ -85,6 +86,7 @@ private slots:
     void failedOpenGivesOne();
     void freezeKeepsTheLatestFrame();
     void busyReceiverGetsOnlyTheNewestFrame();
+    void mailboxKeepsOnlyTheNewest();
     void resolutionChangeEmitsNoOldFrame();
     void stillPicturesApplyTheFilter();
     void automaticEdgingOutlinesThePage();
@@ -246,6 +248,35 @@ void TestIDShowThread::busyReceiverGetsOnlyTheNewestFrame()
     const int delivered = recorder.frames.size() - before;
     QVERIFY2(delivered == 1 || delivered == 2, qPrintable(QString::number(delivered)));
     QVERIFY(recorder.frames[before] == newest || delivered == 2);
+}
+
+void TestIDShowThread::mailboxKeepsOnlyTheNewest()
+{
+    IStillCaptureImageGrabber mailbox;
+    QList<QImage> delivered;
+    connect(&mailbox, &IStillCaptureImageGrabber::sgFrame, this,
+            [&delivered](const QImage& frame) { delivered << frame; });
+    const int session = mailbox.nextSession();
+    QImage first(64, 48, QImage::Format_RGB32);
+    first.fill(Qt::black);
+    // A capture thread stores many frames while this thread does not run its event loop.
+    std::thread capture([&] {
+        mailbox.storeFrame(first, session);
+        for (int i = 1; i <= 40; ++i) {
+            QImage frame(64, 48, QImage::Format_RGB32);
+            frame.fill(qRgb(i, i, i));
+            mailbox.storeFrame(frame, session, EdgeResult{double(i), {}});
+        }
+        mailbox.storeFrame(first, session - 1);  // of an ended session: dropped
+    });
+    capture.join();
+    QVERIFY(first.isDetached());  // the mailbox holds no earlier frame
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QCOMPARE(delivered.size(), 1);
+    QCOMPARE(qRed(delivered[0].pixel(0, 0)), 40);
+    QCOMPARE(mailbox.edgeResult().angle, 40.0);
+    QCOMPARE(mailbox.latestFrame().sequence, quint64(41));
 }
 
 void TestIDShowThread::resolutionChangeEmitsNoOldFrame()
