@@ -6,9 +6,12 @@
 #include "directshow/idshowthread.h"
 #include "fakesysfs.h"
 #include "fakev4l2io.h"
+#include "opencv/iopencvapi.h"
 #include "platform/video/iframeencoder.h"
 #include "platform/video/ivideosystem.h"
 #include "platform/video/ivirtualcamerahub.h"
+#include "platform/video/ivirtualscene.h"
+#include "syntheticpage.h"
 
 namespace {
 
@@ -89,6 +92,8 @@ private slots:
     void mailboxKeepsOnlyTheNewest();
     void resolutionChangeEmitsNoOldFrame();
     void stillPicturesApplyTheFilter();
+    void pictureFromTheEnvironment_data();
+    void pictureFromTheEnvironment();
     void automaticEdgingOutlinesThePage();
     void controlsReachTheDevice();
     void automaticModesForMinus999();
@@ -277,6 +282,63 @@ void TestIDShowThread::mailboxKeepsOnlyTheNewest()
     QCOMPARE(qRed(delivered[0].pixel(0, 0)), 40);
     QCOMPARE(mailbox.edgeResult().angle, 40.0);
     QCOMPARE(mailbox.latestFrame().sequence, quint64(41));
+}
+
+void TestIDShowThread::pictureFromTheEnvironment_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("MJPEG, same size") << QSize(1920, 1080);
+    QTest::newRow("YUYV, scaled") << QSize(800, 600);
+}
+
+void TestIDShowThread::pictureFromTheEnvironment()
+{
+    QFETCH(QSize, size);
+    QTemporaryDir dir;
+    const SyntheticPage page = drawSyntheticPage(QSize(1920, 1080), QPointF(900, 560), 9.0, 5);
+    QVERIFY(page.frame.save(dir.filePath("page.png")));
+    // Camera 0 names a missing file and shows the drawn page; camera 1 shows the photo.
+    qputenv("ORVELLA_VIRTUAL_CAMERA_IMAGE",
+            QFile::encodeName(dir.filePath("gone.png") + ":" + dir.filePath("page.png")));
+    hub()->setCount(0);
+    hub()->setCount(2);  // new cameras read the variable
+    QVERIFY(IVirtualScene::picturesFor(0).isEmpty());
+    qunsetenv("ORVELLA_VIRTUAL_CAMERA_IMAGE");
+    IDShowThread thread;
+    Recorder recorder(&thread);
+    thread.setResolution(QSizeF(size));
+    thread.openDevice("virtual:1");
+    QTRY_VERIFY_WITH_TIMEOUT(!recorder.frames.isEmpty(), kWaitMs);
+    // Where the photo lies after scaling to fit, and how it looks there.
+    const double scale = qMin(size.width() / 1920.0, size.height() / 1080.0);
+    const QPointF offset((size.width() - 1920 * scale) / 2, (size.height() - 1080 * scale) / 2);
+    const QRect area(offset.toPoint(), (QSizeF(1920, 1080) * scale).toSize());
+    const QImage expected =
+        page.frame.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage frame = recorder.frames.last().copy(area);
+    qint64 difference = 0;
+    for (int y = 0; y < frame.height(); y += 3) {
+        for (int x = 0; x < frame.width(); x += 3) {
+            difference += qAbs(qGray(frame.pixel(x, y)) - qGray(expected.pixel(x, y)));
+        }
+    }
+    const double mean = double(difference) / ((frame.height() / 3 + 1) * (frame.width() / 3 + 1));
+    QVERIFY2(mean < 6, qPrintable(QString::number(mean)));
+
+    thread.setAutoEdge(true);
+    QTRY_VERIFY_WITH_TIMEOUT(thread.autoEdgeResult().angle != -1.0, kWaitMs);
+    const EdgeResult edge = thread.autoEdgeResult();
+    QCOMPARE(edge.polygon.size(), 4);
+    for (const QPointF& corner : {page.topLeft, page.topRight, page.bottomRight, page.bottomLeft}) {
+        const QPointF known = offset + corner * scale;
+        const bool found =
+            std::any_of(edge.polygon.cbegin(), edge.polygon.cend(),
+                        [&known](const QPointF& p) { return QLineF(p, known).length() <= 3.0; });
+        QVERIFY2(found, qPrintable(QStringLiteral("%1,%2").arg(known.x()).arg(known.y())));
+    }
+    const QImage upright = IOpencvApi::straighten(thread.latestImage(NormalImage), edge);
+    QVERIFY(upright.height() > upright.width());
+    QCOMPARE(darkCorner(upright), 0);
 }
 
 void TestIDShowThread::resolutionChangeEmitsNoOldFrame()
