@@ -371,7 +371,7 @@ void IWifiRtspThread::onEncodingState(const QByteArray& body, int resIndex)
 {
     const QSize size = resIndexToSize(resIndex);
     if (updateLastWifiResolution(size)) {
-        emit sgChangeResolutionFromOtherApp(size);
+        postSignal("sgChangeResolutionFromOtherApp", Q_ARG(QSize, size));
         qDebug() << "start app sync resolution: " << size;
     }
     qDebug().noquote() << "RateCtrl: " << body.mid(0, 1).toHex()
@@ -408,7 +408,7 @@ void IWifiRtspThread::onResolutionNotice(int resIndex)
     QSize previous;
     if (updateLastWifiResolution(size, &previous)) {
         qDebug() << "other app chaneg resolution: " << previous << size;
-        emit sgChangeResolutionFromOtherApp(size);
+        postSignal("sgChangeResolutionFromOtherApp", Q_ARG(QSize, size));
     }
 }
 
@@ -471,7 +471,7 @@ QByteArray IWifiRtspThread::onPictureHeader(quint32 size, quint8 state, const QB
         }
         qDebug() << "picture state: " << state << "data size: " << size;
         const cv::Mat frame = IOpencvApi::image2Mat(image.convertToFormat(QImage::Format_RGB32));
-        emit sgCaptureImage(convertImage(frame, captureType()));
+        postSignal("sgCaptureImage", Q_ARG(QImage, convertImage(frame, captureType())));
     } else if (capturePending_) {
         sendCommand(WifiPacketBuilder::TakePicture);
         qDebug() << "拍照超时：TCP接收数据包不全，重新发送拍照命令!";
@@ -882,22 +882,33 @@ void IWifiRtspThread::scheduleRunningStatus()
 {
     const int generation = ++streamGeneration_;
     streamAlive_ = true;
-    const int delay = timings_.statusDelayMs;
     // This thread has no event loop: the owning thread times the report.
-    QMetaObject::invokeMethod(
-        this,
-        [this, generation, delay] {
-            QTimer::singleShot(delay, this, [this, generation] {
-                if (generation == streamGeneration_ && streamAlive_ && !stopRequested()) {
-                    emit sgError(0);
-                }
-            });
-        },
-        Qt::QueuedConnection);
+    postSignal("startStatusTimer", Q_ARG(int, generation));
+}
+
+void IWifiRtspThread::startStatusTimer(int generation)
+{
+    QTimer::singleShot(timings_.statusDelayMs, this, [this, generation] {
+        if (generation == streamGeneration_ && streamAlive_ && !stopRequested()) {
+            emit sgError(0);
+        }
+    });
+}
+
+// By name, so that the call event and the copy of the argument are made and freed by Qt alone
+// (as IDShowThread::postCall).
+void IWifiRtspThread::postSignal(const char* signal, QGenericArgument argument)
+{
+    QMetaObject::invokeMethod(this, signal, Qt::QueuedConnection, argument);
 }
 
 void IWifiRtspThread::run()
 {
+    {
+        // A restarted thread takes the lock the previous run released last: the sanitizer then
+        // sees that run's work ordered before this one's.
+        std::lock_guard<std::mutex> first(mutex_);
+    }
     runStream();
     workerFinished(mutex_);
 }
@@ -907,7 +918,7 @@ void IWifiRtspThread::runStream()
     if (initrtsp() != 0) {
         closeStream();
         if (!stopRequested()) {
-            emit sgError(1);
+            postSignal("sgError", Q_ARG(int, 1));
         }
         return;
     }
@@ -970,7 +981,7 @@ bool IWifiRtspThread::handleReadFailure(int error)
     if (elapsed > timings_.reopenAfterMs && !reopenrtsp()) {
         qDebug() << "failed reads:" << failedReads_ << "in" << readFailure_.elapsed() << "ms";
         if (!stopRequested()) {
-            emit sgError(1);
+            postSignal("sgError", Q_ARG(int, 1));
         }
         return false;
     }
@@ -1127,7 +1138,8 @@ void IWifiRtspThread::reportLossRate()
         return;
     }
     const double rate = countedPackets_ > 0 ? 100.0 * lostPictures_ / countedPackets_ : 0.0;
-    emit sgFrameLossRate(QString::number(qMin(rate, 100.0), 'f', 2) + QLatin1Char('%'));
+    postSignal("sgFrameLossRate",
+               Q_ARG(QString, QString::number(qMin(rate, 100.0), 'f', 2) + QLatin1Char('%')));
     countedPackets_ = 0;
     lostPictures_ = 0;
     lossReport_.restart();

@@ -131,6 +131,9 @@ private:
     void onCaptureTimeout();
     void reconnectLater();
     ImageType captureType() const;
+    // Emits `signal` (or calls an invokable) in the owning thread: receivers never run in the
+    // video or control thread.
+    void postSignal(const char* signal, QGenericArgument argument);
 
     // Video side.
     bool stopRequested() const { return stopFlag_; }
@@ -146,6 +149,7 @@ private:
     void countPackets(int counted, int lost);
     void reportLossRate();
     void scheduleRunningStatus();
+    Q_INVOKABLE void startStatusTimer(int generation);
     void pause(int ms) const;
     static int interruptCallback(void* self);
 
