@@ -6,8 +6,8 @@
 
 #include "appdata.h"
 #include "directshow/idirectshowapi.h"
-#include "directshow/idshowthread.h"
-#include "ffmpeg/wifirtsp/iwifirtspthread.h"
+#include "directshow/idshowcapturebackend.h"
+#include "ffmpeg/wifirtsp/iwificapturebackend.h"
 #include "service/iconfigureservice.h"
 
 namespace {
@@ -21,31 +21,6 @@ const QSize kSwitchResolution(1920, 1080);
 QSize sizeOf(const QVariant& size)
 {
     return size.toSizeF().toSize();
-}
-
-QList<QSizeF> toSizes(const QList<QSize>& sizes)
-{
-    QList<QSizeF> result;
-    for (const QSize& size : sizes) {
-        result.append(QSizeF(size));
-    }
-    return result;
-}
-
-// The wireless thread's records: contrast, saturation, brightness, exposure, focus, each
-// {minimum, maximum, default, current}.
-CameraParameterData toParameterData(const IWifiRtspThread::ParameterRecords& records)
-{
-    CameraParameterData data;
-    CameraParameterEntry* entries[] = {&data.contrast, &data.saturation, &data.brightness,
-                                       &data.exposure, &data.focus};
-    for (int i = 0; i < records.size() && i < int(std::size(entries)); ++i) {
-        const QList<QVariant>& record = records[i];
-        if (record.size() == 4) {
-            *entries[i] = {record[0], record[1], record[2], record[3]};
-        }
-    }
-    return data;
 }
 
 bool isUnset(const CameraParameterEntry& entry)
@@ -84,8 +59,7 @@ ICamera::ICamera()
 
 ICamera::~ICamera()
 {
-    delete dshowThread_;
-    closeWifiThread();
+    delete backend_;
 }
 
 IConfigureService* ICamera::config()
@@ -166,7 +140,7 @@ bool ICamera::initData()
             closeWifi();
             cfg->wifiMode = false;
         }
-        if (!dshowThread_) {
+        if (!hasCaptureThread()) {
             createDShowThread();
         }
     } else {
@@ -176,7 +150,7 @@ bool ICamera::initData()
             return false;
         }
         becomeWifi();
-        if (!wifiThread_) {
+        if (!hasWifiThread()) {
             createWifiRtspThread();
         }
         qDebug() << "open wifi device.";
@@ -199,7 +173,7 @@ void ICamera::becomeWifi()
 void ICamera::closeAll()
 {
     closeWifi();
-    deleteDShowThread();
+    deleteBackend(false);
     forgetParameters();
 }
 
@@ -214,20 +188,20 @@ bool ICamera::reopen()
 bool ICamera::openCamera(int index)
 {
     if (wifiMode()) {
-        if (!wifiThread_) {
+        if (!hasWifiThread()) {
             createWifiRtspThread();
         }
-        startWifiThread();
+        backend_->open(QString());
         return true;
     }
     if (index == -1) {
         qDebug() << "camera index == -1.";
         return false;
     }
-    if (!dshowThread_) {
+    if (!hasCaptureThread()) {
         createDShowThread();
     }
-    dshowThread_->openDevice(config()->currentCamera.devicePath);
+    backend_->open(config()->currentCamera.devicePath);
     return true;
 }
 
@@ -264,7 +238,7 @@ bool ICamera::openByDescription(const QString& description)
 
 void ICamera::closeCurrent()
 {
-    deleteDShowThread();
+    deleteBackend(false);
     forgetParameters();
     const ICameraInfo none;
     copyDevice(none, &config()->currentCamera);
@@ -272,7 +246,12 @@ void ICamera::closeCurrent()
 
 bool ICamera::hasCaptureThread()
 {
-    return dshowThread_ != nullptr;
+    return backend_ && !backend_->isWireless();
+}
+
+bool ICamera::hasWifiThread() const
+{
+    return backend_ && backend_->isWireless();
 }
 
 bool ICamera::reserved()
@@ -286,7 +265,7 @@ void ICamera::switchCamera(ICameraInfo info)
     if (wifiMode()) {
         closeWifi();
     } else {
-        deleteDShowThread();
+        deleteBackend(false);
         createDShowThread();
     }
     ICameraInfo& current = cfg->currentCamera;
@@ -311,7 +290,7 @@ bool ICamera::openWifi()
     becomeWifi();
     closeWifiThread();
     createWifiRtspThread();
-    startWifiThread();
+    backend_->open(QString());
     return true;
 }
 
@@ -332,24 +311,46 @@ bool ICamera::hasValidRtspUrl()
     return connected;
 }
 
+void ICamera::setBackend(ICaptureBackend* backend)
+{
+    delete backend_;
+    backend_ = backend;
+    connect(backend, &ICaptureBackend::sgCameraFrame, this, &ICamera::sgCameraFrame);
+    connect(backend, &ICaptureBackend::sgCaptureImage, this, &ICamera::sgCaptureImage);
+    connect(backend, &ICaptureBackend::sgError, this, &ICamera::slError);
+    connect(backend, &ICaptureBackend::sgResolutionNegotiated, this,
+            &ICamera::slResolutionNegotiated);
+    connect(backend, &ICaptureBackend::sgChangeResolutionFromOtherApp, this,
+            &ICamera::sgChangeResolutionFromOtherApp);
+    connect(backend, &ICaptureBackend::sgFrameLossRate, this, &ICamera::sgFrameLossRate);
+}
+
+ICaptureBackend* ICamera::backend() const
+{
+    return backend_ && backend_->isWireless() == wifiMode() ? backend_ : nullptr;
+}
+
 void ICamera::createDShowThread()
 {
-    dshowThread_ = new IDShowThread();
-    connect(dshowThread_, &IDShowThread::sgCameraFrame, this, &ICamera::sgCameraFrame);
-    connect(dshowThread_, &IDShowThread::sgError, this, &ICamera::slError);
-    connect(dshowThread_, &IDShowThread::sgResolutionNegotiated, this,
-            &ICamera::slResolutionNegotiated);
+    setBackend(new IDShowCaptureBackend());
 }
 
-IDShowThread* ICamera::createCaptureObject()
+void ICamera::createWifiRtspThread()
 {
-    return new IDShowThread();
+    setBackend(new IWifiCaptureBackend());
 }
 
-void ICamera::deleteDShowThread()
+ICaptureBackend* ICamera::createCaptureObject()
 {
-    delete dshowThread_;
-    dshowThread_ = nullptr;
+    return new IDShowCaptureBackend();
+}
+
+void ICamera::deleteBackend(bool wireless)
+{
+    if (backend_ && backend_->isWireless() == wireless) {
+        delete backend_;
+        backend_ = nullptr;
+    }
 }
 
 void ICamera::forgetParameters()
@@ -374,58 +375,44 @@ void ICamera::slResolutionNegotiated(QSize size)
 
 QImage ICamera::captureImage(ImageType type)
 {
-    if (wifiMode()) {
-        return wifiThread_ ? wifiThread_->currentImage(type) : QImage();
-    }
-    return dshowThread_ ? dshowThread_->latestImage(type) : QImage();
+    ICaptureBackend* current = backend();
+    return current ? current->captureImage(type) : QImage();
 }
 
 QVariant ICamera::contrast()
 {
-    if (wifiMode()) {
-        return wifiThread_ ? wifiThread_->contrast() : QVariant(kNoValue);
-    }
-    return dshowThread_ ? dshowThread_->contrast() : QVariant(kNoValue);
+    ICaptureBackend* current = backend();
+    return current ? current->contrast() : QVariant(kNoValue);
 }
 
 QVariant ICamera::saturation()
 {
-    if (wifiMode()) {
-        return wifiThread_ ? wifiThread_->saturation() : QVariant(kNoValue);
-    }
-    return dshowThread_ ? dshowThread_->saturation() : QVariant(kNoValue);
+    ICaptureBackend* current = backend();
+    return current ? current->saturation() : QVariant(kNoValue);
 }
 
 QVariant ICamera::brightness()
 {
-    if (wifiMode()) {
-        return wifiThread_ ? wifiThread_->brightness() : QVariant(kNoValue);
-    }
-    return dshowThread_ ? dshowThread_->brightness() : QVariant(kNoValue);
+    ICaptureBackend* current = backend();
+    return current ? current->brightness() : QVariant(kNoValue);
 }
 
 QVariant ICamera::currentResolution()
 {
-    if (wifiMode()) {
-        return wifiThread_ ? wifiThread_->currentResolution() : QVariant();
-    }
-    return dshowThread_ ? QVariant(dshowThread_->requestedSize()) : QVariant();
+    ICaptureBackend* current = backend();
+    return current ? current->currentResolution() : QVariant();
 }
 
 EdgeResult ICamera::autoEdgeResult()
 {
-    if (wifiMode()) {
-        return wifiThread_ ? wifiThread_->documentEdge() : EdgeResult();
-    }
-    return dshowThread_ ? dshowThread_->autoEdgeResult() : EdgeResult();
+    ICaptureBackend* current = backend();
+    return current ? current->autoEdgeResult() : EdgeResult();
 }
 
 QList<QSizeF> ICamera::supportedResolutions()
 {
-    if (wifiMode()) {
-        return wifiThread_ ? toSizes(wifiThread_->resolutionList()) : QList<QSizeF>();
-    }
-    return dshowThread_ ? dshowThread_->supportedResolutions() : QList<QSizeF>();
+    ICaptureBackend* current = backend();
+    return current ? current->supportedResolutions() : QList<QSizeF>();
 }
 
 CameraParameterData ICamera::cameraParameter()
@@ -434,13 +421,9 @@ CameraParameterData ICamera::cameraParameter()
         !isUnset(parameter_.saturation)) {
         return parameter_;
     }
-    if (wifiMode()) {
-        if (wifiThread_) {
-            parameter_ = toParameterData(wifiThread_->parameterData());
-        }
-    } else if (dshowThread_) {
-        parameter_ = dshowThread_->cameraParameter();
-    } else if (config()->currentCamera.index >= 0) {
+    if (ICaptureBackend* current = backend()) {
+        parameter_ = current->cameraParameter();
+    } else if (!wifiMode() && config()->currentCamera.index >= 0) {
         IDirectShowApi::dxCameraParameter(config()->currentCamera.index, parameter_);
     }
     return parameter_;
@@ -448,173 +431,108 @@ CameraParameterData ICamera::cameraParameter()
 
 void ICamera::setContrast(QVariant value)
 {
-    if (wifiMode()) {
-        if (wifiThread_) {
-            wifiThread_->setContrast(value);
-        }
-    } else if (dshowThread_) {
-        dshowThread_->setContrast(value);
+    if (ICaptureBackend* current = backend()) {
+        current->setContrast(value);
     }
 }
 
 void ICamera::setSaturation(QVariant value)
 {
-    if (wifiMode()) {
-        if (wifiThread_) {
-            wifiThread_->setSaturation(value);
-        }
-    } else if (dshowThread_) {
-        dshowThread_->setSaturation(value);
+    if (ICaptureBackend* current = backend()) {
+        current->setSaturation(value);
     }
 }
 
 void ICamera::setBrightness(QVariant value)
 {
-    if (wifiMode()) {
-        if (wifiThread_) {
-            wifiThread_->setBrightness(value);
-        }
-    } else if (dshowThread_) {
-        dshowThread_->setBrightness(value);
+    if (ICaptureBackend* current = backend()) {
+        current->setBrightness(value);
     }
 }
 
 bool ICamera::setResolution(QVariant size)
 {
     config()->setCameraResolution(sizeOf(size));
-    if (wifiMode()) {
-        return wifiThread_ && wifiThread_->setResolution(size);
-    }
-    return dshowThread_ && dshowThread_->setResolution(size);
+    ICaptureBackend* current = backend();
+    return current && current->setResolution(size);
 }
 
 void ICamera::setStreamRunning(const bool& running)
 {
-    if (wifiMode()) {
-        if (wifiThread_) {
-            wifiThread_->setPlaying(running);
-        }
-    } else if (dshowThread_) {
-        dshowThread_->setStreamRunning(running);
+    if (ICaptureBackend* current = backend()) {
+        current->setStreamRunning(running);
     }
-}
-
-IWifiRtspThread* ICamera::wifiOnly() const
-{
-    return wifiMode() ? wifiThread_ : nullptr;
 }
 
 bool ICamera::setCaptureFalg(ImageType type)
 {
-    IWifiRtspThread* wifi = wifiOnly();
-    return wifi && wifi->setCaptureFalg(type);
+    ICaptureBackend* current = backend();
+    return current && current->setCaptureFalg(type);
 }
 
 void ICamera::setVideoStreamFilter(ImageType type)
 {
-    if (IWifiRtspThread* wifi = wifiOnly()) {
-        wifi->setVideoStreamFilter(type);
+    ICaptureBackend* current = backend();
+    if (current && current->isWireless()) {
+        current->setVideoStreamFilter(type);
         qDebug() << "video stream filter: " << type;
     }
 }
 
 void ICamera::setVideoStreamMode(int value)
 {
-    if (IWifiRtspThread* wifi = wifiOnly()) {
-        wifi->setVideoStreamMode(value);
+    if (ICaptureBackend* current = backend()) {
+        current->setVideoStreamMode(value);
     }
 }
 
 void ICamera::nextVideoStreamMode()
 {
-    if (IWifiRtspThread* wifi = wifiOnly()) {
-        wifi->nextVideoStreamMode();
+    if (ICaptureBackend* current = backend()) {
+        current->nextVideoStreamMode();
     }
 }
 
 int ICamera::switchLamp()
 {
-    IWifiRtspThread* wifi = wifiOnly();
-    return wifi ? wifi->switchLamp() : -1;
+    ICaptureBackend* current = backend();
+    return current ? current->switchLamp() : -1;
 }
 
 void ICamera::setAutoEdge(const bool& on)
 {
-    if (wifiMode()) {
-        if (wifiThread_) {
-            wifiThread_->setEdgeDetection(on);
-        }
-    } else if (dshowThread_) {
-        dshowThread_->setAutoEdge(on);
+    if (ICaptureBackend* current = backend()) {
+        current->setAutoEdge(on);
     }
 }
 
 void ICamera::setFocus(const int& value)
 {
-    if (wifiMode()) {
-        if (wifiThread_) {
-            wifiThread_->setAutoFocusFlag(value);  // -999 starts the camera's autofocus
-        }
-    } else if (dshowThread_) {
-        if (value == kNoValue) {
-            dshowThread_->setAutoFocus();
-        } else {
-            dshowThread_->setFocus(value);
-        }
+    if (ICaptureBackend* current = backend()) {
+        current->setFocus(value);  // kNoValue selects the automatic focus
     }
 }
 
 void ICamera::setExposure(const int& value)
 {
-    if (wifiMode()) {
-        if (wifiThread_) {
-            wifiThread_->setAutoExposureFlag(value);  // the camera keeps its own exposure for -999
-        }
-    } else if (dshowThread_) {
-        if (value == kNoValue) {
-            dshowThread_->setAutoExposure();
-        } else {
-            dshowThread_->setExposure(value);
-        }
-    }
-}
-
-void ICamera::createWifiRtspThread()
-{
-    wifiThread_ = new IWifiRtspThread();
-    wifiStarted_ = false;
-    connect(wifiThread_, &IWifiRtspThread::sgCameraFrame, this, &ICamera::sgCameraFrame);
-    connect(wifiThread_, &IWifiRtspThread::sgCaptureImage, this, &ICamera::sgCaptureImage);
-    connect(wifiThread_, &IWifiRtspThread::sgError, this, &ICamera::slError);
-    connect(wifiThread_, &IWifiRtspThread::sgChangeResolutionFromOtherApp, this,
-            &ICamera::sgChangeResolutionFromOtherApp);
-    connect(wifiThread_, &IWifiRtspThread::sgFrameLossRate, this, &ICamera::sgFrameLossRate);
-}
-
-void ICamera::startWifiThread()
-{
-    // A second start would replace a control link that is up (a reopen after a USB arrival).
-    if (!wifiStarted_) {
-        wifiStarted_ = true;
-        wifiThread_->startControl();
+    if (ICaptureBackend* current = backend()) {
+        current->setExposure(value);  // the wireless camera keeps its own exposure for kNoValue
     }
 }
 
 bool ICamera::closeWifiThread()
 {
-    delete wifiThread_;
-    wifiThread_ = nullptr;
-    wifiStarted_ = false;
+    deleteBackend(true);
     forgetParameters();
     return true;
 }
 
 void ICamera::closeWifi()
 {
-    if (!wifiThread_) {
+    if (!hasWifiThread()) {
         return;
     }
-    wifiThread_->setPlaying(false);
+    backend_->setStreamRunning(false);
     waitProcessingEvents(kWifiStopWaitMs);
     emit sgRunCopyImage();
     closeWifiThread();

@@ -15,14 +15,14 @@
 #include "imagetype.h"
 #include "opencv/edgeresult.h"
 
-class IDShowThread;
+class ICaptureBackend;
 class IConfigureService;
-class IWifiRtspThread;
 
 // The one door from the user interface to the camera. It finds the supported document camera
-// (else the wireless camera), owns the capture object of the chosen back end, routes every
-// camera operation to it and re-publishes its frames, still pictures and status codes on the
-// GUI thread. Status codes (sgError): 0 opened, 1 no device could be opened, 3 unplugged.
+// (else the wireless camera), owns the capture back end of the chosen camera (one at a time),
+// routes every camera operation to it and re-publishes its frames, still pictures and status
+// codes on the GUI thread. Status codes (sgError): 0 opened, 1 no device could be opened,
+// 3 unplugged.
 class ICamera : public QObject {
     Q_OBJECT
 public:
@@ -63,8 +63,9 @@ public:
     // Switches to the wireless camera when it answers, else reports sgError(1); true.
     virtual bool openWifi();
 
-    // Routed to the wireless thread in wifiMode, else to the capture object; without that
-    // object the getters give kNoValue, a null picture, an empty list or no edge.
+    // Routed to the back end when it is of the kind wifiMode asks for (the wireless camera in
+    // wifiMode, else a USB camera); without one the getters give kNoValue, a null picture, an
+    // empty list or no edge.
     virtual QImage captureImage(ImageType type);
     virtual QVariant contrast();
     virtual QVariant saturation();
@@ -108,8 +109,11 @@ public:
     // Whether the wireless camera answers on its control port within 200 ms.
     virtual bool hasValidRtspUrl();
 
-    // A capture object with no connections, owned by the caller (a second camera view).
-    virtual IDShowThread* createCaptureObject();
+    // A USB capture back end with no connections, owned by the caller (a second camera view).
+    virtual ICaptureBackend* createCaptureObject();
+    // Makes `backend` the current back end (taking ownership; the previous one is deleted) and
+    // re-publishes its signals.
+    void setBackend(ICaptureBackend* backend);
     // Stops the wireless stream, lets its last frame arrive, emits sgRunCopyImage and deletes
     // the wireless thread.
     virtual void closeWifi();
@@ -140,17 +144,16 @@ private:
     static IConfigureService* config();
     bool wifiMode() const;
     bool isSupported(const ICameraInfo& device) const;
-    void deleteDShowThread();
+    bool hasWifiThread() const;
+    // Deletes the back end when it is wireless (`wireless`) or a USB camera (otherwise).
+    void deleteBackend(bool wireless);
     // The cached parameters belong to one device; forgotten whenever the device changes.
     void forgetParameters();
     void becomeWifi();
-    void startWifiThread();
-    // The wireless thread when the wireless camera is in use, else null.
-    IWifiRtspThread* wifiOnly() const;
+    // The back end when it is of the kind wifiMode asks for, else null.
+    ICaptureBackend* backend() const;
 
-    IDShowThread* dshowThread_ = nullptr;
-    IWifiRtspThread* wifiThread_ = nullptr;
-    bool wifiStarted_ = false;  // its control link was started
+    ICaptureBackend* backend_ = nullptr;
     CameraParameterData parameter_;
     QList<DeviceId> deviceTable_;
 };

@@ -7,6 +7,7 @@
 #include "fakesysfs.h"
 #include "fakev4l2io.h"
 #include "icamera.h"
+#include "icapturebackend.h"
 #include "iwinusbdevice.h"
 #include "platform/hotplug/ihotplugsource.h"
 #include "platform/video/ivideosystem.h"
@@ -74,6 +75,54 @@ private:
     }
 };
 
+// A back end that answers with fixed values and writes down what it is asked to do.
+class StandInBackend : public ICaptureBackend {
+public:
+    explicit StandInBackend(bool wireless, QStringList* calls) : wireless_(wireless), calls_(calls)
+    {
+    }
+    bool isWireless() const override { return wireless_; }
+    void open(const QString& path) override { note("open " + path); }
+    QImage captureImage(ImageType type) override
+    {
+        return QImage(4 * int(type), 3, QImage::Format_RGB32);
+    }
+    QVariant contrast() override { return 11; }
+    QVariant saturation() override { return 12; }
+    QVariant brightness() override { return 13; }
+    QVariant currentResolution() override { return QSizeF(320, 200); }
+    EdgeResult autoEdgeResult() override { return {7.5, QPolygonF({QPointF(1, 2)})}; }
+    QList<QSizeF> supportedResolutions() override { return {QSizeF(320, 200)}; }
+    CameraParameterData cameraParameter() override
+    {
+        CameraParameterData data;
+        data.brightness.current = 42;
+        return data;
+    }
+    void setContrast(const QVariant& v) override { note("contrast", v); }
+    void setSaturation(const QVariant& v) override { note("saturation", v); }
+    void setBrightness(const QVariant& v) override { note("brightness", v); }
+    bool setResolution(const QVariant& size) override
+    {
+        return note("resolution", size.toSize().width());
+    }
+    void setStreamRunning(bool running) override { note("running", running); }
+    void setAutoEdge(bool on) override { note("edge", on); }
+    void setFocus(int value) override { note("focus", value); }
+    void setExposure(int value) override { note("exposure", value); }
+    bool setCaptureFalg(ImageType type) override { return note("still", int(type)); }
+    int switchLamp() override { return note("lamp") ? 2 : -1; }
+
+private:
+    bool note(const QString& what, const QVariant& value = QVariant())
+    {
+        *calls_ << (value.isValid() ? what + ' ' + value.toString() : what);
+        return true;
+    }
+    bool wireless_;
+    QStringList* calls_;
+};
+
 }  // namespace
 
 class TestICamera : public QObject {
@@ -94,6 +143,8 @@ private slots:
     void openWifiWithoutCameraReportsOne();
     void routingWithoutThread_data();
     void routingWithoutThread();
+    void routingThroughAStandInBackend_data();
+    void routingThroughAStandInBackend();
     void captureImageNullBeforeFirstFrame();
     void streamsAndRoutesToTheDevice();
     void automaticFocusAndExposure();
@@ -115,6 +166,7 @@ private:
 
     std::unique_ptr<FakeSysfs> sysfs_;
     std::shared_ptr<FakeV4l2Io> io_;
+    QStringList standInCalls_;
 };
 
 void TestICamera::initTestCase()
@@ -334,6 +386,51 @@ void TestICamera::routingWithoutThread()
     QCOMPARE(config()->cameraResolution(), QSize(1280, 720));
     QVERIFY(!camera()->hasCaptureThread());
     QCOMPARE(camera()->contrast(), QVariant(ICamera::kNoValue));
+}
+
+void TestICamera::routingThroughAStandInBackend_data()
+{
+    routingWithoutThread_data();
+}
+
+void TestICamera::routingThroughAStandInBackend()
+{
+    QFETCH(bool, wifi);
+    config()->wifiMode = wifi;
+    QStringList& calls = standInCalls_;  // outlives the test function, as the back end may
+    calls.clear();
+    config()->currentCamera.index = wifi ? ICamera::kWifiIndex : 0;
+    config()->currentCamera.devicePath = wifi ? QString() : QStringLiteral("stand-in");
+    camera()->setBackend(new StandInBackend(wifi, &calls));
+    QCOMPARE(camera()->hasCaptureThread(), !wifi);
+    QCOMPARE(camera()->captureImage(GrayImage).width(), 8);
+    QCOMPARE(camera()->contrast(), QVariant(11));
+    QCOMPARE(camera()->saturation(), QVariant(12));
+    QCOMPARE(camera()->brightness(), QVariant(13));
+    QCOMPARE(camera()->currentResolution(), QVariant(QSizeF(320, 200)));
+    QCOMPARE(camera()->autoEdgeResult().angle, 7.5);
+    QCOMPARE(camera()->supportedResolutions(), QList<QSizeF>({QSizeF(320, 200)}));
+    QCOMPARE(camera()->cameraParameter().brightness.current, QVariant(42));
+    QVERIFY(camera()->setCaptureFalg(BlackWhiteImage));
+    QCOMPARE(camera()->switchLamp(), 2);
+    camera()->setContrast(1);
+    camera()->setSaturation(2);
+    camera()->setBrightness(3);
+    camera()->setFocus(ICamera::kNoValue);
+    camera()->setExposure(5);
+    camera()->setAutoEdge(true);
+    camera()->setStreamRunning(false);
+    QVERIFY(camera()->setResolution(QSize(640, 480)));
+    QVERIFY(camera()->openCamera(config()->currentCamera.index));
+    QCOMPARE(calls, QStringList({"still 3", "lamp", "contrast 1", "saturation 2", "brightness 3",
+                                 "focus -999", "exposure 5", "edge true", "running false",
+                                 "resolution 640", "open " + config()->currentCamera.devicePath}));
+    // A back end of the other kind is not asked.
+    config()->wifiMode = !wifi;
+    QCOMPARE(camera()->contrast(), QVariant(ICamera::kNoValue));
+    QVERIFY(!camera()->setCaptureFalg(NormalImage));
+    QCOMPARE(calls.size(), 11);
+    config()->wifiMode = wifi;
 }
 
 void TestICamera::captureImageNullBeforeFirstFrame()

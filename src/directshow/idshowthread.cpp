@@ -5,9 +5,9 @@
 #include <QThread>
 
 #include "directshow/icaptureformat.h"
-#include "platform/thread/workerjoin.h"
 #include "directshow/idirectshowapi.h"
 #include "opencv/iopencvapi.h"
+#include "platform/thread/workerjoin.h"
 #include "platform/video/iframedecoder.h"
 #include "platform/video/ivideosystem.h"
 
@@ -51,7 +51,10 @@ void logControlError(VideoControl control, int value, int flags)
 
 }  // namespace
 
-IDShowThread::IDShowThread(QObject* parent) : QObject(parent) {}
+IDShowThread::IDShowThread(QObject* parent) : QObject(parent)
+{
+    connect(&grabber_, &IStillCaptureImageGrabber::sgFrame, this, &IDShowThread::sgCameraFrame);
+}
 
 IDShowThread::~IDShowThread()
 {
@@ -86,15 +89,14 @@ void IDShowThread::stopWorker()
     {
         std::lock_guard<std::mutex> lock(stateMutex_);
         stopRequested_ = true;
-        ++session_;
         stateChanged_.notify_all();
     }
+    grabber_.nextSession();  // a frame still on its way is stale
     joinWorker(*worker_, stateMutex_);
     delete worker_;
     worker_ = nullptr;
-    // Whatever the worker posted and was not delivered yet (a frame, a status) is stale now.
+    // Whatever the worker posted and was not delivered yet (a status) is stale now.
     QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
-    deliveryPending_ = false;
 }
 
 bool IDShowThread::isCapturing() const
@@ -235,7 +237,7 @@ bool IDShowThread::setResolution(const QVariant& size)
     }
     restartPending_ = true;
     frozen_ = false;
-    ++session_;
+    grabber_.nextSession();
     stateChanged_.notify_all();
     return false;
 }
@@ -305,7 +307,7 @@ bool IDShowThread::startStream(IVideoDevice& device, Stream* stream)
         requested = requestedSize_.toSize();
         sizes = sizes_;
         restartPending_ = false;
-        stream->session = session_;
+        stream->session = grabber_.session();
     }
     dropped_ = 0;
     if (!ICaptureFormat::negotiate(device, requested, sizes, &stream->format) ||
@@ -407,32 +409,19 @@ void IDShowThread::handleFrame(IFrameDecoder& decoder, const Stream& stream, con
         }
         return;
     }
+    std::optional<EdgeResult> edge;
     if (autoEdge_) {
         // The frame was just decoded and belongs to this thread alone: the outline is drawn
-        // into its pixels.
+        // into its pixels before the mailbox takes it.
         const cv::Mat pixels(frame.height(), frame.width(), CV_8UC4, frame.bits(),
                              static_cast<size_t>(frame.bytesPerLine()));
-        grabber_.setEdgeResult(IOpencvApi::detectDocumentEdge(pixels));
+        edge = IOpencvApi::detectDocumentEdge(pixels);
     }
-    grabber_.storeFrame(frame, stream.session);
-    if (!deliveryPending_.exchange(true)) {
-        postCall("deliverFrame");
-    }
+    grabber_.storeFrame(frame, stream.session, edge);
 }
 
 void IDShowThread::deliverNegotiated(QSize size)
 {
     emit sgResolutionNegotiated(size);
     emit sgError(0);
-}
-
-void IDShowThread::deliverFrame()
-{
-    deliveryPending_ = false;
-    const IStillCaptureImageGrabber::Frame frame = grabber_.latestFrame();
-    if (frame.sequence <= lastDelivered_ || frame.session != session_) {
-        return;
-    }
-    lastDelivered_ = frame.sequence;
-    emit sgCameraFrame(frame.image);
 }

@@ -94,7 +94,6 @@ private:
     bool isListed(const QString& path) const;
 
     // Owner thread.
-    Q_INVOKABLE void deliverFrame();
     Q_INVOKABLE void deliverNegotiated(QSize size);
     bool applyControl(VideoControl control, int value);
     bool applyAutomatic(VideoControl control);
@@ -120,9 +119,6 @@ private:
     IVideoDevice* device_ = nullptr;  // the worker's open device, null while closed
 
     std::atomic<bool> autoEdge_{false};
-    std::atomic<int> session_{0};  // grows on every stop and restart
-    std::atomic<bool> deliveryPending_{false};
-    quint64 lastDelivered_ = 0;
 };
 
 #endif  // IDSHOWTHREAD_H

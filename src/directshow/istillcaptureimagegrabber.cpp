@@ -2,12 +2,45 @@
 
 #include "opencv/iopencvapi.h"
 
-void IStillCaptureImageGrabber::storeFrame(const QImage& image, int session)
+IStillCaptureImageGrabber::IStillCaptureImageGrabber(QObject* parent) : QObject(parent) {}
+
+void IStillCaptureImageGrabber::storeFrame(const QImage& image, int session,
+                                           const std::optional<EdgeResult>& edge)
 {
-    std::lock_guard<std::mutex> lock(frameLock_);
-    latest_.image = image;
-    latest_.session = session;
-    ++latest_.sequence;
+    bool post = false;
+    {
+        std::lock_guard<std::mutex> lock(frameLock_);
+        if (session != session_) {
+            return;
+        }
+        latest_.image = image;
+        latest_.session = session;
+        ++latest_.sequence;
+        if (edge) {
+            edge_ = *edge;
+        }
+        post = !deliveryPending_;
+        deliveryPending_ = true;
+    }
+    if (post) {
+        // By name: the call event is then made and freed by Qt alone (see IDShowThread::postCall).
+        QMetaObject::invokeMethod(this, "deliver", Qt::QueuedConnection);
+    }
+}
+
+void IStillCaptureImageGrabber::deliver()
+{
+    QImage image;
+    {
+        std::lock_guard<std::mutex> lock(frameLock_);
+        deliveryPending_ = false;
+        if (latest_.sequence <= lastDelivered_ || latest_.session != session_) {
+            return;
+        }
+        lastDelivered_ = latest_.sequence;
+        image = latest_.image;
+    }
+    emit sgFrame(image);
 }
 
 IStillCaptureImageGrabber::Frame IStillCaptureImageGrabber::latestFrame() const
@@ -25,14 +58,20 @@ QImage IStillCaptureImageGrabber::latestImage(ImageType type) const
     return IOpencvApi::applyImageType(IOpencvApi::image2Mat(frame), type);
 }
 
-void IStillCaptureImageGrabber::setEdgeResult(const EdgeResult& result)
-{
-    std::lock_guard<std::mutex> lock(frameLock_);
-    edge_ = result;
-}
-
 EdgeResult IStillCaptureImageGrabber::edgeResult() const
 {
     std::lock_guard<std::mutex> lock(frameLock_);
     return edge_;
+}
+
+int IStillCaptureImageGrabber::nextSession()
+{
+    std::lock_guard<std::mutex> lock(frameLock_);
+    return ++session_;
+}
+
+int IStillCaptureImageGrabber::session() const
+{
+    std::lock_guard<std::mutex> lock(frameLock_);
+    return session_;
 }

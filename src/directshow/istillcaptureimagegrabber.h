@@ -2,14 +2,20 @@
 #define ISTILLCAPTUREIMAGEGRABBER_H
 
 #include <QImage>
+#include <QObject>
 #include <mutex>
+#include <optional>
 
 #include "imagetype.h"
 #include "opencv/edgeresult.h"
 
-// The latest frame of a capture device and the still pictures taken from it. The capture
-// worker stores frames, other threads read them; the frame lock is held only for copying.
-class IStillCaptureImageGrabber {
+// The newest-frame mailbox of a capture back end (USB or wireless). A capture thread stores each
+// finished frame, with the document edge found in it, under one lock; the owner thread gets it as
+// sgFrame. At most one delivery is on its way at any time and it hands over whatever is newest
+// when it runs, so a stalled owner thread never makes frames queue up. A stored frame belongs to
+// the mailbox: the capture thread must not write into it afterwards.
+class IStillCaptureImageGrabber : public QObject {
+    Q_OBJECT
 public:
     struct Frame {
         QImage image;
@@ -17,22 +23,38 @@ public:
         int session = 0;       // the streaming session that produced it
     };
 
-    void storeFrame(const QImage& image, int session);
+    explicit IStillCaptureImageGrabber(QObject* parent = nullptr);
+
+    // Any thread. Frames of a session other than the current one are dropped; `edge` (when the
+    // frame was searched) becomes the edge result together with the frame.
+    void storeFrame(const QImage& image, int session,
+                    const std::optional<EdgeResult>& edge = std::nullopt);
     Frame latestFrame() const;
     // A null picture before the first frame; otherwise the latest frame with the filter of
     // `type` applied (outside the lock).
     QImage latestImage(ImageType type) const;
-
-    // The automatic-edging result of the latest frame that was searched.
-    void setEdgeResult(const EdgeResult& result);
+    // The result of the latest frame that was searched for the document.
     EdgeResult edgeResult() const;
 
+    // Starts a new streaming session and returns its number: frames of earlier sessions are
+    // neither stored nor delivered any more.
+    int nextSession();
+    int session() const;
+
+signals:
+    void sgFrame(QImage frame);
+
 private:
+    Q_INVOKABLE void deliver();
+
     // A standard mutex: the thread sanitizer sees its locking (QMutex locks inside the
     // uninstrumented Qt library).
-    mutable std::mutex frameLock_;  // guards latest_ and edge_
+    mutable std::mutex frameLock_;  // guards the fields below
     Frame latest_;
     EdgeResult edge_;
+    int session_ = 0;
+    bool deliveryPending_ = false;
+    quint64 lastDelivered_ = 0;
 };
 
 #endif  // ISTILLCAPTUREIMAGEGRABBER_H

@@ -1,13 +1,17 @@
 #include <QtTest>
 
 #include <QElapsedTimer>
+#include <thread>
 
 #include "directshow/idshowthread.h"
 #include "fakesysfs.h"
 #include "fakev4l2io.h"
+#include "opencv/iopencvapi.h"
 #include "platform/video/iframeencoder.h"
 #include "platform/video/ivideosystem.h"
 #include "platform/video/ivirtualcamerahub.h"
+#include "platform/video/ivirtualscene.h"
+#include "syntheticpage.h"
 
 namespace {
 
@@ -85,8 +89,11 @@ private slots:
     void failedOpenGivesOne();
     void freezeKeepsTheLatestFrame();
     void busyReceiverGetsOnlyTheNewestFrame();
+    void mailboxKeepsOnlyTheNewest();
     void resolutionChangeEmitsNoOldFrame();
     void stillPicturesApplyTheFilter();
+    void pictureFromTheEnvironment_data();
+    void pictureFromTheEnvironment();
     void automaticEdgingOutlinesThePage();
     void controlsReachTheDevice();
     void automaticModesForMinus999();
@@ -246,6 +253,92 @@ void TestIDShowThread::busyReceiverGetsOnlyTheNewestFrame()
     const int delivered = recorder.frames.size() - before;
     QVERIFY2(delivered == 1 || delivered == 2, qPrintable(QString::number(delivered)));
     QVERIFY(recorder.frames[before] == newest || delivered == 2);
+}
+
+void TestIDShowThread::mailboxKeepsOnlyTheNewest()
+{
+    IStillCaptureImageGrabber mailbox;
+    QList<QImage> delivered;
+    connect(&mailbox, &IStillCaptureImageGrabber::sgFrame, this,
+            [&delivered](const QImage& frame) { delivered << frame; });
+    const int session = mailbox.nextSession();
+    QImage first(64, 48, QImage::Format_RGB32);
+    first.fill(Qt::black);
+    // A capture thread stores many frames while this thread does not run its event loop.
+    std::thread capture([&] {
+        mailbox.storeFrame(first, session);
+        for (int i = 1; i <= 40; ++i) {
+            QImage frame(64, 48, QImage::Format_RGB32);
+            frame.fill(qRgb(i, i, i));
+            mailbox.storeFrame(frame, session, EdgeResult{double(i), {}});
+        }
+        mailbox.storeFrame(first, session - 1);  // of an ended session: dropped
+    });
+    capture.join();
+    QVERIFY(first.isDetached());  // the mailbox holds no earlier frame
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QCOMPARE(delivered.size(), 1);
+    QCOMPARE(qRed(delivered[0].pixel(0, 0)), 40);
+    QCOMPARE(mailbox.edgeResult().angle, 40.0);
+    QCOMPARE(mailbox.latestFrame().sequence, quint64(41));
+}
+
+void TestIDShowThread::pictureFromTheEnvironment_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("MJPEG, same size") << QSize(1920, 1080);
+    QTest::newRow("YUYV, scaled") << QSize(800, 600);
+}
+
+void TestIDShowThread::pictureFromTheEnvironment()
+{
+    QFETCH(QSize, size);
+    QTemporaryDir dir;
+    const SyntheticPage page = drawSyntheticPage(QSize(1920, 1080), QPointF(900, 560), 9.0, 5);
+    QVERIFY(page.frame.save(dir.filePath("page.png")));
+    // Camera 0 names a missing file and shows the drawn page; camera 1 shows the photo.
+    qputenv("ORVELLA_VIRTUAL_CAMERA_IMAGE",
+            QFile::encodeName(dir.filePath("gone.png") + ":" + dir.filePath("page.png")));
+    hub()->setCount(0);
+    hub()->setCount(2);  // new cameras read the variable
+    QVERIFY(IVirtualScene::picturesFor(0).isEmpty());
+    qunsetenv("ORVELLA_VIRTUAL_CAMERA_IMAGE");
+    IDShowThread thread;
+    Recorder recorder(&thread);
+    thread.setResolution(QSizeF(size));
+    thread.openDevice("virtual:1");
+    QTRY_VERIFY_WITH_TIMEOUT(!recorder.frames.isEmpty(), kWaitMs);
+    // Where the photo lies after scaling to fit, and how it looks there.
+    const double scale = qMin(size.width() / 1920.0, size.height() / 1080.0);
+    const QPointF offset((size.width() - 1920 * scale) / 2, (size.height() - 1080 * scale) / 2);
+    const QRect area(offset.toPoint(), (QSizeF(1920, 1080) * scale).toSize());
+    const QImage expected =
+        page.frame.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage frame = recorder.frames.last().copy(area);
+    qint64 difference = 0;
+    for (int y = 0; y < frame.height(); y += 3) {
+        for (int x = 0; x < frame.width(); x += 3) {
+            difference += qAbs(qGray(frame.pixel(x, y)) - qGray(expected.pixel(x, y)));
+        }
+    }
+    const double mean = double(difference) / ((frame.height() / 3 + 1) * (frame.width() / 3 + 1));
+    QVERIFY2(mean < 6, qPrintable(QString::number(mean)));
+
+    thread.setAutoEdge(true);
+    QTRY_VERIFY_WITH_TIMEOUT(thread.autoEdgeResult().angle != -1.0, kWaitMs);
+    const EdgeResult edge = thread.autoEdgeResult();
+    QCOMPARE(edge.polygon.size(), 4);
+    for (const QPointF& corner : {page.topLeft, page.topRight, page.bottomRight, page.bottomLeft}) {
+        const QPointF known = offset + corner * scale;
+        const bool found =
+            std::any_of(edge.polygon.cbegin(), edge.polygon.cend(),
+                        [&known](const QPointF& p) { return QLineF(p, known).length() <= 3.0; });
+        QVERIFY2(found, qPrintable(QStringLiteral("%1,%2").arg(known.x()).arg(known.y())));
+    }
+    const QImage upright = IOpencvApi::straighten(thread.latestImage(NormalImage), edge);
+    QVERIFY(upright.height() > upright.width());
+    QCOMPARE(darkCorner(upright), 0);
 }
 
 void TestIDShowThread::resolutionChangeEmitsNoOldFrame()

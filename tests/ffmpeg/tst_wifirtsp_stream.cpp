@@ -4,12 +4,51 @@
 #include <memory>
 
 #include "logcapture.h"
+#include "simdocumentpicture.h"
 #include "wificamerarig.h"
 
 namespace {
 
 const char* const kHidden = "丢包或者编码失败 不显示图片";
 const char* const kRevealed = "到达下一个I帧 开始显示图片";
+
+bool isOutline(QRgb pixel)
+{
+    return qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60;
+}
+
+// Mean difference per channel between a shown frame and the picture the simulator encoded,
+// leaving out its frame number (bottom right) and the drawn outline; *outline counts the latter.
+double meanDifference(const QImage& frame, int* outline)
+{
+    const QImage served = SimDocumentPicture().frame(frame.size(), 0);
+    const QRect number(frame.width() * 3 / 4, frame.height() * 5 / 6, frame.width(),
+                       frame.height());
+    qint64 sum = 0;
+    qint64 counted = 0;
+    *outline = 0;
+    for (int y = 0; y < frame.height(); ++y) {
+        for (int x = 0; x < frame.width(); ++x) {
+            const QRgb a = frame.pixel(x, y);
+            const QRgb b = served.pixel(x, y);
+            if (isOutline(a) && !isOutline(b)) {
+                ++*outline;
+            } else if (!number.contains(x, y)) {
+                sum += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) +
+                       qAbs(qBlue(a) - qBlue(b));
+                counted += 3;
+            }
+        }
+    }
+    return double(sum) / counted;
+}
+
+qint64 residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    statm.open(QIODevice::ReadOnly);
+    return statm.readAll().split(' ').value(1).toLongLong() * 4096;
+}
 
 }  // namespace
 
@@ -26,6 +65,9 @@ private slots:
     void wrongPasswordOrPathGivesStatus1();
     void pausedStreamShowsNothing();
     void edgeDetectionOnLiveFrames();
+    void framesEqualTheServedPicture_data();
+    void framesEqualTheServedPicture();
+    void stalledReceiverGetsNoBacklog();
     void lossRateIsReported();
     void droppedPacketsHideUntilKeyFrame();
     void damagedKeyFrameIsNotShown();
@@ -140,6 +182,43 @@ void TestWifiRtspStream::edgeDetectionOnLiveFrames()
     rig_.thread().setEdgeDetection(false);
 }
 
+void TestWifiRtspStream::framesEqualTheServedPicture_data()
+{
+    QTest::addColumn<bool>("edges");
+    QTest::newRow("as decoded") << false;
+    QTest::newRow("outline drawn in") << true;
+}
+
+void TestWifiRtspStream::framesEqualTheServedPicture()
+{
+    QFETCH(bool, edges);
+    QVERIFY(rig_.start({"--resolution", "640x480"}));
+    rig_.thread().setEdgeDetection(edges);
+    QVERIFY(!rig_.waitForFrames(3).isNull());
+    const QImage frame = rig_.waitForFrames(1);
+    int outline = 0;
+    const double difference = meanDifference(frame, &outline);
+    // Lossy H.264 and the colour conversion leave little; a wrong range, matrix or channel
+    // order leaves much more.
+    QVERIFY2(difference < 3.0, qPrintable(QString::number(difference)));
+    QVERIFY2(edges ? outline > 300 : outline == 0, qPrintable(QString::number(outline)));
+}
+
+void TestWifiRtspStream::stalledReceiverGetsNoBacklog()
+{
+    QVERIFY(rig_.start({"--resolution", "1280x720", "--fps", "25"}));
+    QVERIFY(!rig_.waitForFrames(5).isNull());
+    const qint64 before = residentBytes();
+    const int shown = rig_.frames().count();
+    QThread::msleep(2000);  // the receiving thread stalls while 50 frames arrive
+    const qint64 grown = residentBytes() - before;
+    QCoreApplication::processEvents();
+    // One frame, the newest, not a backlog; a second only if one was decoded meanwhile.
+    QVERIFY(rig_.frames().count() - shown <= 2);
+    QVERIFY2(grown < 30 * 1024 * 1024, qPrintable(QString::number(grown)));
+    QVERIFY(!rig_.waitForFrames(3).isNull());
+}
+
 void TestWifiRtspStream::lossRateIsReported()
 {
     QVERIFY(rig_.start({"--transport", "udp", "--resolution", "320x240"}));
@@ -162,13 +241,14 @@ void TestWifiRtspStream::droppedPacketsHideUntilKeyFrame()
     QVERIFY(rig_.sim().hook("drop-rtp 2"));
     QTRY_VERIFY_WITH_TIMEOUT(log_->count(kRevealed) >= 1, 5000);
     QVERIFY(!rig_.waitForFrames(5).isNull());
-    // Between the first hidden picture and the key frame that ends the loss, nothing is shown.
+    // Between the first hidden picture and the key frame that ends the loss, nothing new is
+    // shown: at most the one clean picture that was already on its way.
     const QStringList lines = log_->lines();
     const int revealed = lines.indexOf(QRegularExpression(QString(".*") + kRevealed + ".*"));
     const int hidden = lines.indexOf(QRegularExpression(QString(".*") + kHidden + ".*"));
     if (hidden >= 0) {
         QVERIFY(hidden < revealed);
-        QCOMPARE(lines.mid(hidden, revealed - hidden).filter(WifiCameraRig::kShown).size(), 0);
+        QVERIFY(lines.mid(hidden, revealed - hidden).filter(WifiCameraRig::kShown).size() <= 1);
     }
     QVERIFY(lines.mid(revealed).filter(WifiCameraRig::kShown).size() >= 5);
 }
@@ -184,7 +264,7 @@ void TestWifiRtspStream::damagedKeyFrameIsNotShown()
     const int damaged = lines.indexOf(QRegularExpression(".*damaged key frame not shown.*"));
     const int revealed = lines.indexOf(QRegularExpression(QString(".*") + kRevealed + ".*"));
     QVERIFY(damaged < revealed);
-    QCOMPARE(lines.mid(damaged, revealed - damaged).filter(WifiCameraRig::kShown).size(), 0);
+    QVERIFY(lines.mid(damaged, revealed - damaged).filter(WifiCameraRig::kShown).size() <= 1);
     QVERIFY(!rig_.waitForFrames(3).isNull());
 }
 
@@ -205,5 +285,5 @@ void TestWifiRtspStream::followsResolutionChange()
     QVERIFY(!rig_.status().contains({1}));
 }
 
-QTEST_GUILESS_MAIN(TestWifiRtspStream)
+QTEST_MAIN(TestWifiRtspStream)  // the served picture is painted with text
 #include "tst_wifirtsp_stream.moc"

@@ -17,6 +17,7 @@ extern "C" {
 #include "ffmpeg/wifirtsp/wifipacketbuilder.h"
 #include "ffmpeg/wifirtsp/wifireply.h"
 #include "ffmpeg/wifirtsp/wifiresolutiontable.h"
+#include "ffmpeg/wifirtsp/yuvpicture.h"
 #include "opencv/iopencvapi.h"
 #include "platform/thread/workerjoin.h"
 #include "service/iconfigureservice.h"
@@ -81,6 +82,7 @@ IWifiRtspThread::IWifiRtspThread(QObject* parent) : QThread(parent)
     connect(&captureTimer_, &QTimer::timeout, this, &IWifiRtspThread::onCaptureTimeout);
     reconnectTimer_.setSingleShot(true);
     connect(&reconnectTimer_, &QTimer::timeout, this, &IWifiRtspThread::initSocket);
+    connect(&grabber_, &IStillCaptureImageGrabber::sgFrame, this, &IWifiRtspThread::sgCameraFrame);
 }
 
 IWifiRtspThread::~IWifiRtspThread()
@@ -369,7 +371,7 @@ void IWifiRtspThread::onEncodingState(const QByteArray& body, int resIndex)
 {
     const QSize size = resIndexToSize(resIndex);
     if (updateLastWifiResolution(size)) {
-        emit sgChangeResolutionFromOtherApp(size);
+        postSignal("sgChangeResolutionFromOtherApp", Q_ARG(QSize, size));
         qDebug() << "start app sync resolution: " << size;
     }
     qDebug().noquote() << "RateCtrl: " << body.mid(0, 1).toHex()
@@ -406,7 +408,7 @@ void IWifiRtspThread::onResolutionNotice(int resIndex)
     QSize previous;
     if (updateLastWifiResolution(size, &previous)) {
         qDebug() << "other app chaneg resolution: " << previous << size;
-        emit sgChangeResolutionFromOtherApp(size);
+        postSignal("sgChangeResolutionFromOtherApp", Q_ARG(QSize, size));
     }
 }
 
@@ -469,7 +471,7 @@ QByteArray IWifiRtspThread::onPictureHeader(quint32 size, quint8 state, const QB
         }
         qDebug() << "picture state: " << state << "data size: " << size;
         const cv::Mat frame = IOpencvApi::image2Mat(image.convertToFormat(QImage::Format_RGB32));
-        emit sgCaptureImage(convertImage(frame, captureType()));
+        postSignal("sgCaptureImage", Q_ARG(QImage, convertImage(frame, captureType())));
     } else if (capturePending_) {
         sendCommand(WifiPacketBuilder::TakePicture);
         qDebug() << "拍照超时：TCP接收数据包不全，重新发送拍照命令!";
@@ -642,15 +644,8 @@ ImageType IWifiRtspThread::captureType() const
 
 QImage IWifiRtspThread::currentImage(ImageType type)
 {
-    cv::Mat frame;
-    {
-        std::lock_guard<std::mutex> locker(mutex_);
-        if (lastFrame_.empty()) {
-            return QImage();
-        }
-        frame = lastFrame_;  // the video thread replaces, never rewrites, a stored frame
-    }
-    return convertImage(frame, type);
+    // The video thread replaces, never rewrites, a stored picture.
+    return grabber_.latestImage(type);
 }
 
 QImage IWifiRtspThread::convertImage(const cv::Mat& frame, ImageType type) const
@@ -705,8 +700,7 @@ QSize IWifiRtspThread::resIndexToSize(int index) const
 
 EdgeResult IWifiRtspThread::documentEdge() const
 {
-    std::lock_guard<std::mutex> locker(mutex_);
-    return edge_;
+    return grabber_.edgeResult();
 }
 
 void IWifiRtspThread::setVideoStreamFilter(ImageType type)
@@ -859,15 +853,13 @@ bool IWifiRtspThread::prepareScaler(int width, int height, int format)
         qDebug() << "picture converter unavailable for " << scalerSize_ << format;
         return false;
     }
-    canvas_ = QImage(width, height, QImage::Format_RGB32);  // B, G, R, A in memory
-    return !canvas_.isNull();
+    return true;
 }
 
 void IWifiRtspThread::freeScaler()
 {
     sws_freeContext(scaler_);
     scaler_ = nullptr;
-    canvas_ = QImage();
     scalerSize_ = QSize();
     scalerFormat_ = -1;
 }
@@ -890,22 +882,33 @@ void IWifiRtspThread::scheduleRunningStatus()
 {
     const int generation = ++streamGeneration_;
     streamAlive_ = true;
-    const int delay = timings_.statusDelayMs;
     // This thread has no event loop: the owning thread times the report.
-    QMetaObject::invokeMethod(
-        this,
-        [this, generation, delay] {
-            QTimer::singleShot(delay, this, [this, generation] {
-                if (generation == streamGeneration_ && streamAlive_ && !stopRequested()) {
-                    emit sgError(0);
-                }
-            });
-        },
-        Qt::QueuedConnection);
+    postSignal("startStatusTimer", Q_ARG(int, generation));
+}
+
+void IWifiRtspThread::startStatusTimer(int generation)
+{
+    QTimer::singleShot(timings_.statusDelayMs, this, [this, generation] {
+        if (generation == streamGeneration_ && streamAlive_ && !stopRequested()) {
+            emit sgError(0);
+        }
+    });
+}
+
+// By name, so that the call event and the copy of the argument are made and freed by Qt alone
+// (as IDShowThread::postCall).
+void IWifiRtspThread::postSignal(const char* signal, QGenericArgument argument)
+{
+    QMetaObject::invokeMethod(this, signal, Qt::QueuedConnection, argument);
 }
 
 void IWifiRtspThread::run()
 {
+    {
+        // A restarted thread takes the lock the previous run released last: the sanitizer then
+        // sees that run's work ordered before this one's.
+        std::lock_guard<std::mutex> first(mutex_);
+    }
     runStream();
     workerFinished(mutex_);
 }
@@ -915,7 +918,7 @@ void IWifiRtspThread::runStream()
     if (initrtsp() != 0) {
         closeStream();
         if (!stopRequested()) {
-            emit sgError(1);
+            postSignal("sgError", Q_ARG(int, 1));
         }
         return;
     }
@@ -978,7 +981,7 @@ bool IWifiRtspThread::handleReadFailure(int error)
     if (elapsed > timings_.reopenAfterMs && !reopenrtsp()) {
         qDebug() << "failed reads:" << failedReads_ << "in" << readFailure_.elapsed() << "ms";
         if (!stopRequested()) {
-            emit sgError(1);
+            postSignal("sgError", Q_ARG(int, 1));
         }
         return false;
     }
@@ -1081,29 +1084,30 @@ void IWifiRtspThread::handlePicture(AVFrame* frame, bool keyFrame, bool damagedB
 
 void IWifiRtspThread::showPicture(AVFrame* frame)
 {
-    uint8_t* target[4] = {canvas_.bits(), nullptr, nullptr, nullptr};
-    const int targetStride[4] = {int(canvas_.bytesPerLine()), 0, 0, 0};
-    sws_scale(scaler_, frame->data, frame->linesize, 0, frame->height, target, targetStride);
-    cv::Mat picture = IOpencvApi::image2Mat(canvas_);
+    // A new picture each time: the one handed to the mailbox is never written again.
+    QImage picture(frame->width, frame->height, QImage::Format_RGB32);  // B, G, R, A in memory
+    if (picture.isNull()) {
+        qDebug() << "no memory for a picture of " << scalerSize_;
+        return;
+    }
+    if (!convertYuvPicture(*frame, &picture)) {
+        uint8_t* target[4] = {picture.bits(), nullptr, nullptr, nullptr};
+        const int targetStride[4] = {int(picture.bytesPerLine()), 0, 0, 0};
+        sws_scale(scaler_, frame->data, frame->linesize, 0, frame->height, target, targetStride);
+    }
     bool detect = false;
     {
         std::lock_guard<std::mutex> locker(mutex_);
         detect = edgeDetection_;
     }
-    EdgeResult edge;
+    std::optional<EdgeResult> edge;
     if (detect) {
-        edge = IOpencvApi::detectDocumentEdge(picture);  // draws the outline into the picture
+        // Draws the outline into the picture, which still belongs to this thread alone.
+        const cv::Mat pixels(picture.height(), picture.width(), CV_8UC4, picture.bits(),
+                             size_t(picture.bytesPerLine()));
+        edge = IOpencvApi::detectDocumentEdge(pixels);
     }
-    const QImage image = IOpencvApi::cvMat2Image(picture).copy();
-    {
-        std::lock_guard<std::mutex> locker(mutex_);
-        lastFrame_ = picture;
-        lastImage_ = image;
-        if (detect) {
-            edge_ = edge;
-        }
-    }
-    emit sgCameraFrame(image);
+    grabber_.storeFrame(picture, grabber_.session(), edge);
 }
 
 void IWifiRtspThread::flushIfRequested(bool keyFrame)
@@ -1134,7 +1138,8 @@ void IWifiRtspThread::reportLossRate()
         return;
     }
     const double rate = countedPackets_ > 0 ? 100.0 * lostPictures_ / countedPackets_ : 0.0;
-    emit sgFrameLossRate(QString::number(qMin(rate, 100.0), 'f', 2) + QLatin1Char('%'));
+    postSignal("sgFrameLossRate",
+               Q_ARG(QString, QString::number(qMin(rate, 100.0), 'f', 2) + QLatin1Char('%')));
     countedPackets_ = 0;
     lostPictures_ = 0;
     lossReport_.restart();

@@ -15,6 +15,7 @@
 
 #include <opencv2/core/mat.hpp>
 
+#include "directshow/istillcaptureimagegrabber.h"
 #include "ffmpeg/wifirtsp/rtsplossmonitor.h"
 #include "ffmpeg/wifirtsp/wifitimings.h"
 #include "imagetype.h"
@@ -28,10 +29,11 @@ struct AVPacket;
 struct SwsContext;
 
 // The wireless document camera: its control protocol over the TCP connection of `ITcpSocket`,
-// and a thread that pulls its H.264 picture over RTSP, decodes it and emits every picture as a
-// 32-bit image. The control link is started by `startControl`; its bind answer chooses the RTSP
-// transport and starts the video thread. The object lives in the GUI thread; the reply handling
-// runs in the control connection's thread, the video loop in this thread.
+// and a thread that pulls its H.264 picture over RTSP, decodes it into a new 32-bit image per
+// picture and leaves it in a newest-frame mailbox, which emits it in the owning thread. The control
+// link is started by `startControl`; its bind answer chooses the RTSP transport and starts the
+// video thread. The object lives in the GUI thread; the reply handling runs in the control
+// connection's thread, the video loop in this thread.
 class IWifiRtspThread : public QThread {
     Q_OBJECT
 public:
@@ -94,6 +96,7 @@ public:
 signals:
     // 0: the stream opened and runs; 1: opening or reopening the stream failed.
     void sgError(int code);
+    // The newest picture, in the owning thread; at most one is on its way at any time.
     void sgCameraFrame(const QImage& frame);
     // A full-resolution still, or a null image when taking it failed.
     void sgCaptureImage(const QImage& picture);
@@ -128,6 +131,9 @@ private:
     void onCaptureTimeout();
     void reconnectLater();
     ImageType captureType() const;
+    // Emits `signal` (or calls an invokable) in the owning thread: receivers never run in the
+    // video or control thread.
+    void postSignal(const char* signal, QGenericArgument argument);
 
     // Video side.
     bool stopRequested() const { return stopFlag_; }
@@ -143,6 +149,7 @@ private:
     void countPackets(int counted, int lost);
     void reportLossRate();
     void scheduleRunningStatus();
+    Q_INVOKABLE void startStatusTimer(int generation);
     void pause(int ms) const;
     static int interruptCallback(void* self);
 
@@ -169,14 +176,14 @@ private:
     std::atomic<bool> resetReconnectDelay_{false};
     QTimer* flushTimer_ = nullptr;
 
+    // The latest picture and its edge result, shared by the video thread and the GUI thread.
+    IStillCaptureImageGrabber grabber_;
+
     // Guarded by mutex_: shared by the GUI thread and the video thread.
     mutable std::mutex mutex_;
     bool playing_ = true;
     bool edgeDetection_ = false;
     bool flushRequested_ = false;
-    cv::Mat lastFrame_;
-    QImage lastImage_;
-    EdgeResult edge_;
     ImageType captureType_ = NormalImage;
     ImageType videoStreamFilter_ = NormalImage;
     int videoStreamMode_ = 0;
@@ -186,9 +193,8 @@ private:
     AVFormatContext* formatContext_ = nullptr;
     AVCodecContext* codecContext_ = nullptr;
     int videoStreamIndex_ = -1;
-    SwsContext* scaler_ = nullptr;
+    SwsContext* scaler_ = nullptr;  // for layouts libyuv does not convert
     AVFrame* frame_ = nullptr;
-    QImage canvas_;  // the scaler's 32-bit output
     int scalerFormat_ = -1;
     QSize scalerSize_;
     QElapsedTimer readFailure_;

@@ -30,6 +30,7 @@ int* settingOf(VirtualSceneSettings& settings, VideoControl control)
 IVirtualCamera::IVirtualCamera(std::shared_ptr<VirtualCameraState> state, int generation)
     : state_(std::move(state)), generation_(generation)
 {
+    scene_.setPictures(state_->pictures);  // the hub opens a camera with its state locked
 }
 
 IVirtualCamera::~IVirtualCamera()

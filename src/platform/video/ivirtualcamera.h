@@ -19,6 +19,7 @@ struct VirtualCameraState {
     bool failOpen = false;
     VirtualSceneSettings settings;
     VideoStreamFormat format{VideoPixelFormat::Mjpeg, QSize(1920, 1080), 0};
+    QList<QImage> pictures;  // shown instead of the drawn page when there are any
     const void* streamingHandle = nullptr;
 };
 

@@ -3,6 +3,7 @@
 #include <QDebug>
 
 #include "platform/video/ivirtualcamera.h"
+#include "platform/video/ivirtualscene.h"
 
 namespace {
 
@@ -61,11 +62,11 @@ void IVirtualCameraHub::setCount(int count)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     count = std::clamp(count, 0, kMaxCameras);
+    const int before = cameras_.size();
     cameras_.resize(count);
-    for (auto& camera : cameras_) {
-        if (!camera) {
-            camera = std::make_shared<VirtualCameraState>();
-        }
+    for (int index = before; index < count; ++index) {
+        cameras_[index] = std::make_shared<VirtualCameraState>();
+        cameras_[index]->pictures = IVirtualScene::picturesFor(index);
     }
 }
 

@@ -1,6 +1,10 @@
 #include "ivirtualscene.h"
 
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
+#include <QImageReader>
 #include <QPainter>
 #include <QStringList>
 #include <QtMath>
@@ -28,6 +32,35 @@ int clampByte(int value)
     return std::clamp(value, 0, 255);
 }
 
+QImage readPicture(const QString& path)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);  // photos taken upright but stored turned
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        qDebug().noquote() << "virtual camera picture unreadable: " << path << reader.errorString();
+        return picture;
+    }
+    return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+QStringList picturePaths(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isDir()) {
+        return {path};
+    }
+    QStringList paths;
+    const QDir folder(path);
+    const QStringList names = folder.entryList(
+        {QStringLiteral("*.png"), QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")},
+        QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : names) {
+        paths << folder.filePath(name);
+    }
+    return paths;
+}
+
 }  // namespace
 
 bool VirtualSceneSettings::operator==(const VirtualSceneSettings& other) const
@@ -37,17 +70,75 @@ bool VirtualSceneSettings::operator==(const VirtualSceneSettings& other) const
            autoExposure == other.autoExposure && autoFocus == other.autoFocus;
 }
 
+QList<QImage> IVirtualScene::picturesFor(int index)
+{
+    const QString entry =
+        qEnvironmentVariable("ORVELLA_VIRTUAL_CAMERA_IMAGE").split(QLatin1Char(':')).value(index);
+    if (entry.isEmpty()) {
+        return {};
+    }
+    QList<QImage> pictures;
+    for (const QString& path : picturePaths(entry)) {
+        const QImage picture = readPicture(path);
+        if (!picture.isNull()) {
+            pictures << picture;
+        }
+    }
+    if (pictures.isEmpty()) {
+        qDebug().noquote() << "no picture for virtual camera " << index << " in " << entry
+                           << ", showing the drawn page.";
+    }
+    return pictures;
+}
+
+void IVirtualScene::setPictures(const QList<QImage>& pictures)
+{
+    pictures_ = pictures;
+    clock_.start();
+    page_ = QImage();
+}
+
+int IVirtualScene::shownPicture() const
+{
+    if (pictures_.isEmpty()) {
+        return -1;
+    }
+    return int((clock_.elapsed() / kPictureIntervalMs) % pictures_.size());
+}
+
 const QImage& IVirtualScene::frame(const QSize& size, const VirtualSceneSettings& settings,
                                    int counter)
 {
-    if (page_.size() != size) {
-        paintPage(size);
+    const int shown = shownPicture();
+    if (page_.size() != size || shown != shown_) {
+        shown_ = shown;
+        if (shown < 0) {
+            paintPage(size);
+        } else {
+            paintPicture(size);
+        }
         applySettings(settings);
     } else if (settings != settings_) {
         applySettings(settings);
     }
-    paintCounter(counter);
+    if (shown < 0) {
+        paintCounter(counter);
+    }
     return frame_;
+}
+
+// The picture scaled to fit, centred on the desk.
+void IVirtualScene::paintPicture(const QSize& size)
+{
+    page_ = QImage(size, QImage::Format_RGB32);
+    page_.fill(kDesk);
+    const QImage& picture = pictures_[shown_];
+    const QImage scaled = picture.size() == size
+                              ? picture
+                              : picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPainter painter(&page_);
+    painter.drawImage(
+        QPoint((size.width() - scaled.width()) / 2, (size.height() - scaled.height()) / 2), scaled);
 }
 
 void IVirtualScene::paintPage(const QSize& size)
