@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QDebug>
+#include <algorithm>
 
 #include "customui/ipicturefile.h"
 #include "iimagetansformthread.h"
@@ -17,7 +18,10 @@ IThumbnailLoader::~IThumbnailLoader()
     {
         std::lock_guard<std::mutex> lock(mutex_);
         stop_ = true;
-        requests_.clear();
+        // Thumbnails are no longer wanted, but a picture waiting to be written still is.
+        requests_.erase(std::remove_if(requests_.begin(), requests_.end(),
+                                       [](const Request& r) { return r.picture.isNull(); }),
+                        requests_.end());
     }
     wake_.notify_all();
     joinWorker(*this, mutex_);
@@ -46,7 +50,7 @@ bool IThumbnailLoader::takeRequest(Request* request)
 {
     std::unique_lock<std::mutex> lock(mutex_);
     wake_.wait(lock, [this]() { return stop_ || !requests_.isEmpty(); });
-    if (stop_) {
+    if (requests_.isEmpty()) {
         return false;
     }
     *request = requests_.takeFirst();

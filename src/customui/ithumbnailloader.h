@@ -15,7 +15,7 @@ class IThumbnailLoader : public QThread {
     Q_OBJECT
 public:
     explicit IThumbnailLoader(QObject* parent = nullptr);
-    // Drops the requests not started yet and waits for the current one.
+    // Drops the thumbnails not made yet, writes the pictures still queued, and waits.
     ~IThumbnailLoader() override;
 
     // Thumbnails of `size` for the files; one sgBatchDone when all were tried.
