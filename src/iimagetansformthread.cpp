@@ -418,25 +418,45 @@ void IImageTansformThread::handleCaptureJob(const CaptureJob& job)
 
 void IImageTansformThread::saveCapture(const QImage& result, const QString& folder)
 {
+    QString failedPath;
+    const QString path = savePhoto(result, folder, currentTime(), &failedPath);
+    if (path.isEmpty()) {
+        emit sgCaptureFailed(failedPath);
+        return;
+    }
+    emit sgCaptureImage(
+        result.scaled(thumbnailSize_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), path);
+}
+
+QString IImageTansformThread::savePhoto(const QImage& picture, const QString& folder,
+                                        const QDateTime& time, QString* failedPath)
+{
+    // Photos of this thread and window grabs of the gallery are named and written one at a
+    // time, so two pictures of the same millisecond never pick the same free name.
+    static std::mutex naming;
+    std::lock_guard<std::mutex> lock(naming);
     const PhotoFormat format = currentPhotoFormat();
-    const QString stem = currentTime().toString(QStringLiteral("yyyyMMddhhmmsszzz"));
+    const QString stem = time.toString(QStringLiteral("yyyyMMddhhmmsszzz"));
     if (!QDir().mkpath(folder)) {
         qDebug() << "ERROR: cannot create photo folder" << folder;
     }
     const QString path = freePhotoPath(folder, stem, format.suffix);
     if (path.isEmpty()) {
         qDebug() << "ERROR: no free photo name in" << folder << "for" << stem;
-        emit sgCaptureFailed(joinPath(folder, stem + '.' + format.suffix));
-        return;
+        if (failedPath) {
+            *failedPath = joinPath(folder, stem + '.' + format.suffix);
+        }
+        return QString();
     }
-    if (!writeImageFile(result, path, format.writerFormat)) {
+    if (!writeImageFile(picture, path, format.writerFormat)) {
         qDebug() << "ERROR: photo not saved:" << path;
-        emit sgCaptureFailed(path);
-        return;
+        if (failedPath) {
+            *failedPath = path;
+        }
+        return QString();
     }
     qDebug() << "photo saved:" << path;
-    emit sgCaptureImage(
-        result.scaled(thumbnailSize_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), path);
+    return path;
 }
 
 bool IImageTansformThread::processSaveFilesJob()

@@ -38,6 +38,11 @@ public:
     static QString canonicalImageFormat(const QString& suffix);
     // `folder` and `name` joined by exactly one "/", whether or not the folder ends with one.
     static QString joinPath(const QString& folder, const QString& name);
+    // Writes `picture` atomically as a new photo in `folder`, named after `time` in the photo
+    // format, never over an existing file (safe from any thread). Returns its path; empty on
+    // failure, with the path it was meant for in `failedPath` when a name was reached.
+    static QString savePhoto(const QImage& picture, const QString& folder, const QDateTime& time,
+                             QString* failedPath = nullptr);
 
 public slots:
     virtual void addCaptureJob(const CaptureJob& job);

@@ -13,12 +13,14 @@
 #include "board/islide.h"
 #include "customui/iboardtoolbar.h"
 #include "customui/icameratoolbar.h"
+#include "customui/iimglistwidget.h"
 #include "customui/imaintitlewidget.h"
 #include "customui/imsgbox.h"
 #include "customui/irighttoolbar.h"
 #include "customui/itimemsgbox.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "icamera.h"
+#include "iimagetansformthread.h"
 #include "iwinusbdevice.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
@@ -89,10 +91,7 @@ void MainFrame::CreateUI()
     boardToolBar_ = new IBoardToolBar(this);
     cameraToolBar_ = new ICameraToolBar(this);
     titleWidget_ = new IMainTitleWidget(this);
-    // The gallery panel is built elsewhere; until then its place in the layout stays empty.
-    gallery_ = new ICustomWidget(this);
-    gallery_->setObjectName(QStringLiteral("gallery"));
-    gallery_->setFixedWidth(static_cast<int>(200 * uiScale));
+    gallery_ = new IImgListWidget(this);
     boardToolBar_->hide();
     buildLayout();
 
@@ -105,6 +104,13 @@ void MainFrame::CreateUI()
     connect(titleWidget_, &IMainTitleWidget::sgCameraChosen, this, &MainFrame::onCameraSelected);
     connect(titleWidget_, &IMainTitleWidget::sgSettingsAsked, this, &MainFrame::showSettingsDialog);
     connect(titleWidget_, &IMainTitleWidget::sgWindowResized, board_, &IBoard::centerOnBackground);
+    connect(gallery_, &IImgListWidget::sgTip, this, &MainFrame::showTip);
+    connect(gallery_, &IImgListWidget::sgSaveFiles, this,
+            [this](const QString& output, const QStringList& pictures, int layout) {
+                if (captureThread_) {
+                    captureThread_->setSaveFilesJob(output, pictures, layout);
+                }
+            });
 }
 
 void MainFrame::buildLayout()

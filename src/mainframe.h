@@ -21,7 +21,7 @@ class IBoardToolBar;
 class ICamera;
 class ICameraToolBar;
 class IConfigureService;
-class ICustomWidget;
+class IImgListWidget;
 class IImageTansformThread;
 class IMainTitleWidget;
 class IRightToolBar;
@@ -63,7 +63,7 @@ public:
     ICameraToolBar* cameraToolBar() const { return cameraToolBar_; }
     IRightToolBar* rightToolBar() const { return rightToolBar_; }
     IBoardToolBar* boardToolBar() const { return boardToolBar_; }
-    ICustomWidget* galleryPanel() const { return gallery_; }
+    IImgListWidget* galleryPanel() const { return gallery_; }
     IImageTansformThread* captureThread() const { return captureThread_; }
     IPanelHost* panelHost() { return &panelHost_; }
     bool isFirstOpenPending() const { return firstOpenPending_; }
@@ -172,7 +172,7 @@ private:
     bool noDeviceBoxOpen_ = false;
 
     IMainTitleWidget* titleWidget_ = nullptr;
-    ICustomWidget* gallery_ = nullptr;
+    IImgListWidget* gallery_ = nullptr;
     IBoardToolBar* boardToolBar_ = nullptr;
     IRightToolBar* rightToolBar_ = nullptr;
     ICameraToolBar* cameraToolBar_ = nullptr;

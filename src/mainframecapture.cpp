@@ -12,6 +12,7 @@
 #include "board/iboard.h"
 #include "capturejob.h"
 #include "customui/icameratoolbar.h"
+#include "customui/iimglistwidget.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "icamera.h"
 #include "iimagetansformthread.h"
@@ -229,7 +230,7 @@ void MainFrame::exportPdf()
 
 QStringList MainFrame::galleryCheckedPaths() const
 {
-    return {};
+    return gallery_->itemPaths(true);
 }
 
 void MainFrame::startTimerCapture()
@@ -242,8 +243,12 @@ void MainFrame::showTimelapsePanel()
     panelUnavailable(QStringLiteral("time-lapse panel"));
 }
 
-void MainFrame::addToGallery(const QImage&, const QString& path)
+void MainFrame::addToGallery(const QImage& picture, const QString& path)
 {
-    qDebug() << "captured:" << path;
-    panelUnavailable(QStringLiteral("gallery"));
+    // A window grab comes without a file: the gallery saves it in the photo folder first.
+    if (path.isEmpty()) {
+        gallery_->saveImage(picture);
+    } else {
+        gallery_->addImageItem(picture, path);
+    }
 }

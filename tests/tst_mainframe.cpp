@@ -12,6 +12,9 @@
 #include "board/ipixmapitem.h"
 #include "customui/iboardtoolbar.h"
 #include "customui/icameratoolbar.h"
+#include "customui/iimglist.h"
+#include "customui/iimglistitem.h"
+#include "customui/iimglistwidget.h"
 #include "customui/iitoolbutton.h"
 #include "customui/imaintitlewidget.h"
 #include "customui/irighttoolbar.h"
@@ -61,7 +64,10 @@ protected:
         MainFrame::runShutdownStep(step);
     }
     CaptureMode captureMode() const override { return CaptureMode(mode); }
-    QStringList galleryCheckedPaths() const override { return checked; }
+    QStringList galleryCheckedPaths() const override
+    {
+        return checked.isEmpty() ? MainFrame::galleryCheckedPaths() : checked;
+    }
 };
 
 // The main window against the virtual cameras (two of them), the real capture-saving thread
@@ -329,7 +335,7 @@ void TestMainFrame::dispatch_data()
     row("camera", 7, false, {"panel:colour-adjusting panel"});
     row("camera", 8, false, {"zoom out", "rotate 0"});
     row("camera", 9, true, {"edging on"});
-    row("camera", 10, false, {"panel:gallery", "photo"});
+    row("camera", 10, false, {"photo"});
     row("camera", 11, false, {"panel:capture-mode panel"});
     row("camera", 12, false, {"panel:recording panel"});
     row("camera", 13, false, {"panel:OCR dialog"});
@@ -514,14 +520,14 @@ void TestMainFrame::captureModes_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<QString>("colours");
-    QTest::newRow("0 colour") << 0 << QStringList{"panel:gallery", "photo"} << "colour";
-    QTest::newRow("1 window") << 1 << QStringList{"panel:gallery"} << "";
+    QTest::newRow("0 colour") << 0 << QStringList{"photo"} << "colour";
+    QTest::newRow("1 window") << 1 << QStringList{"photo"} << "";
     QTest::newRow("2 partial") << 2 << QStringList{"panel:partial-capture frame"} << "";
     QTest::newRow("3 timer") << 3 << QStringList{"panel:timer-capture panel"} << "";
     QTest::newRow("4 time-lapse") << 4 << QStringList{"panel:time-lapse panel"} << "";
     QTest::newRow("5 clipboard") << 5 << QStringList{"tip:Succeed!"} << "";
-    QTest::newRow("6 black and white") << 6 << QStringList{"panel:gallery", "photo"} << "bw";
-    QTest::newRow("7 grey") << 7 << QStringList{"panel:gallery", "photo"} << "grey";
+    QTest::newRow("6 black and white") << 6 << QStringList{"photo"} << "bw";
+    QTest::newRow("7 grey") << 7 << QStringList{"photo"} << "grey";
     QTest::newRow("8 unknown") << 8 << QStringList{} << "";
 }
 
@@ -582,20 +588,29 @@ void TestMainFrame::failedSaveShowsTipAndEnablesSnap()
     QTRY_COMPARE(failed, 1);
     QTRY_VERIFY(frame_->cameraToolBar()->isButtonEnabled(ICameraToolBar::Snap));
     QCOMPARE(tipText(), QStringLiteral("Save failed."));
-    QVERIFY(!frame_->panels.contains("gallery"));
+    QVERIFY(frame_->galleryPanel()->itemPaths(false).isEmpty());
 }
 
 void TestMainFrame::pdfExportOfCheckedPictures()
 {
     startFrame();
-    for (int i = 0; i < 2; ++i) {
+    // Two photos and a window grab (mode 1) become numbered gallery entries of the photo folder.
+    for (int mode : {0, 0, 1}) {
+        const int listed = frame_->galleryPanel()->itemPaths(false).size();
+        frame_->mode = mode;
         frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
-        QTRY_COMPARE(photos().size(), i + 1);
+        QTRY_COMPARE(frame_->galleryPanel()->itemPaths(false).size(), listed + 1);
         QTRY_VERIFY(frame_->cameraToolBar()->isButtonEnabled(ICameraToolBar::Snap));
     }
+    QStringList listed;
     for (const QString& name : photos()) {
-        frame_->checked << photoDir_ + "/" + name;
+        listed << photoDir_ + "/" + name;
     }
+    QCOMPARE(frame_->galleryPanel()->itemPaths(false), listed);
+    QCOMPARE(QImage(listed.last()).size(), frame_->size());
+    IImgList* list = frame_->galleryPanel()->list();
+    list->setAllChecked(true);
+    qobject_cast<IImgListItem*>(list->itemWidget(list->item(2)))->setChecked(false);
     IConfigureService::instance()->setFileDialogPath(dir_.path() + "/");
     QString suggested;
     answerNextModal([&](QWidget* modal) {

@@ -6,6 +6,9 @@
 
 #include "board/iboard.h"
 #include "customui/icameratoolbar.h"
+#include "customui/iimglist.h"
+#include "customui/iimglistitem.h"
+#include "customui/iimglistwidget.h"
 #include "customui/iitoolbutton.h"
 #include "customui/imaintitlewidget.h"
 #include "iapplication.h"
@@ -26,6 +29,7 @@ private slots:
     void cleanupTestCase();
     void autoEdgeSavesStraightenedPage();
     void cameraChooserOpensBelowTheTitleBar();
+    void galleryChecksCapturesUnderThePointer();
 
 private:
     static void xdotool(const QStringList& arguments);
@@ -126,6 +130,25 @@ void TestMainFrameWindow::cameraChooserOpensBelowTheTitleBar()
     // A click on the board closes it again.
     xdotool({"mousemove", "--sync", "960", "540", "click", "1"});
     QTRY_VERIFY(!chooser->isVisible());
+}
+
+// Three captures in the gallery; a real click checks the second one after the click interval.
+void TestMainFrameWindow::galleryChecksCapturesUnderThePointer()
+{
+    IImgList* list = frame_->galleryPanel()->list();
+    while (list->count() < 3) {
+        const int before = list->count();
+        frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
+        QTRY_COMPARE_WITH_TIMEOUT(list->count(), before + 1, 10000);
+    }
+    const QRect row = list->visualItemRect(list->item(1));
+    const QPoint at = list->viewport()->mapToGlobal(row.center());
+    xdotool(
+        {"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+    auto* entry = qobject_cast<IImgListItem*>(list->itemWidget(list->item(1)));
+    QTRY_VERIFY(entry->isChecked());
+    QCOMPARE(frame_->galleryPanel()->itemPaths(true), QStringList{entry->path()});
+    QProcess::execute("import", {"-window", "root", artifactsDir() + "/orvella_gallery.png"});
 }
 
 int main(int argc, char** argv)
