@@ -35,9 +35,15 @@ void IFigurePathMode::press(IDeviceEvent* record)
 void IFigurePathMode::move(IDeviceEvent* record)
 {
     IMode::move(record);
-    if (current_ && record->deviceId() == deviceId_) {
+    if (stillOnPage() && record->deviceId() == deviceId_) {
         current_->setEndPoint(IPathRenderWidget::scenePoint(board(), record));
     }
+}
+
+bool IFigurePathMode::stillOnPage() const
+{
+    // The page may have been removed, or cleared, while the drag went on.
+    return current_ && page_ && page_->elements().contains(current_);
 }
 
 void IFigurePathMode::release(IDeviceEvent* record)
@@ -45,7 +51,9 @@ void IFigurePathMode::release(IDeviceEvent* record)
     IMode::release(record);
     if (current_ && record->deviceId() == deviceId_) {
         // The release point counts even when no move reported it.
-        current_->setEndPoint(IPathRenderWidget::scenePoint(board(), record));
+        if (stillOnPage()) {
+            current_->setEndPoint(IPathRenderWidget::scenePoint(board(), record));
+        }
         finish();
     }
 }
@@ -105,8 +113,7 @@ IShapePathElement* IFigurePathMode::createElement()
 void IFigurePathMode::finish()
 {
     deviceId_ = -1;
-    // The page may have been removed, or the shape taken off it, while the drag went on.
-    if (!page_ || !page_->elements().contains(current_)) {
+    if (!stillOnPage()) {
         current_ = nullptr;
         return;
     }

@@ -35,6 +35,7 @@ public:
     IShapePathElement* currentElement() const { return current_; }
 
 private:
+    bool stillOnPage() const;
     void finish();
     // Cuts a circle off where it leaves the picture; true when nothing of it is left.
     bool clipToPicture();
