@@ -407,7 +407,8 @@ QImage IBoard::renderOverlay(const QSize& pictureSize)
 
 QImage IBoard::renderElements(const QRectF& area, const QSize& size) const
 {
-    QImage image(size, QImage::Format_ARGB32);
+    // Drawn premultiplied: translucent text drawn straight into ARGB32 comes out darker.
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull()) {
         qDebug() << "annotation layer too large:" << size;
         return image;
@@ -438,7 +439,8 @@ QImage IBoard::renderElements(const QRectF& area, const QSize& size) const
         item->paint(&painter, &option, nullptr);
         painter.restore();
     }
-    return image;
+    painter.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 ISceneElementFrame* IBoard::makeTextFrame()

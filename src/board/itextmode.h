@@ -3,11 +3,24 @@
 
 #include "board/imode.h"
 
-// The Text mode, behind ModeType Text: a click places a text box. Until text boxes exist it
-// keeps the default device bookkeeping of IMode.
+class ITextElement;
+
+// The Text mode, behind ModeType Text: a click on the picture places an empty text box there,
+// ready for typing, with the page's text frame around it.
 class ITextMode : public IMode {
 public:
     explicit ITextMode(IBoard* board);
+
+    void press(IDeviceEvent* record) override;
+    void release(IDeviceEvent* record) override;
+    void activate() override;
+    void deactivate() override;
+
+private:
+    ITextElement* placeText(const QPointF& scenePoint);
+
+    bool pressed_ = false;
+    QCursor savedCursor_;
 };
 
 #endif  // ITEXTMODE_H
