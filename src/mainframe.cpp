@@ -16,6 +16,7 @@
 #include "customui/imaintitlewidget.h"
 #include "customui/imsgbox.h"
 #include "customui/irighttoolbar.h"
+#include "customui/isettingframe.h"
 #include "customui/itimemsgbox.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "icamera.h"
@@ -94,6 +95,8 @@ void MainFrame::CreateUI()
     gallery_->setObjectName(QStringLiteral("gallery"));
     gallery_->setFixedWidth(static_cast<int>(200 * uiScale));
     boardToolBar_->hide();
+    settingFrame_ = new ISettingFrame(app_, this);
+    settingFrame_->hide();
     buildLayout();
 
     connect(rightToolBar_, &IRightToolBar::sgButtonClick, this, &MainFrame::slRightToolBarClick);
