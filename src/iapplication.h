@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QPoint>
+#include <QStringList>
+#include <functional>
 
 #include "platform/singleinstance/isingleinstance.h"
 
@@ -28,6 +30,14 @@ public:
     // Restores or raises the main window when `message` is "raise_window_noop".
     void handleInstanceMessage(const QString& message);
 
+    // Starts a program detached (program, arguments, working folder); true when it started.
+    using Launcher = std::function<bool(const QString&, const QStringList&, const QString&)>;
+    void setLauncher(Launcher launcher);
+    // Starts this program again with its arguments and ends this one: the main window closes,
+    // the single-instance lock is let go, then the new process starts. False, and still
+    // running with the window open, when the program file cannot be started at all.
+    bool restart();
+
 signals:
     void sgGMouseMoveEvent(QPoint pos);
     void sgGMousePressEvent(QPoint pos);
@@ -38,6 +48,7 @@ private:
     void applyScreenScale();
 
     ISingleInstance instance_;
+    Launcher launcher_;
     MainFrame* mainFrame_ = nullptr;
 };
 

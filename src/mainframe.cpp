@@ -17,6 +17,7 @@
 #include "customui/imaintitlewidget.h"
 #include "customui/imsgbox.h"
 #include "customui/irighttoolbar.h"
+#include "customui/isettingframe.h"
 #include "customui/itimemsgbox.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "icamera.h"
@@ -93,6 +94,8 @@ void MainFrame::CreateUI()
     titleWidget_ = new IMainTitleWidget(this);
     gallery_ = new IImgListWidget(this);
     boardToolBar_->hide();
+    settingFrame_ = new ISettingFrame(app_, this);
+    settingFrame_->hide();
     buildLayout();
 
     connect(rightToolBar_, &IRightToolBar::sgButtonClick, this, &MainFrame::slRightToolBarClick);

@@ -25,6 +25,7 @@ class IImgListWidget;
 class IImageTansformThread;
 class IMainTitleWidget;
 class IRightToolBar;
+class ISettingFrame;
 class ITimeMsgBox;
 class IWinUsbDevice;
 class QSoundEffect;
@@ -64,6 +65,7 @@ public:
     IRightToolBar* rightToolBar() const { return rightToolBar_; }
     IBoardToolBar* boardToolBar() const { return boardToolBar_; }
     IImgListWidget* galleryPanel() const { return gallery_; }
+    ISettingFrame* settingFrame() const { return settingFrame_; }
     IImageTansformThread* captureThread() const { return captureThread_; }
     IPanelHost* panelHost() { return &panelHost_; }
     bool isFirstOpenPending() const { return firstOpenPending_; }
@@ -177,6 +179,7 @@ private:
     IRightToolBar* rightToolBar_ = nullptr;
     ICameraToolBar* cameraToolBar_ = nullptr;
     ITimeMsgBox* boardTip_ = nullptr;
+    ISettingFrame* settingFrame_ = nullptr;
     QSoundEffect* shutter_ = nullptr;
     // Where the partial-capture frame sits in the window (its stored rectangle is relative).
     QPoint partialFrameOrigin_;

@@ -10,6 +10,7 @@
 #include "customui/icameratoolbar.h"
 #include "customui/imaintitlewidget.h"
 #include "customui/irighttoolbar.h"
+#include "customui/isettingframe.h"
 #include "icamera.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
@@ -241,7 +242,7 @@ void MainFrame::showRecordingPanel()
 
 void MainFrame::showSettingsDialog()
 {
-    panelUnavailable(QStringLiteral("settings dialog"));
+    settingFrame_->showPanel(true);
 }
 
 QString MainFrame::pictureInPictureDevicePath() const

@@ -16,6 +16,7 @@ private slots:
     void lockOfKilledInstanceIsTakenOver();
     void oversizedMessageIsDropped();
     void programStartedTwice();
+    void releasedInstanceLetsNextOneRun();
 
 private:
     QString peer() const { return QCoreApplication::applicationDirPath() + "/platformpeer"; }
@@ -103,6 +104,19 @@ void TestISingleInstance::programStartedTwice()
     QCOMPARE(logText().count("Windows MainFrame used!"), 1);
     first.kill();
     first.waitForFinished();
+}
+
+void TestISingleInstance::releasedInstanceLetsNextOneRun()
+{
+    ISingleInstance first("PeerR");
+    QVERIFY(!first.isRunning());
+    first.release();
+    QProcess next;
+    QVERIFY(startHolder(next, "PeerR"));
+    // The new holder answers on the socket the released one gave up.
+    QProcess::execute(peer(), {"send", "PeerR", "quit"});
+    QVERIFY(next.waitForFinished(5000));
+    QCOMPARE(next.exitCode(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestISingleInstance)

@@ -44,6 +44,17 @@ bool ISingleInstance::isRunning() const
     return running_;
 }
 
+void ISingleInstance::release()
+{
+    if (running_ || !lock_->isLocked()) {
+        return;
+    }
+    server_.close();
+    QLocalServer::removeServer(socketName());
+    lock_->unlock();
+    qDebug() << "single instance: released";
+}
+
 void ISingleInstance::listen()
 {
     // We hold the lock, so a socket file left behind belongs to a dead instance.

@@ -17,6 +17,9 @@ public:
 
     bool isRunning() const;
     bool sendMessage(const QString& message, int timeoutMs);
+    // Lets go before the process ends (a restart): stops listening and removes the lock file, so
+    // a process started next becomes the running instance. Does nothing when another one runs.
+    void release();
 
     // Folder of the lock and socket: the session's runtime folder.
     static QString runtimeFolder();

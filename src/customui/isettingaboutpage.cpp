@@ -1,0 +1,95 @@
+#include "customui/isettingaboutpage.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QListView>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "customui/iappfont.h"
+#include "customui/istylehelper.h"
+#include "service/iconfigureservice.h"
+#include "uiscale.h"
+
+namespace {
+
+// The application's combo-box look plus a slim dark scroll bar for the long list.
+QString languageBoxStyle()
+{
+    const double s = uiScale;
+    return QStringLiteral(
+               "QComboBox{border:%1px solid gray;border-radius:%3px;padding:%1px %2px;"
+               "height:%5px;min-width:5em;}"
+               "QComboBox QAbstractItemView::item{height:%6px;}"
+               "QComboBox::drop-down{subcontrol-origin:padding;subcontrol-position:top right;"
+               "width:%4px;border-left-width:%1px;border-left-color:darkgray;"
+               "border-left-style:solid;border-top-right-radius:%3px;"
+               "border-bottom-right-radius:%3px;}"
+               "QComboBox::down-arrow{width:%7px;height:%7px;image:url(:/ui/ui/downArrow.svg);}"
+               "QScrollBar:vertical{width:%8px;background:transparent;}"
+               "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0px;}"
+               "QScrollBar::handle:vertical{border-radius:%9px;background:rgb(0,0,0,200);}"
+               "QScrollBar::handle:vertical:hover{background:rgb(0,0,0,230);}")
+        .arg(s)
+        .arg(2 * s)
+        .arg(3 * s)
+        .arg(30 * s)
+        .arg(25 * s)
+        .arg(25 * s)
+        .arg(20 * s)
+        .arg(12 * s)
+        .arg(6 * s);
+}
+
+}  // namespace
+
+ISettingAboutPage::ISettingAboutPage(const QList<Language>& languages, QWidget* parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    createLanguageBox(languages);
+    IConfigureService* config = IConfigureService::instance();
+    auto* form = new QFormLayout;
+    form->setSpacing(static_cast<int>(30 * uiScale));
+    form->addRow(newLabel(tr("Software:")), newLabel(config->productName));
+    form->addRow(newLabel(tr("Language switch:")), languageBox_);
+    form->addRow(newLabel(tr("Software Version:")), newLabel(config->version));
+
+    QLabel* company = newLabel(config->company);
+    company->setObjectName(QStringLiteral("company"));
+    company->setWordWrap(true);
+    company->setAlignment(Qt::AlignCenter);
+    company->hide();
+
+    auto* column = new QVBoxLayout(this);
+    const int margin = static_cast<int>(20 * uiScale);
+    column->setContentsMargins(margin, margin, margin, margin);
+    column->addLayout(form);
+    column->addStretch();
+    column->addWidget(company);
+}
+
+void ISettingAboutPage::createLanguageBox(const QList<Language>& languages)
+{
+    languageBox_ = new QComboBox(this);
+    languageBox_->setView(new QListView(languageBox_));
+    languageBox_->setFont(appFont(12, 50));
+    languageBox_->view()->setFont(appFont(12, 50));
+    languageBox_->setFixedWidth(static_cast<int>(200 * uiScale));
+    languageBox_->setStyleSheet(languageBoxStyle());
+    for (const Language& language : languages) {
+        languageBox_->addItem(language.second, language.first);
+    }
+    selectLanguage(IConfigureService::instance()->langId());
+}
+
+void ISettingAboutPage::selectLanguage(const QString& id)
+{
+    const QSignalBlocker quiet(languageBox_);
+    const int index =
+        languageBox_->findData(id, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0) {
+        languageBox_->setCurrentIndex(index);
+    }
+}
