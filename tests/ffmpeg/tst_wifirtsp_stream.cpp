@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "logcapture.h"
+#include "sanitizer.h"
 #include "simdocumentpicture.h"
 #include "wificamerarig.h"
 
@@ -215,7 +216,8 @@ void TestWifiRtspStream::stalledReceiverGetsNoBacklog()
     QCoreApplication::processEvents();
     // One frame, the newest, not a backlog; a second only if one was decoded meanwhile.
     QVERIFY(rig_.frames().count() - shown <= 2);
-    QVERIFY2(grown < 30 * 1024 * 1024, qPrintable(QString::number(grown)));
+    QVERIFY2(!kResidentSizeIsMeaningful || grown < 30 * 1024 * 1024,
+             qPrintable(QString::number(grown)));
     QVERIFY(!rig_.waitForFrames(3).isNull());
 }
 
