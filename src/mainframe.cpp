@@ -94,6 +94,7 @@ void MainFrame::CreateUI()
     titleWidget_ = new IMainTitleWidget(this);
     gallery_ = new IImgListWidget(this);
     boardToolBar_->hide();
+    createBoardPanels();
     settingFrame_ = new ISettingFrame(app_, this);
     settingFrame_->hide();
     buildLayout();

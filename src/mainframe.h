@@ -17,16 +17,22 @@
 
 class IApplication;
 class IBoard;
+class IBoardPanel;
 class IBoardToolBar;
+class IColorFrame;
 class ICamera;
 class ICameraToolBar;
 class IConfigureService;
+class IEraseFrame;
+class IFigureFrame;
 class IImgListWidget;
 class IImageTansformThread;
 class IMainTitleWidget;
 class IRightToolBar;
 class ISettingFrame;
+class IThicknessFrame;
 class ITimeMsgBox;
+class ITransparentFrame;
 class IWinUsbDevice;
 class QSoundEffect;
 
@@ -66,6 +72,11 @@ public:
     IBoardToolBar* boardToolBar() const { return boardToolBar_; }
     IImgListWidget* galleryPanel() const { return gallery_; }
     ISettingFrame* settingFrame() const { return settingFrame_; }
+    IThicknessFrame* thicknessFrame() const { return thicknessFrame_; }
+    IColorFrame* colorFrame() const { return colorFrame_; }
+    ITransparentFrame* transparentFrame() const { return transparentFrame_; }
+    IFigureFrame* figureFrame() const { return figureFrame_; }
+    IEraseFrame* eraseFrame() const { return eraseFrame_; }
     IImageTansformThread* captureThread() const { return captureThread_; }
     IPanelHost* panelHost() { return &panelHost_; }
     bool isFirstOpenPending() const { return firstOpenPending_; }
@@ -159,6 +170,8 @@ private:
     void showTimelapsePanel();
     void addToGallery(const QImage& picture, const QString& path);
     void resetDevicePanels();
+    void createBoardPanels();
+    void addBoardPanel(IPanelHost::Panel which, IBoardPanel* panel);
     void initBoardPanels();
 
     IApplication* app_;
@@ -180,6 +193,11 @@ private:
     ICameraToolBar* cameraToolBar_ = nullptr;
     ITimeMsgBox* boardTip_ = nullptr;
     ISettingFrame* settingFrame_ = nullptr;
+    IFigureFrame* figureFrame_ = nullptr;
+    IColorFrame* colorFrame_ = nullptr;
+    IThicknessFrame* thicknessFrame_ = nullptr;
+    ITransparentFrame* transparentFrame_ = nullptr;
+    IEraseFrame* eraseFrame_ = nullptr;
     QSoundEffect* shutter_ = nullptr;
     // Where the partial-capture frame sits in the window (its stored rectangle is relative).
     QPoint partialFrameOrigin_;

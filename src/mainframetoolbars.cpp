@@ -8,9 +8,14 @@
 #include "board/iboard.h"
 #include "customui/iboardtoolbar.h"
 #include "customui/icameratoolbar.h"
+#include "customui/icolorframe.h"
+#include "customui/ieraseframe.h"
+#include "customui/ifigureframe.h"
 #include "customui/imaintitlewidget.h"
 #include "customui/irighttoolbar.h"
 #include "customui/isettingframe.h"
+#include "customui/ithicknessframe.h"
+#include "customui/itransparentframe.h"
 #include "icamera.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
@@ -145,7 +150,8 @@ void MainFrame::slBoardToolBarClick(bool, QVariant id)
             togglePanel(Panel::Shape);
             break;
         case IBoardToolBar::Eraser:
-            service->eraserMode(100, 0);
+            // The board erases at the size the panel shows, not at a fixed one.
+            service->eraserMode(eraseFrame_->size(), 0);
             togglePanel(Panel::Eraser);
             break;
         case IBoardToolBar::Clear:
@@ -255,7 +261,31 @@ void MainFrame::resetDevicePanels()
     panelUnavailable(QStringLiteral("resolution, colour-adjusting and focus panels"));
 }
 
+void MainFrame::createBoardPanels()
+{
+    figureFrame_ = new IFigureFrame(app_, this);
+    addBoardPanel(Panel::Shape, figureFrame_);
+    colorFrame_ = new IColorFrame(app_, this);
+    addBoardPanel(Panel::Color, colorFrame_);
+    thicknessFrame_ = new IThicknessFrame(app_, this);
+    addBoardPanel(Panel::Thickness, thicknessFrame_);
+    transparentFrame_ = new ITransparentFrame(app_, this);
+    addBoardPanel(Panel::Transparency, transparentFrame_);
+    eraseFrame_ = new IEraseFrame(app_, this);
+    addBoardPanel(Panel::Eraser, eraseFrame_);
+}
+
+void MainFrame::addBoardPanel(Panel which, IBoardPanel* panel)
+{
+    panel->hide();
+    panel->setToolBar(boardToolBar_);
+    panelHost_.registerPanel(which, panel);
+}
+
 void MainFrame::initBoardPanels()
 {
-    panelUnavailable(QStringLiteral("colour, thickness, transparency and eraser panels"));
+    colorFrame_->setColor(config()->pencilColor());
+    thicknessFrame_->setThickness(config()->pencilThickness());
+    transparentFrame_->setValue(config()->pencilTransparent());
+    eraseFrame_->setSize(config()->eraseSize());
 }

@@ -5,13 +5,17 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTcpServer>
 
 #include "board/boardtesthelpers.h"
 #include "board/iboard.h"
+#include "board/iboardstate.h"
 #include "board/ipixmapitem.h"
 #include "customui/iboardtoolbar.h"
 #include "customui/icameratoolbar.h"
+#include "customui/icustomslider.h"
+#include "customui/ieraseframe.h"
 #include "customui/iimglist.h"
 #include "customui/iimglistitem.h"
 #include "customui/iimglistwidget.h"
@@ -19,6 +23,7 @@
 #include "customui/imaintitlewidget.h"
 #include "customui/irighttoolbar.h"
 #include "customui/itimemsgbox.h"
+#include "customui/itransparentframe.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "ffmpeg/wifirtsp/itcpserver.h"
 #include "iapplication.h"
@@ -31,6 +36,7 @@
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
 #include "service/ilog.h"
+#include "uiscale.h"
 
 using Step = MainFrame::ShutdownStep;
 
@@ -94,6 +100,8 @@ private slots:
     void failedSaveShowsTipAndEnablesSnap();
     void pdfExportOfCheckedPictures();
     void panelsCloseTogether();
+    void closingPanelsStoreTheirValue_data();
+    void closingPanelsStoreTheirValue();
     void fullScreenHidesTheFrame();
     void statusCodes_data();
     void statusCodes();
@@ -125,6 +133,19 @@ namespace {
 IApplication* app()
 {
     return static_cast<IApplication*>(qApp);
+}
+
+QList<IPanelHost::Panel> shownPanels(MainFrame* frame)
+{
+    QList<IPanelHost::Panel> shown;
+    const QMetaEnum panels = QMetaEnum::fromType<IPanelHost::Panel>();
+    for (int i = 0; i < panels.keyCount(); ++i) {
+        const auto which = IPanelHost::Panel(panels.value(i));
+        if (frame->panelHost()->isVisible(which)) {
+            shown << which;
+        }
+    }
+    return shown;
 }
 
 IPixmapItem* picture(MainFrame* frame)
@@ -246,6 +267,7 @@ QStringList TestMainFrame::outcome(const std::function<void()>& action)
     const bool resolution = bar->isButtonEnabled(ICameraToolBar::Resolution);
     const int elements = board->currentSlide()->elements().size();
     const int panels = frame_->panels.size();
+    const QList<IPanelHost::Panel> shown = shownPanels(frame_);
     const int files = photos().size();
     ITimeMsgBox::instance()->hide();
 
@@ -257,6 +279,11 @@ QStringList TestMainFrame::outcome(const std::function<void()>& action)
     QStringList seen = frame_->panels.mid(panels);
     for (QString& p : seen) {
         p.prepend("panel:");
+    }
+    for (IPanelHost::Panel which : shownPanels(frame_)) {
+        if (!shown.contains(which)) {
+            seen << "shown:" + IPanelHost::panelName(which);
+        }
     }
     if (board->viewScale() > scale * 1.01) {
         seen << "zoom in";
@@ -353,12 +380,12 @@ void TestMainFrame::dispatch_data()
     // Board rows start in board mode with the line tool (mode 9), which no button sets.
     row("board", 0, true, {"mode 1"});
     row("board", 1, true, {"mode 5"});
-    row("board", 2, false, {"panel:thickness panel"});
-    row("board", 3, false, {"panel:colour panel"});
-    row("board", 4, false, {"panel:transparency panel"});
+    row("board", 2, false, {"shown:thickness panel"});
+    row("board", 3, false, {"shown:colour panel"});
+    row("board", 4, false, {"shown:transparency panel"});
     row("board", 5, true, {"mode 2"});
-    row("board", 6, true, {"panel:shape panel"});
-    row("board", 7, true, {"panel:eraser panel", "mode 3"});
+    row("board", 6, true, {"shown:shape panel"});
+    row("board", 7, true, {"shown:eraser panel", "mode 3"});
     row("board", 8, false, {"cleared"});
     row("board", 9, false, {"mode 1", "right toolbar"});
     row("board", 10, false, {});
@@ -672,6 +699,71 @@ void TestMainFrame::panelsCloseTogether()
     QVERIFY(frame_->titleWidget()->cameraChooser()->isVisible());
     frame_->slCameratoolbarClick(false, ICameraToolBar::ZoomIn);
     QVERIFY(!frame_->titleWidget()->cameraChooser()->isVisible());
+}
+
+// The transparency and eraser panels store what their slider shows only when they close,
+// however they are closed; the eraser button erases at the panel's size at once.
+void TestMainFrame::closingPanelsStoreTheirValue_data()
+{
+    QTest::addColumn<int>("closeBy");
+    QTest::newRow("own button") << 0;
+    QTest::newRow("board click") << 1;
+    QTest::newRow("invoked by name") << 2;
+    QTest::newRow("other board button") << 3;
+}
+
+void TestMainFrame::closingPanelsStoreTheirValue()
+{
+    QFETCH(int, closeBy);
+    sharedFrame();
+    frame_->slRightToolBarClick(false, IRightToolBar::Board);
+    IConfigureService* config = IConfigureService::instance();
+    IBoardState* state = frame_->board()->boardState();
+    const QSizeF eraser(config->eraseSize() * uiScale, config->eraseSize() * uiScale);
+    frame_->slBoardToolBarClick(true, IBoardToolBar::Eraser);
+    QCOMPARE(state->pointEraserSize(), eraser);
+    const int opacity = config->pencilTransparent();
+    const struct {
+        int button;
+        ICustomSlider* slider;
+        std::function<int()> stored;
+    } panels[] = {
+        {IBoardToolBar::Transparency, frame_->transparentFrame()->slider(),
+         [=]() { return config->pencilTransparent(); }},
+        {IBoardToolBar::Eraser, frame_->eraseFrame()->slider(),
+         [=]() { return config->eraseSize(); }},
+    };
+    for (const auto& panel : panels) {
+        if (!frame_->panelHost()->isVisible(
+                IPanelHost::keptPanel(IPanelHost::BoardBar, panel.button))) {
+            frame_->slBoardToolBarClick(false, panel.button);
+        }
+        const int before = panel.stored();
+        const int moved = panel.slider->value() == 150 ? 151 : 150;
+        panel.slider->valueField()->setText(QString::number(moved));
+        QCOMPARE(panel.slider->value(), moved);
+        QCOMPARE(panel.stored(), before);
+        switch (closeBy) {
+            case 0:
+                frame_->slBoardToolBarClick(false, panel.button);
+                break;
+            case 1:
+                emit frame_->board()->sgClickOnBoard();
+                break;
+            case 2:
+                QVERIFY(QMetaObject::invokeMethod(frame_, "slHideSecondWidget"));
+                break;
+            default:
+                frame_->slBoardToolBarClick(false, IBoardToolBar::Clear);
+                break;
+        }
+        QCOMPARE(panel.stored(), moved);
+    }
+    QVERIFY(config->pencilTransparent() != opacity);
+    QCOMPARE(state->inkOpacity(), config->pencilTransparent());
+    // The next eraser click erases at the stored size straight away.
+    frame_->slBoardToolBarClick(true, IBoardToolBar::Eraser);
+    QCOMPARE(state->pointEraserSize().width(), config->eraseSize() * uiScale);
 }
 
 void TestMainFrame::fullScreenHidesTheFrame()

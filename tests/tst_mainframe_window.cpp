@@ -3,14 +3,18 @@
 #include <QComboBox>
 #include <QDir>
 #include <QProcess>
+#include <QScreen>
 
 #include "board/iboard.h"
+#include "customui/iboardtoolbar.h"
 #include "customui/icameratoolbar.h"
 #include "customui/iimglist.h"
 #include "customui/iimglistitem.h"
 #include "customui/iimglistwidget.h"
 #include "customui/iitoolbutton.h"
 #include "customui/imaintitlewidget.h"
+#include "customui/ipanel.h"
+#include "customui/irighttoolbar.h"
 #include "iapplication.h"
 #include "icamera.h"
 #include "mainframe.h"
@@ -18,6 +22,7 @@
 #include "service/iconfigureservice.h"
 #include "service/ilog.h"
 #include "testpaths.h"
+#include "uiscale.h"
 
 // The main window on a real X server (Xvfb 1920x1080 with openbox) and the virtual camera,
 // used through real pointer and keyboard input: with automatic edging switched on, Space saves
@@ -30,9 +35,11 @@ private slots:
     void autoEdgeSavesStraightenedPage();
     void cameraChooserOpensBelowTheTitleBar();
     void galleryChecksCapturesUnderThePointer();
+    void boardPanelsOpenBesideTheirButtons();
 
 private:
     static void xdotool(const QStringList& arguments);
+    static void clickAt(const QPoint& global);
 
     QTemporaryDir photos_;
     MainFrame* frame_ = nullptr;
@@ -44,6 +51,12 @@ void TestMainFrameWindow::xdotool(const QStringList& arguments)
     process.start("xdotool", arguments);
     QVERIFY(process.waitForFinished(10000));
     QCOMPARE(process.exitCode(), 0);
+}
+
+void TestMainFrameWindow::clickAt(const QPoint& global)
+{
+    xdotool({"mousemove", "--sync", QString::number(global.x()), QString::number(global.y()),
+             "click", "1"});
 }
 
 void TestMainFrameWindow::initTestCase()
@@ -149,6 +162,39 @@ void TestMainFrameWindow::galleryChecksCapturesUnderThePointer()
     QTRY_VERIFY(entry->isChecked());
     QCOMPARE(frame_->galleryPanel()->itemPaths(true), QStringList{entry->path()});
     QProcess::execute("import", {"-window", "root", artifactsDir() + "/orvella_gallery.png"});
+}
+
+// Each board panel opens by a real click at the left of its button, wholly on the screen; a
+// press on the board closes it.
+void TestMainFrameWindow::boardPanelsOpenBesideTheirButtons()
+{
+    IIToolButton* board = frame_->rightToolBar()->button(IRightToolBar::Board);
+    clickAt(board->mapToGlobal(board->rect().center()));
+    IBoardToolBar* bar = frame_->boardToolBar();
+    QTRY_VERIFY(bar->isVisible());
+    const QRect screen = frame_->screen()->geometry();
+    const QMap<int, QString> names{{IBoardToolBar::Thickness, "thickness"},
+                                   {IBoardToolBar::Color, "colour"},
+                                   {IBoardToolBar::Transparency, "transparency"},
+                                   {IBoardToolBar::Shape, "shape"},
+                                   {IBoardToolBar::Eraser, "eraser"}};
+    for (auto it = names.cbegin(); it != names.cend(); ++it) {
+        IIToolButton* button = bar->button(it.key());
+        clickAt(button->mapToGlobal(button->rect().center()));
+        QWidget* panel = dynamic_cast<QWidget*>(
+            frame_->panelHost()->panel(IPanelHost::keptPanel(IPanelHost::BoardBar, it.key())));
+        QTRY_VERIFY2(panel->isVisible(), qPrintable(it.value()));
+        const QRect placed(panel->mapToGlobal(QPoint(0, 0)), panel->size());
+        const QPoint corner = button->mapToGlobal(QPoint(0, 0));
+        QVERIFY2(screen.contains(placed), qPrintable(it.value()));
+        QCOMPARE(placed.right() + 1, corner.x() - int(10 * uiScale));
+        QVERIFY(qAbs(placed.center().y() - (corner.y() + int(25 * uiScale))) <= 1);
+        QTest::qWait(200);
+        QProcess::execute("import", {"-window", "root",
+                                     artifactsDir() + "/orvella_panel_" + it.value() + ".png"});
+        clickAt(frame_->board()->mapToGlobal(frame_->board()->rect().center()));
+        QTRY_VERIFY2(!panel->isVisible(), qPrintable(it.value()));
+    }
 }
 
 int main(int argc, char** argv)

@@ -16,17 +16,24 @@
 #include <QTranslator>
 #include <QVBoxLayout>
 
+#include "board/ui/icolorpalette.h"
+#include "board/ui/icolorpanel.h"
 #include "customui/iappfont.h"
 #include "customui/ibasewidget.h"
 #include "customui/icolorbutton.h"
+#include "customui/icolorframe.h"
 #include "customui/icustomdialog.h"
 #include "customui/icustomwidget.h"
+#include "customui/ieraseframe.h"
+#include "customui/ifigureframe.h"
 #include "customui/iicolorbutton.h"
 #include "customui/iitoolbutton.h"
 #include "customui/imsgbox.h"
 #include "customui/istylehelper.h"
+#include "customui/ithicknessframe.h"
 #include "customui/itimemsgbox.h"
 #include "customui/itoolbutton.h"
+#include "customui/itransparentframe.h"
 #include "service/iconfigureservice.h"
 #include "uiscale.h"
 
@@ -310,6 +317,35 @@ void addPanels(Sheet& sheet)
     sheet.place(shot(bare), QStringLiteral("no title"));
 }
 
+// The board toolbar's panels with a value chosen in each, the text colour palette and its
+// spectrum picker.
+void addBoardPanels(Sheet& sheet)
+{
+    sheet.heading(QStringLiteral("Board panels, text colour palette and spectrum picker"));
+    IThicknessFrame thickness(nullptr);
+    thickness.setThickness(10);
+    sheet.place(shot(&thickness), QStringLiteral("thickness, 10"));
+    IColorFrame colour(nullptr);
+    colour.setColor(Qt::blue);
+    sheet.place(shot(&colour), QStringLiteral("colour, blue"));
+    IConfigureService::instance()->setPencilColor(QColor(0, 108, 185));
+    ITransparentFrame transparency(nullptr);
+    transparency.setValue(120);
+    transparency.showPanel(true);
+    sheet.place(shot(&transparency), QStringLiteral("transparency, 120"));
+    transparency.hide();
+    IFigureFrame figure(nullptr);
+    figure.selectFigure(IFigureFrame::Oval, true);
+    sheet.place(shot(&figure), QStringLiteral("shape, oval"));
+    IEraseFrame eraser(nullptr);
+    eraser.setSize(60);
+    sheet.place(shot(&eraser), QStringLiteral("eraser, 60"));
+    IColorPalette palette;
+    palette.setPaletteColor(Qt::red);
+    sheet.place(shot(&palette), QStringLiteral("text colour palette, red"));
+    sheet.place(shot(palette.colorPanel()), QStringLiteral("spectrum picker"));
+}
+
 void addMessageBoxes(Sheet& sheet)
 {
     sheet.heading(QStringLiteral("Message boxes (IMsgBox) and tips (ITimeMsgBox)"));
@@ -376,6 +412,7 @@ int main(int argc, char* argv[])
     addColourButtons<IIColorButton>(sheet, QStringLiteral("IIColorButton"), &host);
     addColourButtons<IColorButton>(sheet, QStringLiteral("IColorButton"), &host);
     addPanels(sheet);
+    addBoardPanels(sheet);
     addMessageBoxes(sheet);
     const QImage image = sheet.finish();
     if (!image.save(out)) {
