@@ -135,14 +135,12 @@ IApplication* app()
     return static_cast<IApplication*>(qApp);
 }
 
-QList<IPanelHost::Panel> shownPanels(MainFrame* frame)
+QStringList shownPanels(MainFrame* frame)
 {
-    QList<IPanelHost::Panel> shown;
-    const QMetaEnum panels = QMetaEnum::fromType<IPanelHost::Panel>();
-    for (int i = 0; i < panels.keyCount(); ++i) {
-        const auto which = IPanelHost::Panel(panels.value(i));
-        if (frame->panelHost()->isVisible(which)) {
-            shown << which;
+    QStringList shown;
+    for (int i = int(IPanelHost::Panel::FocusExposure); i <= int(IPanelHost::Panel::Viewer); ++i) {
+        if (frame->panelHost()->isVisible(IPanelHost::Panel(i))) {
+            shown << "shown:" + IPanelHost::panelName(IPanelHost::Panel(i));
         }
     }
     return shown;
@@ -267,7 +265,7 @@ QStringList TestMainFrame::outcome(const std::function<void()>& action)
     const bool resolution = bar->isButtonEnabled(ICameraToolBar::Resolution);
     const int elements = board->currentSlide()->elements().size();
     const int panels = frame_->panels.size();
-    const QList<IPanelHost::Panel> shown = shownPanels(frame_);
+    const QStringList shown = shownPanels(frame_);
     const int files = photos().size();
     ITimeMsgBox::instance()->hide();
 
@@ -280,9 +278,9 @@ QStringList TestMainFrame::outcome(const std::function<void()>& action)
     for (QString& p : seen) {
         p.prepend("panel:");
     }
-    for (IPanelHost::Panel which : shownPanels(frame_)) {
-        if (!shown.contains(which)) {
-            seen << "shown:" + IPanelHost::panelName(which);
+    for (const QString& panel : shownPanels(frame_)) {
+        if (!shown.contains(panel)) {
+            seen << panel;
         }
     }
     if (board->viewScale() > scale * 1.01) {
@@ -719,51 +717,34 @@ void TestMainFrame::closingPanelsStoreTheirValue()
     frame_->slRightToolBarClick(false, IRightToolBar::Board);
     IConfigureService* config = IConfigureService::instance();
     IBoardState* state = frame_->board()->boardState();
-    const QSizeF eraser(config->eraseSize() * uiScale, config->eraseSize() * uiScale);
-    frame_->slBoardToolBarClick(true, IBoardToolBar::Eraser);
-    QCOMPARE(state->pointEraserSize(), eraser);
-    const int opacity = config->pencilTransparent();
     const struct {
         int button;
         ICustomSlider* slider;
-        std::function<int()> stored;
+        int (IConfigureService::*stored)() const;
     } panels[] = {
         {IBoardToolBar::Transparency, frame_->transparentFrame()->slider(),
-         [=]() { return config->pencilTransparent(); }},
-        {IBoardToolBar::Eraser, frame_->eraseFrame()->slider(),
-         [=]() { return config->eraseSize(); }},
+         &IConfigureService::pencilTransparent},
+        {IBoardToolBar::Eraser, frame_->eraseFrame()->slider(), &IConfigureService::eraseSize},
     };
     for (const auto& panel : panels) {
-        if (!frame_->panelHost()->isVisible(
-                IPanelHost::keptPanel(IPanelHost::BoardBar, panel.button))) {
-            frame_->slBoardToolBarClick(false, panel.button);
+        // The eraser button erases at the configured size at once, and opens its panel.
+        frame_->slBoardToolBarClick(true, panel.button);
+        if (panel.button == IBoardToolBar::Eraser) {
+            QCOMPARE(state->pointEraserSize().width(), config->eraseSize() * uiScale);
         }
-        const int before = panel.stored();
         const int moved = panel.slider->value() == 150 ? 151 : 150;
         panel.slider->valueField()->setText(QString::number(moved));
-        QCOMPARE(panel.slider->value(), moved);
-        QCOMPARE(panel.stored(), before);
-        switch (closeBy) {
-            case 0:
-                frame_->slBoardToolBarClick(false, panel.button);
-                break;
-            case 1:
-                emit frame_->board()->sgClickOnBoard();
-                break;
-            case 2:
-                QVERIFY(QMetaObject::invokeMethod(frame_, "slHideSecondWidget"));
-                break;
-            default:
-                frame_->slBoardToolBarClick(false, IBoardToolBar::Clear);
-                break;
-        }
-        QCOMPARE(panel.stored(), moved);
+        QVERIFY((config->*panel.stored)() != moved);
+        const QList<std::function<void()>> closers{
+            [&]() { frame_->slBoardToolBarClick(false, panel.button); },
+            [&]() { emit frame_->board()->sgClickOnBoard(); },
+            [&]() { QMetaObject::invokeMethod(frame_, "slHideSecondWidget"); },
+            [&]() { frame_->slBoardToolBarClick(false, IBoardToolBar::Clear); }};
+        closers.at(closeBy)();
+        QCOMPARE((config->*panel.stored)(), moved);
+        QVERIFY(!panel.slider->isVisible());
     }
-    QVERIFY(config->pencilTransparent() != opacity);
     QCOMPARE(state->inkOpacity(), config->pencilTransparent());
-    // The next eraser click erases at the stored size straight away.
-    frame_->slBoardToolBarClick(true, IBoardToolBar::Eraser);
-    QCOMPARE(state->pointEraserSize().width(), config->eraseSize() * uiScale);
 }
 
 void TestMainFrame::fullScreenHidesTheFrame()

@@ -173,27 +173,24 @@ void TestMainFrameWindow::boardPanelsOpenBesideTheirButtons()
     IBoardToolBar* bar = frame_->boardToolBar();
     QTRY_VERIFY(bar->isVisible());
     const QRect screen = frame_->screen()->geometry();
-    const QMap<int, QString> names{{IBoardToolBar::Thickness, "thickness"},
-                                   {IBoardToolBar::Color, "colour"},
-                                   {IBoardToolBar::Transparency, "transparency"},
-                                   {IBoardToolBar::Shape, "shape"},
-                                   {IBoardToolBar::Eraser, "eraser"}};
-    for (auto it = names.cbegin(); it != names.cend(); ++it) {
-        IIToolButton* button = bar->button(it.key());
+    for (int id : {IBoardToolBar::Thickness, IBoardToolBar::Color, IBoardToolBar::Transparency,
+                   IBoardToolBar::Shape, IBoardToolBar::Eraser}) {
+        const IPanelHost::Panel which = IPanelHost::keptPanel(IPanelHost::BoardBar, id);
+        const QString name = IPanelHost::panelName(which).replace(' ', '_');
+        IIToolButton* button = bar->button(id);
         clickAt(button->mapToGlobal(button->rect().center()));
-        QWidget* panel = dynamic_cast<QWidget*>(
-            frame_->panelHost()->panel(IPanelHost::keptPanel(IPanelHost::BoardBar, it.key())));
-        QTRY_VERIFY2(panel->isVisible(), qPrintable(it.value()));
+        auto* panel = dynamic_cast<QWidget*>(frame_->panelHost()->panel(which));
+        QTRY_VERIFY2(panel->isVisible(), qPrintable(name));
         const QRect placed(panel->mapToGlobal(QPoint(0, 0)), panel->size());
         const QPoint corner = button->mapToGlobal(QPoint(0, 0));
-        QVERIFY2(screen.contains(placed), qPrintable(it.value()));
+        QVERIFY2(screen.contains(placed), qPrintable(name));
         QCOMPARE(placed.right() + 1, corner.x() - int(10 * uiScale));
         QVERIFY(qAbs(placed.center().y() - (corner.y() + int(25 * uiScale))) <= 1);
         QTest::qWait(200);
-        QProcess::execute("import", {"-window", "root",
-                                     artifactsDir() + "/orvella_panel_" + it.value() + ".png"});
+        QProcess::execute("import",
+                          {"-window", "root", artifactsDir() + "/orvella_" + name + ".png"});
         clickAt(frame_->board()->mapToGlobal(frame_->board()->rect().center()));
-        QTRY_VERIFY2(!panel->isVisible(), qPrintable(it.value()));
+        QTRY_VERIFY2(!panel->isVisible(), qPrintable(name));
     }
 }
 
