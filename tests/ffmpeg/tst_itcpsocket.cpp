@@ -5,6 +5,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <memory>
+#include <mutex>
 
 #include "ffmpeg/wifirtsp/itcpsocket.h"
 
@@ -31,7 +32,7 @@ WifiTimings shortTimings()
 
 // What the connection thread saw while reading one picture.
 struct PictureRead {
-    QMutex mutex;
+    std::mutex mutex;  // seen by the thread sanitizer, unlike QMutex
     QImage image;
     QByteArray rest;
     QList<QByteArray> later;  // chunks delivered after the picture
@@ -73,7 +74,7 @@ private slots:
 
 private:
     QTcpSocket* acceptPeer();
-    std::unique_ptr<ITcpSocket> connectClient();
+    std::unique_ptr<ITcpSocket> makeClient();
 
     std::unique_ptr<QTcpServer> server_;
 };
@@ -96,11 +97,10 @@ QTcpSocket* TestITcpSocket::acceptPeer()
     return peer;
 }
 
-std::unique_ptr<ITcpSocket> TestITcpSocket::connectClient()
+// Not started yet: connections to its signals are made before its thread runs.
+std::unique_ptr<ITcpSocket> TestITcpSocket::makeClient()
 {
-    auto client = std::make_unique<ITcpSocket>("127.0.0.1", server_->serverPort(), shortTimings());
-    client->start();
-    return client;
+    return std::make_unique<ITcpSocket>("127.0.0.1", server_->serverPort(), shortTimings());
 }
 
 void TestITcpSocket::bindGoesFirstThenQueuedMessagesInOrder()
@@ -125,9 +125,10 @@ void TestITcpSocket::bindGoesFirstThenQueuedMessagesInOrder()
 
 void TestITcpSocket::receivedChunksAreDelivered()
 {
-    auto client = connectClient();
+    auto client = makeClient();
     Relay relay(client.get());
     QSignalSpy packets(&relay, &Relay::packet);
+    client->start();
     QTcpSocket* peer = acceptPeer();
     QVERIFY(peer);
     peer->write(QByteArray::fromHex("0180"));
@@ -164,13 +165,13 @@ void TestITcpSocket::readPicture()
     const int byteCount = announced < 0 ? jpeg.size() : announced;
     const QByteArray next = "NEXT";
 
-    auto client = connectClient();
+    auto client = makeClient();
     PictureRead read;
     ITcpSocket* raw = client.get();
     connect(
         raw, &ITcpSocket::sgReceivePacket, raw,
         [raw, &read, &header, byteCount](const QByteArray& chunk) {
-            QMutexLocker locker(&read.mutex);
+            std::unique_lock<std::mutex> locker(read.mutex);
             if (read.done) {
                 read.later.append(chunk);
                 return;
@@ -183,6 +184,7 @@ void TestITcpSocket::readPicture()
             read.done = true;
         },
         Qt::DirectConnection);
+    client->start();
     QTcpSocket* peer = acceptPeer();
     QVERIFY(peer);
 
@@ -211,11 +213,11 @@ void TestITcpSocket::readPicture()
     peer->flush();
 
     QTRY_VERIFY_WITH_TIMEOUT(([&read] {
-                                 QMutexLocker locker(&read.mutex);
+                                 std::unique_lock<std::mutex> locker(read.mutex);
                                  return read.done;
                              }()),
                              5000);
-    QMutexLocker locker(&read.mutex);
+    std::unique_lock<std::mutex> locker(read.mutex);
     QCOMPARE(!read.image.isNull(), decodes);
     if (decodes) {
         QCOMPARE(read.image.size(), QSize(64, 48));
@@ -225,11 +227,11 @@ void TestITcpSocket::readPicture()
     } else if (delivery == "split+next") {
         locker.unlock();
         QTRY_VERIFY_WITH_TIMEOUT(([&read] {
-                                     QMutexLocker l(&read.mutex);
+                                     std::lock_guard<std::mutex> l(read.mutex);
                                      return !read.later.isEmpty();
                                  }()),
                                  5000);
-        locker.relock();
+        locker.lock();
         QCOMPARE(read.later.join(), next);
     } else {
         QVERIFY(read.rest.isEmpty());
@@ -255,9 +257,10 @@ void TestITcpSocket::refusedConnectionReportsLoss()
 
 void TestITcpSocket::peerCloseReportsLossOnce()
 {
-    auto client = connectClient();
+    auto client = makeClient();
     Relay relay(client.get());
     QSignalSpy lost(&relay, &Relay::lost);
+    client->start();
     QTcpSocket* peer = acceptPeer();
     QVERIFY(peer);
     QVERIFY(!client->connectionLost());
