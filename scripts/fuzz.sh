@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer harnesses (clang, ASan + UBSan) in build-fuzz/ and runs them.
-#   scripts/fuzz.sh [name] [seconds]   name: jpeg, yuyv, recorderlink or settings (default: all),
+#   scripts/fuzz.sh [name] [seconds]   name: jpeg, yuyv, recorderlink, wifireply, wifipicture or
+#                                      settings (default: all),
 #                                      seconds per harness (default: 60)
 # New inputs go to build-fuzz/corpus/<name>/, findings to build-fuzz/findings/<name>/; copy a
 # finding into tests/fuzz/corpus/<name>/ once it is fixed, and the test suite replays it.

@@ -3,12 +3,12 @@
 
 #include <QtGlobal>
 
-// Thins out a log line that a peer or a damaged stream can repeat without end: the first
-// occurrence is written, then every `every`-th with the running count, so the log keeps the
+// Thins out a log line that a peer or a damaged stream can repeat without end: the first `burst`
+// occurrences are written, then every `every`-th with the running count, so the log keeps the
 // evidence without being flooded. One throttle per kind of line; not shared between threads.
 class ILogThrottle {
 public:
-    explicit ILogThrottle(quint64 every = 100);
+    explicit ILogThrottle(quint64 every = 100, quint64 burst = 1);
 
     // Counts one occurrence; true when this one is to be written.
     bool pass();
@@ -18,6 +18,7 @@ public:
 
 private:
     quint64 every_;
+    quint64 burst_;
     quint64 count_ = 0;
 };
 

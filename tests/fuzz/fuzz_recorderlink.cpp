@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "ffmpeg/wifirtsp/irecorderframecodec.h"
+#include "fuzzcuts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -14,12 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     IRecorderFrameCodec split;
     const QList<QByteArray> expected = whole.feed(bytes);
     QList<QByteArray> received;
-    quint32 cut = data[0];
-    for (int pos = 0, length = 0; pos < bytes.size(); pos += length) {
-        cut = cut * 1103515245u + 12345u;
-        length = 1 + int((cut >> 16) % (1u + data[0]));
-        received += split.feed(bytes.mid(pos, length));
-    }
+    feedInCuts(bytes, data[0], [&](const QByteArray& read) { received += split.feed(read); });
     bool same = received == expected && split.pending() == whole.pending();
     for (const QByteArray& payload : expected) {
         same = same && IRecorderFrameCodec().feed(IRecorderFrameCodec::encode(payload)) ==

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "ffmpeg/wifirtsp/wifipacketbuilder.h"
+#include "ffmpeg/wifirtsp/wifireplystream.h"
 #include "platform/thread/workerjoin.h"
 
 namespace {
@@ -186,8 +187,8 @@ QImage ITcpSocket::readPicture(int byteCount, const QByteArray& received, QByteA
         }
         data += socket_->read(byteCount - data.size());
     }
-    QImage image;
-    if (!image.loadFromData(data, "JPG")) {
+    const QImage image = WifiReplyStream::decodePicture(data);
+    if (image.isNull()) {
         qDebug() << "picture does not decode, bytes: " << byteCount;
     }
     return image;

@@ -21,6 +21,7 @@ extern "C" {
 #include "opencv/iopencvapi.h"
 #include "platform/thread/workerjoin.h"
 #include "service/iconfigureservice.h"
+#include "service/ilog.h"
 
 namespace {
 
@@ -60,6 +61,26 @@ QString errorText(int code)
     char text[AV_ERROR_MAX_STRING_SIZE] = {};
     av_strerror(code, text, sizeof(text));
     return QString::fromUtf8(text);
+}
+
+// The first words of the log line of a routine reply.
+const char* replyLabel(quint16 index)
+{
+    switch (index) {
+        case WifiReply::AutoFocusDone:
+            return "autofocus state: ";
+        case WifiReply::TopLampDone:
+            return "top lamp state: ";
+        case WifiReply::WallLampDone:
+            return "wall lamp state: ";
+        case WifiReply::LampState:
+            return "lamp state: ";
+        case WifiReply::EncodingSet:
+        case WifiReply::EncodingState:
+            return "image encod state: ";
+        default:
+            return "image quality state: ";
+    }
 }
 
 QString clockText()
@@ -171,6 +192,10 @@ void IWifiRtspThread::initSocket()
         disconnect(previous, nullptr, this, nullptr);
         delete previous;  // waits for its thread
     }
+    {
+        std::lock_guard<std::mutex> locker(replyMutex_);
+        replies_.clear();  // an unfinished reply of the old connection is never completed
+    }
     const WifiEndpoint endpoint = IConfigureService::instance()->wifi;
     if (endpoint.host.isEmpty()) {
         qDebug() << "wifi camera host is empty, no control connection.";
@@ -251,9 +276,11 @@ QByteArray IWifiRtspThread::Unpacket(const QByteArray& message)
         }
     }
     if (!takeBindAnswer(message)) {
-        QByteArray rest = message;
-        while (!rest.isEmpty()) {
-            rest = dispatchReply(rest);
+        std::lock_guard<std::mutex> locker(replyMutex_);
+        replies_.append(message);
+        WifiReply reply;
+        while (replies_.next(&reply)) {
+            dispatchReply(reply);
         }
     }
     return message;
@@ -292,93 +319,99 @@ bool IWifiRtspThread::takeBindAnswer(const QByteArray& message)
     return true;
 }
 
-// Interprets the reply at the front of `chunk` and returns the bytes after it.
-QByteArray IWifiRtspThread::dispatchReply(const QByteArray& chunk)
+bool IWifiRtspThread::logPass(int kind, quint64* count)
 {
-    const WifiReply reply = WifiReply::parse(chunk);
-    if (!reply.hasHeader()) {
-        qDebug().noquote() << "short tcp packet: " << chunk.toHex();
-        return QByteArray();
+    // A camera repeats a few replies in normal use; only a flood is thinned out.
+    ILogThrottle& throttle = logThrottles_.try_emplace(kind, 100, 10).first->second;
+    const bool pass = throttle.pass();
+    *count = throttle.count();
+    return pass;
+}
+
+// Logs a line a peer can repeat at will: the first ten of its kind, then every hundredth with
+// the count, and at most a few hundred bytes of `bytes`.
+void IWifiRtspThread::logRepeatable(int kind, const QString& text, const QByteArray& bytes)
+{
+    quint64 count = 0;
+    if (logPass(kind, &count)) {
+        qDebug().noquote() << text << logHexDump(bytes)
+                           << (count > 1 ? QStringLiteral("(%1 so far)").arg(count) : QString());
     }
+}
+
+// Interprets one whole reply taken from the received stream (runs under replyMutex_).
+void IWifiRtspThread::dispatchReply(const WifiReply& reply)
+{
+    const quint16 index = reply.index();
     if (reply.isNotification()) {
-        if (reply.index() != WifiReply::ResolutionNotice) {
-            return reply.rest();
+        if (index == WifiReply::ResolutionNotice) {
+            onResolutionNotice(reply.resIndex());
         }
-        if (!reply.isComplete()) {
-            qDebug().noquote() << "short tcp packet: " << chunk.toHex();
-            return QByteArray();
-        }
-        onResolutionNotice(reply.resIndex());
-        return reply.rest();
+        return;
     }
     QByteArray id;
     {
         std::lock_guard<std::mutex> locker(protocolMutex_);
         id = clientId_;
     }
-    const quint16 index = reply.index();
     if (reply.clientId() != id) {
-        qDebug().noquote() << "invalid tcp packet. clientid: " << reply.clientId().toHex()
-                           << chunk.toHex();
-        return QByteArray();
+        // Without a length field the bytes after a foreign reply cannot be trusted either.
+        logRepeatable(ForeignClientLog,
+                      QStringLiteral("invalid tcp packet. clientid: %1")
+                          .arg(QString::fromLatin1(reply.clientId().toHex())),
+                      reply.message());
+        replies_.clear();
+        return;
     }
-    if (WifiReply::bodyLength(index) < 0 || index == WifiReply::ResolutionNotice) {
-        qDebug().noquote() << "invalid tcp packet. cmdindex: " << index << chunk.toHex();
-        return QByteArray();
+    if (!reply.isComplete() || index == WifiReply::ResolutionNotice) {
+        logRepeatable(UnknownIndexLog,
+                      QStringLiteral("invalid tcp packet. cmdindex: %1").arg(index),
+                      reply.message());
+        return;
     }
-    if (!reply.isComplete()) {
-        qDebug().noquote() << "short tcp packet. cmdindex: " << index << chunk.toHex();
-        if (index == WifiReply::PictureHeader) {
-            onPictureHeader(0, reply.state(), QByteArray());
-        }
-        return QByteArray();
+    if (index == WifiReply::PictureHeader) {
+        onPictureHeader(reply.pictureSize(), reply.state());
+        return;
     }
-    const QString state = QString::number(reply.state(), 16);
-    switch (index) {
-        case WifiReply::AutoFocusDone:
-            qDebug().noquote() << "autofocus state: " << state;
-            break;
-        case WifiReply::TopLampDone:
-            qDebug().noquote() << "top lamp state: " << state;
-            break;
-        case WifiReply::WallLampDone:
-            qDebug().noquote() << "wall lamp state: " << state;
-            break;
-        case WifiReply::LampState:
-            qDebug().noquote() << "lamp state: " << state << "top lamp: " << reply.body().toHex();
-            break;
-        case WifiReply::EncodingSet:
-            qDebug().noquote() << "image encod state: " << state;
-            break;
-        case WifiReply::EncodingState:
-            qDebug().noquote() << "image encod state: " << state;
-            onEncodingState(reply.body(), reply.resIndex());
-            break;
-        case WifiReply::QualitySet:
-            qDebug().noquote() << "image quality state: " << state;
-            break;
-        case WifiReply::QualityState:
-            qDebug().noquote() << "image quality state: " << state;
-            onQualityState(reply.message(), reply.body());
-            break;
-        case WifiReply::PictureHeader:
-            return onPictureHeader(reply.pictureSize(), reply.state(), reply.rest());
+    const bool logged = logReplyState(reply);
+    if (index == WifiReply::EncodingState) {
+        onEncodingState(reply.body(), reply.resIndex(), logged);
+    } else if (index == WifiReply::QualityState) {
+        onQualityState(reply.message(), reply.body(), logged);
     }
-    return reply.rest();
 }
 
-void IWifiRtspThread::onEncodingState(const QByteArray& body, int resIndex)
+bool IWifiRtspThread::logReplyState(const WifiReply& reply)
+{
+    quint64 count = 0;
+    if (!logPass(reply.index(), &count)) {
+        return false;
+    }
+    QDebug line = qDebug().noquote();
+    line << replyLabel(reply.index()) << QString::number(reply.state(), 16);
+    if (reply.index() == WifiReply::LampState) {
+        line << "top lamp: " << reply.body().toHex();
+    }
+    if (count > 1) {
+        line << QStringLiteral("(%1 so far)").arg(count);
+    }
+    return true;
+}
+
+void IWifiRtspThread::onEncodingState(const QByteArray& body, int resIndex, bool verbose)
 {
     const QSize size = resIndexToSize(resIndex);
     if (updateLastWifiResolution(size)) {
         postSignal("sgChangeResolutionFromOtherApp", Q_ARG(QSize, size));
         qDebug() << "start app sync resolution: " << size;
     }
-    qDebug().noquote() << "RateCtrl: " << body.mid(0, 1).toHex()
-                       << "IDR: " << body.mid(1, 1).toHex()
-                       << "FrameRate: " << body.mid(2, 1).toHex()
-                       << "ResIndex: " << body.mid(3, 1).toHex()
-                       << "BitRate: " << body.mid(4, 4).toHex();
+    if (verbose) {
+        qDebug().noquote() << "RateCtrl: " << body.mid(0, 1).toHex()
+                           << "IDR: " << body.mid(1, 1).toHex()
+                           << "FrameRate: " << body.mid(2, 1).toHex()
+                           << "ResIndex: " << body.mid(3, 1).toHex()
+                           << "BitRate: " << body.mid(4, 4).toHex();
+    }
     QByteArray payload;
     {
         std::lock_guard<std::mutex> locker(protocolMutex_);
@@ -412,12 +445,16 @@ void IWifiRtspThread::onResolutionNotice(int resIndex)
     }
 }
 
-void IWifiRtspThread::onQualityState(const QByteArray& message, const QByteArray& body)
+void IWifiRtspThread::onQualityState(const QByteArray& message, const QByteArray& body,
+                                     bool verbose)
 {
     const auto value = [&body](int i) { return int(quint8(body.at(i))); };
-    qDebug() << "brightness: " << value(0) << "saturation: " << value(1) << "contrast: " << value(2)
-             << "definition: " << value(3) << "antiflash: " << value(4) << "exposure: " << value(5)
-             << "focus: " << value(6) << "reserve: " << value(7);
+    if (verbose) {
+        qDebug() << "brightness: " << value(0) << "saturation: " << value(1)
+                 << "contrast: " << value(2) << "definition: " << value(3)
+                 << "antiflash: " << value(4) << "exposure: " << value(5) << "focus: " << value(6)
+                 << "reserve: " << value(7);
+    }
     const int field[] = {value(ContrastByte), value(SaturationByte), value(BrightnessByte),
                          value(ExposureByte), value(FocusByte)};
     bool queryCurrent = false;
@@ -455,28 +492,31 @@ void IWifiRtspThread::onQualityState(const QByteArray& message, const QByteArray
     }
 }
 
-QByteArray IWifiRtspThread::onPictureHeader(quint32 size, quint8 state, const QByteArray& received)
+// Reads the picture that follows its header: the bytes already received, then the rest from the
+// connection (runs under replyMutex_).
+void IWifiRtspThread::onPictureHeader(quint32 size, quint8 state)
 {
     auto* socket = qobject_cast<ITcpSocket*>(QThread::currentThread());
     const int byteCount = int(qMin<quint32>(size, INT_MAX));
-    QByteArray rest;
+    const QByteArray received = replies_.take(byteCount);
     QImage image;
     if (socket) {
-        image = socket->readPicture(byteCount, received, &rest);
+        image = socket->readPicture(byteCount, received);
     }
     if (!image.isNull()) {
         if (!capturePending_.exchange(false)) {
             qDebug() << "picture without a pending capture, dropped.";
-            return rest;
+            return;
         }
         qDebug() << "picture state: " << state << "data size: " << size;
         const cv::Mat frame = IOpencvApi::image2Mat(image.convertToFormat(QImage::Format_RGB32));
         postSignal("sgCaptureImage", Q_ARG(QImage, convertImage(frame, captureType())));
     } else if (capturePending_) {
         sendCommand(WifiPacketBuilder::TakePicture);
-        qDebug() << "拍照超时：TCP接收数据包不全，重新发送拍照命令!";
+        logRepeatable(PictureRetryLog,
+                      QStringLiteral("拍照超时：TCP接收数据包不全，重新发送拍照命令!"),
+                      QByteArray());
     }
-    return rest;
 }
 
 // ---------------------------------------------------------------------------------------------

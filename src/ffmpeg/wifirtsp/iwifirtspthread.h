@@ -11,15 +11,18 @@
 #include <QTimer>
 #include <QVariant>
 #include <atomic>
+#include <map>
 #include <mutex>
 
 #include <opencv2/core/mat.hpp>
 
 #include "directshow/istillcaptureimagegrabber.h"
 #include "ffmpeg/wifirtsp/rtsplossmonitor.h"
+#include "ffmpeg/wifirtsp/wifireplystream.h"
 #include "ffmpeg/wifirtsp/wifitimings.h"
 #include "imagetype.h"
 #include "opencv/edgeresult.h"
+#include "service/ilogthrottle.h"
 
 class ITcpSocket;
 struct AVCodecContext;
@@ -120,11 +123,14 @@ private:
     bool isBoundLocked() const;
     bool sendCommand(int command, const QByteArray& payload = QByteArray());
     bool takeBindAnswer(const QByteArray& message);
-    QByteArray dispatchReply(const QByteArray& chunk);
-    void onEncodingState(const QByteArray& body, int resIndex);
-    void onQualityState(const QByteArray& message, const QByteArray& body);
+    void dispatchReply(const WifiReply& reply);
+    bool logReplyState(const WifiReply& reply);
+    bool logPass(int kind, quint64* count);
+    void logRepeatable(int kind, const QString& text, const QByteArray& bytes);
+    void onEncodingState(const QByteArray& body, int resIndex, bool verbose);
+    void onQualityState(const QByteArray& message, const QByteArray& body, bool verbose);
     void onResolutionNotice(int resIndex);
-    QByteArray onPictureHeader(quint32 size, quint8 state, const QByteArray& received);
+    void onPictureHeader(quint32 size, quint8 state);
     void setQualityValue(int record, int byteIndex, const QVariant& value);
     QByteArray qualityPayloadLocked() const;
     QByteArray encodingPayloadLocked() const;
@@ -168,6 +174,14 @@ private:
     QList<QByteArray> pendingQuality_;  // values set before the quality was known
     ParameterRecords parameters_;
     int wallLampStep_ = 0;
+
+    // The received stream, in the control connection's thread (tests also call `Unpacket` from
+    // theirs): the unfinished reply of the last read and the throttles of the lines a peer can
+    // repeat (kinds: reply indexes, and the ones below).
+    enum LogKind { ForeignClientLog = 0x100, UnknownIndexLog, PictureRetryLog };
+    std::mutex replyMutex_;
+    WifiReplyStream replies_;
+    std::map<int, ILogThrottle> logThrottles_;
 
     std::atomic<bool> capturePending_{false};
     QTimer captureTimer_;

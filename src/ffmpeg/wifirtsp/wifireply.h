@@ -25,6 +25,8 @@ public:
         ResolutionNotice = 0x0010,
     };
 
+    // An empty reply, without a header.
+    WifiReply() = default;
     static WifiReply parse(const QByteArray& chunk);
     // The client id of notifications, 0F 0F.
     static QByteArray notificationId();
