@@ -24,6 +24,7 @@ class IConfigureService;
 class IImgListWidget;
 class IImageTansformThread;
 class IMainTitleWidget;
+class IOcrFrame;
 class IRightToolBar;
 class ISettingFrame;
 class ITimeMsgBox;
@@ -66,6 +67,7 @@ public:
     IBoardToolBar* boardToolBar() const { return boardToolBar_; }
     IImgListWidget* galleryPanel() const { return gallery_; }
     ISettingFrame* settingFrame() const { return settingFrame_; }
+    IOcrFrame* ocrFrame() const { return ocrFrame_; }
     IImageTansformThread* captureThread() const { return captureThread_; }
     IPanelHost* panelHost() { return &panelHost_; }
     bool isFirstOpenPending() const { return firstOpenPending_; }
@@ -153,6 +155,8 @@ private:
 
     // Shows or hides a panel of the host; one not built yet is reported as unavailable.
     void togglePanel(IPanelHost::Panel which);
+    // Opens the OCR dialog with the gallery's checked pictures, or closes it.
+    void toggleOcrDialog();
     // Panels that later parts of the program fill in.
     void showRecordingPanel();
     void startTimerCapture();
@@ -180,6 +184,7 @@ private:
     ICameraToolBar* cameraToolBar_ = nullptr;
     ITimeMsgBox* boardTip_ = nullptr;
     ISettingFrame* settingFrame_ = nullptr;
+    IOcrFrame* ocrFrame_ = nullptr;
     QSoundEffect* shutter_ = nullptr;
     // Where the partial-capture frame sits in the window (its stored rectangle is relative).
     QPoint partialFrameOrigin_;

@@ -12,6 +12,7 @@
 #include "customui/irighttoolbar.h"
 #include "customui/isettingframe.h"
 #include "icamera.h"
+#include "ocr/iocrframe.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
 
@@ -74,7 +75,7 @@ void MainFrame::slCameratoolbarClick(bool checked, QVariant id)
             showRecordingPanel();
             break;
         case ICameraToolBar::Ocr:
-            togglePanel(Panel::Ocr);
+            toggleOcrDialog();
             break;
         case ICameraToolBar::Pdf:
             exportPdf();
@@ -227,6 +228,15 @@ void MainFrame::togglePanel(Panel which)
 {
     if (!panelHost_.toggle(which)) {
         panelUnavailable(IPanelHost::panelName(which));
+    }
+}
+
+void MainFrame::toggleOcrDialog()
+{
+    if (ocrFrame_->isVisible()) {
+        ocrFrame_->open(false);
+    } else {
+        ocrFrame_->open(true, galleryCheckedPaths());
     }
 }
 
