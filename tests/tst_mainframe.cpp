@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTcpServer>
 
 #include "board/boardtesthelpers.h"
@@ -27,6 +28,9 @@
 #include "kittesthelpers.h"
 #include "mainframe.h"
 #include "modalanswerer.h"
+#include "ocr/iocrframe.h"
+#include "ocr/iocrprogressbar.h"
+#include "ocrtesthelpers.h"
 #include "platform/video/ivirtualcamerahub.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
@@ -93,6 +97,8 @@ private slots:
     void captureModes();
     void failedSaveShowsTipAndEnablesSnap();
     void pdfExportOfCheckedPictures();
+    // Before the case that ends the event loop: nested loops return at once after it.
+    void ocrDialogAndClosingDuringJob();
     void panelsCloseTogether();
     void fullScreenHidesTheFrame();
     void statusCodes_data();
@@ -338,7 +344,7 @@ void TestMainFrame::dispatch_data()
     row("camera", 10, false, {"photo"});
     row("camera", 11, false, {"panel:capture-mode panel"});
     row("camera", 12, false, {"panel:recording panel"});
-    row("camera", 13, false, {"panel:OCR dialog"});
+    row("camera", 13, false, {"modal:IOcrFrame"});
     row("camera", 14, false, {QString::fromUtf8("tip:请先选择左边列表文件")});
     row("camera", 15, false, {});
     row("camera", 16, false, {"panel:picture-in-picture panel"});
@@ -389,7 +395,14 @@ void TestMainFrame::dispatch()
         IBoardService::instance()->linePathMode(0);
         board->currentSlide()->addElement(new TestPathElement(QRectF(10, 10, 50, 50)), true);
     }
-    const QStringList seen = outcome([&]() {
+    QString modal;
+    if (bar == "camera" && id == ICameraToolBar::Ocr) {
+        answerNextModal([&](QWidget* widget) {
+            modal = "modal:" + QString::fromLatin1(widget->metaObject()->className());
+            widget->close();
+        });
+    }
+    QStringList seen = outcome([&]() {
         IToolBarBase* toolbar =
             bar == "camera"  ? static_cast<IToolBarBase*>(frame_->cameraToolBar())
             : bar == "right" ? static_cast<IToolBarBase*>(frame_->rightToolBar())
@@ -403,6 +416,9 @@ void TestMainFrame::dispatch()
         }
         emit toolbar->sgButtonClick(checked, id);
     });
+    if (!modal.isEmpty()) {
+        seen << modal;
+    }
     QCOMPARE(seen.join(" | "), expected.join(" | "));
 }
 
@@ -930,6 +946,47 @@ void TestMainFrame::shutdownOrder()
     QVERIFY(
         QSettings(IConfigureService::settingsFile(), QSettings::IniFormat).contains("path/photo"));
     IFFmpegApi::instance()->init();
+}
+
+void TestMainFrame::ocrDialogAndClosingDuringJob()
+{
+    startFrame();
+    QStringList lines;
+    for (int i = 0; i < 30; ++i) {
+        lines << QString("Line %1 of a long page to be recognised slowly").arg(i);
+    }
+    for (int i = 0; i < 3; ++i) {
+        frame_->checked << writeTextPicture(dir_.filePath(QString("ocr%1.png").arg(i)), lines,
+                                            "Liberation Sans");
+    }
+    const QString output = dir_.filePath("ocr.pdf");
+    EngineRecorder recorder;
+    QStringList pages;
+    answerNextModal([&](QWidget* modal) {
+        auto* ocr = qobject_cast<IOcrFrame*>(modal);
+        QVERIFY(ocr);
+        pages = ocr->pages();
+        answerNextModal([&](QWidget* save) {
+            save->findChild<QLineEdit*>("fileNameEdit")->setText(output);
+            QMetaObject::invokeMethod(save, "accept");
+            // Close the window once the job recognises.
+            answerNextModal([&](QWidget* progress) {
+                QVERIFY(qobject_cast<IOcrProgressBar*>(progress));
+                QTRY_VERIFY_WITH_TIMEOUT(recorder.events.contains("50"), 60000);
+                frame_->close();
+            });
+        });
+        ocr->button("recognize")->click();
+    });
+    frame_->slCameratoolbarClick(false, ICameraToolBar::Ocr);
+    QCOMPARE(pages, frame_->checked);
+    QVERIFY(frame_->steps.contains(Step::EndOcr));
+    QVERIFY(!frame_->ocrFrame()->isVisible());
+    QVERIFY(!frame_->ocrFrame()->progressBar()->isVisible());
+    // The running job was stopped, not finished, and left no file.
+    QVERIFY(recorder.waitForJobs(1));
+    QCOMPARE(recorder.errors(), QStringList{"error:Recognition stopped"});
+    QVERIFY(!QFile::exists(output));
 }
 
 int main(int argc, char** argv)
