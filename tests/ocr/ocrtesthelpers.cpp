@@ -70,11 +70,6 @@ bool EngineRecorder::waitForJobs(int jobs, int timeoutMs)
     return QTest::qWaitFor([&]() { return ended() >= jobs; }, timeoutMs);
 }
 
-QString EngineRecorder::progressOnly() const
-{
-    return QStringList(events.filter(QRegExp("^\\d+$"))).join(' ');
-}
-
 QStringList EngineRecorder::errors() const
 {
     return events.filter(QRegExp("^error:"));

@@ -22,7 +22,6 @@ public:
     // Waits until `jobs` jobs have ended (100 or an error).
     bool waitForJobs(int jobs, int timeoutMs = 120000);
     int ended() const;
-    QString progressOnly() const;
     QStringList errors() const;
 };
 

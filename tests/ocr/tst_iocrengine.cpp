@@ -55,13 +55,11 @@ class TestOcrEngine : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void progress_data();
-    void progress();
+    void progressOfJobsInOrder();
     void exports_data();
     void exports();
     void failures_data();
     void failures();
-    void jobsRunInOrder();
     void unloadAndMissingLibrary();
     void stopDuringJob();
 
@@ -78,6 +76,10 @@ private:
 void TestOcrEngine::initTestCase()
 {
     english_ = writeTextPicture(in_.filePath("english.png"), kEnglish, "Liberation Sans");
+    QFile garbage(in_.filePath("garbage.png"));
+    QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("not a picture at all") > 0);
+    QFile::copy(english_, in_.filePath("truncated.png"));
+    QFile::resize(in_.filePath("truncated.png"), QFileInfo(english_).size() / 2);
 }
 
 OcrParameter TestOcrEngine::job(const QStringList& images, int type, const QString& name,
@@ -94,25 +96,25 @@ OcrParameter TestOcrEngine::job(const QStringList& images, int type, const QStri
     return job;
 }
 
-void TestOcrEngine::progress_data()
+void TestOcrEngine::progressOfJobsInOrder()
 {
-    QTest::addColumn<int>("pictures");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("none") << 0 << "10 20 30 50 70 80 error:No pictures to recognise";
-    QTest::newRow("one") << 1 << "10 20 30 40 50 60 70 80 95 100";
-    QTest::newRow("three") << 3 << "10 20 30 40 40 40 50 60 60 60 70 80 95 100";
-}
-
-void TestOcrEngine::progress()
-{
-    QFETCH(int, pictures);
-    QFETCH(QString, expected);
-    QStringList images;
-    for (int i = 0; i < pictures; ++i) {
-        images << english_;
+    // Sent back to back: 0, 1 and 3 pictures; each runs once the one before has ended.
+    EngineRecorder recorder;
+    for (int pictures : {0, 1, 3}) {
+        QStringList images;
+        for (int i = 0; i < pictures; ++i) {
+            images << english_;
+        }
+        emit IOcrEngine::instance()->sgOcrStart(
+            job(images, ExportText, QString("%1.txt").arg(pictures)));
     }
-    QCOMPARE(runJob(job(images, ExportText, "out.txt")).join(' '), expected);
-    QCOMPARE(output(), pictures ? QStringList{"out.txt"} : QStringList());
+    QVERIFY(recorder.waitForJobs(3));
+    QTest::qWait(50);
+    QCOMPARE(recorder.events.join(' '),
+             QStringLiteral(
+                 "10 20 30 50 70 80 error:No pictures to recognise 10 20 30 40 50 60 70 80 95 100 "
+                 "10 20 30 40 40 40 50 60 60 60 70 80 95 100"));
+    QCOMPARE(output(), (QStringList{"1.txt", "3.txt"}));
 }
 
 void TestOcrEngine::exports_data()
@@ -121,20 +123,15 @@ void TestOcrEngine::exports_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("language");
     QTest::addColumn<int>("pages");
-    QTest::newRow("pdf") << int(ExportPdf) << "out.pdf"
-                         << "English" << 2;
-    QTest::newRow("word") << int(ExportWord) << "out.docx"
-                          << "English" << 2;
-    QTest::newRow("spreadsheet") << int(ExportExcel) << "out.xlsx"
-                                 << "English" << 2;
-    QTest::newRow("text") << int(ExportText) << "out.txt"
-                          << "English" << 2;
-    QTest::newRow("other type writes word") << 7 << "out.docx"
-                                            << "English" << 1;
-    QTest::newRow("pdf chinese") << int(ExportPdf) << "zh.pdf"
-                                 << "ChinesePRC,English" << 1;
-    QTest::newRow("text chinese") << int(ExportText) << "zh.txt"
-                                  << "ChinesePRC" << 1;
+    const auto row = [](const char* tag, int type, const char* name, const char* language,
+                        int pages) { QTest::newRow(tag) << type << name << language << pages; };
+    row("pdf", ExportPdf, "out.pdf", "English", 2);
+    row("word", ExportWord, "out.docx", "English", 2);
+    row("spreadsheet", ExportExcel, "out.xlsx", "English", 2);
+    row("text", ExportText, "out.txt", "English", 2);
+    row("other type writes word", 7, "out.docx", "English", 1);
+    row("pdf chinese", ExportPdf, "zh.pdf", "ChinesePRC,English", 1);
+    row("text chinese", ExportText, "zh.txt", "ChinesePRC", 1);
 }
 
 void TestOcrEngine::exports()
@@ -194,18 +191,9 @@ void TestOcrEngine::failures()
     QFETCH(QString, language);
     QFETCH(QString, progress);
     QFETCH(QString, error);
-    QFile garbage(in_.filePath("garbage.png"));
-    QVERIFY(garbage.open(QIODevice::WriteOnly));
-    garbage.write("not a picture at all");
-    garbage.close();
-    QFile::remove(in_.filePath("truncated.png"));
-    QFile::copy(english_, in_.filePath("truncated.png"));
-    QFile::resize(in_.filePath("truncated.png"), QFileInfo(english_).size() / 2);
     const OcrParameter failing =
         job({english_, in_.filePath(picture + ".png")}, ExportPdf, target, language);
-    QFile file(out_.filePath("file"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
+    QFile(out_.filePath("file")).open(QIODevice::WriteOnly);
     const QStringList events = runJob(failing);
     const QString seen = events.join(' ');
     QVERIFY2(seen.startsWith(progress) && events.last().startsWith("error:" + error),
@@ -213,20 +201,6 @@ void TestOcrEngine::failures()
     QCOMPARE(events.filter(QRegExp("^error:")).size(), 1);
     QVERIFY(!events.contains("100"));
     QCOMPARE(output(), QStringList{"file"});
-}
-
-void TestOcrEngine::jobsRunInOrder()
-{
-    EngineRecorder recorder;
-    IOcrEngine* engine = IOcrEngine::instance();
-    emit engine->sgOcrStart(job({}, ExportText, "a.txt"));
-    emit engine->sgOcrStart(job({english_}, ExportText, "b.txt"));
-    emit engine->sgOcrStart(job({english_}, ExportWord, "c.docx"));
-    QVERIFY(recorder.waitForJobs(3));
-    QTest::qWait(50);
-    const QString one = "10 20 30 40 50 60 70 80 95 100";
-    QCOMPARE(recorder.events.join(' '),
-             "10 20 30 50 70 80 error:No pictures to recognise " + one + " " + one);
 }
 
 void TestOcrEngine::unloadAndMissingLibrary()
