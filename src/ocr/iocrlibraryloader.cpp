@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 #include <QCoreApplication>
 #include <QDebug>
+#include <QFileInfo>
 #include <QLibrary>
 #include <memory>
 #include <mutex>
@@ -95,7 +96,16 @@ const TessCApi* loadLocked(LoaderState& loader, QString* error)
         loader.searchPaths.isEmpty() ? defaultSearchPaths() : loader.searchPaths;
     QString reason = QStringLiteral("no library to try");
     for (const QString& path : paths) {
+        // A missing file given by path is not tried under other names.
+        if (path.contains(QLatin1Char('/')) && !QFileInfo::exists(path)) {
+            qDebug() << "QLibrary load error;" << path << "not found";
+            reason = path + QStringLiteral(" not found");
+            continue;
+        }
         auto library = std::make_unique<QLibrary>(path);
+        // The code stays mapped after unloading: unmapping would run the library's static
+        // destructors under live OpenMP threads and strand its globals.
+        library->setLoadHints(QLibrary::PreventUnloadHint);
         if (!library->load()) {
             qDebug() << "QLibrary load error;" << path << library->errorString();
             reason = library->errorString();

@@ -25,7 +25,8 @@ public:
     // The resolved interface, loading the library first when needed; nullptr when it is not
     // loadable or lacks an entry (the reason goes to `error`).
     static const TessCApi* load(QString* error = nullptr);
-    // Lets go of the library; false when it stays loaded.
+    // Lets go of the library and its resolved entries (its code stays mapped, see load()); the
+    // next load() resolves them again, from the search list as it is then. False on failure.
     static bool unload();
     // The file the library was loaded from, empty while none is loaded.
     static QString loadedFile();
