@@ -44,7 +44,7 @@ QString resolveAll(QLibrary& library, TessCApi& api)
     resolve(library, "TessBaseAPIDelete", api.destroy, &missing);
     resolve(library, "TessBaseAPIInit3", api.init, &missing);
     resolve(library, "TessBaseAPIEnd", api.end, &missing);
-    resolve(library, "TessBaseAPISetVariable", api.setVariable, &missing);
+    resolve(library, "TessBaseAPISetPageSegMode", api.setPageSegMode, &missing);
     resolve(library, "TessBaseAPISetImage", api.setImage, &missing);
     resolve(library, "TessBaseAPISetSourceResolution", api.setSourceResolution, &missing);
     resolve(library, "TessBaseAPISetInputName", api.setInputName, &missing);

@@ -73,6 +73,8 @@ void OcrRecognizer::prepare(const QString& dataPath, const QString& languages, i
                       languages.toLatin1().constData()) != 0) {
             throw COcrException(QStringLiteral("Cannot start the engine for ") + languages);
         }
+        // Whole pages with columns and paragraphs, as the command-line tool reads them.
+        api_.setPageSegMode(lane.engine, tesseract::PSM_AUTO);
         lane.languages = languages;
     }
 }

@@ -12,7 +12,7 @@ struct TessCApi {
     decltype(&TessBaseAPIDelete) destroy = nullptr;
     decltype(&TessBaseAPIInit3) init = nullptr;
     decltype(&TessBaseAPIEnd) end = nullptr;
-    decltype(&TessBaseAPISetVariable) setVariable = nullptr;
+    decltype(&TessBaseAPISetPageSegMode) setPageSegMode = nullptr;
     decltype(&TessBaseAPISetImage) setImage = nullptr;
     decltype(&TessBaseAPISetSourceResolution) setSourceResolution = nullptr;
     decltype(&TessBaseAPISetInputName) setInputName = nullptr;

@@ -14,8 +14,6 @@ QString writeTextPicture(const QString& path, const QStringList& lines, const QS
 {
     QImage page(1400, 160 + lines.size() * pixelSize * 2, QImage::Format_RGB32);
     page.fill(Qt::white);
-    page.setDotsPerMeterX(11811);
-    page.setDotsPerMeterY(11811);
     QPainter painter(&page);
     QFont font(family);
     font.setPixelSize(pixelSize);
@@ -60,21 +58,6 @@ EngineRecorder::EngineRecorder()
         [this](const QString& text) { events << "error:" + text; }, Qt::QueuedConnection);
 }
 
-int EngineRecorder::ended() const
-{
-    return events.count("100") + errors().size();
-}
-
-bool EngineRecorder::waitForJobs(int jobs, int timeoutMs)
-{
-    return QTest::qWaitFor([&]() { return ended() >= jobs; }, timeoutMs);
-}
-
-QStringList EngineRecorder::errors() const
-{
-    return events.filter(QRegExp("^error:"));
-}
-
 QStringList runJob(const OcrParameter& job)
 {
     EngineRecorder recorder;
@@ -88,8 +71,6 @@ QString runTool(const QString& program, const QStringList& arguments)
 {
     QProcess process;
     process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-        return QString();
-    }
-    return QString::fromUtf8(process.readAllStandardOutput());
+    const bool done = process.waitForFinished(60000) && process.exitCode() == 0;
+    return done ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
 }

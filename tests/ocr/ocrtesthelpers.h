@@ -3,10 +3,11 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QTest>
 
 #include "ocr/ocrparameter.h"
 
-// A white page with `lines` in black, written as a PNG (or JPEG by suffix) at 300 ppi.
+// A white page with `lines` in black, written as a PNG (or JPEG by suffix), no resolution.
 QString writeTextPicture(const QString& path, const QStringList& lines, const QString& family,
                          int pixelSize = 36);
 
@@ -19,10 +20,13 @@ class EngineRecorder : public QObject {
 public:
     EngineRecorder();
     QStringList events;
+    QStringList errors() const { return events.filter(QRegExp("^error:")); }
     // Waits until `jobs` jobs have ended (100 or an error).
-    bool waitForJobs(int jobs, int timeoutMs = 120000);
-    int ended() const;
-    QStringList errors() const;
+    bool waitForJobs(int jobs)
+    {
+        return QTest::qWaitFor([&]() { return events.count("100") + errors().size() >= jobs; },
+                               120000);
+    }
 };
 
 // Runs `job` on the engine and waits for it to end; the recorder's events.

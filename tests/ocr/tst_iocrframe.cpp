@@ -128,14 +128,10 @@ void TestOcrFrame::interfaceLanguageFirst_data()
 {
     QTest::addColumn<QString>("langId");
     QTest::addColumn<QString>("first");
-    QTest::newRow("chinese") << "2052"
-                             << "ChinesePRC";
-    QTest::newRow("english") << "1033"
-                             << "English";
-    QTest::newRow("russian") << "1049"
-                             << "Russian";
-    QTest::newRow("japanese has no code") << "1041"
-                                          << "English";
+    for (const char* row : {"2052 ChinesePRC", "1033 English", "1049 Russian", "1041 English"}) {
+        const QStringList parts = QString(row).split(' ');  // Japanese (1041) has no code
+        QTest::newRow(row) << parts[0] << parts[1];
+    }
 }
 
 void TestOcrFrame::interfaceLanguageFirst()
@@ -148,8 +144,8 @@ void TestOcrFrame::interfaceLanguageFirst()
     QCOMPARE(list->count(), 35);
     QCOMPARE(list->itemWidget(list->item(0))->property("lang").toString(), first);
     // No data exists for Bashkir: shown, but it cannot be chosen.
-    QVERIFY(!languageBox(frame, "Bashkir")->isEnabled());
-    QVERIFY(!languageBox(frame, "Bashkir")->toolTip().isEmpty());
+    QVERIFY(!languageBox(frame, "Bashkir")->isEnabled() &&
+            !languageBox(frame, "Bashkir")->toolTip().isEmpty());
     QVERIFY(languageBox(frame, "ChineseTaiwan")->isEnabled());
     config()->setLangId("1033");
 }
@@ -164,13 +160,9 @@ void TestOcrFrame::atMostTwoLanguagesRemembered()
     const QStringList two{"English", "ChinesePRC"};
     QCOMPARE(frame.checkedLanguages(), two);
     QCOMPARE(config()->ocrLangs, two);
-    QCOMPARE(QSettings(IConfigureService::settingsFile(), QSettings::IniFormat)
-                 .value("OCR/lang")
-                 .toStringList(),
-             two);
-    // The next dialog starts with them.
-    IOcrFrame next;
-    QCOMPARE(next.checkedLanguages(), two);
+    QSettings stored(IConfigureService::settingsFile(), QSettings::IniFormat);
+    QCOMPARE(stored.value("OCR/lang").toStringList(), two);
+    QCOMPARE(IOcrFrame().checkedLanguages(), two);  // the next dialog starts with them
 }
 
 void TestOcrFrame::pagesAndMessages()
@@ -183,15 +175,13 @@ void TestOcrFrame::pagesAndMessages()
     message.clear();
     QCOMPARE(frame.pageIndicator(), QString());
 
-    const QStringList files = import(frame, 3);
-    QCOMPARE(frame.pages(), files);
-    QCOMPARE(frame.pageIndicator(), QStringLiteral("1/3"));
-    frame.button("last")->click();
-    QCOMPARE(frame.pageIndicator(), QStringLiteral("1/3"));
-    for (int i = 0; i < 3; ++i) {
-        frame.button("next")->click();
+    QCOMPARE(frame.pages(), import(frame, 3));
+    QStringList seen{frame.pageIndicator()};
+    for (const char* button : {"last", "next", "next", "next"}) {
+        frame.button(button)->click();
+        seen << frame.pageIndicator();
     }
-    QCOMPARE(frame.pageIndicator(), QStringLiteral("3/3"));
+    QCOMPARE(seen.join(' '), QStringLiteral("1/3 1/3 2/3 3/3 3/3"));
     QVERIFY(!frame.findChild<QLabel*>("preview")->pixmap()->isNull());
 
     for (const QString& name : frame.checkedLanguages()) {
@@ -209,18 +199,12 @@ void TestOcrFrame::wholeJob_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("written");
     QTest::addColumn<QString>("filter");
-    QTest::newRow("pdf") << 0 << "a"
-                         << "a.pdf"
-                         << "(*.pdf)";
-    QTest::newRow("word, other suffix kept") << 1 << "w.pdf"
-                                             << "w.pdf.docx"
-                                             << "(*.docx)";
-    QTest::newRow("spreadsheet") << 2 << "b.XLSX"
-                                 << "b.XLSX"
-                                 << "(*.xlsx)";
-    QTest::newRow("text") << 3 << "c"
-                          << "c.txt"
-                          << "(*.txt)";
+    // Typed name, file written, filter offered; another type's suffix is kept.
+    for (const char* row : {"0 a a.pdf (*.pdf)", "1 w.pdf w.pdf.docx (*.docx)",
+                            "2 b.XLSX b.XLSX (*.xlsx)", "3 c c.txt (*.txt)"}) {
+        const QStringList parts = QString(row).split(' ');
+        QTest::newRow(row) << parts[0].toInt() << parts[1] << parts[2] << parts[3];
+    }
 }
 
 void TestOcrFrame::wholeJob()
