@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include "ocr/iocrengine.h"
+#include "ocr/iocrlibraryloader.h"
 
 namespace {
 
@@ -95,6 +96,7 @@ BENCHMARK(runCommandLine)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond)->UseRea
 
 int main(int argc, char** argv)
 {
+    IOcrLibraryLoader::limitEngineThreads(argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     page();

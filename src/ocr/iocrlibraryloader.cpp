@@ -1,10 +1,13 @@
 #include "iocrlibraryloader.h"
 
 #include <dlfcn.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFileInfo>
 #include <QLibrary>
+#include <cstdlib>
 #include <memory>
 #include <mutex>
 
@@ -77,21 +80,11 @@ QStringList defaultSearchPaths()
             QString::fromLatin1(IOcrLibraryLoader::libraryName())};
 }
 
-// Tesseract's OpenMP is erratic on two cores; the engine spreads pictures over threads itself.
-// OpenMP reads the limit once, when it is loaded with the library.
-void limitEngineThreads()
-{
-    if (!qEnvironmentVariableIsSet("OMP_THREAD_LIMIT")) {
-        qputenv("OMP_THREAD_LIMIT", "1");
-    }
-}
-
 const TessCApi* loadLocked(LoaderState& loader, QString* error)
 {
     if (loader.library) {
         return &loader.api;
     }
-    limitEngineThreads();
     const QStringList paths =
         loader.searchPaths.isEmpty() ? defaultSearchPaths() : loader.searchPaths;
     QString reason = QStringLiteral("no library to try");
@@ -134,6 +127,16 @@ const TessCApi* loadLocked(LoaderState& loader, QString* error)
 }
 
 }  // namespace
+
+void IOcrLibraryLoader::limitEngineThreads(char** argv)
+{
+    if (qEnvironmentVariableIsSet("OMP_THREAD_LIMIT")) {
+        return;
+    }
+    setenv("OMP_THREAD_LIMIT", "1", 1);
+    execv("/proc/self/exe", argv);
+    // Still here: the limit holds for what starts after this, the engine keeps working.
+}
 
 const char* IOcrLibraryLoader::libraryName()
 {

@@ -13,6 +13,11 @@
 // engine's first job, and unloaded on the engine's request.
 class IOcrLibraryLoader {
 public:
+    // Tesseract's OpenMP is erratic on two cores, and the engine spreads pictures over threads
+    // itself. OpenMP reads its thread limit once, when it is loaded, which the program's own
+    // libraries do before main(): the first thing main() does is start the program again with
+    // OMP_THREAD_LIMIT=1 unless it is set. Returns only when that was not needed or failed.
+    static void limitEngineThreads(char** argv);
     // Loads the library at start-up; its file name, or empty when none could be loaded.
     static QString preload();
     static QString bundledPath();
