@@ -10,6 +10,7 @@
 
 int main(int argc, char* argv[])
 {
+    IOcrLibraryLoader::limitEngineThreads(argv);
     // The program scales itself by uiScale; Qt's own high-DPI scaling stays off.
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
     auto* app = new IApplication(QStringLiteral("Orvella"), argc, argv);

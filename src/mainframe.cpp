@@ -23,6 +23,7 @@
 #include "icamera.h"
 #include "iimagetansformthread.h"
 #include "iwinusbdevice.h"
+#include "ocr/iocrframe.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
 #include "uiscale.h"
@@ -97,6 +98,8 @@ void MainFrame::CreateUI()
     createBoardPanels();
     settingFrame_ = new ISettingFrame(app_, this);
     settingFrame_->hide();
+    ocrFrame_ = new IOcrFrame(this);
+    ocrFrame_->hide();
     buildLayout();
 
     connect(rightToolBar_, &IRightToolBar::sgButtonClick, this, &MainFrame::slRightToolBarClick);

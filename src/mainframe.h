@@ -28,6 +28,7 @@ class IFigureFrame;
 class IImgListWidget;
 class IImageTansformThread;
 class IMainTitleWidget;
+class IOcrFrame;
 class IRightToolBar;
 class ISettingFrame;
 class IThicknessFrame;
@@ -77,6 +78,7 @@ public:
     ITransparentFrame* transparentFrame() const { return transparentFrame_; }
     IFigureFrame* figureFrame() const { return figureFrame_; }
     IEraseFrame* eraseFrame() const { return eraseFrame_; }
+    IOcrFrame* ocrFrame() const { return ocrFrame_; }
     IImageTansformThread* captureThread() const { return captureThread_; }
     IPanelHost* panelHost() { return &panelHost_; }
     bool isFirstOpenPending() const { return firstOpenPending_; }
@@ -164,6 +166,8 @@ private:
 
     // Shows or hides a panel of the host; one not built yet is reported as unavailable.
     void togglePanel(IPanelHost::Panel which);
+    // Opens the OCR dialog with the gallery's checked pictures, or closes it.
+    void toggleOcrDialog();
     // Panels that later parts of the program fill in.
     void showRecordingPanel();
     void startTimerCapture();
@@ -198,6 +202,7 @@ private:
     IThicknessFrame* thicknessFrame_ = nullptr;
     ITransparentFrame* transparentFrame_ = nullptr;
     IEraseFrame* eraseFrame_ = nullptr;
+    IOcrFrame* ocrFrame_ = nullptr;
     QSoundEffect* shutter_ = nullptr;
     // Where the partial-capture frame sits in the window (its stored rectangle is relative).
     QPoint partialFrameOrigin_;

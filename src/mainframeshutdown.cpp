@@ -11,6 +11,7 @@
 #include "icamera.h"
 #include "iimagetansformthread.h"
 #include "iwinusbdevice.h"
+#include "ocr/iocrframe.h"
 #include "service/iconfigureservice.h"
 
 namespace {
@@ -59,7 +60,7 @@ void MainFrame::runShutdownStep(ShutdownStep step)
             config()->writeConfigure();
             break;
         case ShutdownStep::EndOcr:
-            panelUnavailable(QStringLiteral("OCR dialog"));
+            ocrFrame_->endWork();
             break;
         case ShutdownStep::DrainCaptures:
             // Every queued photo is written before the thread goes.

@@ -17,6 +17,7 @@
 #include "customui/ithicknessframe.h"
 #include "customui/itransparentframe.h"
 #include "icamera.h"
+#include "ocr/iocrframe.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
 
@@ -79,7 +80,7 @@ void MainFrame::slCameratoolbarClick(bool checked, QVariant id)
             showRecordingPanel();
             break;
         case ICameraToolBar::Ocr:
-            togglePanel(Panel::Ocr);
+            toggleOcrDialog();
             break;
         case ICameraToolBar::Pdf:
             exportPdf();
@@ -233,6 +234,15 @@ void MainFrame::togglePanel(Panel which)
 {
     if (!panelHost_.toggle(which)) {
         panelUnavailable(IPanelHost::panelName(which));
+    }
+}
+
+void MainFrame::toggleOcrDialog()
+{
+    if (ocrFrame_->isVisible()) {
+        ocrFrame_->open(false);
+    } else {
+        ocrFrame_->open(true, galleryCheckedPaths());
     }
 }
 

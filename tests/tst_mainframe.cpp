@@ -32,6 +32,9 @@
 #include "kittesthelpers.h"
 #include "mainframe.h"
 #include "modalanswerer.h"
+#include "ocr/iocrframe.h"
+#include "ocr/iocrprogressbar.h"
+#include "ocrtesthelpers.h"
 #include "platform/video/ivirtualcamerahub.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
@@ -99,6 +102,8 @@ private slots:
     void captureModes();
     void failedSaveShowsTipAndEnablesSnap();
     void pdfExportOfCheckedPictures();
+    // Before the case that ends the event loop: nested loops return at once after it.
+    void ocrDialogAndClosingDuringJob();
     void panelsCloseTogether();
     void closingPanelsStoreTheirValue_data();
     void closingPanelsStoreTheirValue();
@@ -363,7 +368,7 @@ void TestMainFrame::dispatch_data()
     row("camera", 10, false, {"photo"});
     row("camera", 11, false, {"panel:capture-mode panel"});
     row("camera", 12, false, {"panel:recording panel"});
-    row("camera", 13, false, {"panel:OCR dialog"});
+    row("camera", 13, false, {"modal:IOcrFrame"});
     row("camera", 14, false, {QString::fromUtf8("tip:请先选择左边列表文件")});
     row("camera", 15, false, {});
     row("camera", 16, false, {"panel:picture-in-picture panel"});
@@ -414,7 +419,14 @@ void TestMainFrame::dispatch()
         IBoardService::instance()->linePathMode(0);
         board->currentSlide()->addElement(new TestPathElement(QRectF(10, 10, 50, 50)), true);
     }
-    const QStringList seen = outcome([&]() {
+    QString modal;
+    if (bar == "camera" && id == ICameraToolBar::Ocr) {
+        answerNextModal([&](QWidget* widget) {
+            modal = "modal:" + QString::fromLatin1(widget->metaObject()->className());
+            widget->close();
+        });
+    }
+    QStringList seen = outcome([&]() {
         IToolBarBase* toolbar =
             bar == "camera"  ? static_cast<IToolBarBase*>(frame_->cameraToolBar())
             : bar == "right" ? static_cast<IToolBarBase*>(frame_->rightToolBar())
@@ -428,6 +440,9 @@ void TestMainFrame::dispatch()
         }
         emit toolbar->sgButtonClick(checked, id);
     });
+    if (!modal.isEmpty()) {
+        seen << modal;
+    }
     QCOMPARE(seen.join(" | "), expected.join(" | "));
 }
 
@@ -1003,6 +1018,41 @@ void TestMainFrame::shutdownOrder()
     QVERIFY(
         QSettings(IConfigureService::settingsFile(), QSettings::IniFormat).contains("path/photo"));
     IFFmpegApi::instance()->init();
+}
+
+void TestMainFrame::ocrDialogAndClosingDuringJob()
+{
+    startFrame();
+    QStringList lines;
+    for (int i = 0; i < 30; ++i) {
+        lines << QString("Line %1 of a long page to be recognised slowly").arg(i);
+    }
+    for (int i = 0; i < 3; ++i) {
+        frame_->checked << writeTextPicture(dir_.filePath(QString("ocr%1.png").arg(i)), lines,
+                                            "Liberation Sans");
+    }
+    const QString output = dir_.filePath("ocr.pdf");
+    EngineRecorder recorder;
+    QStringList pages;
+    answerNextModal([&](QWidget* modal) {
+        pages = qobject_cast<IOcrFrame*>(modal)->pages();
+        answerNextModal([&](QWidget* save) {
+            save->findChild<QLineEdit*>("fileNameEdit")->setText(output);
+            QMetaObject::invokeMethod(save, "accept");
+            answerNextModal([&](QWidget*) {  // the progress dialog: close once recognising
+                QTRY_VERIFY_WITH_TIMEOUT(recorder.events.contains("50"), 60000);
+                frame_->close();
+            });
+        });
+        qobject_cast<IOcrFrame*>(modal)->button("recognize")->click();
+    });
+    frame_->slCameratoolbarClick(false, ICameraToolBar::Ocr);
+    QCOMPARE(pages, frame_->checked);
+    QVERIFY(!frame_->ocrFrame()->isVisible() && !frame_->ocrFrame()->progressBar()->isVisible());
+    // The running job was stopped, not finished, and left no file.
+    QVERIFY(recorder.waitForJobs(1));
+    QCOMPARE(recorder.errors(), QStringList{"error:Recognition stopped"});
+    QVERIFY(!QFile::exists(output));
 }
 
 int main(int argc, char** argv)

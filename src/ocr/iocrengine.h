@@ -1,0 +1,58 @@
+#ifndef IOCRENGINE_H
+#define IOCRENGINE_H
+
+#include <QObject>
+#include <memory>
+#include <mutex>
+
+#include "ocr/ocrparameter.h"
+#include "ocr/ocrstopflag.h"
+
+class OcrRecognizer;
+class QThread;
+
+// The process-wide OCR engine driver. It runs on its own thread: callers emit sgOcrStart,
+// sgOcrStop and sgOcrDestory on the instance and the requests run there one at a time, in order.
+// A job answers with progress percentages (10, 20, 30, 40 per picture, 50, 60 per page, 70, 80,
+// 95, 100) and ends with exactly one 100 (the document was written) or exactly one error text.
+// sgOcrStop also reaches a running job at once: it ends with an error and leaves no file.
+class IOcrEngine : public QObject {
+    Q_OBJECT
+public:
+    static IOcrEngine* instance();
+    ~IOcrEngine() override;
+
+    // Loads the library and makes the engine ready; false after reporting the error.
+    bool initOCR();
+    bool isInitialised() const;
+
+signals:
+    void sgOcrStop();
+    void sgOcrDestory();
+    void sgOcrStart(OcrParameter job);
+    void sgOcrError(QString text);
+    void sgOcrProgress(int percent);
+
+public slots:
+    void slOcrStop();
+    void slOcrDestory();
+    void slOcrStart(OcrParameter job);
+
+private:
+    IOcrEngine();
+    // Stops the worker thread and releases the engine instances; once, before process exit.
+    void endThread();
+    void runJob(const OcrParameter& job, const QString& temporary);
+    void fail(const QString& text);
+    static QString temporaryName(const OcrParameter& job);
+
+    QThread* thread_ = nullptr;
+    // Held while a request runs in the worker thread; taken again after joining it.
+    std::mutex working_;
+    mutable std::mutex stateLock_;
+    bool initialised_ = false;
+    OcrStopFlag stop_;
+    std::unique_ptr<OcrRecognizer> recognizer_;
+};
+
+#endif  // IOCRENGINE_H

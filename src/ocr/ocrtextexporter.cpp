@@ -1,0 +1,35 @@
+#include "ocr/ocrtextexporter.h"
+
+#include "ocr/cocrexception.h"
+
+void OcrTextExporter::begin(const QString& path)
+{
+    file_.setFileName(path);
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        throw COcrException(QStringLiteral("Cannot write the file ") + path);
+    }
+}
+
+void OcrTextExporter::addPage(const OcrPage& page, TessBaseAPI*)
+{
+    if (!firstPage_) {
+        write("\f");
+    }
+    firstPage_ = false;
+    write(printable(page.text).toUtf8());
+}
+
+void OcrTextExporter::finish()
+{
+    if (!file_.flush()) {
+        throw COcrException(QStringLiteral("Cannot write the file ") + file_.fileName());
+    }
+    file_.close();
+}
+
+void OcrTextExporter::write(const QByteArray& bytes)
+{
+    if (file_.write(bytes) != bytes.size()) {
+        throw COcrException(QStringLiteral("Cannot write the file ") + file_.fileName());
+    }
+}
