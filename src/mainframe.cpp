@@ -16,6 +16,7 @@
 #include "customui/iimglistwidget.h"
 #include "customui/imaintitlewidget.h"
 #include "customui/imsgbox.h"
+#include "customui/ipixrateframe.h"
 #include "customui/irighttoolbar.h"
 #include "customui/isettingframe.h"
 #include "customui/itimemsgbox.h"
@@ -96,6 +97,7 @@ void MainFrame::CreateUI()
     boardToolBar_->hide();
     settingFrame_ = new ISettingFrame(app_, this);
     settingFrame_->hide();
+    createCameraPanels();
     buildLayout();
 
     connect(rightToolBar_, &IRightToolBar::sgButtonClick, this, &MainFrame::slRightToolBarClick);
@@ -295,6 +297,7 @@ void MainFrame::onResolutionFromOtherApp(const QSize& size)
     // The camera changed its size itself: remember it without sending it back.
     qDebug() << "resolution changed by the camera:" << size;
     config()->setCameraResolution(size);
+    pixRateFrame_->setResolution(size, true);
     board_->setPictureSize(size);
 }
 

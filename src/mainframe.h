@@ -21,9 +21,13 @@ class IBoardToolBar;
 class ICamera;
 class ICameraToolBar;
 class IConfigureService;
+class IFocusFrame;
 class IImgListWidget;
 class IImageTansformThread;
+class IMagnifierFrame;
 class IMainTitleWidget;
+class IParameterFrame;
+class IPixRateFrame;
 class IRightToolBar;
 class ISettingFrame;
 class ITimeMsgBox;
@@ -68,6 +72,10 @@ public:
     ISettingFrame* settingFrame() const { return settingFrame_; }
     IImageTansformThread* captureThread() const { return captureThread_; }
     IPanelHost* panelHost() { return &panelHost_; }
+    IPixRateFrame* resolutionPanel() const { return pixRateFrame_; }
+    IMagnifierFrame* magnifierPanel() const { return magnifierFrame_; }
+    IParameterFrame* parameterPanel() const { return parameterFrame_; }
+    IFocusFrame* focusPanel() const { return focusFrame_; }
     bool isFirstOpenPending() const { return firstOpenPending_; }
     bool isAutoEdgeOn() const { return autoEdgeOn_; }
     bool isBoardMode() const { return boardMode_; }
@@ -158,6 +166,7 @@ private:
     void startTimerCapture();
     void showTimelapsePanel();
     void addToGallery(const QImage& picture, const QString& path);
+    void createCameraPanels();
     void resetDevicePanels();
     void initBoardPanels();
 
@@ -180,6 +189,10 @@ private:
     ICameraToolBar* cameraToolBar_ = nullptr;
     ITimeMsgBox* boardTip_ = nullptr;
     ISettingFrame* settingFrame_ = nullptr;
+    IPixRateFrame* pixRateFrame_ = nullptr;
+    IMagnifierFrame* magnifierFrame_ = nullptr;
+    IParameterFrame* parameterFrame_ = nullptr;
+    IFocusFrame* focusFrame_ = nullptr;
     QSoundEffect* shutter_ = nullptr;
     // Where the partial-capture frame sits in the window (its stored rectangle is relative).
     QPoint partialFrameOrigin_;

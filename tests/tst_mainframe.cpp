@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QRadioButton>
 #include <QTcpServer>
 
 #include "board/boardtesthelpers.h"
@@ -12,11 +13,15 @@
 #include "board/ipixmapitem.h"
 #include "customui/iboardtoolbar.h"
 #include "customui/icameratoolbar.h"
+#include "customui/icustomslider.h"
+#include "customui/ifocusframe.h"
 #include "customui/iimglist.h"
 #include "customui/iimglistitem.h"
 #include "customui/iimglistwidget.h"
 #include "customui/iitoolbutton.h"
 #include "customui/imaintitlewidget.h"
+#include "customui/iparameterframe.h"
+#include "customui/ipixrateframe.h"
 #include "customui/irighttoolbar.h"
 #include "customui/itimemsgbox.h"
 #include "ffmpeg/iffmpegapi.h"
@@ -101,6 +106,7 @@ private slots:
     void unplugAndReplugCurrentCamera();
     void unplugOtherCameraChangesNothing();
     void cameraChooserSwitchesCamera();
+    void resolutionChangedByTheCamera();
     void shutdownOrder();
 
 private:
@@ -111,6 +117,7 @@ private:
     QStringList photos() const;
     QString tipText() const;
     QStringList outcome(const std::function<void()>& action);
+    QList<IPanelHost::Panel> visiblePanels() const;
     void waitForFrames(int count);
 
     QTemporaryDir dir_;
@@ -233,6 +240,19 @@ QString TestMainFrame::tipText() const
     return ITimeMsgBox::instance()->isVisible() ? tipLabel()->text() : QString();
 }
 
+QList<IPanelHost::Panel> TestMainFrame::visiblePanels() const
+{
+    QList<IPanelHost::Panel> shown;
+    const QMetaEnum panels = QMetaEnum::fromType<IPanelHost::Panel>();
+    for (int i = 0; i < panels.keyCount(); ++i) {
+        const auto which = IPanelHost::Panel(panels.value(i));
+        if (frame_->panelHost()->isVisible(which)) {
+            shown << which;
+        }
+    }
+    return shown;
+}
+
 // What an action visibly did: panels asked for, view changes, input mode, toolbars, photos.
 QStringList TestMainFrame::outcome(const std::function<void()>& action)
 {
@@ -247,6 +267,7 @@ QStringList TestMainFrame::outcome(const std::function<void()>& action)
     const int elements = board->currentSlide()->elements().size();
     const int panels = frame_->panels.size();
     const int files = photos().size();
+    const QList<IPanelHost::Panel> shown = visiblePanels();
     ITimeMsgBox::instance()->hide();
 
     action();
@@ -257,6 +278,11 @@ QStringList TestMainFrame::outcome(const std::function<void()>& action)
     QStringList seen = frame_->panels.mid(panels);
     for (QString& p : seen) {
         p.prepend("panel:");
+    }
+    for (IPanelHost::Panel which : visiblePanels()) {
+        if (!shown.contains(which)) {
+            seen << "open:" + IPanelHost::panelName(which);
+        }
     }
     if (board->viewScale() > scale * 1.01) {
         seen << "zoom in";
@@ -314,6 +340,10 @@ void TestMainFrame::layout()
     QTRY_VERIFY(!picture(frame_)->image().isNull());
     QCOMPARE(frame_->board()->pictureSize(),
              QSizeF(IConfigureService::instance()->cameraResolution()));
+    // The camera panels were filled from the camera that opened.
+    QCOMPARE(frame_->resolutionPanel()->buttons().size(), 5);
+    QVERIFY(frame_->parameterPanel()->slider(IParameterFrame::Brightness)->isEnabled());
+    QVERIFY(frame_->focusPanel()->slider(IFocusFrame::Focus)->isEnabled());
 }
 
 void TestMainFrame::dispatch_data()
@@ -325,14 +355,14 @@ void TestMainFrame::dispatch_data()
     const auto row = [](const char* bar, int id, bool checked, const QStringList& expected) {
         QTest::addRow("%s %d", bar, id) << QString::fromLatin1(bar) << id << checked << expected;
     };
-    row("camera", 0, false, {"panel:focus-and-exposure panel"});
+    row("camera", 0, false, {"open:focus-and-exposure panel"});
     row("camera", 1, false, {});
-    row("camera", 2, false, {"panel:resolution panel"});
+    row("camera", 2, false, {"open:resolution panel"});
     row("camera", 3, false, {"zoom in"});
     row("camera", 4, false, {"zoom out"});
     row("camera", 5, false, {"rotate 180"});
     row("camera", 6, true, {"resolution locked"});
-    row("camera", 7, false, {"panel:colour-adjusting panel"});
+    row("camera", 7, false, {"open:colour-adjusting panel"});
     row("camera", 8, false, {"zoom out", "rotate 0"});
     row("camera", 9, true, {"edging on"});
     row("camera", 10, false, {"photo"});
@@ -345,7 +375,7 @@ void TestMainFrame::dispatch_data()
     row("camera", 17, false, {"panel:picture viewer"});
     row("camera", 99, false, {});
     row("right", 0, false, {"board toolbar"});
-    row("right", 1, false, {"panel:magnifier panel"});
+    row("right", 1, false, {"open:magnifier panel"});
     row("right", 2, false, {"zoom in"});
     row("right", 3, false, {"zoom out"});
     row("right", 4, false, {"rotate 180"});
@@ -870,6 +900,20 @@ void TestMainFrame::cameraChooserSwitchesCamera()
     qunsetenv("ORVELLA_WIFI_CONTROL_PORT");
     IConfigureService::instance()->wifi = WifiEndpoint::fromEnvironment();
     IConfigureService::instance()->wifiRtspUrl = IConfigureService::instance()->wifi.rtspUrl();
+}
+
+// The camera reports a size of its own: the check mark moves, nothing goes back to the camera.
+void TestMainFrame::resolutionChangedByTheCamera()
+{
+    startFrame();
+    QSignalSpy statuses(ICamera::instance(), &ICamera::sgError);
+    emit ICamera::instance()->sgChangeResolutionFromOtherApp(QSize(1280, 720));
+    const QList<QRadioButton*> buttons = frame_->resolutionPanel()->buttons();
+    const auto checked = std::find_if(buttons.cbegin(), buttons.cend(),
+                                      [](const QRadioButton* b) { return b->isChecked(); });
+    QCOMPARE((*checked)->text(), QStringLiteral("1280 x 720"));
+    QCOMPARE(IConfigureService::instance()->cameraResolution(), QSize(1280, 720));
+    QVERIFY(!statuses.wait(500));
 }
 
 void TestMainFrame::shutdownOrder()
