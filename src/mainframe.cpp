@@ -193,6 +193,7 @@ void MainFrame::onCameraError(int code)
     if (code == CameraOpened) {
         // The device may have streamed at another size than asked for.
         board_->setPictureSize(config()->cameraResolution());
+        pixRateFrame_->setResolution(config()->cameraResolution(), true);
     }
     if (firstOpenPending_ && code == CameraOpened) {
         firstOpenPending_ = false;

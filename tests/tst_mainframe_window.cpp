@@ -2,7 +2,9 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QProcess>
+#include <QScreen>
 
 #include "board/iboard.h"
 #include "customui/icameratoolbar.h"
@@ -10,7 +12,9 @@
 #include "customui/iimglistitem.h"
 #include "customui/iimglistwidget.h"
 #include "customui/iitoolbutton.h"
+#include "customui/imagnifierframe.h"
 #include "customui/imaintitlewidget.h"
+#include "customui/irighttoolbar.h"
 #include "iapplication.h"
 #include "icamera.h"
 #include "mainframe.h"
@@ -30,6 +34,7 @@ private slots:
     void autoEdgeSavesStraightenedPage();
     void cameraChooserOpensBelowTheTitleBar();
     void galleryChecksCapturesUnderThePointer();
+    void cameraPanelsAndMagnifier();
 
 private:
     static void xdotool(const QStringList& arguments);
@@ -149,6 +154,38 @@ void TestMainFrameWindow::galleryChecksCapturesUnderThePointer()
     QTRY_VERIFY(entry->isChecked());
     QCOMPARE(frame_->galleryPanel()->itemPaths(true), QStringList{entry->path()});
     QProcess::execute("import", {"-window", "root", artifactsDir() + "/orvella_gallery.png"});
+}
+
+// Each camera panel opens above its button (inside the screen); the magnifier shows the screen
+// around the pointer, also at the screen's edge.
+void TestMainFrameWindow::cameraPanelsAndMagnifier()
+{
+    for (int id : {ICameraToolBar::FocusExposure, ICameraToolBar::Resolution,
+                   ICameraToolBar::ColorAdjusting}) {
+        const QPoint button = frame_->cameraToolBar()->buttonGlobalPos(id);
+        xdotool({"mousemove", "--sync", QString::number(button.x() + 5),
+                 QString::number(button.y() + 5), "click", "1"});
+        auto* panel = dynamic_cast<QWidget*>(
+            frame_->panelHost()->panel(IPanelHost::keptPanel(IPanelHost::CameraBar, id)));
+        QTRY_VERIFY(panel->isVisible());
+        const QRect box(panel->mapToGlobal(QPoint()), panel->size());
+        QCOMPARE(box.bottom() + 1 + 10, button.y());
+        QCOMPARE(box.left(), qMax(0, button.x() + 42 - box.width() / 2));
+        QTest::qWait(300);  // painted
+        QProcess::execute(
+            "import",
+            {"-window", "root", artifactsDir() + QStringLiteral("/orvella_panel_%1.png").arg(id)});
+    }
+    frame_->slRightToolBarClick(false, IRightToolBar::Magnifier);
+    // At the left edge the grabbed area stays on the screen.
+    for (const auto& [x, left] : {qMakePair(400, 275), qMakePair(2, 0)}) {
+        xdotool({"mousemove", "--sync", QString::number(x), "600"});
+        QScreen* screen = QGuiApplication::primaryScreen();
+        QTRY_COMPARE(frame_->magnifierPanel()->pictureLabel()->pixmap(Qt::ReturnByValue).toImage(),
+                     screen->grabWindow(0, left, 525, 250, 150).scaled(500, 300).toImage());
+    }
+    QProcess::execute("import", {"-window", "root", artifactsDir() + "/orvella_magnifier.png"});
+    frame_->slRightToolBarClick(false, IRightToolBar::Magnifier);
 }
 
 int main(int argc, char** argv)

@@ -17,6 +17,8 @@
 namespace {
 
 constexpr int kZoom = 2;
+// About one screen refresh: pointer moves in between only move the point grabbed next.
+constexpr int kRefreshMs = 16;
 
 QScreen* screenAt(const QPoint& pos)
 {
@@ -33,6 +35,9 @@ IMagnifierFrame::IMagnifierFrame(IApplication* app, QWidget* parent)
     setMovable(true);
     setRoundedBackground(true);
     connect(this, &ICustomWidget::sgClose, this, [this]() { showPanel(false); });
+    refresh_.setSingleShot(true);
+    refresh_.setInterval(kRefreshMs);
+    connect(&refresh_, &QTimer::timeout, this, [this]() { magnify(pointer_.x(), pointer_.y()); });
 }
 
 QSize IMagnifierFrame::shownSize()
@@ -60,6 +65,7 @@ void IMagnifierFrame::showPanel(bool show)
     // Connected to the pointer only while shown.
     disconnect(app_, &IApplication::sgGMouseMoveEvent, this, nullptr);
     if (!show) {
+        refresh_.stop();
         hide();
         return;
     }
@@ -73,6 +79,14 @@ void IMagnifierFrame::showPanel(bool show)
     this->show();
     raise();
     magnify(QCursor::pos());
+}
+
+void IMagnifierFrame::magnify(const QPoint& pos)
+{
+    pointer_ = pos;
+    if (!refresh_.isActive()) {
+        refresh_.start();
+    }
 }
 
 QRect IMagnifierFrame::grabRect(const QPoint& centre, const QRect& screen)

@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QTimer>
 
 #include "customui/icustomwidget.h"
 #include "customui/ipanel.h"
@@ -28,7 +29,8 @@ public:
 
 public slots:
     void magnify(int x, int y);
-    void magnify(const QPoint& pos) { magnify(pos.x(), pos.y()); }
+    // Pointer moves: the newest position is shown at the next refresh, at most one per frame.
+    void magnify(const QPoint& pos);
 
 protected:
     virtual void CreateUI();
@@ -36,6 +38,8 @@ protected:
 private:
     IApplication* app_;
     QLabel* label_ = nullptr;
+    QTimer refresh_;
+    QPoint pointer_;
     // Where the screen cannot be read (Wayland) the tip is shown once.
     bool grabFailureShown_ = false;
 };

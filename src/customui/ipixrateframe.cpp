@@ -113,6 +113,9 @@ bool IPixRateFrame::setResolution(QSizeF size, bool silent)
     auto found = std::find_if(buttons_.cbegin(), buttons_.cend(),
                               [&](const QRadioButton* b) { return sameSize(sizeOf(b), size); });
     const bool matched = found != buttons_.cend();
+    if (!matched) {
+        qDebug() << "resolution not offered by the camera:" << size;
+    }
     QRadioButton* button = matched ? *found : buttons_.first();
     button->setChecked(true);
     if (!silent) {
