@@ -16,6 +16,7 @@
 #include "customui/iimglistwidget.h"
 #include "customui/imaintitlewidget.h"
 #include "customui/imsgbox.h"
+#include "customui/ipixrateframe.h"
 #include "customui/irighttoolbar.h"
 #include "customui/isettingframe.h"
 #include "customui/itimemsgbox.h"
@@ -100,6 +101,7 @@ void MainFrame::CreateUI()
     settingFrame_->hide();
     ocrFrame_ = new IOcrFrame(this);
     ocrFrame_->hide();
+    createCameraPanels();
     buildLayout();
 
     connect(rightToolBar_, &IRightToolBar::sgButtonClick, this, &MainFrame::slRightToolBarClick);
@@ -195,6 +197,7 @@ void MainFrame::onCameraError(int code)
     if (code == CameraOpened) {
         // The device may have streamed at another size than asked for.
         board_->setPictureSize(config()->cameraResolution());
+        pixRateFrame_->setResolution(config()->cameraResolution(), true);
     }
     if (firstOpenPending_ && code == CameraOpened) {
         firstOpenPending_ = false;
@@ -299,6 +302,7 @@ void MainFrame::onResolutionFromOtherApp(const QSize& size)
     // The camera changed its size itself: remember it without sending it back.
     qDebug() << "resolution changed by the camera:" << size;
     config()->setCameraResolution(size);
+    pixRateFrame_->setResolution(size, true);
     board_->setPictureSize(size);
 }
 

@@ -25,10 +25,14 @@ class ICameraToolBar;
 class IConfigureService;
 class IEraseFrame;
 class IFigureFrame;
+class IFocusFrame;
 class IImgListWidget;
 class IImageTansformThread;
+class IMagnifierFrame;
 class IMainTitleWidget;
 class IOcrFrame;
+class IParameterFrame;
+class IPixRateFrame;
 class IRightToolBar;
 class ISettingFrame;
 class IThicknessFrame;
@@ -81,6 +85,10 @@ public:
     IOcrFrame* ocrFrame() const { return ocrFrame_; }
     IImageTansformThread* captureThread() const { return captureThread_; }
     IPanelHost* panelHost() { return &panelHost_; }
+    IPixRateFrame* resolutionPanel() const { return pixRateFrame_; }
+    IMagnifierFrame* magnifierPanel() const { return magnifierFrame_; }
+    IParameterFrame* parameterPanel() const { return parameterFrame_; }
+    IFocusFrame* focusPanel() const { return focusFrame_; }
     bool isFirstOpenPending() const { return firstOpenPending_; }
     bool isAutoEdgeOn() const { return autoEdgeOn_; }
     bool isBoardMode() const { return boardMode_; }
@@ -173,6 +181,7 @@ private:
     void startTimerCapture();
     void showTimelapsePanel();
     void addToGallery(const QImage& picture, const QString& path);
+    void createCameraPanels();
     void resetDevicePanels();
     void createBoardPanels();
     void addBoardPanel(IPanelHost::Panel which, IBoardPanel* panel);
@@ -203,6 +212,10 @@ private:
     ITransparentFrame* transparentFrame_ = nullptr;
     IEraseFrame* eraseFrame_ = nullptr;
     IOcrFrame* ocrFrame_ = nullptr;
+    IPixRateFrame* pixRateFrame_ = nullptr;
+    IMagnifierFrame* magnifierFrame_ = nullptr;
+    IParameterFrame* parameterFrame_ = nullptr;
+    IFocusFrame* focusFrame_ = nullptr;
     QSoundEffect* shutter_ = nullptr;
     // Where the partial-capture frame sits in the window (its stored rectangle is relative).
     QPoint partialFrameOrigin_;

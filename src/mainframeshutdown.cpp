@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 
 #include "appdata.h"
+#include "customui/imagnifierframe.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "icamera.h"
 #include "iimagetansformthread.h"
@@ -51,7 +52,7 @@ void MainFrame::runShutdownStep(ShutdownStep step)
 {
     switch (step) {
         case ShutdownStep::MagnifierOff:
-            panelUnavailable(QStringLiteral("magnifier panel"));
+            magnifierFrame_->showPanel(false);
             break;
         case ShutdownStep::HidePanels:
             slHideSecondWidget();

@@ -11,7 +11,11 @@
 #include "customui/icolorframe.h"
 #include "customui/ieraseframe.h"
 #include "customui/ifigureframe.h"
+#include "customui/ifocusframe.h"
+#include "customui/imagnifierframe.h"
 #include "customui/imaintitlewidget.h"
+#include "customui/iparameterframe.h"
+#include "customui/ipixrateframe.h"
 #include "customui/irighttoolbar.h"
 #include "customui/isettingframe.h"
 #include "customui/ithicknessframe.h"
@@ -266,9 +270,30 @@ QString MainFrame::pictureInPictureDevicePath() const
     return QString();
 }
 
+void MainFrame::createCameraPanels()
+{
+    pixRateFrame_ = new IPixRateFrame(app_, this);
+    pixRateFrame_->setAnchor(cameraToolBar_);
+    pixRateFrame_->hide();
+    parameterFrame_ = new IParameterFrame(app_, this);
+    parameterFrame_->setAnchor(cameraToolBar_);
+    parameterFrame_->hide();
+    magnifierFrame_ = new IMagnifierFrame(app_, this);
+    magnifierFrame_->hide();
+    focusFrame_ = new IFocusFrame(app_, this);
+    focusFrame_->setAnchor(cameraToolBar_);
+    focusFrame_->hide();
+    panelHost_.registerPanel(Panel::Resolution, pixRateFrame_);
+    panelHost_.registerPanel(Panel::Parameter, parameterFrame_);
+    panelHost_.registerPanel(Panel::Magnifier, magnifierFrame_);
+    panelHost_.registerPanel(Panel::FocusExposure, focusFrame_);
+}
+
 void MainFrame::resetDevicePanels()
 {
-    panelUnavailable(QStringLiteral("resolution, colour-adjusting and focus panels"));
+    pixRateFrame_->reload();
+    parameterFrame_->initDefaultValues();
+    focusFrame_->initDefaultValues();
 }
 
 void MainFrame::createBoardPanels()

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "customui/ipixrateframe.h"
 #include "fakesysfs.h"
 #include "fakev4l2io.h"
 #include "ffmpeg/wifirtsp/iwifirtspthread.h"
@@ -137,6 +138,14 @@ void TestICameraWifi::wirelessCameraThroughTheManager()
     QVERIFY(config()->wifiMode);
     QVERIFY(frames.wait(kWaitMs));
     QCOMPARE(sim_.linesStartingWith("bind ").size(), binds + 1);
+
+    // The resolution panel offers the camera's sizes, and a choice reaches it.
+    IPixRateFrame panel(nullptr);
+    panel.reload();
+    QCOMPARE(panel.buttons().size(), 11);
+    QVERIFY(panel.setResolution({1280, 720}, false));
+    QTRY_COMPARE_WITH_TIMEOUT(frames.last().at(0).value<QImage>().size(), QSize(1280, 720),
+                              kWaitMs);
 
     QSignalSpy copies(camera(), &ICamera::sgRunCopyImage);
     camera()->closeWifi();

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTcpServer>
 
 #include "board/boardtesthelpers.h"
@@ -21,6 +22,7 @@
 #include "customui/iimglistwidget.h"
 #include "customui/iitoolbutton.h"
 #include "customui/imaintitlewidget.h"
+#include "customui/ipixrateframe.h"
 #include "customui/irighttoolbar.h"
 #include "customui/itimemsgbox.h"
 #include "customui/itransparentframe.h"
@@ -344,6 +346,14 @@ void TestMainFrame::layout()
     QTRY_VERIFY(!picture(frame_)->image().isNull());
     QCOMPARE(frame_->board()->pictureSize(),
              QSizeF(IConfigureService::instance()->cameraResolution()));
+    // The camera panels were filled from the camera that opened.
+    QCOMPARE(frame_->resolutionPanel()->buttons().size(), 5);
+    // A size the camera reports itself moves the check mark and goes nowhere.
+    QSignalSpy statuses(ICamera::instance(), &ICamera::sgError);
+    emit ICamera::instance()->sgChangeResolutionFromOtherApp(QSize(1280, 720));
+    QVERIFY(frame_->resolutionPanel()->buttons().at(2)->isChecked());
+    QCOMPARE(IConfigureService::instance()->cameraResolution(), QSize(1280, 720));
+    QVERIFY(!statuses.wait(500));
 }
 
 void TestMainFrame::dispatch_data()
@@ -355,14 +365,14 @@ void TestMainFrame::dispatch_data()
     const auto row = [](const char* bar, int id, bool checked, const QStringList& expected) {
         QTest::addRow("%s %d", bar, id) << QString::fromLatin1(bar) << id << checked << expected;
     };
-    row("camera", 0, false, {"panel:focus-and-exposure panel"});
+    row("camera", 0, false, {"shown:focus-and-exposure panel"});
     row("camera", 1, false, {});
-    row("camera", 2, false, {"panel:resolution panel"});
+    row("camera", 2, false, {"shown:resolution panel"});
     row("camera", 3, false, {"zoom in"});
     row("camera", 4, false, {"zoom out"});
     row("camera", 5, false, {"rotate 180"});
     row("camera", 6, true, {"resolution locked"});
-    row("camera", 7, false, {"panel:colour-adjusting panel"});
+    row("camera", 7, false, {"shown:colour-adjusting panel"});
     row("camera", 8, false, {"zoom out", "rotate 0"});
     row("camera", 9, true, {"edging on"});
     row("camera", 10, false, {"photo"});
@@ -375,7 +385,7 @@ void TestMainFrame::dispatch_data()
     row("camera", 17, false, {"panel:picture viewer"});
     row("camera", 99, false, {});
     row("right", 0, false, {"board toolbar"});
-    row("right", 1, false, {"panel:magnifier panel"});
+    row("right", 1, false, {"shown:magnifier panel"});
     row("right", 2, false, {"zoom in"});
     row("right", 3, false, {"zoom out"});
     row("right", 4, false, {"rotate 180"});

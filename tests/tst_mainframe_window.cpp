@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QProcess>
 #include <QScreen>
 
@@ -12,6 +13,7 @@
 #include "customui/iimglistitem.h"
 #include "customui/iimglistwidget.h"
 #include "customui/iitoolbutton.h"
+#include "customui/imagnifierframe.h"
 #include "customui/imaintitlewidget.h"
 #include "customui/ipanel.h"
 #include "customui/irighttoolbar.h"
@@ -36,6 +38,7 @@ private slots:
     void cameraChooserOpensBelowTheTitleBar();
     void galleryChecksCapturesUnderThePointer();
     void boardPanelsOpenBesideTheirButtons();
+    void cameraPanelsAndMagnifier();
 
 private:
     static void xdotool(const QStringList& arguments);
@@ -192,6 +195,38 @@ void TestMainFrameWindow::boardPanelsOpenBesideTheirButtons()
         clickAt(frame_->board()->mapToGlobal(frame_->board()->rect().center()));
         QTRY_VERIFY2(!panel->isVisible(), qPrintable(name));
     }
+}
+
+// Each camera panel opens above its button (inside the screen); the magnifier shows the screen
+// around the pointer, also at the screen's edge.
+void TestMainFrameWindow::cameraPanelsAndMagnifier()
+{
+    for (int id : {ICameraToolBar::FocusExposure, ICameraToolBar::Resolution,
+                   ICameraToolBar::ColorAdjusting}) {
+        const QPoint button = frame_->cameraToolBar()->buttonGlobalPos(id);
+        xdotool({"mousemove", "--sync", QString::number(button.x() + 5),
+                 QString::number(button.y() + 5), "click", "1"});
+        auto* panel = dynamic_cast<QWidget*>(
+            frame_->panelHost()->panel(IPanelHost::keptPanel(IPanelHost::CameraBar, id)));
+        QTRY_VERIFY(panel->isVisible());
+        const QRect box(panel->mapToGlobal(QPoint()), panel->size());
+        QCOMPARE(box.bottom() + 1 + 10, button.y());
+        QCOMPARE(box.left(), qMax(0, button.x() + 42 - box.width() / 2));
+        QTest::qWait(300);  // painted
+        QProcess::execute(
+            "import",
+            {"-window", "root", artifactsDir() + QStringLiteral("/orvella_panel_%1.png").arg(id)});
+    }
+    frame_->slRightToolBarClick(false, IRightToolBar::Magnifier);
+    // At the left edge the grabbed area stays on the screen.
+    for (const auto& [x, left] : {qMakePair(400, 275), qMakePair(2, 0)}) {
+        xdotool({"mousemove", "--sync", QString::number(x), "600"});
+        QScreen* screen = QGuiApplication::primaryScreen();
+        QTRY_COMPARE(frame_->magnifierPanel()->pictureLabel()->pixmap(Qt::ReturnByValue).toImage(),
+                     screen->grabWindow(0, left, 525, 250, 150).scaled(500, 300).toImage());
+    }
+    QProcess::execute("import", {"-window", "root", artifactsDir() + "/orvella_magnifier.png"});
+    frame_->slRightToolBarClick(false, IRightToolBar::Magnifier);
 }
 
 int main(int argc, char** argv)

@@ -129,3 +129,17 @@ void IPanelHost::placeBeside(QWidget* panel, const IToolBarBase* bar, int id, co
     // A child panel moves in its parent's coordinates, a window in the screen's.
     panel->move(panel->isWindow() ? global : panel->parentWidget()->mapFromGlobal(global));
 }
+
+void IPanelHost::showBeside(QWidget* panel, bool show, const IToolBarBase* bar, int id,
+                            const Placement& how)
+{
+    if (!show) {
+        panel->hide();
+        return;
+    }
+    if (bar) {
+        placeBeside(panel, bar, id, how);
+    }
+    panel->show();
+    panel->raise();
+}

@@ -74,6 +74,9 @@ public:
                             const QRect& screen);
     // Moves `panel` beside button `id` of `bar`, inside the available area of the screen there.
     static void placeBeside(QWidget* panel, const IToolBarBase* bar, int id, const Placement& how);
+    // Shows `panel` on top, beside button `id` of `bar` (where it is without a bar), or hides it.
+    static void showBeside(QWidget* panel, bool show, const IToolBarBase* bar, int id,
+                           const Placement& how);
 
 private:
     struct Entry {
