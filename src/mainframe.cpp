@@ -17,6 +17,7 @@
 #include "customui/imaintitlewidget.h"
 #include "customui/imsgbox.h"
 #include "customui/irighttoolbar.h"
+#include "customui/ivideorecordframe.h"
 #include "customui/isettingframe.h"
 #include "customui/itimemsgbox.h"
 #include "ffmpeg/iffmpegapi.h"
@@ -63,6 +64,7 @@ MainFrame::~MainFrame()
 {
     // A window that was never closed (start-up without a camera) still stops its workers.
     shutdown();
+    delete recordFrame_;
 }
 
 IBoard* MainFrame::board() const

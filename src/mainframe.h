@@ -25,6 +25,7 @@ class IImgListWidget;
 class IImageTansformThread;
 class IMainTitleWidget;
 class IRightToolBar;
+class IVideoRecordFrame;
 class ISettingFrame;
 class ITimeMsgBox;
 class IWinUsbDevice;
@@ -72,6 +73,8 @@ public:
     bool isAutoEdgeOn() const { return autoEdgeOn_; }
     bool isBoardMode() const { return boardMode_; }
     bool isRecording() const { return recording_; }
+    // Null until the Record button is first used.
+    IVideoRecordFrame* recordingPanel() const { return recordFrame_; }
 
     // First board page, background item, scene size; then InitData.
     void initScene();
@@ -180,6 +183,8 @@ private:
     ICameraToolBar* cameraToolBar_ = nullptr;
     ITimeMsgBox* boardTip_ = nullptr;
     ISettingFrame* settingFrame_ = nullptr;
+    // A window of its own over the whole screen, deleted with this one.
+    IVideoRecordFrame* recordFrame_ = nullptr;
     QSoundEffect* shutter_ = nullptr;
     // Where the partial-capture frame sits in the window (its stored rectangle is relative).
     QPoint partialFrameOrigin_;

@@ -11,6 +11,7 @@
 #include "customui/imaintitlewidget.h"
 #include "customui/irighttoolbar.h"
 #include "customui/isettingframe.h"
+#include "customui/ivideorecordframe.h"
 #include "icamera.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
@@ -237,7 +238,17 @@ void MainFrame::panelUnavailable(const QString& panel)
 
 void MainFrame::showRecordingPanel()
 {
-    panelUnavailable(QStringLiteral("recording panel"));
+    if (!recordFrame_) {
+        recordFrame_ = new IVideoRecordFrame(board_);
+        connect(recordFrame_, &IVideoRecordFrame::sgActiveChanged, this, [this](bool active) {
+            cameraToolBar_->setEnabled(ICameraToolBar::VideoRecording, !active);
+            cameraToolBar_->setChecked(ICameraToolBar::VideoRecording, active);
+        });
+        connect(recordFrame_, &IVideoRecordFrame::sgTip, this, &MainFrame::showTip);
+        // No file offer while the window switches cameras (disabled) or closes.
+        recordFrame_->setFileOfferGate([this] { return isEnabled() && !closing_; });
+    }
+    recordFrame_->showPanel(true);
 }
 
 void MainFrame::showSettingsDialog()
