@@ -18,6 +18,7 @@
 #include "customui/imsgbox.h"
 #include "customui/ipixrateframe.h"
 #include "customui/irighttoolbar.h"
+#include "customui/ivideorecordframe.h"
 #include "customui/isettingframe.h"
 #include "customui/itimemsgbox.h"
 #include "ffmpeg/iffmpegapi.h"
@@ -65,6 +66,7 @@ MainFrame::~MainFrame()
 {
     // A window that was never closed (start-up without a camera) still stops its workers.
     shutdown();
+    delete recordFrame_;
 }
 
 IBoard* MainFrame::board() const

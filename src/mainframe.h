@@ -34,6 +34,7 @@ class IOcrFrame;
 class IParameterFrame;
 class IPixRateFrame;
 class IRightToolBar;
+class IVideoRecordFrame;
 class ISettingFrame;
 class IThicknessFrame;
 class ITimeMsgBox;
@@ -93,6 +94,8 @@ public:
     bool isAutoEdgeOn() const { return autoEdgeOn_; }
     bool isBoardMode() const { return boardMode_; }
     bool isRecording() const { return recording_; }
+    // Null until the Record button is first used.
+    IVideoRecordFrame* recordingPanel() const { return recordFrame_; }
 
     // First board page, background item, scene size; then InitData.
     void initScene();
@@ -216,6 +219,8 @@ private:
     IMagnifierFrame* magnifierFrame_ = nullptr;
     IParameterFrame* parameterFrame_ = nullptr;
     IFocusFrame* focusFrame_ = nullptr;
+    // A window of its own over the whole screen, deleted with this one.
+    IVideoRecordFrame* recordFrame_ = nullptr;
     QSoundEffect* shutter_ = nullptr;
     // Where the partial-capture frame sits in the window (its stored rectangle is relative).
     QPoint partialFrameOrigin_;

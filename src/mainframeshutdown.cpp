@@ -8,6 +8,7 @@
 
 #include "appdata.h"
 #include "customui/imagnifierframe.h"
+#include "customui/ivideorecordframe.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "icamera.h"
 #include "iimagetansformthread.h"
@@ -92,11 +93,20 @@ void MainFrame::runShutdownStep(ShutdownStep step)
 
 void MainFrame::stopRecording()
 {
+    // Through the panel while it shows, so that its timer, bars and buttons are reset too; this
+    // also closes it while the presenter is still choosing an area.
+    const bool throughPanel =
+        recordFrame_ && (recordFrame_->isVisible() || recordFrame_->isRecording());
+    if (throughPanel) {
+        recordFrame_->stopRecording();
+    }
     if (!recording_) {
         return;
     }
     qDebug() << "stopping the screen recording";
-    IFFmpegApi::instance()->stopRecord();
+    if (!throughPanel) {
+        IFFmpegApi::instance()->stopRecord();
+    }
     QElapsedTimer clock;
     clock.start();
     while (recording_ && clock.elapsed() < kRecordingStopGraceMs) {

@@ -20,6 +20,7 @@
 #include "customui/isettingframe.h"
 #include "customui/ithicknessframe.h"
 #include "customui/itransparentframe.h"
+#include "customui/ivideorecordframe.h"
 #include "icamera.h"
 #include "ocr/iocrframe.h"
 #include "service/iboardservice.h"
@@ -257,7 +258,17 @@ void MainFrame::panelUnavailable(const QString& panel)
 
 void MainFrame::showRecordingPanel()
 {
-    panelUnavailable(QStringLiteral("recording panel"));
+    if (!recordFrame_) {
+        recordFrame_ = new IVideoRecordFrame(board_);
+        connect(recordFrame_, &IVideoRecordFrame::sgActiveChanged, this, [this](bool active) {
+            cameraToolBar_->setEnabled(ICameraToolBar::VideoRecording, !active);
+            cameraToolBar_->setChecked(ICameraToolBar::VideoRecording, active);
+        });
+        connect(recordFrame_, &IVideoRecordFrame::sgTip, this, &MainFrame::showTip);
+        // No file offer while the window switches cameras (disabled) or closes.
+        recordFrame_->setFileOfferGate([this] { return isEnabled() && !closing_; });
+    }
+    recordFrame_->showPanel(true);
 }
 
 void MainFrame::showSettingsDialog()

@@ -26,6 +26,8 @@
 #include "customui/irighttoolbar.h"
 #include "customui/itimemsgbox.h"
 #include "customui/itransparentframe.h"
+#include "customui/ivideorecordframe.h"
+#include "customui/ivideorecordmsgbox.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "ffmpeg/wifirtsp/itcpserver.h"
 #include "iapplication.h"
@@ -117,6 +119,7 @@ private slots:
     void unplugOtherCameraChangesNothing();
     void cameraChooserSwitchesCamera();
     void shutdownOrder();
+    void cameraSwitchAndCloseStopTheRecording();
 
 private:
     ProbeFrame* startFrame(bool waitForOpen = true);
@@ -319,6 +322,14 @@ QStringList TestMainFrame::outcome(const std::function<void()>& action)
     if (!tipText().isEmpty()) {
         seen << "tip:" + tipText();
     }
+    if (IVideoRecordFrame* recording = frame_->recordingPanel();
+        recording && recording->isVisible()) {
+        // It holds the Record button while it shows.
+        const int id = ICameraToolBar::VideoRecording;
+        seen << (bar->isChecked(id) && !bar->isButtonEnabled(id) ? "recording"
+                                                                 : "recording, 12 free");
+        recording->showPanel(false);
+    }
     return seen;
 }
 
@@ -377,7 +388,7 @@ void TestMainFrame::dispatch_data()
     row("camera", 9, true, {"edging on"});
     row("camera", 10, false, {"photo"});
     row("camera", 11, false, {"panel:capture-mode panel"});
-    row("camera", 12, false, {"panel:recording panel"});
+    row("camera", 12, false, {"zoom out", "recording"});  // the picture at actual size
     row("camera", 13, false, {"modal:IOcrFrame"});
     row("camera", 14, false, {QString::fromUtf8("tip:请先选择左边列表文件")});
     row("camera", 15, false, {});
@@ -1063,6 +1074,42 @@ void TestMainFrame::ocrDialogAndClosingDuringJob()
     QVERIFY(recorder.waitForJobs(1));
     QCOMPARE(recorder.errors(), QStringList{"error:Recognition stopped"});
     QVERIFY(!QFile::exists(output));
+}
+
+void TestMainFrame::cameraSwitchAndCloseStopTheRecording()
+{
+    startFrame();
+    qputenv("FAKE_RECORDER_MODE", "normal");
+    qputenv("FAKE_RECORDER_LOG", dir_.filePath("panel.log").toLocal8Bit());
+    IFFmpegApi::instance()->recorderLink()->setRecorderProgram(QStringLiteral(FAKE_RECORDER));
+    QSignalSpy recorded(IFFmpegApi::instance(), &IFFmpegApi::sgRecordVideo);
+    ICameraToolBar* bar = frame_->cameraToolBar();
+    const QList<ICameraInfo> cameras = ICamera::instance()->cameraList();
+    for (const ICameraInfo& next : {cameras.value(1), cameras.value(0)}) {
+        frame_->slCameratoolbarClick(true, ICameraToolBar::VideoRecording);
+        IVideoRecordFrame* panel = frame_->recordingPanel();
+        QTest::mouseClick(panel->button(IVideoRecordFrame::Start), Qt::LeftButton);
+        QTRY_VERIFY(frame_->isRecording() && panel->isRecording());
+        frame_->onCameraSelected(next);
+        // Stopped through the panel, file handed over, but no offer while the window switches.
+        QVERIFY(!frame_->isRecording() && !panel->isRecording());
+        QVERIFY(!panel->controlBar()->isVisible());
+        QTRY_VERIFY(frame_->isEnabled());
+        QVERIFY(bar->isButtonEnabled(ICameraToolBar::VideoRecording));
+        QVERIFY(!bar->isChecked(ICameraToolBar::VideoRecording));
+        QVERIFY(!panel->messageBox()->isVisible());
+    }
+    frame_->slCameratoolbarClick(true, ICameraToolBar::VideoRecording);
+    IVideoRecordFrame* panel = frame_->recordingPanel();
+    QTest::mouseClick(panel->button(IVideoRecordFrame::Start), Qt::LeftButton);
+    QTRY_VERIFY(panel->isRecording());
+    QVERIFY(frame_->close());
+    QVERIFY(!panel->isRecording() && !panel->messageBox()->isVisible());
+    QCOMPARE(recorded.size(), 3);
+    QFile log(dir_.filePath("panel.log"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QCOMPARE(log.readAll().count("command 1"), 3);
+    IFFmpegApi::instance()->init();
 }
 
 int main(int argc, char** argv)

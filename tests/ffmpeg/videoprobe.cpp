@@ -53,10 +53,16 @@ VideoProbe VideoProbe::of(const QString& path)
 
 QImage firstVideoFrame(const QString& path)
 {
+    return videoFrameAt(path, 0);
+}
+
+QImage videoFrameAt(const QString& path, double seconds)
+{
     QTemporaryDir dir;
-    const QString picture = dir.filePath("first.png");
+    const QString picture = dir.filePath("frame.png");
     QProcess::execute(QStringLiteral("ffmpeg"),
-                      {"-v", "error", "-y", "-i", path, "-frames:v", "1", picture});
+                      {"-v", "error", "-y", "-ss", QString::number(seconds), "-i", path,
+                       "-frames:v", "1", picture});
     return QImage(picture);
 }
 

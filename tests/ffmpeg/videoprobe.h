@@ -22,6 +22,8 @@ struct VideoProbe {
 
 // The first decoded picture of a video (through the ffmpeg tool), or a null image.
 QImage firstVideoFrame(const QString& path);
+// The picture shown `seconds` into a video, or a null image.
+QImage videoFrameAt(const QString& path, double seconds);
 
 // Whether an MP4 ends with its fragment index, which only a completed file has.
 bool endsWithFragmentIndex(const QString& path);
