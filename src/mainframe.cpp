@@ -14,10 +14,12 @@
 #include "customui/iboardtoolbar.h"
 #include "customui/icameratoolbar.h"
 #include "customui/iimglistwidget.h"
+#include "customui/imageview.h"
 #include "customui/imaintitlewidget.h"
 #include "customui/imsgbox.h"
 #include "customui/irighttoolbar.h"
 #include "customui/isettingframe.h"
+#include "customui/ismallcameraframe.h"
 #include "customui/itimemsgbox.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "icamera.h"
@@ -94,9 +96,14 @@ void MainFrame::CreateUI()
     titleWidget_ = new IMainTitleWidget(this);
     gallery_ = new IImgListWidget(this);
     boardToolBar_->hide();
+    viewer_ = new ImageView(this);
+    viewer_->hide();
+    viewer_->setCheckedPaths([this]() { return galleryCheckedPaths(); });
     settingFrame_ = new ISettingFrame(app_, this);
     settingFrame_->hide();
     buildLayout();
+    pip_ = new ISmallCameraFrame(this);
+    pip_->hide();
 
     connect(rightToolBar_, &IRightToolBar::sgButtonClick, this, &MainFrame::slRightToolBarClick);
     connect(boardToolBar_, &IBoardToolBar::sgButtonClick, this, &MainFrame::slBoardToolBarClick);
@@ -108,6 +115,13 @@ void MainFrame::CreateUI()
     connect(titleWidget_, &IMainTitleWidget::sgSettingsAsked, this, &MainFrame::showSettingsDialog);
     connect(titleWidget_, &IMainTitleWidget::sgWindowResized, board_, &IBoard::centerOnBackground);
     connect(gallery_, &IImgListWidget::sgTip, this, &MainFrame::showTip);
+    connect(viewer_, &ImageView::sgTip, this, &MainFrame::showTip);
+    connect(pip_, &ISmallCameraFrame::sgTip, this, &MainFrame::showTip);
+    connect(pip_, &ISmallCameraFrame::sgCameraListOpening, this,
+            QOverload<>::of(&MainFrame::slHideSecondWidget));
+    connect(pip_, &ISmallCameraFrame::sgCameraOpen, cameraToolBar_, [this](bool open) {
+        cameraToolBar_->setEnabled(ICameraToolBar::PictureInPicture, !open);
+    });
     connect(gallery_, &IImgListWidget::sgSaveFiles, this,
             [this](const QString& output, const QStringList& pictures, int layout) {
                 if (captureThread_) {
@@ -249,11 +263,19 @@ void MainFrame::onUsbDeviceChanged(bool connected, const QString& name)
             setToolBarsEnabled(false);
             emit camera()->sgError(CameraUnplugged);
         } else if (!name.isEmpty() && name == pictureInPictureDevicePath()) {
-            togglePanel(IPanelHost::Panel::PictureInPicture);
+            pip_->closeCameraWithTip(tr("The picture-in-picture camera was disconnected."));
         }
         return;
     }
-    if (!camera()->hasCaptureThread() && camera()->reopen()) {
+    if (camera()->hasCaptureThread()) {
+        return;
+    }
+    // The reopen takes the first supported camera; the picture-in-picture panel lets go of it.
+    const QString next = camera()->companyCameraList().value(0).devicePath;
+    if (!next.isEmpty() && next.compare(pictureInPictureDevicePath(), Qt::CaseInsensitive) == 0) {
+        pip_->showPanel(false);
+    }
+    if (camera()->reopen()) {
         firstOpenPending_ = true;
     }
 }

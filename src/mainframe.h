@@ -23,9 +23,11 @@ class ICameraToolBar;
 class IConfigureService;
 class IImgListWidget;
 class IImageTansformThread;
+class ImageView;
 class IMainTitleWidget;
 class IRightToolBar;
 class ISettingFrame;
+class ISmallCameraFrame;
 class ITimeMsgBox;
 class IWinUsbDevice;
 class QSoundEffect;
@@ -66,6 +68,8 @@ public:
     IBoardToolBar* boardToolBar() const { return boardToolBar_; }
     IImgListWidget* galleryPanel() const { return gallery_; }
     ISettingFrame* settingFrame() const { return settingFrame_; }
+    ImageView* pictureViewer() const { return viewer_; }
+    ISmallCameraFrame* pictureInPicturePanel() const { return pip_; }
     IImageTansformThread* captureThread() const { return captureThread_; }
     IPanelHost* panelHost() { return &panelHost_; }
     bool isFirstOpenPending() const { return firstOpenPending_; }
@@ -153,6 +157,8 @@ private:
 
     // Shows or hides a panel of the host; one not built yet is reported as unavailable.
     void togglePanel(IPanelHost::Panel which);
+    void togglePictureViewer();
+    void togglePictureInPicturePanel();
     // Panels that later parts of the program fill in.
     void showRecordingPanel();
     void startTimerCapture();
@@ -180,6 +186,8 @@ private:
     ICameraToolBar* cameraToolBar_ = nullptr;
     ITimeMsgBox* boardTip_ = nullptr;
     ISettingFrame* settingFrame_ = nullptr;
+    ImageView* viewer_ = nullptr;
+    ISmallCameraFrame* pip_ = nullptr;
     QSoundEffect* shutter_ = nullptr;
     // Where the partial-capture frame sits in the window (its stored rectangle is relative).
     QPoint partialFrameOrigin_;

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 
 #include "appdata.h"
+#include "customui/ismallcameraframe.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "icamera.h"
 #include "iimagetansformthread.h"
@@ -83,7 +84,7 @@ void MainFrame::runShutdownStep(ShutdownStep step)
             camera()->closeAll();
             break;
         case ShutdownStep::ClosePictureInPicture:
-            panelUnavailable(QStringLiteral("picture-in-picture panel"));
+            pip_->showPanel(false);
             break;
     }
 }

@@ -8,9 +8,11 @@
 #include "board/iboard.h"
 #include "customui/iboardtoolbar.h"
 #include "customui/icameratoolbar.h"
+#include "customui/imageview.h"
 #include "customui/imaintitlewidget.h"
 #include "customui/irighttoolbar.h"
 #include "customui/isettingframe.h"
+#include "customui/ismallcameraframe.h"
 #include "icamera.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
@@ -20,6 +22,7 @@ using Panel = IPanelHost::Panel;
 void MainFrame::slHideSecondWidget(int barType, QVariant flag)
 {
     titleWidget_->hideCameraChooser();
+    pip_->hideCameraList();
     panelHost_.hideAllBut(IPanelHost::keptPanel(barType, flag.toInt()));
 }
 
@@ -80,10 +83,10 @@ void MainFrame::slCameratoolbarClick(bool checked, QVariant id)
             exportPdf();
             break;
         case ICameraToolBar::PictureInPicture:
-            togglePanel(Panel::PictureInPicture);
+            togglePictureInPicturePanel();
             break;
         case ICameraToolBar::SplitScreen:
-            togglePanel(Panel::Viewer);
+            togglePictureViewer();
             break;
         default:
             break;
@@ -247,7 +250,18 @@ void MainFrame::showSettingsDialog()
 
 QString MainFrame::pictureInPictureDevicePath() const
 {
-    return QString();
+    return pip_ ? pip_->cameraDevicePath() : QString();
+}
+
+void MainFrame::togglePictureViewer()
+{
+    viewer_->showPanel(!viewer_->isVisible());
+}
+
+void MainFrame::togglePictureInPicturePanel()
+{
+    // The button is not checkable: it is disabled while the panel shows a camera instead.
+    pip_->showPanel(!pip_->isVisible());
 }
 
 void MainFrame::resetDevicePanels()

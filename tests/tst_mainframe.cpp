@@ -18,11 +18,13 @@
 #include "customui/iitoolbutton.h"
 #include "customui/imaintitlewidget.h"
 #include "customui/irighttoolbar.h"
+#include "customui/ismallcameraframe.h"
 #include "customui/itimemsgbox.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "ffmpeg/wifirtsp/itcpserver.h"
 #include "iapplication.h"
 #include "icamera.h"
+#include "icapturebackend.h"
 #include "iimagetansformthread.h"
 #include "kittesthelpers.h"
 #include "mainframe.h"
@@ -47,7 +49,10 @@ public:
     QStringList checked;
     QString pipPath;
 
-    QString pictureInPictureDevicePath() const override { return pipPath; }
+    QString pictureInPictureDevicePath() const override
+    {
+        return pipPath.isEmpty() ? MainFrame::pictureInPictureDevicePath() : pipPath;
+    }
 
 protected:
     void panelUnavailable(const QString& panel) override
@@ -101,6 +106,7 @@ private slots:
     void unplugAndReplugCurrentCamera();
     void unplugOtherCameraChangesNothing();
     void cameraChooserSwitchesCamera();
+    void pictureInPicture();
     void shutdownOrder();
 
 private:
@@ -341,8 +347,8 @@ void TestMainFrame::dispatch_data()
     row("camera", 13, false, {"panel:OCR dialog"});
     row("camera", 14, false, {QString::fromUtf8("tip:请先选择左边列表文件")});
     row("camera", 15, false, {});
-    row("camera", 16, false, {"panel:picture-in-picture panel"});
-    row("camera", 17, false, {"panel:picture viewer"});
+    row("camera", 16, false, {"picture-in-picture"});
+    row("camera", 17, false, {"box:Please select a picture first"});
     row("camera", 99, false, {});
     row("right", 0, false, {"board toolbar"});
     row("right", 1, false, {"panel:magnifier panel"});
@@ -389,7 +395,14 @@ void TestMainFrame::dispatch()
         IBoardService::instance()->linePathMode(0);
         board->currentSlide()->addElement(new TestPathElement(QRectF(10, 10, 50, 50)), true);
     }
-    const QStringList seen = outcome([&]() {
+    QString box;
+    if (bar == "camera" && id == ICameraToolBar::SplitScreen) {
+        answerNextModal([&box](QWidget* modal) {
+            box = modal->findChild<QLabel*>()->text();
+            modal->close();
+        });
+    }
+    QStringList seen = outcome([&]() {
         IToolBarBase* toolbar =
             bar == "camera"  ? static_cast<IToolBarBase*>(frame_->cameraToolBar())
             : bar == "right" ? static_cast<IToolBarBase*>(frame_->rightToolBar())
@@ -403,6 +416,13 @@ void TestMainFrame::dispatch()
         }
         emit toolbar->sgButtonClick(checked, id);
     });
+    if (!box.isEmpty()) {
+        seen << "box:" + box;
+    }
+    if (frame_->pictureInPicturePanel()->isVisible()) {
+        seen << "picture-in-picture";
+        frame_->pictureInPicturePanel()->showPanel(false);
+    }
     QCOMPARE(seen.join(" | "), expected.join(" | "));
 }
 
@@ -819,10 +839,8 @@ void TestMainFrame::unplugAndReplugCurrentCamera()
 void TestMainFrame::unplugOtherCameraChangesNothing()
 {
     startFrame();
-    frame_->pipPath = QStringLiteral("virtual:1");
     IVirtualCameraHub::instance()->unplug(1);
-    // The picture-in-picture panel is asked to close its camera; the main picture runs on.
-    QTRY_VERIFY(frame_->panels.contains("picture-in-picture panel"));
+    QTest::qWait(300);
     QVERIFY(frame_->cameraToolBar()->isEnabled());
     QVERIFY(ICamera::instance()->hasCaptureThread());
     waitForFrames(2);
@@ -870,6 +888,72 @@ void TestMainFrame::cameraChooserSwitchesCamera()
     qunsetenv("ORVELLA_WIFI_CONTROL_PORT");
     IConfigureService::instance()->wifi = WifiEndpoint::fromEnvironment();
     IConfigureService::instance()->wifiRtspUrl = IConfigureService::instance()->wifi.rtspUrl();
+}
+
+// The panel on the second virtual camera: opening, the chooser, unplugging, a failing open, no
+// second camera, a reopen of the main camera that takes it, and closing the window.
+void TestMainFrame::pictureInPicture()
+{
+    startFrame();
+    ISmallCameraFrame* pip = frame_->pictureInPicturePanel();
+    ICameraToolBar* bar = frame_->cameraToolBar();
+    IVirtualCameraHub* hub = IVirtualCameraHub::instance();
+    const auto open = [&]() {
+        QTest::mouseClick(bar->button(ICameraToolBar::PictureInPicture), Qt::LeftButton);
+    };
+    const auto closedWith = [&](const QString& tip) {
+        QTRY_VERIFY(!pip->isVisible());
+        QVERIFY(!pip->capture());
+        QVERIFY(bar->isButtonEnabled(ICameraToolBar::PictureInPicture));
+        QCOMPARE(tipText(), tip);
+    };
+    open();
+    QVERIFY(pip->isVisible());
+    QCOMPARE(pip->cameraDevicePath(), QStringLiteral("virtual:1"));
+    QVERIFY(!bar->isButtonEnabled(ICameraToolBar::PictureInPicture));
+    QTRY_VERIFY(!pip->pictureLabel()->pixmap(Qt::ReturnByValue).isNull());
+    QCOMPARE(pip->capture()->currentResolution().toSizeF(), QSizeF(640, 480));
+    QCOMPARE(pip->pictureLabel()->size(), QSize(400, 300));
+    QTest::mouseClick(pip->cameraButton(), Qt::LeftButton);
+    QCOMPARE(pip->cameraList()->count(), 1);
+    QCOMPARE(pip->cameraList()->currentIndex(), 0);
+    IMainTitleWidget* title = frame_->titleWidget();
+    QTest::mouseClick(title->button(IMainTitleWidget::Cameras), Qt::LeftButton);
+    QVERIFY(!pip->cameraList()->isVisible());
+    QCOMPARE(title->cameraChooser()->count(), 1);
+    QCOMPARE(title->cameraChooser()->itemData(0).toString(), QStringLiteral("virtual:0"));
+    frame_->slHideSecondWidget();
+
+    hub->unplug(1);
+    closedWith("The picture-in-picture camera was disconnected.");
+    answerNextModal([](QWidget* modal) { modal->close(); });
+    open();
+    QVERIFY(!pip->isVisible());
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    hub->replug(1);
+    hub->setFailOpen(1, true);
+    open();
+    closedWith("The picture-in-picture camera could not be opened.");
+    hub->setFailOpen(1, false);
+    // Closing while the worker opens the device returns at once.
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(pip->showPanel(true) && pip->close());
+    QVERIFY(clock.elapsed() < 2000);
+
+    // The main camera goes; the next one plugged in finds only the panel's camera to take.
+    open();
+    hub->unplug(0);
+    QTRY_VERIFY(!ICamera::instance()->hasCaptureThread());
+    emit hub->sgDeviceChanged(true, QStringLiteral("virtual:7"));
+    QTRY_VERIFY(!pip->isVisible());
+    QCOMPARE(IConfigureService::instance()->currentCamera.devicePath, QStringLiteral("virtual:1"));
+    QTRY_VERIFY(frame_->isEnabled() && !frame_->isFirstOpenPending());
+    hub->replug(0);
+    open();
+    QTRY_VERIFY(pip->capture());
+    QVERIFY(frame_->close());
+    QVERIFY(!pip->capture());
 }
 
 void TestMainFrame::shutdownOrder()

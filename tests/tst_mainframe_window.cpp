@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QProcess>
 
 #include "board/iboard.h"
@@ -10,7 +11,9 @@
 #include "customui/iimglistitem.h"
 #include "customui/iimglistwidget.h"
 #include "customui/iitoolbutton.h"
+#include "customui/imageview.h"
 #include "customui/imaintitlewidget.h"
+#include "customui/ismallcameraframe.h"
 #include "iapplication.h"
 #include "icamera.h"
 #include "mainframe.h"
@@ -30,11 +33,13 @@ private slots:
     void autoEdgeSavesStraightenedPage();
     void cameraChooserOpensBelowTheTitleBar();
     void galleryChecksCapturesUnderThePointer();
+    void compareAndPictureInPicture();
 
 private:
     static void xdotool(const QStringList& arguments);
 
     QTemporaryDir photos_;
+    QTemporaryDir pictures_;
     MainFrame* frame_ = nullptr;
 };
 
@@ -51,6 +56,11 @@ void TestMainFrameWindow::initTestCase()
     qInstallMessageHandler(logMessageHandler);
     QVERIFY2(QGuiApplication::platformName() == "xcb", "needs the test runner's Xvfb");
     QVERIFY(photos_.isValid());
+    // The second camera shows a blue page; the first keeps its drawn page on the desk.
+    QImage blue(1280, 960, QImage::Format_RGB32);
+    blue.fill(QColor(40, 60, 200));
+    QVERIFY(blue.save(pictures_.filePath("blue.png")));
+    qputenv("ORVELLA_VIRTUAL_CAMERA_IMAGE", ":" + pictures_.filePath("blue.png").toLocal8Bit());
     auto* app = static_cast<IApplication*>(qApp);
     frame_ = new MainFrame(app);
     IBoardService::instance()->attach(app);
@@ -119,7 +129,7 @@ void TestMainFrameWindow::cameraChooserOpensBelowTheTitleBar()
         {"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click", "1"});
     QTRY_VERIFY(title->cameraChooser() && title->cameraChooser()->isVisible());
     QComboBox* chooser = title->cameraChooser();
-    QCOMPARE(chooser->count(), 1);
+    QCOMPARE(chooser->count(), 2);
     QCOMPARE(chooser->currentText(), QStringLiteral("Virtual Document Camera #1"));
     const QRect box(chooser->mapToGlobal(QPoint(0, 0)), chooser->size());
     QCOMPARE(box.top(), title->mapToGlobal(QPoint(0, title->height())).y());
@@ -149,6 +159,33 @@ void TestMainFrameWindow::galleryChecksCapturesUnderThePointer()
     QTRY_VERIFY(entry->isChecked());
     QCOMPARE(frame_->galleryPanel()->itemPaths(true), QStringList{entry->path()});
     QProcess::execute("import", {"-window", "root", artifactsDir() + "/orvella_gallery.png"});
+}
+
+// The checked capture beside the live picture, and the second camera in its panel, together.
+void TestMainFrameWindow::compareAndPictureInPicture()
+{
+    frame_->slCameratoolbarClick(false, ICameraToolBar::SplitScreen);
+    frame_->slCameratoolbarClick(false, ICameraToolBar::PictureInPicture);
+    ImageView* viewer = frame_->pictureViewer();
+    ISmallCameraFrame* pip = frame_->pictureInPicturePanel();
+    QVERIFY(viewer->isVisible() && pip->isVisible());
+    QTRY_VERIFY(!pip->pictureLabel()->pixmap(Qt::ReturnByValue).isNull());
+    QTest::qWait(300);
+    const QString shot = artifactsDir() + "/orvella_compare_pip.png";
+    QCOMPARE(QProcess::execute("import", {"-window", "root", shot}), 0);
+    const QImage screen(shot);
+    const auto at = [&](QWidget* widget, const QPoint& p) {
+        return QColor(screen.pixel(widget->mapToGlobal(p)));
+    };
+    QVERIFY(at(pip->pictureLabel(), QPoint(20, 20)).blue() > 150);
+    // The checked capture, a white page, fills most of the viewer.
+    int white = 0;
+    for (int y = 0; y < viewer->height(); y += 20) {
+        for (int x = 0; x < viewer->width(); x += 20) {
+            white += qGray(at(viewer, QPoint(x, y)).rgb()) > 200 ? 1 : 0;
+        }
+    }
+    QVERIFY(white * 400 > viewer->width() * viewer->height() / 2);
 }
 
 int main(int argc, char** argv)
