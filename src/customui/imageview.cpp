@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QDebug>
 #include <QGestureEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -10,7 +9,6 @@
 #include <QScreen>
 #include <QToolButton>
 #include <QWheelEvent>
-#include <QtMath>
 
 #include "customui/imageitem.h"
 #include "customui/imsgbox.h"
