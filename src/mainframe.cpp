@@ -14,13 +14,15 @@
 #include "customui/iboardtoolbar.h"
 #include "customui/icameratoolbar.h"
 #include "customui/iimglistwidget.h"
+#include "customui/imageview.h"
 #include "customui/imaintitlewidget.h"
 #include "customui/imsgbox.h"
 #include "customui/ipixrateframe.h"
 #include "customui/irighttoolbar.h"
-#include "customui/ivideorecordframe.h"
 #include "customui/isettingframe.h"
+#include "customui/ismallcameraframe.h"
 #include "customui/itimemsgbox.h"
+#include "customui/ivideorecordframe.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "icamera.h"
 #include "iimagetansformthread.h"
@@ -99,12 +101,17 @@ void MainFrame::CreateUI()
     gallery_ = new IImgListWidget(this);
     boardToolBar_->hide();
     createBoardPanels();
+    viewer_ = new ImageView(this);
+    viewer_->hide();
+    viewer_->setCheckedPaths([this]() { return galleryCheckedPaths(); });
     settingFrame_ = new ISettingFrame(app_, this);
     settingFrame_->hide();
     ocrFrame_ = new IOcrFrame(this);
     ocrFrame_->hide();
     createCameraPanels();
     buildLayout();
+    pip_ = new ISmallCameraFrame(this);
+    pip_->hide();
 
     connect(rightToolBar_, &IRightToolBar::sgButtonClick, this, &MainFrame::slRightToolBarClick);
     connect(boardToolBar_, &IBoardToolBar::sgButtonClick, this, &MainFrame::slBoardToolBarClick);
@@ -116,6 +123,13 @@ void MainFrame::CreateUI()
     connect(titleWidget_, &IMainTitleWidget::sgSettingsAsked, this, &MainFrame::showSettingsDialog);
     connect(titleWidget_, &IMainTitleWidget::sgWindowResized, board_, &IBoard::centerOnBackground);
     connect(gallery_, &IImgListWidget::sgTip, this, &MainFrame::showTip);
+    connect(viewer_, &ImageView::sgTip, this, &MainFrame::showTip);
+    connect(pip_, &ISmallCameraFrame::sgTip, this, &MainFrame::showTip);
+    connect(pip_, &ISmallCameraFrame::sgCameraListOpening, this,
+            QOverload<>::of(&MainFrame::slHideSecondWidget));
+    connect(pip_, &ISmallCameraFrame::sgCameraOpen, cameraToolBar_, [this](bool open) {
+        cameraToolBar_->setEnabled(ICameraToolBar::PictureInPicture, !open);
+    });
     connect(gallery_, &IImgListWidget::sgSaveFiles, this,
             [this](const QString& output, const QStringList& pictures, int layout) {
                 if (captureThread_) {
@@ -258,11 +272,19 @@ void MainFrame::onUsbDeviceChanged(bool connected, const QString& name)
             setToolBarsEnabled(false);
             emit camera()->sgError(CameraUnplugged);
         } else if (!name.isEmpty() && name == pictureInPictureDevicePath()) {
-            togglePanel(IPanelHost::Panel::PictureInPicture);
+            pip_->closeCameraWithTip(tr("The picture-in-picture camera was disconnected."));
         }
         return;
     }
-    if (!camera()->hasCaptureThread() && camera()->reopen()) {
+    if (camera()->hasCaptureThread()) {
+        return;
+    }
+    // The reopen takes the first supported camera; the picture-in-picture panel lets go of it.
+    const QString next = camera()->companyCameraList().value(0).devicePath;
+    if (!next.isEmpty() && next.compare(pictureInPictureDevicePath(), Qt::CaseInsensitive) == 0) {
+        pip_->showPanel(false);
+    }
+    if (camera()->reopen()) {
         firstOpenPending_ = true;
     }
 }

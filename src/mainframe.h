@@ -29,6 +29,7 @@ class IFocusFrame;
 class IImgListWidget;
 class IImageTansformThread;
 class IMagnifierFrame;
+class ImageView;
 class IMainTitleWidget;
 class IOcrFrame;
 class IParameterFrame;
@@ -37,6 +38,7 @@ class IRightToolBar;
 class IVideoRecordFrame;
 class ISettingFrame;
 class IThicknessFrame;
+class ISmallCameraFrame;
 class ITimeMsgBox;
 class ITransparentFrame;
 class IWinUsbDevice;
@@ -84,6 +86,8 @@ public:
     IFigureFrame* figureFrame() const { return figureFrame_; }
     IEraseFrame* eraseFrame() const { return eraseFrame_; }
     IOcrFrame* ocrFrame() const { return ocrFrame_; }
+    ImageView* pictureViewer() const { return viewer_; }
+    ISmallCameraFrame* pictureInPicturePanel() const { return pip_; }
     IImageTansformThread* captureThread() const { return captureThread_; }
     IPanelHost* panelHost() { return &panelHost_; }
     IPixRateFrame* resolutionPanel() const { return pixRateFrame_; }
@@ -179,6 +183,8 @@ private:
     void togglePanel(IPanelHost::Panel which);
     // Opens the OCR dialog with the gallery's checked pictures, or closes it.
     void toggleOcrDialog();
+    void togglePictureViewer();
+    void togglePictureInPicturePanel();
     // Panels that later parts of the program fill in.
     void showRecordingPanel();
     void startTimerCapture();
@@ -221,6 +227,8 @@ private:
     IFocusFrame* focusFrame_ = nullptr;
     // A window of its own over the whole screen, deleted with this one.
     IVideoRecordFrame* recordFrame_ = nullptr;
+    ImageView* viewer_ = nullptr;
+    ISmallCameraFrame* pip_ = nullptr;
     QSoundEffect* shutter_ = nullptr;
     // Where the partial-capture frame sits in the window (its stored rectangle is relative).
     QPoint partialFrameOrigin_;

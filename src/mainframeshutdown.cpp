@@ -8,6 +8,7 @@
 
 #include "appdata.h"
 #include "customui/imagnifierframe.h"
+#include "customui/ismallcameraframe.h"
 #include "customui/ivideorecordframe.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "icamera.h"
@@ -86,7 +87,7 @@ void MainFrame::runShutdownStep(ShutdownStep step)
             camera()->closeAll();
             break;
         case ShutdownStep::ClosePictureInPicture:
-            panelUnavailable(QStringLiteral("picture-in-picture panel"));
+            pip_->showPanel(false);
             break;
     }
 }

@@ -12,12 +12,14 @@
 #include "customui/ieraseframe.h"
 #include "customui/ifigureframe.h"
 #include "customui/ifocusframe.h"
+#include "customui/imageview.h"
 #include "customui/imagnifierframe.h"
 #include "customui/imaintitlewidget.h"
 #include "customui/iparameterframe.h"
 #include "customui/ipixrateframe.h"
 #include "customui/irighttoolbar.h"
 #include "customui/isettingframe.h"
+#include "customui/ismallcameraframe.h"
 #include "customui/ithicknessframe.h"
 #include "customui/itransparentframe.h"
 #include "customui/ivideorecordframe.h"
@@ -31,6 +33,7 @@ using Panel = IPanelHost::Panel;
 void MainFrame::slHideSecondWidget(int barType, QVariant flag)
 {
     titleWidget_->hideCameraChooser();
+    pip_->hideCameraList();
     panelHost_.hideAllBut(IPanelHost::keptPanel(barType, flag.toInt()));
 }
 
@@ -91,10 +94,10 @@ void MainFrame::slCameratoolbarClick(bool checked, QVariant id)
             exportPdf();
             break;
         case ICameraToolBar::PictureInPicture:
-            togglePanel(Panel::PictureInPicture);
+            togglePictureInPicturePanel();
             break;
         case ICameraToolBar::SplitScreen:
-            togglePanel(Panel::Viewer);
+            togglePictureViewer();
             break;
         default:
             break;
@@ -278,7 +281,18 @@ void MainFrame::showSettingsDialog()
 
 QString MainFrame::pictureInPictureDevicePath() const
 {
-    return QString();
+    return pip_ ? pip_->cameraDevicePath() : QString();
+}
+
+void MainFrame::togglePictureViewer()
+{
+    viewer_->showPanel(!viewer_->isVisible());
+}
+
+void MainFrame::togglePictureInPicturePanel()
+{
+    // The button is not checkable: it is disabled while the panel shows a camera instead.
+    pip_->showPanel(!pip_->isVisible());
 }
 
 void MainFrame::createCameraPanels()

@@ -21,9 +21,11 @@
 #include "customui/iimglistitem.h"
 #include "customui/iimglistwidget.h"
 #include "customui/iitoolbutton.h"
+#include "customui/imageview.h"
 #include "customui/imaintitlewidget.h"
 #include "customui/ipixrateframe.h"
 #include "customui/irighttoolbar.h"
+#include "customui/ismallcameraframe.h"
 #include "customui/itimemsgbox.h"
 #include "customui/itransparentframe.h"
 #include "customui/ivideorecordframe.h"
@@ -32,6 +34,7 @@
 #include "ffmpeg/wifirtsp/itcpserver.h"
 #include "iapplication.h"
 #include "icamera.h"
+#include "icapturebackend.h"
 #include "iimagetansformthread.h"
 #include "kittesthelpers.h"
 #include "mainframe.h"
@@ -60,7 +63,10 @@ public:
     QStringList checked;
     QString pipPath;
 
-    QString pictureInPictureDevicePath() const override { return pipPath; }
+    QString pictureInPictureDevicePath() const override
+    {
+        return pipPath.isEmpty() ? MainFrame::pictureInPictureDevicePath() : pipPath;
+    }
 
 protected:
     void panelUnavailable(const QString& panel) override
@@ -118,6 +124,7 @@ private slots:
     void unplugAndReplugCurrentCamera();
     void unplugOtherCameraChangesNothing();
     void cameraChooserSwitchesCamera();
+    void pictureInPicture();
     void shutdownOrder();
     void cameraSwitchAndCloseStopTheRecording();
 
@@ -392,8 +399,8 @@ void TestMainFrame::dispatch_data()
     row("camera", 13, false, {"modal:IOcrFrame"});
     row("camera", 14, false, {QString::fromUtf8("tip:请先选择左边列表文件")});
     row("camera", 15, false, {});
-    row("camera", 16, false, {"panel:picture-in-picture panel"});
-    row("camera", 17, false, {"panel:picture viewer"});
+    row("camera", 16, false, {"ISmallCameraFrame"});
+    row("camera", 17, false, {"ImageView"});
     row("camera", 99, false, {});
     row("right", 0, false, {"board toolbar"});
     row("right", 1, false, {"shown:magnifier panel"});
@@ -447,6 +454,8 @@ void TestMainFrame::dispatch()
             widget->close();
         });
     }
+    QVERIFY(QImage(80, 60, QImage::Format_RGB32).save(dir_.filePath("stored.png")));
+    frame_->checked = id == 17 ? QStringList(dir_.filePath("stored.png")) : QStringList();
     QStringList seen = outcome([&]() {
         IToolBarBase* toolbar =
             bar == "camera"  ? static_cast<IToolBarBase*>(frame_->cameraToolBar())
@@ -463,6 +472,12 @@ void TestMainFrame::dispatch()
     });
     if (!modal.isEmpty()) {
         seen << modal;
+    }
+    for (QWidget* panel :
+         QList<QWidget*>{frame_->pictureViewer(), frame_->pictureInPicturePanel()}) {
+        if (panel->isVisible() && panel->close()) {
+            seen << panel->metaObject()->className();
+        }
     }
     QCOMPARE(seen.join(" | "), expected.join(" | "));
 }
@@ -928,10 +943,7 @@ void TestMainFrame::unplugAndReplugCurrentCamera()
 void TestMainFrame::unplugOtherCameraChangesNothing()
 {
     startFrame();
-    frame_->pipPath = QStringLiteral("virtual:1");
     IVirtualCameraHub::instance()->unplug(1);
-    // The picture-in-picture panel is asked to close its camera; the main picture runs on.
-    QTRY_VERIFY(frame_->panels.contains("picture-in-picture panel"));
     QVERIFY(frame_->cameraToolBar()->isEnabled());
     QVERIFY(ICamera::instance()->hasCaptureThread());
     waitForFrames(2);
@@ -979,6 +991,61 @@ void TestMainFrame::cameraChooserSwitchesCamera()
     qunsetenv("ORVELLA_WIFI_CONTROL_PORT");
     IConfigureService::instance()->wifi = WifiEndpoint::fromEnvironment();
     IConfigureService::instance()->wifiRtspUrl = IConfigureService::instance()->wifi.rtspUrl();
+}
+
+// The panel on the second virtual camera: opening, the chooser, unplugging, a failing open, no
+// second camera, a reopen of the main camera that takes it, and closing the window.
+void TestMainFrame::pictureInPicture()
+{
+    startFrame();
+    ISmallCameraFrame* pip = frame_->pictureInPicturePanel();
+    ICameraToolBar* bar = frame_->cameraToolBar();
+    IVirtualCameraHub* hub = IVirtualCameraHub::instance();
+    const auto open = [&]() {
+        QTest::mouseClick(bar->button(ICameraToolBar::PictureInPicture), Qt::LeftButton);
+    };
+    const auto closedWith = [&](const QString& tip) {
+        QTRY_VERIFY(!pip->isVisible());
+        QVERIFY(!pip->capture() && bar->isButtonEnabled(ICameraToolBar::PictureInPicture));
+        QCOMPARE(tipText(), tip);
+    };
+    open();
+    QVERIFY(pip->isVisible() && !bar->isButtonEnabled(ICameraToolBar::PictureInPicture));
+    QCOMPARE(pip->cameraDevicePath(), QStringLiteral("virtual:1"));
+    QTRY_VERIFY(!pip->pictureLabel()->pixmap(Qt::ReturnByValue).isNull());
+    QCOMPARE(pip->capture()->currentResolution().toSizeF(), QSizeF(640, 480));
+    IMainTitleWidget* title = frame_->titleWidget();
+    QTest::mouseClick(title->button(IMainTitleWidget::Cameras), Qt::LeftButton);  // no PiP camera
+    QCOMPARE(title->cameraChooser()->count(), 1);
+    QCOMPARE(title->cameraChooser()->itemData(0).toString(), QStringLiteral("virtual:0"));
+    hub->unplug(1);
+    closedWith("The picture-in-picture camera was disconnected.");
+    answerNextModal([](QWidget* modal) { modal->close(); });
+    open();
+    QVERIFY(!pip->isVisible());
+    hub->replug(1);
+    hub->setFailOpen(1, true);
+    open();
+    closedWith("The picture-in-picture camera could not be opened.");
+    hub->setFailOpen(1, false);
+    // Closing while the worker opens the device returns at once.
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(pip->showPanel(true) && pip->close() && clock.elapsed() < 2000);
+
+    // The main camera goes; the next one plugged in finds only the panel's camera to take.
+    open();
+    hub->unplug(0);
+    QTRY_VERIFY(!ICamera::instance()->hasCaptureThread());
+    emit hub->sgDeviceChanged(true, QStringLiteral("virtual:7"));
+    QTRY_VERIFY(!pip->isVisible());
+    QCOMPARE(IConfigureService::instance()->currentCamera.devicePath, QStringLiteral("virtual:1"));
+    QTRY_VERIFY(frame_->isEnabled() && !frame_->isFirstOpenPending());
+    hub->replug(0);
+    open();
+    QTRY_VERIFY(pip->capture());
+    QVERIFY(frame_->close());
+    QVERIFY(!pip->capture());
 }
 
 void TestMainFrame::shutdownOrder()

@@ -13,10 +13,12 @@
 #include "customui/iimglistitem.h"
 #include "customui/iimglistwidget.h"
 #include "customui/iitoolbutton.h"
+#include "customui/imageview.h"
 #include "customui/imagnifierframe.h"
 #include "customui/imaintitlewidget.h"
 #include "customui/ipanel.h"
 #include "customui/irighttoolbar.h"
+#include "customui/ismallcameraframe.h"
 #include "iapplication.h"
 #include "icamera.h"
 #include "mainframe.h"
@@ -39,12 +41,14 @@ private slots:
     void galleryChecksCapturesUnderThePointer();
     void boardPanelsOpenBesideTheirButtons();
     void cameraPanelsAndMagnifier();
+    void compareAndPictureInPicture();
 
 private:
     static void xdotool(const QStringList& arguments);
     static void clickAt(const QPoint& global);
 
     QTemporaryDir photos_;
+    QTemporaryDir pictures_;
     MainFrame* frame_ = nullptr;
 };
 
@@ -67,6 +71,11 @@ void TestMainFrameWindow::initTestCase()
     qInstallMessageHandler(logMessageHandler);
     QVERIFY2(QGuiApplication::platformName() == "xcb", "needs the test runner's Xvfb");
     QVERIFY(photos_.isValid());
+    // The second camera shows a blue page; the first keeps its drawn page on the desk.
+    QImage blue(1280, 960, QImage::Format_RGB32);
+    blue.fill(QColor(40, 60, 200));
+    QVERIFY(blue.save(pictures_.filePath("blue.png")));
+    qputenv("ORVELLA_VIRTUAL_CAMERA_IMAGE", ":" + pictures_.filePath("blue.png").toLocal8Bit());
     auto* app = static_cast<IApplication*>(qApp);
     frame_ = new MainFrame(app);
     IBoardService::instance()->attach(app);
@@ -135,7 +144,7 @@ void TestMainFrameWindow::cameraChooserOpensBelowTheTitleBar()
         {"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click", "1"});
     QTRY_VERIFY(title->cameraChooser() && title->cameraChooser()->isVisible());
     QComboBox* chooser = title->cameraChooser();
-    QCOMPARE(chooser->count(), 1);
+    QCOMPARE(chooser->count(), 2);
     QCOMPARE(chooser->currentText(), QStringLiteral("Virtual Document Camera #1"));
     const QRect box(chooser->mapToGlobal(QPoint(0, 0)), chooser->size());
     QCOMPARE(box.top(), title->mapToGlobal(QPoint(0, title->height())).y());
@@ -227,6 +236,25 @@ void TestMainFrameWindow::cameraPanelsAndMagnifier()
     }
     QProcess::execute("import", {"-window", "root", artifactsDir() + "/orvella_magnifier.png"});
     frame_->slRightToolBarClick(false, IRightToolBar::Magnifier);
+}
+
+// The checked capture beside the live picture, and the second camera in its panel, together.
+void TestMainFrameWindow::compareAndPictureInPicture()
+{
+    frame_->slCameratoolbarClick(false, ICameraToolBar::SplitScreen);
+    frame_->slCameratoolbarClick(false, ICameraToolBar::PictureInPicture);
+    ImageView* viewer = frame_->pictureViewer();
+    ISmallCameraFrame* pip = frame_->pictureInPicturePanel();
+    QVERIFY(viewer->isVisible() && pip->isVisible());
+    QTRY_VERIFY(!pip->pictureLabel()->pixmap(Qt::ReturnByValue).isNull());
+    QTest::qWait(300);
+    const QString shot = artifactsDir() + "/orvella_compare_pip.png";
+    QCOMPARE(QProcess::execute("import", {"-window", "root", shot}), 0);
+    // The second camera's blue page in the panel, the checked capture (white) in the viewer.
+    const QImage screen(shot);
+    QVERIFY(QColor(screen.pixel(pip->pictureLabel()->mapToGlobal(QPoint(20, 20)))).blue() > 150);
+    QVERIFY(qGray(screen.pixel(viewer->mapToGlobal(
+                QPoint(viewer->width() / 2, viewer->height() * 9 / 10)))) > 200);
 }
 
 int main(int argc, char** argv)

@@ -30,7 +30,9 @@ QString real(double v)
     return QString::number(v, 'g', -1);
 }
 
-QString chooserStyle()
+}  // namespace
+
+QString IMainTitleWidget::cameraChooserStyle()
 {
     return QStringLiteral(
                "QComboBox{color:white;background-color:rgb(50,50,50);border:%1px solid black;"
@@ -47,8 +49,6 @@ QString chooserStyle()
         .arg(real(uiScale), real(2 * uiScale), real(3 * uiScale), real(30 * uiScale),
              real(22 * uiScale), real(28 * uiScale), real(20 * uiScale));
 }
-
-}  // namespace
 
 IMainTitleWidget::IMainTitleWidget(QWidget* parent) : QWidget(parent)
 {
@@ -149,7 +149,7 @@ void IMainTitleWidget::createCameraChooser()
     chooser_ = new QComboBox(window());
     chooser_->setView(new QListView(chooser_));
     chooser_->setFixedSize(scaled(160), scaled(28));
-    chooser_->setStyleSheet(chooserStyle());
+    chooser_->setStyleSheet(cameraChooserStyle());
     chooser_->setFocusPolicy(Qt::NoFocus);
     chooser_->hide();
     connect(chooser_, QOverload<int>::of(&QComboBox::currentIndexChanged), this,

@@ -35,6 +35,9 @@ public:
     void fillCameraChooser(const QList<ICameraInfo>& cameras, const QString& excludedPath,
                            bool wifiReachable);
 
+    // The style sheet of the camera chooser, shared by the other camera lists.
+    static QString cameraChooserStyle();
+
     // The reduced window geometry used when leaving the maximised state.
     static QRect restoredGeometry(const QRect& available);
 
