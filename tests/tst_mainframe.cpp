@@ -27,6 +27,10 @@
 #include "kittesthelpers.h"
 #include "mainframe.h"
 #include "modalanswerer.h"
+#include "fakesysfs.h"
+#include "fakev4l2io.h"
+#include "platform/video/iv4l2systemio.h"
+#include "platform/video/ivideosystem.h"
 #include "platform/video/ivirtualcamerahub.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
@@ -97,6 +101,7 @@ private slots:
     void fullScreenHidesTheFrame();
     void statusCodes_data();
     void statusCodes();
+    void noDeviceAfterStartupWaitEndsProcess_data();
     void noDeviceAfterStartupWaitEndsProcess();
     void unplugAndReplugCurrentCamera();
     void unplugOtherCameraChangesNothing();
@@ -762,13 +767,37 @@ void TestMainFrame::statusCodes()
     QCOMPARE(IConfigureService::instance()->currentCamera.index, index);
 }
 
+void TestMainFrame::noDeviceAfterStartupWaitEndsProcess_data()
+{
+    QTest::addColumn<bool>("denied");
+    QTest::newRow("camera fails to open") << false;
+    QTest::newRow("camera node not permitted") << true;
+}
+
 void TestMainFrame::noDeviceAfterStartupWaitEndsProcess()
 {
+    QFETCH(bool, denied);
+    // A USB camera node the user may not open (EACCES) besides the failing virtual camera.
+    FakeSysfs sysfs;
+    sysfs.addUsbNode(0, "1-1", "2b7e", "c8a1");
+    auto io = std::make_shared<FakeV4l2Io>();
+    io->addNode(sysfs.devicePath(0))->openErrno = denied ? EACCES : ENOENT;
+    IVideoSystem::instance()->setV4l2(io, sysfs.root(), sysfs.devRoot());
+    const auto restore = qScopeGuard([] {
+        IVideoSystem::instance()->setV4l2(std::make_shared<IV4l2SystemIo>(), "/sys", "/dev");
+    });
     IVirtualCameraHub::instance()->setFailOpen(0, true);
     startFrame(false);
     bool boxSeen = false;
     answerNextModal([&](QWidget* modal) {
         boxSeen = true;
+        QString text;
+        for (QLabel* label : modal->findChildren<QLabel*>()) {
+            text += label->text();
+        }
+        QCOMPARE(text.contains(sysfs.devicePath(0)), denied);
+        QCOMPARE(text.contains("\"video\" group"), denied);
+        QCOMPARE(text.startsWith("No orvella device"), !denied);
         QVERIFY(!modal->parentWidget());  // the window never showed: centred on the screen
         for (IIToolButton* b : modal->findChildren<IIToolButton*>()) {
             QTest::mouseClick(b, Qt::LeftButton);
