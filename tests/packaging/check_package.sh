@@ -7,7 +7,7 @@ prefix=$2
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 desktop-file-validate "$prefix/share/applications/org.orvella.Orvella.desktop"
-appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/org.orvella.Orvella.metainfo.xml"
+appstreamcli validate --no-net "$prefix/share/metainfo/org.orvella.Orvella.metainfo.xml"
 for size in 48 128 256; do
   file "$prefix/share/icons/hicolor/${size}x$size/apps/org.orvella.Orvella.png" |
     grep -q "$size x $size" || fail "icon $size"
