@@ -1,8 +1,11 @@
+#include <QApplication>
 #include <QDebug>
+#include <QIcon>
 
 #include "appdata.h"
 #include "customui/iappfont.h"
 #include "iapplication.h"
+#include "icommandline.h"
 #include "mainframe.h"
 #include "ocr/iocrlibraryloader.h"
 #include "platform/crash/icrashhandler.h"
@@ -10,6 +13,9 @@
 
 int main(int argc, char* argv[])
 {
+    if (ICommandLine::wantsAnswer(argc, argv)) {
+        return ICommandLine::answer(argc, argv);
+    }
     IOcrLibraryLoader::limitEngineThreads(argv);
     // The program scales itself by uiScale; Qt's own high-DPI scaling stays off.
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
@@ -22,6 +28,9 @@ int main(int argc, char* argv[])
     QObject::connect(app, &IApplication::messageReceived, app,
                      [app](const QString& message) { app->handleInstanceMessage(message); });
     qInstallMessageHandler(logMessageHandler);
+    // The installed desktop file and icon carry this id; task bars and Wayland match on it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvella.Orvella"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/appicon/org.orvella.Orvella.svg")));
     ICrashHandler::install(appDataDir(QStringLiteral("dump")), QStringLiteral("Pelora"));
     loadLanguage(app);
     installFontSubstitutions();

@@ -28,6 +28,7 @@
 #include "iimagetansformthread.h"
 #include "iwinusbdevice.h"
 #include "ocr/iocrframe.h"
+#include "platform/video/ivideosystem.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
 #include "uiscale.h"
@@ -234,6 +235,24 @@ void MainFrame::onCameraError(int code)
     }
 }
 
+// A camera node the user may not open is the likely cause on Linux; say so rather than blaming
+// the connection.
+QString MainFrame::noDeviceText() const
+{
+    const QStringList denied = IVideoSystem::instance()->deniedDevices();
+    if (denied.isEmpty()) {
+        return tr(
+            "No orvella device is found! The possible reasons could be: 1. Orvella is not "
+            "connected properly. 2. Driver program is not installed successfully. 3. The "
+            "device is damaged.");
+    }
+    qWarning() << "camera access denied:" << denied << "- the user is not in the video group";
+    const QString user = qEnvironmentVariable("USER", QStringLiteral("$USER"));
+    return tr("%1 may not open the camera %2 (permission denied). Add your user to the \"video\" "
+              "group with \"sudo usermod -aG video %3\", then log out and in again.")
+        .arg(config()->productName, denied.join(QStringLiteral(", ")), user);
+}
+
 void MainFrame::showNoDeviceBox()
 {
     if (noDeviceBoxOpen_) {
@@ -242,10 +261,8 @@ void MainFrame::showNoDeviceBox()
     }
     noDeviceBoxOpen_ = true;
     // Over the window when it is up, else in the middle of the screen.
-    IMsgBox::message(tr("No orvella device is found! The possible reasons could be: 1. Orvella "
-                        "is not connected properly. 2. Driver program is not installed "
-                        "successfully. 3. The device is damaged."),
-                     IMsgBox::OkBox, config()->productName, everShown_ ? this : nullptr);
+    IMsgBox::message(noDeviceText(), IMsgBox::OkBox, config()->productName,
+                     everShown_ ? this : nullptr);
     noDeviceBoxOpen_ = false;
     config()->currentCamera.index = -1;
     if (!everShown_) {

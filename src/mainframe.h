@@ -162,6 +162,7 @@ private:
     void onRecordMessage(int code);
     void onRecordVideo(const QString& path);
     void showNoDeviceBox();
+    QString noDeviceText() const;
 
     void snap();
     void freeze(bool frozen);

@@ -30,6 +30,8 @@
 #include "customui/itransparentframe.h"
 #include "customui/ivideorecordframe.h"
 #include "customui/ivideorecordmsgbox.h"
+#include "fakesysfs.h"
+#include "fakev4l2io.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "ffmpeg/wifirtsp/itcpserver.h"
 #include "iapplication.h"
@@ -42,6 +44,8 @@
 #include "ocr/iocrframe.h"
 #include "ocr/iocrprogressbar.h"
 #include "ocrtesthelpers.h"
+#include "platform/video/iv4l2systemio.h"
+#include "platform/video/ivideosystem.h"
 #include "platform/video/ivirtualcamerahub.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
@@ -120,6 +124,7 @@ private slots:
     void fullScreenHidesTheFrame();
     void statusCodes_data();
     void statusCodes();
+    void noDeviceAfterStartupWaitEndsProcess_data();
     void noDeviceAfterStartupWaitEndsProcess();
     void unplugAndReplugCurrentCamera();
     void unplugOtherCameraChangesNothing();
@@ -886,23 +891,50 @@ void TestMainFrame::statusCodes()
     QCOMPARE(IConfigureService::instance()->currentCamera.index, index);
 }
 
+void TestMainFrame::noDeviceAfterStartupWaitEndsProcess_data()
+{
+    QTest::addColumn<bool>("denied");
+    QTest::newRow("camera fails to open") << false;
+    QTest::newRow("camera node not permitted") << true;
+}
+
 void TestMainFrame::noDeviceAfterStartupWaitEndsProcess()
 {
+    QFETCH(bool, denied);
+    // A USB camera node the user may not open (EACCES) besides the failing virtual camera.
+    FakeSysfs sysfs;
+    sysfs.addUsbNode(0, "1-1", "2b7e", "c8a1");
+    auto io = std::make_shared<FakeV4l2Io>();
+    io->addNode(sysfs.devicePath(0))->openErrno = denied ? EACCES : ENOENT;
+    IVideoSystem::instance()->setV4l2(io, sysfs.root(), sysfs.devRoot());
+    const auto restore = qScopeGuard([] {
+        IVideoSystem::instance()->setV4l2(std::make_shared<IV4l2SystemIo>(), "/sys", "/dev");
+    });
     IVirtualCameraHub::instance()->setFailOpen(0, true);
     startFrame(false);
     bool boxSeen = false;
     answerNextModal([&](QWidget* modal) {
         boxSeen = true;
+        QString text;
+        for (QLabel* label : modal->findChildren<QLabel*>()) {
+            text += label->text();
+        }
+        QCOMPARE(text.contains(sysfs.devicePath(0)), denied);
+        QCOMPARE(text.contains("\"video\" group"), denied);
+        QCOMPARE(text.startsWith("No orvella device"), !denied);
         QVERIFY(!modal->parentWidget());  // the window never showed: centred on the screen
         for (IIToolButton* b : modal->findChildren<IIToolButton*>()) {
             QTest::mouseClick(b, Qt::LeftButton);
         }
     });
-    // The report arrives while the event loop runs (after start-up's wait): once the box is
-    // answered, the loop ends with status 0 instead of running on without a window.
-    QEventLoop loop;
-    QTimer::singleShot(10000, &loop, [&loop]() { loop.exit(7); });
-    QCOMPARE(loop.exec(), 0);
+    // The report arrives while the application's loop runs (after start-up's wait): once the
+    // box is answered, the loop ends with status 0 instead of running on without a window.
+    // (Only QCoreApplication::exec clears the quit request for the next row's loop.)
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    connect(&timeout, &QTimer::timeout, []() { QCoreApplication::exit(7); });
+    timeout.start(10000);
+    QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(boxSeen);
     QVERIFY(!frame_->isVisible());
     QCOMPARE(IConfigureService::instance()->currentCamera.index, -1);

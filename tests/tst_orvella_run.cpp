@@ -12,6 +12,8 @@
 // The program itself under Xvfb (1920x1080, openbox), driven from outside with xdotool as a
 // presenter would: on the virtual camera a press of Space saves a photo; without a camera the
 // program says so and ends with status 0 once the message is answered, by mouse or keyboard.
+// ORVELLA_INSTALLED_TREE runs the copy installed there instead (bin/orvella), in Chinese, and
+// checks that it maps nothing from the build folder.
 class TestOrvellaRun : public QObject {
     Q_OBJECT
 private slots:
@@ -24,8 +26,11 @@ private:
     static QString run(const QString& program, const QStringList& arguments, int timeoutMs = 15000);
     static QString windowOf(qint64 pid);
     static void screenshot(const QString& name);
+    static QStringList mappedFiles(qint64 pid);
 
     QString dataDir_;
+    QString program_;
+    QString installedTree_;
 };
 
 QString TestOrvellaRun::run(const QString& program, const QStringList& arguments, int timeoutMs)
@@ -56,19 +61,43 @@ void TestOrvellaRun::screenshot(const QString& name)
 void TestOrvellaRun::initTestCase()
 {
     QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "needs the test runner's Xvfb");
-    QVERIFY(QFile::exists(binDir() + "/orvella"));
+    installedTree_ = qEnvironmentVariable("ORVELLA_INSTALLED_TREE");
+    program_ = installedTree_.isEmpty() ? binDir() + "/orvella" : installedTree_ + "/bin/orvella";
+    QVERIFY2(QFile::exists(program_), qPrintable(program_));
     // The program keeps its data where this process would, named after the executable.
     dataDir_ = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/orvella";
 }
 
+QStringList TestOrvellaRun::mappedFiles(qint64 pid)
+{
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
+    if (!maps.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QStringList files;
+    for (const QByteArray& line : maps.readAll().split('\n')) {
+        const int slash = line.indexOf('/');
+        if (slash >= 0) {
+            files << QString::fromLocal8Bit(line.mid(slash));
+        }
+    }
+    files.removeDuplicates();
+    return files;
+}
+
 void TestOrvellaRun::spaceSavesPhotoOfNegotiatedSize()
 {
+    const bool installed = !installedTree_.isEmpty();
+    if (installed) {
+        QSettings settings(dataDir_ + "/ini/application.ini", QSettings::IniFormat);
+        settings.setValue("lang/langid", "2052");
+    }
     QProcessEnvironment env = childEnvironment();
     env.insert("ORVELLA_VIRTUAL_CAMERA", "1");
     QProcess orvella;
     orvella.setProcessEnvironment(env);
     orvella.setProcessChannelMode(QProcess::ForwardedChannels);
-    orvella.start(binDir() + "/orvella", QStringList());
+    orvella.start(program_, QStringList());
     QVERIFY(orvella.waitForStarted());
     const QString window = windowOf(orvella.processId());
     QVERIFY2(!window.isEmpty(), "no window appeared");
@@ -88,6 +117,22 @@ void TestOrvellaRun::spaceSavesPhotoOfNegotiatedSize()
         }
     }
     QVERIFY2(bright > 2000, "no page on the board");
+
+    // The desktop file's StartupWMClass names this class.
+    QVERIFY(run("xprop", {"-id", window, "WM_CLASS"}).contains("\"orvella\""));
+    // Answered while this instance holds the single-instance lock.
+    QProcess version;
+    version.start(program_, {"--version"});
+    QVERIFY(version.waitForFinished(10000));
+    QCOMPARE(version.exitCode(), 0);
+    QVERIFY(QString::fromLocal8Bit(version.readAllStandardOutput()).startsWith("Orvella 2."));
+    QVERIFY(run(program_, {"--help"}).contains("--version"));
+    if (installed) {
+        const QStringList mapped = mappedFiles(orvella.processId());
+        QVERIFY(mapped.contains(QDir(installedTree_).filePath("lib/orvella/Lang/2052.qm")));
+        const QStringList fromBuild = mapped.filter(QDir(binDir()).absolutePath());
+        QVERIFY2(fromBuild.isEmpty(), qPrintable(fromBuild.join(' ')));
+    }
 
     run("xdotool", {"windowactivate", "--sync", window});
     run("xdotool", {"key", "space"});
@@ -127,7 +172,7 @@ void TestOrvellaRun::noCameraTellsAndEnds()
     QProcess orvella;
     orvella.setProcessEnvironment(env);
     orvella.setProcessChannelMode(QProcess::ForwardedChannels);
-    orvella.start(binDir() + "/orvella", QStringList());
+    orvella.start(program_, QStringList());
     QVERIFY(orvella.waitForStarted());
     const QString box = windowOf(orvella.processId());
     QVERIFY2(!box.isEmpty(), "no message appeared");

@@ -20,7 +20,7 @@ const QColor kDefaultPencilColor(Qt::red);
 QString versionText()
 {
     const QString date = QString::fromLatin1(kBuildStamp).split(' ').first().replace('/', '.');
-    return QStringLiteral("V%1.%2.%3_%4").arg(2).arg(8).arg(61297).arg(date);
+    return QStringLiteral("V%1_%2").arg(QLatin1String(ORVELLA_VERSION), date);
 }
 
 // A colour from its stored form: a colour value or its name text. Unparsable gives red.

@@ -27,6 +27,7 @@ private slots:
     void badStartReportsThree();
 
 private:
+    static QString recorderProgram();
     bool startRecording(const QString& file, const QRect& area, int frameRate);
     Codes codes() const;
     QString reportedFile() const;
@@ -41,13 +42,13 @@ void TestScreenRecord::initTestCase()
     qInstallMessageHandler(logMessageHandler);
     QVERIFY(dir_.isValid());
     QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "needs an X server");
-    QVERIFY(QFile::exists(binDir() + "/ScreenRecord/ScreenRecord"));
+    QVERIFY(QFile::exists(recorderProgram()));
 }
 
 void TestScreenRecord::init()
 {
     link_ = new ITcpServer;
-    link_->setRecorderProgram(binDir() + "/ScreenRecord/ScreenRecord");
+    link_->setRecorderProgram(recorderProgram());
     spy_ = new QSignalSpy(link_, &ITcpServer::recordMessage);
 }
 
@@ -55,6 +56,13 @@ void TestScreenRecord::cleanup()
 {
     delete spy_;
     delete link_;
+}
+
+// The built recorder, or with ORVELLA_RECORDER_PROGRAM an installed copy.
+QString TestScreenRecord::recorderProgram()
+{
+    return qEnvironmentVariable("ORVELLA_RECORDER_PROGRAM",
+                                binDir() + "/ScreenRecord/ScreenRecord");
 }
 
 bool TestScreenRecord::startRecording(const QString& file, const QRect& area, int frameRate)

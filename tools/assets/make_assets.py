@@ -4,7 +4,7 @@
 Every icon is drawn here as SVG Tiny 1.2 on a 48 x 48 grid: strokes 3 units wide with round caps
 and joins. Tool-bar icons come in two variants from one drawing: "normal" in white for the dark
 buttons and "click" in orange rgb(235,120,7) for their pressed and checked states. The cursor
-pictures and the title-bar logo are rasterised to PNG by the small renderer below, the shutter
+pictures, the title-bar logo and the application icon's sizes are rasterised to PNG by the small renderer below, the shutter
 sound is synthesised, and the resource file orvella.qrc listing all of them is rewritten.
 
 Run from anywhere:  python3 tools/assets/make_assets.py
@@ -717,6 +717,94 @@ def logo(path):
     c.png(path)
 
 
+
+# ---------------------------------------------------------------------------------------------
+# The application icon: a document camera over a page on an orange tile. One drawing on a
+# 256 x 256 grid gives the scalable SVG (window icon and hicolor/scalable) and the PNG sizes the
+# desktop's icon theme wants.
+
+APP_ID = "org.orvella.Orvella"
+APP_ICON_SIZES = (48, 128, 256)
+TILE_RGBA = (235, 120, 7, 255)
+INK_RGBA = (51, 51, 51, 255)
+
+
+def app_icon_parts():
+    """(kind, geometry, rgba) in painting order; capsules are (a, b, radius)."""
+    return [
+        ("rrect", (16, 16, 240, 240, 48), TILE_RGBA),
+        ("polygon", [(64, 166), (192, 166), (210, 214), (46, 214)], WHITE_RGBA),
+        ("capsule", ((78, 182), (176, 182), 4), INK_RGBA),
+        ("capsule", ((74, 198), (148, 198), 4), INK_RGBA),
+        ("capsule", ((92, 160), (92, 78), 11), WHITE_RGBA),
+        ("capsule", ((92, 78), (150, 62), 11), WHITE_RGBA),
+        ("disc", (164, 60, 28), WHITE_RGBA),
+        ("disc", (164, 60, 15), INK_RGBA),
+        ("disc", (169, 55, 5), WHITE_RGBA),
+    ]
+
+
+def rounded_rect(shape, x0, y0, x1, y1, r, scale):
+    x0, y0, x1, y1, r = (v * scale for v in (x0, y0, x1, y1, r))
+    shape.polygon([(x0 + r, y0), (x1 - r, y0), (x1 - r, y1), (x0 + r, y1)])
+    shape.polygon([(x0, y0 + r), (x1, y0 + r), (x1, y1 - r), (x0, y1 - r)])
+    for cx, cy in ((x0 + r, y0 + r), (x1 - r, y0 + r), (x0 + r, y1 - r), (x1 - r, y1 - r)):
+        shape.disc(cx, cy, r)
+    return shape
+
+
+def app_icon_png(path, size):
+    scale = size / 256.0
+    c = Canvas(size, size, 4)
+    for kind, geo, rgba in app_icon_parts():
+        s = Shape()
+        if kind == "rrect":
+            rounded_rect(s, *geo, scale)
+        elif kind == "polygon":
+            s.polygon([(x * scale, y * scale) for x, y in geo])
+        elif kind == "capsule":
+            (ax, ay), (bx, by), r = geo
+            s.capsule((ax * scale, ay * scale), (bx * scale, by * scale), r * scale)
+        else:
+            cx, cy, r = geo
+            s.disc(cx * scale, cy * scale, r * scale)
+        c.draw(s, rgba)
+    c.png(path)
+
+
+def app_icon_svg():
+    def colour(rgba):
+        return "#%02x%02x%02x" % rgba[:3]
+
+    body = []
+    for kind, geo, rgba in app_icon_parts():
+        if kind == "rrect":
+            x0, y0, x1, y1, r = geo
+            body.append('<rect x="%s" y="%s" width="%s" height="%s" rx="%s" fill="%s"/>' % (
+                x0, y0, x1 - x0, y1 - y0, r, colour(rgba)))
+        elif kind == "polygon":
+            body.append('<polygon points="%s" fill="%s"/>' % (pts(geo), colour(rgba)))
+        elif kind == "capsule":
+            (ax, ay), (bx, by), r = geo
+            body.append('<line x1="%s" y1="%s" x2="%s" y2="%s" stroke="%s" stroke-width="%s" '
+                        'stroke-linecap="round"/>' % (ax, ay, bx, by, colour(rgba), 2 * r))
+        else:
+            cx, cy, r = geo
+            body.append(disc(cx, cy, r, colour(rgba)))
+    return ('<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" '
+            'width="256" height="256" viewBox="0 0 256 256">\n  ' + "\n  ".join(body) +
+            "\n</svg>\n")
+
+
+def app_icons():
+    """The SVG goes into the resources; the PNGs into packaging/icons for installation."""
+    write("appicon/%s.svg" % APP_ID, app_icon_svg())
+    for size in APP_ICON_SIZES:
+        folder = os.path.join(ROOT, "packaging", "icons", "%dx%d" % (size, size))
+        os.makedirs(folder, exist_ok=True)
+        app_icon_png(os.path.join(folder, APP_ID + ".png"), size)
+    return ["appicon/%s.svg" % APP_ID]
+
 # ---------------------------------------------------------------------------------------------
 # The shutter sound: two damped noise clicks, 16-bit mono PCM at 44.1 kHz
 
@@ -785,6 +873,7 @@ def main():
 
     os.makedirs(os.path.join(OUT, "logo"), exist_ok=True)
     logo(os.path.join(OUT, "logo", "cur_use_logo.png"))
+    files += app_icons()
 
     write("orvella.qrc", qrc(files))
     print("%d resources written under %s" % (len(files), OUT))

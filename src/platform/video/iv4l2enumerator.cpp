@@ -100,6 +100,21 @@ void IV4l2Enumerator::readUsbIds(const QString& node, VideoNodeInfo* info) const
     }
 }
 
+QStringList IV4l2Enumerator::deniedNodes() const
+{
+    QStringList denied;
+    for (int number : nodeNumbers()) {
+        const QString path = devRoot_ + QStringLiteral("/video%1").arg(number);
+        const int fd = io_->open(path);
+        if (fd >= 0) {
+            io_->close(fd);
+        } else if (errno == EACCES || errno == EPERM) {
+            denied << path;
+        }
+    }
+    return denied;
+}
+
 QList<VideoNodeInfo> IV4l2Enumerator::devices() const
 {
     QList<VideoNodeInfo> found;

@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 #include "platform/video/iv4l2io.h"
@@ -16,6 +17,9 @@ public:
     IV4l2Enumerator(std::shared_ptr<IV4l2Io> io, const QString& sysRoot, const QString& devRoot);
 
     QList<VideoNodeInfo> devices() const;
+    // The nodes that exist but may not be opened (EACCES, EPERM): the user lacks the rights,
+    // usually membership of the "video" group.
+    QStringList deniedNodes() const;
 
     // A kernel string field: read up to its terminator but never past `size`, then trimmed.
     static QString boundedText(const unsigned char* text, size_t size);

@@ -35,6 +35,14 @@ QList<VideoNodeInfo> IVideoSystem::devices()
     return enumerator.devices() + IVirtualCameraHub::instance()->devices();
 }
 
+QStringList IVideoSystem::deniedDevices()
+{
+    std::unique_lock<std::mutex> lock(mutex_);
+    const IV4l2Enumerator enumerator(io_, sysRoot_, devRoot_);
+    lock.unlock();
+    return enumerator.deniedNodes();
+}
+
 std::unique_ptr<IVideoDevice> IVideoSystem::open(const QString& path)
 {
     if (IVirtualCameraHub::isVirtualPath(path)) {

@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <mutex>
 
@@ -17,6 +18,8 @@ public:
     static IVideoSystem* instance();
 
     QList<VideoNodeInfo> devices();
+    // V4L2 nodes present but not openable for lack of permission.
+    QStringList deniedDevices();
     // Null when the device cannot be opened.
     std::unique_ptr<IVideoDevice> open(const QString& path);
 
