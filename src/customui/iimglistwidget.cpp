@@ -49,6 +49,16 @@ void IImgListWidget::CreateUI()
     deselect->setObjectName(QStringLiteral("deselect"));
     import->setObjectName(QStringLiteral("importFile"));
 
+    // A translation longer than the buttons widens the panel rather than being cut off.
+    int needed = width();
+    for (QToolButton* button : {selectAll, deselect, import}) {
+        needed = qMax(needed, button->sizeHint().width());
+    }
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{this, title, selectAll, deselect, import}) {
+        widget->setFixedWidth(needed);
+    }
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, scaled(10), 0, 0);
     layout->setSpacing(0);

@@ -102,13 +102,14 @@ QToolButton* ISettingFrame::createTabButton(const QString& text)
     button->setCheckable(true);
     button->setText(text);
     button->setFont(appFont(12, 75));
-    button->setFixedSize(scaled(120), scaled(35));
     button->setStyleSheet(
         QStringLiteral("QToolButton{border:none;color:white;}"
                        "QToolButton:hover{color:rgb(235,120,7);background-color:%1;}"
                        "QToolButton:pressed{color:rgb(235,120,7);background-color:%1;}"
                        "QToolButton:checked{color:rgb(235,120,7);background-color:%2;}")
             .arg(panelButtonHover, panelButtonNormal));
+    // A translation longer than the tab widens it rather than being cut off.
+    button->setFixedSize(qMax(scaled(120), button->sizeHint().width()), scaled(35));
     return button;
 }
 
