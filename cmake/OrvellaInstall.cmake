@@ -83,5 +83,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libtesseract5, tesseract-ocr-eng, tesseract-ocr-chi-sim, fonts-wqy-microhei, fonts-liberation2, libqt5multimedia5-plugins, qt5-image-formats-plugins")
+# The Japanese, Korean and traditional Chinese shapes; WenQuanYi stands in without them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -45,9 +45,35 @@ QFont boardFont(int size, int weight)
     return scaledFont(QString::fromUtf8(kChineseFamily), size, weight);
 }
 
+// The East Asian face a reader of the interface language expects (their Windows interface fonts
+// are Microsoft JhengHei, Meiryo and Malgun Gothic); simplified Chinese for every other language.
+QString regionalCjkFamily(const QString& langId)
+{
+    if (langId == QLatin1String("1028")) {
+        return QStringLiteral("Noto Sans CJK TC");
+    }
+    if (langId == QLatin1String("1041")) {
+        return QStringLiteral("Noto Sans CJK JP");
+    }
+    if (langId == QLatin1String("1042")) {
+        return QStringLiteral("Noto Sans CJK KR");
+    }
+    return QStringLiteral("Noto Sans CJK SC");
+}
+
 void installFontSubstitutions()
 {
-    QFont::insertSubstitution(QString::fromUtf8(kChineseFamily),
-                              QStringLiteral("WenQuanYi Micro Hei"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    const QString langId = IConfigureService::instance()->langId();
+    const QString regional = regionalCjkFamily(langId);
+    const QString wenQuanYi = QStringLiteral("WenQuanYi Micro Hei");
+    const bool ownCjkFace = regional != regionalCjkFamily(QString());
+    // Glyphs missing from the first face come from the next ones, so Han characters take the
+    // shapes of the interface language and nothing falls back to boxes.
+    const QStringList cjk =
+        ownCjkFace ? QStringList{regional, wenQuanYi} : QStringList{wenQuanYi, regional};
+    const QString chinese = QString::fromUtf8(kChineseFamily);
+    QFont::removeSubstitutions(chinese);
+    QFont::insertSubstitutions(chinese, cjk);
+    QFont::removeSubstitutions(QStringLiteral("Arial"));
+    QFont::insertSubstitutions(QStringLiteral("Arial"), QStringList{"Liberation Sans"} + cjk);
 }

@@ -11,7 +11,11 @@ QFont appFont(int size, int weight);
 QFont boardFont(int size, int weight);
 
 // Maps the Windows family names the program asks for onto fonts that exist here: "微软雅黑" to
-// WenQuanYi Micro Hei and "Arial" to the metric-compatible Liberation Sans.
+// WenQuanYi Micro Hei and "Arial" to the metric-compatible Liberation Sans, each followed by the
+// CJK faces for the interface language (read from the configuration, so call it after the
+// language is known; calling it again replaces the earlier mapping).
 void installFontSubstitutions();
+// The Noto Sans CJK family whose Han shapes suit the interface language id.
+QString regionalCjkFamily(const QString& langId);
 
 #endif  // IAPPFONT_H
