@@ -128,8 +128,11 @@ void TestOcrFrame::interfaceLanguageFirst_data()
 {
     QTest::addColumn<QString>("langId");
     QTest::addColumn<QString>("first");
-    for (const char* row : {"2052 ChinesePRC", "1033 English", "1049 Russian", "1041 English"}) {
-        const QStringList parts = QString(row).split(' ');  // Japanese (1041) has no code
+    // Japanese (1041) and Dutch (1043) have no code: the list keeps its own order.
+    for (const char* row : {"2052 ChinesePRC", "1028 ChineseTaiwan", "1033 English", "1049 Russian",
+                            "1034 Spanish", "1031 German", "1041 English", "1042 Korean",
+                            "1036 French", "1040 Italian", "1043 English", "1055 Turkish"}) {
+        const QStringList parts = QString(row).split(' ');
         QTest::newRow(row) << parts[0] << parts[1];
     }
 }
