@@ -16,7 +16,6 @@ private slots:
     void frameSplitAtEveryByte();
     void incompleteFrameIsKeptAcrossReads();
     void bufferStaysBounded();
-    void floodsTakeLinearTime();
 };
 
 static QByteArray frame(const QByteArray& payload)
@@ -170,13 +169,9 @@ void TestIRecorderFrameCodec::bufferStaysBounded()
     QVERIFY(decoder.feed(QByteArray("TSMT").repeated(100000), &problems).isEmpty());
     QCOMPARE(problems.size(), IRecorderFrameCodec::kMaxProblems + 2);
     QVERIFY(problems.constLast().endsWith("more problems"));
-}
-
-// Parsing removed consumed bytes from the front of the buffer for every frame or skipped byte:
-// 4 MB of frames took 9 s, 4 MB of magics with bad lengths 29 s.
-void TestIRecorderFrameCodec::floodsTakeLinearTime()
-{
-    IRecorderFrameCodec decoder;
+    // Removing parsed bytes from the front for every frame or skipped byte took quadratic time:
+    // 4 MB of frames took 9 s, 4 MB of magics with bad lengths 29 s.
+    decoder.clear();
     QElapsedTimer timer;
     timer.start();
     QCOMPARE(decoder.feed(frame("0").repeated(500000)).size(), 500000);
