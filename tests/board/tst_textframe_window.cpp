@@ -28,6 +28,7 @@ private:
     }
     static void shoot(const QString& name)
     {
+        QTest::qWait(300);
         QVERIFY(QGuiApplication::primaryScreen()->grabWindow(0).save(artifactsDir() + "/" + name));
     }
 };
@@ -36,6 +37,8 @@ void TestTextFrameWindow::toolbarKeepsEditing()
 {
     installFontSubstitutions();
     DrawingBoard f;
+    // Smaller than the screen, as a window manager would otherwise raise it as a full-screen one.
+    f.board.setGeometry(100, 80, 1600, 900);
     QVERIFY(QTest::qWaitForWindowActive(&f.board));
     f.board.setModeType(KM_IBOARD_ENUM::Text);
     clickAt(f.board.viewport()->mapToGlobal(QPoint(700, 500)));
