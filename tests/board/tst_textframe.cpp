@@ -6,6 +6,8 @@
 #include "board/item/icommontextelementframe.h"
 #include "board/item/itextelement.h"
 #include "board/item/itextframebutton.h"
+#include "board/ui/icolorpalette.h"
+#include "board/ui/icolorpanel.h"
 #include "board/ui/itextelementtoolbar.h"
 #include "boardtesthelpers.h"
 #include "customui/iappfont.h"
@@ -197,9 +199,11 @@ void TestTextSelection::stripEditAndLock()
     QCOMPARE(f.page->elements().size(), 1);
     QVERIFY(!f.frame->isVisible() && !f.frame->attachedItem());
 
-    // A second tap on the selected box edits it, with the toolbar beside it.
+    // A double click (a second tap on the selected box) edits it, with the toolbar beside it.
     f.tap(f.centre());
-    f.tap(f.centre());
+    sendMouse(f.board.viewport(), QEvent::MouseButtonDblClick, f.centre());
+    sendMouse(f.board.viewport(), QEvent::MouseButtonRelease, f.centre(), Qt::LeftButton,
+              Qt::NoButton);
     QVERIFY(f.frame->isItemEditing() && f.frame->isEditing());
     QVERIFY(f.text->hasFocus());
     QVERIFY(f.frame->toolBar()->isVisible());
@@ -280,6 +284,13 @@ void TestTextSelection::toolbarShowsWithoutApplying()
     QCOMPARE(f.text->font().pointSize(), 8);
     bar.onChangeFontSize("eight");
     QCOMPARE(f.text->font().pointSize(), 8);
+    // The palette under the colour button: the box keeps editing while it is open.
+    bar.onTextColor();
+    QVERIFY(bar.palette()->isVisible() && !f.text->endEditOnFocusOut());
+    f.text->setDefaultTextColor(QColor(0, 0, 0, 120));
+    emit bar.palette()->sgChangeColor(Qt::blue);
+    QCOMPARE(f.text->defaultTextColor(), QColor(0, 0, 255, 120));
+    QVERIFY(!bar.palette()->isVisible() && f.text->endEditOnFocusOut());
     bar.familyBox()->setCurrentText(QFontInfo(QFont("DejaVu Serif")).family());
     QCOMPARE(QFontInfo(f.text->font()).family(), QFontInfo(QFont("DejaVu Serif")).family());
 }

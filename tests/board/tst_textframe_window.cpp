@@ -37,8 +37,6 @@ void TestTextFrameWindow::toolbarKeepsEditing()
 {
     installFontSubstitutions();
     DrawingBoard f;
-    // Smaller than the screen, as a window manager would otherwise raise it as a full-screen one.
-    f.board.setGeometry(100, 80, 1600, 900);
     QVERIFY(QTest::qWaitForWindowActive(&f.board));
     f.board.setModeType(KM_IBOARD_ENUM::Text);
     clickAt(f.board.viewport()->mapToGlobal(QPoint(700, 500)));

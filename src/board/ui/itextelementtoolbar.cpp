@@ -51,12 +51,13 @@ QString comboStyle()
 
 }  // namespace
 
-ITextElementToolBar::ITextElementToolBar(IBoard* board) : IBaseWidget(nullptr), board_(board)
+ITextElementToolBar::ITextElementToolBar(IBoard* board)
+    : IBaseWidget(board ? board->window() : nullptr), board_(board)
 {
-    // Using the toolbar must not take the activation from the board: the box would lose the
-    // keyboard and end its edit.
-    setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus);
-    setAttribute(Qt::WA_ShowWithoutActivating);
+    // A child of the board's window over everything in it, not a window of its own: another
+    // window would take the activation, and with it the keyboard, from the box being edited
+    // (and a full-screen board would cover it).
+    setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     const int margin = static_cast<int>(10 * uiScale);
     setMinimumWidth(static_cast<int>(280 * uiScale));
 
@@ -90,6 +91,11 @@ ITextElementToolBar::ITextElementToolBar(IBoard* board) : IBaseWidget(nullptr), 
     adjustSize();
     familyBox_->installEventFilter(this);
     sizeBox_->installEventFilter(this);
+    // Clicks on the toolbar leave the keyboard focus with the board.
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             familyBox_, sizeBox_, colorButton_, boldButton_, italicButton_, underlineButton_}) {
+        w->setFocusPolicy(Qt::NoFocus);
+    }
 
     connect(colorButton_, &QToolButton::clicked, this, &ITextElementToolBar::onTextColor);
     connect(boldButton_, &QToolButton::clicked, this, &ITextElementToolBar::onTextBold);
@@ -173,25 +179,29 @@ void ITextElementToolBar::placeBeside(const QRect& globalBox)
     adjustSize();
     const int gap = static_cast<int>(10 * uiScale);
     QRect placed(QPoint(globalBox.left(), globalBox.top() - height() - gap), size());
-    const QScreen* screen = QGuiApplication::screenAt(globalBox.center());
-    if (!screen) {
-        screen = QGuiApplication::primaryScreen();
+    QRect area;
+    if (QWidget* window = parentWidget()) {
+        area = QRect(window->mapToGlobal(QPoint(0, 0)), window->size());
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        area = screen->availableGeometry();
     }
-    if (screen) {
-        const QRect area = screen->availableGeometry();
+    if (area.isValid()) {
         if (placed.top() < area.top()) {
             placed.moveTop(globalBox.bottom() + gap);
         }
         placed.moveLeft(qBound(area.left(), placed.left(), area.right() + 1 - width()));
         placed.moveTop(qBound(area.top(), placed.top(), area.bottom() + 1 - height()));
     }
-    move(placed.topLeft());
+    move(parentWidget() ? parentWidget()->mapFromGlobal(placed.topLeft()) : placed.topLeft());
 }
 
 void ITextElementToolBar::setVisible(bool visible)
 {
     showPalette(false);
     IBaseWidget::setVisible(visible);
+    if (visible) {
+        raise();
+    }
 }
 
 void ITextElementToolBar::onChangeFontFamily(const QString& text)

@@ -13,8 +13,8 @@ class QComboBox;
 class QGraphicsItem;
 
 // The floating toolbar of the text box being edited: font family and size, colour (through the
-// palette under its button), bold, italic and underline. It stays on top and is shown without
-// taking the activation, so the box keeps the keyboard while the toolbar is used.
+// palette under its button), bold, italic and underline. It floats over the board's window and
+// never takes the keyboard focus, so the box goes on editing while the toolbar is used.
 class ITextElementToolBar : public IBaseWidget {
     Q_OBJECT
 public:
@@ -24,7 +24,7 @@ public:
     // Shows the element's font and colour; a null or non-text item lets go of the element.
     void setElement(QGraphicsItem* item);
     ITextElement* element() const;
-    // Moves the toolbar above (or, without room, below) a box at `globalBox`, on its screen.
+    // Moves the toolbar above (or, without room, below) a box at `globalBox`, inside the window.
     void placeBeside(const QRect& globalBox);
     void setVisible(bool visible) override;
 
