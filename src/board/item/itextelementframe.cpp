@@ -385,7 +385,6 @@ void ITextElementFrame::dragTo(const QPointF& scenePos)
             return;
         }
         moved_ = true;
-        snapshot_ = item_->sceneTransform();
         emit sgTransformBeforeChanged();
     }
     const QTransform toItem = item_->sceneTransform().inverted();

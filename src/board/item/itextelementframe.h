@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QSet>
-#include <QTransform>
 #include <array>
 
 #include "board/iscenelementframe.h"
@@ -135,7 +134,6 @@ private:
     QPointF pressPos_;
     QPointF lastPos_;
     bool moved_ = false;
-    QTransform snapshot_;
 };
 
 #endif  // ITEXTELEMENTFRAME_H
