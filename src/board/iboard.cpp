@@ -17,6 +17,7 @@
 #include "board/ipixmapitem.h"
 #include "board/iscenelementframe.h"
 #include "board/islide.h"
+#include "board/item/icommontextelementframe.h"
 #include "board/item/ielement.h"
 #include "board/path/ipencilpathmode.h"
 
@@ -101,6 +102,7 @@ void IBoard::init()
     boardState_->setInkColor(Qt::red);
     boardState_->setPointEraserSize(QSizeF(100, 100));
     modeManager_ = new IModeManager(this);
+    textFrameFactory_ = [](IBoard* board) { return new ICommonTextElementFrame(board); };
     connect(boardState_, &IBoardState::notifyStateChanged, this,
             [this](IBoardState::NotifyStatePropertyType type, const QVariant&) {
                 onBoardStateChanged(type);
@@ -545,6 +547,14 @@ bool IBoard::event(QEvent* event)
     return true;
 }
 
+bool IBoard::onTextOrFrame(const QPointF& viewPos) const
+{
+    const QGraphicsItem* item = itemAtViewPos(viewPos);
+    ISceneElementFrame* frame = currentSlide_ ? currentSlide_->createdTextFrame() : nullptr;
+    return item && (item->type() == IElement::TextElementType ||
+                    (frame && frame->frameItem()->isVisible()));
+}
+
 void IBoard::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton) {
@@ -569,10 +579,7 @@ void IBoard::mousePressEvent(QMouseEvent* event)
         event->accept();
         return;
     }
-    const QGraphicsItem* item = itemAtViewPos(event->localPos());
-    ISceneElementFrame* frame = currentSlide_ ? currentSlide_->createdTextFrame() : nullptr;
-    const bool frameShown = frame && frame->frameItem()->isVisible();
-    if (item && (item->type() == IElement::TextElementType || frameShown)) {
+    if (onTextOrFrame(event->localPos())) {
         pressOnText_ = true;
     }
     panArmed_ = true;
@@ -629,6 +636,11 @@ void IBoard::mouseDoubleClickEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && isInteractive() &&
         modeType() == KM_IBOARD_ENUM::Select &&
         backgroundRect().contains(mapToScene(event->pos()))) {
+        // On a text box the second click is a tap of its own (it starts editing).
+        if (onTextOrFrame(event->localPos())) {
+            mousePressEvent(event);
+            return;
+        }
         toggleFullScreen();
     }
     QGraphicsView::mouseDoubleClickEvent(event);

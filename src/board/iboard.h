@@ -108,6 +108,8 @@ protected:
 private:
     enum class DeviceStep { Press, Move, Release };
 
+    // Whether a press there lands on a text box or while the text frame shows.
+    bool onTextOrFrame(const QPointF& viewPos) const;
     void routeDevice(DeviceStep step, const QMouseEvent& event, const QPointF& pos, int id);
     void endOpenGesture(const QMouseEvent& event);
     void onBoardStateChanged(int type);

@@ -286,6 +286,8 @@ void TestIBoard::selectDragPansTheView()
 void TestIBoard::selectDragOnTextOrVisibleFrameDoesNotPan()
 {
     BoardFixture f;
+    auto* frame = new TestTextFrame;
+    f.board.setTextFrameFactory([frame](IBoard*) { return frame; });
     auto* text = new TestTextElement("note");
     text->setPos(300, 300);
     f.page->addElement(text, false);
@@ -297,8 +299,6 @@ void TestIBoard::selectDragOnTextOrVisibleFrameDoesNotPan()
               Qt::NoButton);
     QCOMPARE(f.viewOf(QPointF(0, 0)), before);
 
-    auto* frame = new TestTextFrame;
-    f.board.setTextFrameFactory([frame](IBoard*) { return frame; });
     f.board.selectItem(text, true);
     QVERIFY(frame->isVisible());
     const QPoint onFrame = f.viewOf(frame->sceneBoundingRect().center());
@@ -650,6 +650,7 @@ void TestIBoard::overlayIgnoresViewZoomAndRotation()
 void TestIBoard::textFrameSelection()
 {
     BoardFixture f;
+    f.board.setTextFrameFactory({});
     f.board.selectItem(nullptr, true);
     QVERIFY(!f.page->createdTextFrame());
     f.board.clearSelection();  // no frame maker: nothing to do
