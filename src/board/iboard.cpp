@@ -51,9 +51,13 @@ IBoard::IBoard(int, QWidget* parent) : QGraphicsView(parent)
                    QPainter::SmoothPixmapTransform);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setCacheMode(CacheBackground);
     setTransformationAnchor(NoAnchor);
     setOptimizationFlag(IndirectPainting, true);
+    // The camera picture mostly covers the view: drawBackground fills only what it leaves
+    // uncovered instead of the whole viewport being cleared (and a cached background copied
+    // over it) before every frame is drawn on top.
+    viewport()->setAutoFillBackground(false);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setInteractive(true);
     setAcceptDrops(true);
     setAttribute(Qt::WA_AcceptTouchEvents);
@@ -215,6 +219,39 @@ QRectF IBoard::backgroundGlobalRect() const
     const QRectF box = viewportTransform().mapRect(backgroundItem_->sceneBoundingRect());
     const QPointF topLeft = viewport()->mapToGlobal(QPoint(0, 0)) + box.topLeft();
     return QRectF(topLeft, box.size());
+}
+
+void IBoard::drawBackground(QPainter* painter, const QRectF& rect)
+{
+    const QTransform sceneToDevice = painter->worldTransform();
+    QRegion uncovered(sceneToDevice.mapRect(rect).toAlignedRect());
+    uncovered -= coveredPixels(sceneToDevice);
+    const QBrush brush = viewport()->palette().brush(viewport()->backgroundRole());
+    painter->save();
+    painter->resetTransform();
+    for (const QRect& part : uncovered) {
+        painter->fillRect(part, brush);
+    }
+    painter->restore();
+    QGraphicsView::drawBackground(painter, rect);
+}
+
+QRect IBoard::coveredPixels(const QTransform& sceneToDevice) const
+{
+    const auto* picture = dynamic_cast<const IPixmapItem*>(backgroundItem_);
+    if (!picture || picture->scene() != scene() || !picture->isVisible() ||
+        picture->effectiveOpacity() < 1.0) {
+        return QRect();
+    }
+    const QTransform toDevice = picture->sceneTransform() * sceneToDevice;
+    const QPainterPath opaque = picture->opaqueArea();
+    if (opaque.isEmpty() || toDevice.type() > QTransform::TxScale) {
+        return QRect();
+    }
+    // Whole pixels only: an edge pixel the picture covers in part is filled first.
+    const QRectF area = toDevice.mapRect(opaque.boundingRect());
+    return QRect(QPoint(qCeil(area.left()), qCeil(area.top())),
+                 QPoint(qFloor(area.right()) - 1, qFloor(area.bottom()) - 1));
 }
 
 void IBoard::setBackgroundImage(const QImage& image)
