@@ -18,9 +18,10 @@
 #include "customui/imsgbox.h"
 #include "customui/ipixrateframe.h"
 #include "customui/irighttoolbar.h"
-#include "customui/ivideorecordframe.h"
 #include "customui/isettingframe.h"
+#include "customui/itimelapseframe.h"
 #include "customui/itimemsgbox.h"
+#include "customui/ivideorecordframe.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "icamera.h"
 #include "iimagetansformthread.h"
@@ -104,6 +105,7 @@ void MainFrame::CreateUI()
     ocrFrame_ = new IOcrFrame(this);
     ocrFrame_->hide();
     createCameraPanels();
+    createCapturePanels();
     buildLayout();
 
     connect(rightToolBar_, &IRightToolBar::sgButtonClick, this, &MainFrame::slRightToolBarClick);
@@ -291,6 +293,9 @@ void MainFrame::onFullScreen(bool fullScreen)
 void MainFrame::onTitleMoved()
 {
     slHideSecondWidget();
+    if (!timelapseFrame_->isCapturing()) {
+        timelapseFrame_->showPanel(false);
+    }
 }
 
 void MainFrame::onCameraChooserOpening()
@@ -324,6 +329,7 @@ void MainFrame::showTip(const QString& text)
 void MainFrame::onCameraSelected(const ICameraInfo& info)
 {
     setEnabled(false);
+    stopCaptureSeries();
     stopRecording();
     camera()->switchCamera(info);
     firstOpenPending_ = true;
@@ -351,6 +357,7 @@ void MainFrame::changeEvent(QEvent* event)
             cameraToolBar_->show();
         }
         if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+            placeCaptureBars();
             slHideSecondWidget();
         }
     }

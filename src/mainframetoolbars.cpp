@@ -19,6 +19,7 @@
 #include "customui/irighttoolbar.h"
 #include "customui/isettingframe.h"
 #include "customui/ithicknessframe.h"
+#include "customui/itimelapseframe.h"
 #include "customui/itransparentframe.h"
 #include "customui/ivideorecordframe.h"
 #include "icamera.h"
@@ -197,7 +198,9 @@ void MainFrame::freeze(bool frozen)
         autoEdgeOn_ = false;
     }
     camera()->setStreamRunning(!frozen);
-    cameraToolBar_->setEnabled(ICameraToolBar::Resolution, !frozen);
+    // A running time-lapse keeps its size.
+    cameraToolBar_->setEnabled(ICameraToolBar::Resolution,
+                               !frozen && !timelapseFrame_->isCapturing());
     cameraToolBar_->setEnabled(ICameraToolBar::AutoEdge, !frozen);
 }
 
