@@ -113,6 +113,7 @@ private slots:
     void captureModes();
     void failedSaveShowsTipAndEnablesSnap();
     void timelapseVideo();
+    void timingCaptureSurvivesLostPicture();
     void partialCapture_data();
     void partialCapture();
     void pdfExportOfCheckedPictures();
@@ -720,6 +721,27 @@ void TestMainFrame::timelapseVideo()
     QVERIFY2(probe.readable, qPrintable(probe.error));
     QCOMPARE(QSize(probe.width, probe.height), QSize(1920, 1080));
     QCOMPARE(probe.frames, shots);
+}
+
+void TestMainFrame::timingCaptureSurvivesLostPicture()
+{
+    startFrame();
+    frame_->mode = TimingCapture;
+    ITimerCaptureFrame* timing = frame_->timerCapturePanel();
+    timing->setSecondLength(100);
+    answerNextModal([timing](QWidget*) {
+        timing->intervalField()->setText("1");
+        timing->pagesField()->setText("2");
+        timing->confirmSettings();
+    });
+    frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
+    QVERIFY(timing->isCapturing());
+    // A picture that never came: one tip, and the series waits for the next interval.
+    frame_->processCapture(QImage());
+    QCOMPARE(tipText(), QStringLiteral("Save failed."));
+    QVERIFY(timing->isTimerActive());
+    QTRY_VERIFY(!timing->isCapturing());
+    QTRY_COMPARE(photos().size(), 2);
 }
 
 void TestMainFrame::partialCapture_data()
