@@ -28,27 +28,6 @@ const char* const kSizes[] = {
     "22", "24",   "26", "28",   "30",  "32",   "34",  "36",  "38",  "40",  "44",  "48",  "52",
     "56", "62",   "72", "76",   "80",  "88",   "96",  "104", "112", "120", "128", "136", "144"};
 
-QString comboStyle()
-{
-    const double s = uiScale;
-    return QStringLiteral(
-               "QComboBox{border:%1px solid gray;border-radius:%3px;padding:%1px %2px;"
-               "height:%5px;min-width:5em;}"
-               "QComboBox QAbstractItemView::item{height:%6px;}"
-               "QComboBox::drop-down{subcontrol-origin:padding;subcontrol-position:top right;"
-               "width:%4px;border-left-width:%1px;border-left-color:darkgray;"
-               "border-left-style:solid;border-top-right-radius:%3px;"
-               "border-bottom-right-radius:%3px;}"
-               "QComboBox::down-arrow{image:url(:/ui/ui/downArrow.svg);width:%7px;height:%7px;}")
-        .arg(s)
-        .arg(2 * s)
-        .arg(3 * s)
-        .arg(30 * s)
-        .arg(40 * s)
-        .arg(35 * s)
-        .arg(20 * s);
-}
-
 }  // namespace
 
 ITextElementToolBar::ITextElementToolBar(IBoard* board)
@@ -133,7 +112,7 @@ QComboBox* ITextElementToolBar::newComboBox(int boxFont, int listFont)
     list->setFont(boardFont(listFont, 50));
     box->setView(list);
     box->setFont(boardFont(boxFont, 50));
-    box->setStyleSheet(comboStyle());
+    box->setStyleSheet(comboBoxStyle(40, 35));
     return box;
 }
 
