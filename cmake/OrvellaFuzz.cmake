@@ -29,6 +29,7 @@ function(orvella_add_fuzzer name)
     target_link_libraries(${target} PRIVATE orvella_core)
     add_test(NAME tst_${target} COMMAND ${ORVELLA_ISOLATE} $<TARGET_FILE:${target}>
              ${CMAKE_CURRENT_SOURCE_DIR}/corpus/${name})
-    set_tests_properties(tst_${target} PROPERTIES LABELS fuzz TIMEOUT 120)
+    math(EXPR timeout "120 * ${ORVELLA_TIME_FACTOR}")
+    set_tests_properties(tst_${target} PROPERTIES LABELS fuzz TIMEOUT ${timeout})
   endif()
 endfunction()

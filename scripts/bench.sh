@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs every benchmark (build/bench/bin/*), printing medians of repeated runs.
-#   scripts/bench.sh [name-substring]
+# Builds and runs every benchmark (build/bench/bin/*), printing medians of repeated runs, then
+# the live-path benchmark (the running program against a GStreamer pipeline on the same stream).
+#   scripts/bench.sh [name-substring] [live-seconds]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -10,7 +11,12 @@ export ORVELLA_WIFI_HOST=127.0.0.1 QT_QPA_PLATFORM=offscreen
 for b in build/bench/bin/*; do
   [ -x "$b" ] || continue
   case "$(basename "$b")" in *"${1:-}"*) ;; *) continue ;; esac
+  [ "$(basename "$b")" = bench_livepath ] && continue
   echo "== $(basename "$b")"
   "$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
        --benchmark_display_aggregates_only=true 2>&1 | grep -E '^(Benchmark|-|.*_median)' || true
 done
+case bench_livepath in *"${1:-}"*)
+  echo "== bench_livepath"
+  build/bench/bin/bench_livepath "${2:-10}" ;;
+esac

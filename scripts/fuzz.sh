@@ -5,6 +5,8 @@
 #                                      seconds per harness (default: 60)
 # New inputs go to build-fuzz/corpus/<name>/, findings to build-fuzz/findings/<name>/; copy a
 # finding into tests/fuzz/corpus/<name>/ once it is fixed, and the test suite replays it.
+# With FUZZ_MERGE=1 the inputs that reach code the kept corpus does not (edge coverage only, so
+# it stays small) are added to tests/fuzz/corpus/<name>/ after each run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 name=${1:-}
@@ -24,5 +26,9 @@ for fuzzer in build-fuzz/bin/fuzz_*; do
     -artifact_prefix="build-fuzz/findings/$harness/" \
     "build-fuzz/corpus/$harness" "tests/fuzz/corpus/$harness" 2>&1 |
     grep -vE 'AddressSanitizer failed to allocate|^#[0-9]+.*(NEW|REDUCE|pulse)' || found=1
+  if [ "${FUZZ_MERGE:-0}" = 1 ]; then
+    "$fuzzer" -merge=1 -use_counters=0 "tests/fuzz/corpus/$harness" "build-fuzz/corpus/$harness" \
+      2>&1 | grep 'MERGE-OUTER: .* new files'
+  fi
 done
 exit $found

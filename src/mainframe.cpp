@@ -21,6 +21,7 @@
 #include "customui/irighttoolbar.h"
 #include "customui/isettingframe.h"
 #include "customui/ismallcameraframe.h"
+#include "customui/itimelapseframe.h"
 #include "customui/itimemsgbox.h"
 #include "customui/ivideorecordframe.h"
 #include "ffmpeg/iffmpegapi.h"
@@ -110,6 +111,7 @@ void MainFrame::CreateUI()
     ocrFrame_ = new IOcrFrame(this);
     ocrFrame_->hide();
     createCameraPanels();
+    createCapturePanels();
     buildLayout();
     pip_ = new ISmallCameraFrame(this);
     pip_->hide();
@@ -330,6 +332,9 @@ void MainFrame::onFullScreen(bool fullScreen)
 void MainFrame::onTitleMoved()
 {
     slHideSecondWidget();
+    if (!timelapseFrame_->isCapturing()) {
+        timelapseFrame_->showPanel(false);
+    }
 }
 
 void MainFrame::onCameraChooserOpening()
@@ -363,6 +368,7 @@ void MainFrame::showTip(const QString& text)
 void MainFrame::onCameraSelected(const ICameraInfo& info)
 {
     setEnabled(false);
+    stopCaptureSeries();
     stopRecording();
     camera()->switchCamera(info);
     firstOpenPending_ = true;
@@ -390,6 +396,7 @@ void MainFrame::changeEvent(QEvent* event)
             cameraToolBar_->show();
         }
         if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+            placeCaptureBars();
             slHideSecondWidget();
         }
     }

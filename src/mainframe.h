@@ -19,6 +19,8 @@ class IApplication;
 class IBoard;
 class IBoardPanel;
 class IBoardToolBar;
+class ICaptureFrame;
+class ICaptureModeFrame;
 class IColorFrame;
 class ICamera;
 class ICameraToolBar;
@@ -40,6 +42,8 @@ class ISettingFrame;
 class IThicknessFrame;
 class ISmallCameraFrame;
 class ITimeMsgBox;
+class ITimelapseFrame;
+class ITimerCaptureFrame;
 class ITransparentFrame;
 class IWinUsbDevice;
 class QSoundEffect;
@@ -50,6 +54,7 @@ class QSoundEffect;
 // hot-plug events, and shuts everything down in a fixed order. Its code is kept by concern:
 // mainframe.cpp (construction, layout, status and hot-plug), mainframetoolbars.cpp (toolbar
 // dispatch, shortcuts, panels), mainframecapture.cpp (Snap to file, PDF export) and
+// mainframecapturemodes.cpp (the timing, time-lapse and partial-capture panels) and
 // mainframeshutdown.cpp (closing, recording).
 class MainFrame : public QWidget {
     Q_OBJECT
@@ -94,6 +99,11 @@ public:
     IMagnifierFrame* magnifierPanel() const { return magnifierFrame_; }
     IParameterFrame* parameterPanel() const { return parameterFrame_; }
     IFocusFrame* focusPanel() const { return focusFrame_; }
+    ICaptureModeFrame* captureModePanel() const { return captureModeFrame_; }
+    ITimelapseFrame* timelapsePanel() const { return timelapseFrame_; }
+    ITimerCaptureFrame* timerCapturePanel() const { return timerCaptureFrame_; }
+    // Null until Snap is first used in partial-capture mode.
+    ICaptureFrame* partialCapturePanel() const { return captureFrame_; }
     bool isFirstOpenPending() const { return firstOpenPending_; }
     bool isAutoEdgeOn() const { return autoEdgeOn_; }
     bool isBoardMode() const { return boardMode_; }
@@ -192,6 +202,18 @@ private:
     void showTimelapsePanel();
     void addToGallery(const QImage& picture, const QString& path);
     void createCameraPanels();
+    // The capture-mode panel and the panels of the timing and time-lapse modes.
+    void createCapturePanels();
+    void onCaptureModeChanged(CaptureMode mode);
+    void onTimelapseRequest(OperateType type);
+    void startTimelapse();
+    void stopTimelapse();
+    void setTimelapseButtonsEnabled(bool enabled);
+    // A timing or time-lapse picture that never reached a file: the series goes on.
+    void seriesShotLost(bool timelapseShot);
+    void stopCaptureSeries();
+    void placeCaptureBars();
+    void setBarsEnabled(bool enabled);
     void resetDevicePanels();
     void createBoardPanels();
     void addBoardPanel(IPanelHost::Panel which, IBoardPanel* panel);
@@ -226,6 +248,12 @@ private:
     IMagnifierFrame* magnifierFrame_ = nullptr;
     IParameterFrame* parameterFrame_ = nullptr;
     IFocusFrame* focusFrame_ = nullptr;
+    ICaptureModeFrame* captureModeFrame_ = nullptr;
+    ITimelapseFrame* timelapseFrame_ = nullptr;
+    ITimerCaptureFrame* timerCaptureFrame_ = nullptr;
+    ICaptureFrame* captureFrame_ = nullptr;
+    // The last series picture was lost: its tip is not repeated for every following one.
+    bool seriesShotLost_ = false;
     // A window of its own over the whole screen, deleted with this one.
     IVideoRecordFrame* recordFrame_ = nullptr;
     ImageView* viewer_ = nullptr;

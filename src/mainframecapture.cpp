@@ -13,6 +13,8 @@
 #include "capturejob.h"
 #include "customui/icameratoolbar.h"
 #include "customui/iimglistwidget.h"
+#include "customui/itimelapseframe.h"
+#include "customui/itimercaptureframe.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "icamera.h"
 #include "iimagetansformthread.h"
@@ -40,11 +42,6 @@ void MainFrame::startCaptureThread()
     connect(captureThread_, &IImageTansformThread::sgFileDialogPathChanged, config(),
             &IConfigureService::setFileDialogPath);
     captureThread_->start(QThread::InheritPriority);
-}
-
-CaptureMode MainFrame::captureMode() const
-{
-    return DefaultCapture;
 }
 
 void MainFrame::snap()
@@ -105,13 +102,6 @@ void MainFrame::copyWindowToClipboard()
     showTip(tr("Succeed!"));
 }
 
-void MainFrame::showPartialCapture()
-{
-    board_->zoomToActualSize();
-    partialFrameOrigin_ = mapFromGlobal(board_->backgroundGlobalRect().topLeft().toPoint());
-    panelUnavailable(QStringLiteral("partial-capture frame"));
-}
-
 void MainFrame::captureWithType(ImageType type)
 {
     if (config()->wifiMode && config()->cameraResolution().width() > 1920) {
@@ -134,14 +124,13 @@ QRect MainFrame::partialCaptureSceneRect() const
 
 void MainFrame::processCapture(const QImage& picture)
 {
-    if (picture.isNull()) {
-        qDebug() << "no picture to capture";
+    // Whatever happens to this picture, the next one is not taken for the video by mistake.
+    const bool timelapseShot = timelapseShot_;
+    timelapseShot_ = false;
+    if (picture.isNull() || !captureThread_) {
+        qDebug() << (picture.isNull() ? "no picture to capture" : "no capture thread: dropped");
         setSnapEnabled(true);
-        return;
-    }
-    if (!captureThread_) {
-        qDebug() << "no capture thread: picture dropped";
-        setSnapEnabled(true);
+        seriesShotLost(timelapseShot);
         return;
     }
     const QRectF background = board_->backgroundRect();
@@ -150,28 +139,32 @@ void MainFrame::processCapture(const QImage& picture)
     CaptureJob job;
     job.picture = picture;
     job.rotation = board_->rotation();
-    job.folder = timelapseShot_ ? QString() : config()->photoPath();
+    job.folder = timelapseShot ? QString() : config()->photoPath();
     if (mode == PartialCapture) {
         job.captureRect =
             captureRectInPicture(partialCaptureSceneRect(), background, factors, picture.size());
     }
-    if (autoEdgeOn_ && !timelapseShot_ && mode != PartialCapture) {
+    if (autoEdgeOn_ && !timelapseShot && mode != PartialCapture) {
         job.edge = camera()->autoEdgeResult();
     }
     if (!factors.isNull()) {
         job.overlay = board_->renderOverlay(factors.x(), factors.y());
     }
     captureThread_->addCaptureJob(job);
-    timelapseShot_ = false;
 }
 
 void MainFrame::slCaputerImage(QImage picture, QString path)
 {
+    seriesShotLost_ = false;
     if (path.isEmpty()) {
         IFFmpegApi::instance()->addTimelapsePicture(picture);
+        if (timelapseFrame_->isCapturing()) {
+            timelapseFrame_->nextShot();
+        }
     } else {
         playShutterSound();
         addToGallery(picture, path);
+        timerCaptureFrame_->countPicture(timerCaptureFrame_->isCapturing());
     }
     setSnapEnabled(true);
 }
@@ -179,8 +172,14 @@ void MainFrame::slCaputerImage(QImage picture, QString path)
 void MainFrame::onCaptureFailed(const QString& path)
 {
     qDebug() << "capture not saved:" << path;
-    showTip(tr("Save failed."));
     setSnapEnabled(true);
+    // Time-lapse frames are never written, so they fail without a path.
+    const bool timelapseShot = path.isEmpty() && timelapseFrame_->isCapturing();
+    if (timelapseShot || timerCaptureFrame_->isCapturing()) {
+        seriesShotLost(timelapseShot);
+        return;
+    }
+    showTip(tr("Save failed."));
 }
 
 void MainFrame::playShutterSound()
@@ -231,16 +230,6 @@ void MainFrame::exportPdf()
 QStringList MainFrame::galleryCheckedPaths() const
 {
     return gallery_->itemPaths(true);
-}
-
-void MainFrame::startTimerCapture()
-{
-    panelUnavailable(QStringLiteral("timer-capture panel"));
-}
-
-void MainFrame::showTimelapsePanel()
-{
-    panelUnavailable(QStringLiteral("time-lapse panel"));
 }
 
 void MainFrame::addToGallery(const QImage& picture, const QString& path)

@@ -9,6 +9,8 @@
 #include "appdata.h"
 #include "customui/imagnifierframe.h"
 #include "customui/ismallcameraframe.h"
+#include "customui/itimelapseframe.h"
+#include "customui/itimercaptureframe.h"
 #include "customui/ivideorecordframe.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "icamera.h"
@@ -71,10 +73,12 @@ void MainFrame::runShutdownStep(ShutdownStep step)
             captureThread_ = nullptr;
             break;
         case ShutdownStep::StopTimelapse:
-            panelUnavailable(QStringLiteral("time-lapse panel"));
+            if (timelapseFrame_->isCapturing()) {
+                stopTimelapse();
+            }
             break;
         case ShutdownStep::StopTimerCapture:
-            panelUnavailable(QStringLiteral("timer-capture panel"));
+            timerCaptureFrame_->stopCapture();
             break;
         case ShutdownStep::StopRecording:
             stopRecording();

@@ -21,6 +21,7 @@
 #include "customui/isettingframe.h"
 #include "customui/ismallcameraframe.h"
 #include "customui/ithicknessframe.h"
+#include "customui/itimelapseframe.h"
 #include "customui/itransparentframe.h"
 #include "customui/ivideorecordframe.h"
 #include "icamera.h"
@@ -200,7 +201,9 @@ void MainFrame::freeze(bool frozen)
         autoEdgeOn_ = false;
     }
     camera()->setStreamRunning(!frozen);
-    cameraToolBar_->setEnabled(ICameraToolBar::Resolution, !frozen);
+    // A running time-lapse keeps its size.
+    cameraToolBar_->setEnabled(ICameraToolBar::Resolution,
+                               !frozen && !timelapseFrame_->isCapturing());
     cameraToolBar_->setEnabled(ICameraToolBar::AutoEdge, !frozen);
 }
 

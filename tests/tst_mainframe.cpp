@@ -15,6 +15,8 @@
 #include "board/ipixmapitem.h"
 #include "customui/iboardtoolbar.h"
 #include "customui/icameratoolbar.h"
+#include "customui/icaptureframe.h"
+#include "customui/icapturemodeframe.h"
 #include "customui/icustomslider.h"
 #include "customui/ieraseframe.h"
 #include "customui/iimglist.h"
@@ -26,7 +28,11 @@
 #include "customui/ipixrateframe.h"
 #include "customui/irighttoolbar.h"
 #include "customui/ismallcameraframe.h"
+#include "customui/itimelapsebutton.h"
+#include "customui/itimelapseframe.h"
+#include "customui/itimelapsetimes.h"
 #include "customui/itimemsgbox.h"
+#include "customui/itimercaptureframe.h"
 #include "customui/itransparentframe.h"
 #include "customui/ivideorecordframe.h"
 #include "customui/ivideorecordmsgbox.h"
@@ -51,6 +57,7 @@
 #include "service/iconfigureservice.h"
 #include "service/ilog.h"
 #include "uiscale.h"
+#include "videoprobe.h"
 
 using Step = MainFrame::ShutdownStep;
 
@@ -115,6 +122,10 @@ private slots:
     void captureModes_data();
     void captureModes();
     void failedSaveShowsTipAndEnablesSnap();
+    void timelapseVideo();
+    void timingCaptureSurvivesLostPicture();
+    void partialCapture_data();
+    void partialCapture();
     void pdfExportOfCheckedPictures();
     // Before the case that ends the event loop: nested loops return at once after it.
     void ocrDialogAndClosingDuringJob();
@@ -399,7 +410,7 @@ void TestMainFrame::dispatch_data()
     row("camera", 8, false, {"zoom out", "rotate 0"});
     row("camera", 9, true, {"edging on"});
     row("camera", 10, false, {"photo"});
-    row("camera", 11, false, {"panel:capture-mode panel"});
+    row("camera", 11, false, {"shown:capture-mode panel"});
     row("camera", 12, false, {"zoom out", "recording"});  // the picture at actual size
     row("camera", 13, false, {"modal:IOcrFrame"});
     row("camera", 14, false, {QString::fromUtf8("tip:请先选择左边列表文件")});
@@ -603,9 +614,9 @@ void TestMainFrame::captureModes_data()
     QTest::addColumn<QString>("colours");
     QTest::newRow("0 colour") << 0 << QStringList{"photo"} << "colour";
     QTest::newRow("1 window") << 1 << QStringList{"photo"} << "";
-    QTest::newRow("2 partial") << 2 << QStringList{"panel:partial-capture frame"} << "";
-    QTest::newRow("3 timer") << 3 << QStringList{"panel:timer-capture panel"} << "";
-    QTest::newRow("4 time-lapse") << 4 << QStringList{"panel:time-lapse panel"} << "";
+    QTest::newRow("2 partial") << 2 << QStringList{"selection layer"} << "";
+    QTest::newRow("3 timer") << 3 << QStringList{"modal:ITimerCaptureFrame"} << "";
+    QTest::newRow("4 time-lapse") << 4 << QStringList{"time-lapse bar"} << "";
     QTest::newRow("5 clipboard") << 5 << QStringList{"tip:Succeed!"} << "";
     QTest::newRow("6 black and white") << 6 << QStringList{"photo"} << "bw";
     QTest::newRow("7 grey") << 7 << QStringList{"photo"} << "grey";
@@ -620,9 +631,25 @@ void TestMainFrame::captureModes()
     sharedFrame();
     frame_->mode = mode;
     QGuiApplication::clipboard()->clear();
-    const QStringList seen =
-        outcome([&]() { frame_->slCameratoolbarClick(false, ICameraToolBar::Snap); });
-    QCOMPARE(seen.join(" | "), expected.join(" | "));
+    QStringList opened;
+    if (mode == TimingCapture) {
+        answerNextModal([&opened](QWidget* widget) {
+            opened << "modal:" + QString::fromLatin1(widget->metaObject()->className());
+            widget->close();
+        });
+    }
+    const QStringList seen = outcome([&]() {
+        frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
+        if (ICaptureFrame* layer = frame_->partialCapturePanel(); layer && layer->isVisible()) {
+            opened << "selection layer";
+            layer->actionButton(ICaptureFrame::Back)->click();
+        }
+        if (frame_->timelapsePanel()->isVisible()) {
+            opened << "time-lapse bar";
+            frame_->timelapsePanel()->showPanel(false);
+        }
+    });
+    QCOMPARE((opened + seen).join(" | "), expected.join(" | "));
     if (mode == 5) {
         const QImage copied = QGuiApplication::clipboard()->image();
         QCOMPARE(copied.size(), frame_->size());
@@ -670,6 +697,119 @@ void TestMainFrame::failedSaveShowsTipAndEnablesSnap()
     QTRY_VERIFY(frame_->cameraToolBar()->isButtonEnabled(ICameraToolBar::Snap));
     QCOMPARE(tipText(), QStringLiteral("Save failed."));
     QVERIFY(frame_->galleryPanel()->itemPaths(false).isEmpty());
+}
+
+void TestMainFrame::timelapseVideo()
+{
+    IConfigureService* config = IConfigureService::instance();
+    config->setVideoPath(photoDir_);
+    config->setCameraResolution(QSize(2592, 1944));
+    startFrame();
+    frame_->mode = TimelapseCapture;
+    ITimelapseFrame* panel = frame_->timelapsePanel();
+    ITimelapseTimes* counter = panel->counter();
+    counter->setSecondLength(40);
+    frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
+    QVERIFY(panel->isVisible());
+    panel->startButton()->click();
+    // Wider than 1920: the camera is switched down first, and the size is locked while it runs.
+    QCOMPARE(config->cameraResolution(), QSize(1920, 1080));
+    QCOMPARE(tipText(), QStringLiteral("Current resolution: 1920*1080"));
+    QVERIFY(panel->isCapturing());
+    QVERIFY(!frame_->cameraToolBar()->isButtonEnabled(ICameraToolBar::Resolution));
+    frame_->slCameratoolbarClick(false, ICameraToolBar::Freeze);
+    QVERIFY(!frame_->cameraToolBar()->isButtonEnabled(ICameraToolBar::Resolution));
+    QCOMPARE(counter->count(), 0);
+    // Hidden, it goes on counting.
+    panel->showPanel(false);
+    QTRY_VERIFY_WITH_TIMEOUT(counter->count() >= 5, 30000);
+    panel->pauseButton()->click();
+    const int paused = counter->count();
+    QTest::qWait(200);
+    QVERIFY(counter->count() <= paused + 1);
+    panel->pauseButton()->click();
+    QTRY_VERIFY_WITH_TIMEOUT(counter->count() >= 10, 30000);
+    // Any other capture mode ends the video.
+    const int shots = counter->count();
+    frame_->captureModePanel()->button(DefaultCapture)->click();
+    QVERIFY(!panel->isCapturing());
+    QCOMPARE(tipText(), QStringLiteral("Video is saved."));
+    QVERIFY(frame_->cameraToolBar()->isButtonEnabled(ICameraToolBar::Resolution));
+    const QStringList videos = QDir(photoDir_).entryList({"*.mp4"});
+    QCOMPARE(videos.size(), 1);
+    const VideoProbe probe = VideoProbe::of(photoDir_ + "/" + videos.first());
+    QVERIFY2(probe.readable, qPrintable(probe.error));
+    QCOMPARE(QSize(probe.width, probe.height), QSize(1920, 1080));
+    QCOMPARE(probe.frames, shots);
+}
+
+void TestMainFrame::timingCaptureSurvivesLostPicture()
+{
+    startFrame();
+    frame_->mode = TimingCapture;
+    ITimerCaptureFrame* timing = frame_->timerCapturePanel();
+    timing->setSecondLength(100);
+    answerNextModal([timing](QWidget*) {
+        timing->intervalField()->setText("1");
+        timing->pagesField()->setText("2");
+        timing->confirmSettings();
+    });
+    frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
+    QVERIFY(timing->isCapturing());
+    // A picture that never came: one tip, and the series waits for the next interval.
+    frame_->processCapture(QImage());
+    QCOMPARE(tipText(), QStringLiteral("Save failed."));
+    QVERIFY(timing->isTimerActive());
+    QTRY_VERIFY(!timing->isCapturing());
+    QTRY_COMPARE(photos().size(), 2);
+}
+
+void TestMainFrame::partialCapture_data()
+{
+    QTest::addColumn<int>("rotation");
+    QTest::addColumn<bool>("select");
+    QTest::newRow("select") << 0 << true;
+    QTest::newRow("select, turned 90") << 90 << true;
+    QTest::newRow("back") << 0 << false;
+}
+
+void TestMainFrame::partialCapture()
+{
+    QFETCH(int, rotation);
+    QFETCH(bool, select);
+    IConfigureService* config = IConfigureService::instance();
+    startFrame();
+    config->freeCaptureRect = QRect();
+    frame_->board()->rotateBy(rotation);
+    frame_->mode = PartialCapture;
+    frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
+    ICaptureFrame* layer = frame_->partialCapturePanel();
+    QVERIFY(layer && layer->isVisible());
+    QVERIFY(!frame_->cameraToolBar()->isEnabled() && !frame_->titleWidget()->isEnabled());
+    // 800 x 600, each side at most 0.8 of the layer's.
+    const auto side = [](int wanted, int layer) { return wanted > layer ? layer * 4 / 5 : wanted; };
+    const QSize chosen = layer->zoneRect().size();
+    QVERIFY(qAbs(chosen.width() - side(int(800 * uiScale), layer->width())) <= 1);
+    QVERIFY(qAbs(chosen.height() - side(int(600 * uiScale), layer->height())) <= 1);
+    QCOMPARE(layer->zoneRect().center(), QRect(QPoint(), layer->size()).center());
+    layer->actionButton(select ? ICaptureFrame::Select : ICaptureFrame::Back)->click();
+    QVERIFY(!layer->isVisible() && frame_->cameraToolBar()->isEnabled());
+    if (!select) {
+        QTest::qWait(300);
+        QVERIFY(photos().isEmpty());
+        QCOMPARE(config->freeCaptureRect, QRect());
+        return;
+    }
+    QCOMPARE(config->freeCaptureRect, layer->zoneRect());
+    QTRY_COMPARE(photos().size(), 1);
+    // The selection in picture pixels: the board shows the picture scaled to its view.
+    const double factor =
+        frame_->board()->pictureSize().width() / frame_->board()->backgroundRect().width();
+    const QSize saved = QImage(photoDir_ + "/" + photos().first()).size();
+    const QSize wanted = (QSizeF(chosen) * factor).toSize();
+    QVERIFY2(qAbs(saved.width() - wanted.width()) <= factor + 1 &&
+                 qAbs(saved.height() - wanted.height()) <= factor + 1,
+             qPrintable(QString("%1 x %2").arg(saved.width()).arg(saved.height())));
 }
 
 void TestMainFrame::pdfExportOfCheckedPictures()

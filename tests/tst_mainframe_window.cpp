@@ -3,12 +3,15 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QScreen>
 
 #include "board/iboard.h"
 #include "customui/iboardtoolbar.h"
 #include "customui/icameratoolbar.h"
+#include "customui/icaptureframe.h"
+#include "customui/icapturemodeframe.h"
 #include "customui/iimglist.h"
 #include "customui/iimglistitem.h"
 #include "customui/iimglistwidget.h"
@@ -19,9 +22,14 @@
 #include "customui/ipanel.h"
 #include "customui/irighttoolbar.h"
 #include "customui/ismallcameraframe.h"
+#include "customui/itimelapsebutton.h"
+#include "customui/itimelapseframe.h"
+#include "customui/itimercapturecontrolframe.h"
+#include "customui/itimercaptureframe.h"
 #include "iapplication.h"
 #include "icamera.h"
 #include "mainframe.h"
+#include "modalanswerer.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
 #include "service/ilog.h"
@@ -42,6 +50,7 @@ private slots:
     void boardPanelsOpenBesideTheirButtons();
     void cameraPanelsAndMagnifier();
     void compareAndPictureInPicture();
+    void capturePanelsOnScreen();
 
 private:
     static void xdotool(const QStringList& arguments);
@@ -255,6 +264,56 @@ void TestMainFrameWindow::compareAndPictureInPicture()
     QVERIFY(QColor(screen.pixel(pip->pictureLabel()->mapToGlobal(QPoint(20, 20)))).blue() > 150);
     QVERIFY(qGray(screen.pixel(viewer->mapToGlobal(
                 QPoint(viewer->width() / 2, viewer->height() * 9 / 10)))) > 200);
+}
+
+// Each capture panel opens once where it belongs; the screenshots are kept to be looked at.
+void TestMainFrameWindow::capturePanelsOnScreen()
+{
+    const auto shot = [](const QString& name) {
+        QTest::qWait(300);  // painted
+        QProcess::execute("import", {"-window", "root", artifactsDir() + "/orvella_" + name});
+    };
+    const auto snapIn = [this](int mode) {
+        frame_->captureModePanel()->setMode(mode);
+        frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
+    };
+    const QPoint photoMode = frame_->cameraToolBar()->buttonGlobalPos(ICameraToolBar::PhotoMode);
+    clickAt(photoMode + QPoint(5, 5));
+    QTRY_VERIFY(frame_->captureModePanel()->isVisible());
+    const QRect box(frame_->captureModePanel()->mapToGlobal(QPoint()),
+                    frame_->captureModePanel()->size());
+    QCOMPARE(box.bottom() + 1 + 10, photoMode.y());
+    shot("capture_modes.png");
+    frame_->captureModePanel()->showPanel(false);
+
+    snapIn(TimelapseCapture);
+    ITimelapseFrame* timelapse = frame_->timelapsePanel();
+    QVERIFY(timelapse->isVisible());
+    timelapse->intervalButton()->click();
+    shot("timelapse.png");
+    timelapse->showPanel(false);
+
+    snapIn(PartialCapture);
+    QVERIFY(frame_->partialCapturePanel()->isVisible());
+    shot("partial_capture.png");
+    frame_->partialCapturePanel()->actionButton(ICaptureFrame::Back)->click();
+
+    answerNextModal([&shot](QWidget* widget) {
+        auto* dialog = qobject_cast<ITimerCaptureFrame*>(widget);
+        dialog->intervalField()->setText("60");
+        dialog->pagesField()->setText("5");
+        shot("timing_dialog.png");
+        dialog->confirmSettings();
+    });
+    snapIn(TimingCapture);
+    QVERIFY(frame_->timerCapturePanel()->isCapturing());
+    shot("timing_bar.png");
+    frame_->timerCapturePanel()
+        ->controlBar()
+        ->actionButton(ITimerCaptureControlFrame::Stop)
+        ->click();
+    QVERIFY(!frame_->timerCapturePanel()->isCapturing());
+    frame_->captureModePanel()->setMode(DefaultCapture);
 }
 
 int main(int argc, char** argv)

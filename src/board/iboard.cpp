@@ -17,6 +17,7 @@
 #include "board/ipixmapitem.h"
 #include "board/iscenelementframe.h"
 #include "board/islide.h"
+#include "board/item/icommontextelementframe.h"
 #include "board/item/ielement.h"
 #include "board/path/ipencilpathmode.h"
 
@@ -50,9 +51,13 @@ IBoard::IBoard(int, QWidget* parent) : QGraphicsView(parent)
                    QPainter::SmoothPixmapTransform);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setCacheMode(CacheBackground);
     setTransformationAnchor(NoAnchor);
     setOptimizationFlag(IndirectPainting, true);
+    // The camera picture mostly covers the view: drawBackground fills only what it leaves
+    // uncovered instead of the whole viewport being cleared (and a cached background copied
+    // over it) before every frame is drawn on top.
+    viewport()->setAutoFillBackground(false);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setInteractive(true);
     setAcceptDrops(true);
     setAttribute(Qt::WA_AcceptTouchEvents);
@@ -101,6 +106,7 @@ void IBoard::init()
     boardState_->setInkColor(Qt::red);
     boardState_->setPointEraserSize(QSizeF(100, 100));
     modeManager_ = new IModeManager(this);
+    textFrameFactory_ = [](IBoard* board) { return new ICommonTextElementFrame(board); };
     connect(boardState_, &IBoardState::notifyStateChanged, this,
             [this](IBoardState::NotifyStatePropertyType type, const QVariant&) {
                 onBoardStateChanged(type);
@@ -213,6 +219,39 @@ QRectF IBoard::backgroundGlobalRect() const
     const QRectF box = viewportTransform().mapRect(backgroundItem_->sceneBoundingRect());
     const QPointF topLeft = viewport()->mapToGlobal(QPoint(0, 0)) + box.topLeft();
     return QRectF(topLeft, box.size());
+}
+
+void IBoard::drawBackground(QPainter* painter, const QRectF& rect)
+{
+    const QTransform sceneToDevice = painter->worldTransform();
+    QRegion uncovered(sceneToDevice.mapRect(rect).toAlignedRect());
+    uncovered -= coveredPixels(sceneToDevice);
+    const QBrush brush = viewport()->palette().brush(viewport()->backgroundRole());
+    painter->save();
+    painter->resetTransform();
+    for (const QRect& part : uncovered) {
+        painter->fillRect(part, brush);
+    }
+    painter->restore();
+    QGraphicsView::drawBackground(painter, rect);
+}
+
+QRect IBoard::coveredPixels(const QTransform& sceneToDevice) const
+{
+    const auto* picture = dynamic_cast<const IPixmapItem*>(backgroundItem_);
+    if (!picture || picture->scene() != scene() || !picture->isVisible() ||
+        picture->effectiveOpacity() < 1.0) {
+        return QRect();
+    }
+    const QTransform toDevice = picture->sceneTransform() * sceneToDevice;
+    const QPainterPath opaque = picture->opaqueArea();
+    if (opaque.isEmpty() || toDevice.type() > QTransform::TxScale) {
+        return QRect();
+    }
+    // Whole pixels only: an edge pixel the picture covers in part is filled first.
+    const QRectF area = toDevice.mapRect(opaque.boundingRect());
+    return QRect(QPoint(qCeil(area.left()), qCeil(area.top())),
+                 QPoint(qFloor(area.right()) - 1, qFloor(area.bottom()) - 1));
 }
 
 void IBoard::setBackgroundImage(const QImage& image)
@@ -545,6 +584,14 @@ bool IBoard::event(QEvent* event)
     return true;
 }
 
+bool IBoard::onTextOrFrame(const QPointF& viewPos) const
+{
+    const QGraphicsItem* item = itemAtViewPos(viewPos);
+    ISceneElementFrame* frame = currentSlide_ ? currentSlide_->createdTextFrame() : nullptr;
+    return item && (item->type() == IElement::TextElementType ||
+                    (frame && frame->frameItem()->isVisible()));
+}
+
 void IBoard::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton) {
@@ -569,10 +616,7 @@ void IBoard::mousePressEvent(QMouseEvent* event)
         event->accept();
         return;
     }
-    const QGraphicsItem* item = itemAtViewPos(event->localPos());
-    ISceneElementFrame* frame = currentSlide_ ? currentSlide_->createdTextFrame() : nullptr;
-    const bool frameShown = frame && frame->frameItem()->isVisible();
-    if (item && (item->type() == IElement::TextElementType || frameShown)) {
+    if (onTextOrFrame(event->localPos())) {
         pressOnText_ = true;
     }
     panArmed_ = true;
@@ -629,6 +673,11 @@ void IBoard::mouseDoubleClickEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && isInteractive() &&
         modeType() == KM_IBOARD_ENUM::Select &&
         backgroundRect().contains(mapToScene(event->pos()))) {
+        // On a text box the second click is a tap of its own (it starts editing).
+        if (onTextOrFrame(event->localPos())) {
+            mousePressEvent(event);
+            return;
+        }
         toggleFullScreen();
     }
     QGraphicsView::mouseDoubleClickEvent(event);

@@ -95,6 +95,8 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    // Fills what the opaque camera picture leaves uncovered of `rect`.
+    void drawBackground(QPainter* painter, const QRectF& rect) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -108,6 +110,8 @@ protected:
 private:
     enum class DeviceStep { Press, Move, Release };
 
+    // Whether a press there lands on a text box or while the text frame shows.
+    bool onTextOrFrame(const QPointF& viewPos) const;
     void routeDevice(DeviceStep step, const QMouseEvent& event, const QPointF& pos, int id);
     void endOpenGesture(const QMouseEvent& event);
     void onBoardStateChanged(int type);
@@ -115,6 +119,8 @@ private:
     void releaseAll();
     QImage renderElements(const QRectF& area, const QSize& size) const;
     QSizeF fittedPictureSize() const;
+    // The device pixels the opaque, unrotated camera picture covers wholly; empty otherwise.
+    QRect coveredPixels(const QTransform& sceneToDevice) const;
     void showTip(const QString& text);
     void enterFullScreen();
     void leaveFullScreen();

@@ -3,6 +3,8 @@
 #include <QDebug>
 #include <QPainter>
 
+#include "directshow/ilivepathprobe.h"
+
 IPixmapItem::IPixmapItem(const QSize& displaySize, QGraphicsItem* parent)
     : QGraphicsPixmapItem(parent), displaySize_(displaySize)
 {
@@ -19,6 +21,15 @@ QSize IPixmapItem::paintedSize() const
 QRectF IPixmapItem::boundingRect() const
 {
     return QRectF(QPointF(0, 0), paintedSize());
+}
+
+QPainterPath IPixmapItem::opaqueArea() const
+{
+    QPainterPath area;
+    if (!image_.isNull() && !image_.hasAlphaChannel()) {
+        area.addRect(boundingRect());
+    }
+    return area;
 }
 
 void IPixmapItem::setImage(const QImage& image)
@@ -68,8 +79,12 @@ void IPixmapItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWid
     if (target.isEmpty()) {
         return;
     }
+    const qint64 frame = image_.cacheKey();  // the key the mailbox saw, before any conversion
     prepareForDrawing();
     painter->setRenderHint(QPainter::Antialiasing, true);
     painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter->drawImage(target, image_);
+    if (ILivePathProbe* probe = ILivePathProbe::installed()) {
+        probe->framePainted(frame);
+    }
 }

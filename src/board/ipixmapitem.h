@@ -22,6 +22,8 @@ public:
     QSize displaySize() const { return displaySize_; }
 
     QRectF boundingRect() const override;
+    // The whole bounding rectangle for a frame without transparency, else nothing.
+    QPainterPath opaqueArea() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 private:

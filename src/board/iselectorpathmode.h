@@ -3,8 +3,11 @@
 
 #include "board/imode.h"
 
-// The Select mode: the board pans, zooms and goes full screen itself; presses are passed on to
-// the view so that items under the pointer receive them.
+class QGraphicsItem;
+
+// The Select mode: the board pans, zooms and goes full screen itself; the mode hands presses on
+// text boxes and on their frame to the page's text frame, and a press anywhere else dismisses
+// the frame. Only text boxes are selectable.
 class ISelectorPathMode : public IMode {
 public:
     explicit ISelectorPathMode(IBoard* board);
@@ -16,6 +19,13 @@ public:
     QCursor cursor() const override;
     void activate() override;
     void deactivate() override;
+
+private:
+    bool pressedText() const;
+
+    QGraphicsItem* pressedItem_ = nullptr;
+    bool textPressed_ = false;
+    bool frameDragged_ = false;
 };
 
 #endif  // ISELECTORPATHMODE_H

@@ -49,7 +49,7 @@ ITextElement* ITextMode::placeText(const QPointF& scenePoint)
         // Attaching moves the focus about; that must not end the new box's editing.
         text->setEndEditOnFocusOut(false);
         frame->showItems({text}, true);
-        frame->setSelected(true);
+        frame->enterTextEdit();
         text->setEndEditOnFocusOut(true);
     }
     // Only an editable text item takes the focus.

@@ -18,28 +18,14 @@ namespace {
 QString languageBoxStyle()
 {
     const double s = uiScale;
-    return QStringLiteral(
-               "QComboBox{border:%1px solid gray;border-radius:%3px;padding:%1px %2px;"
-               "height:%5px;min-width:5em;}"
-               "QComboBox QAbstractItemView::item{height:%6px;}"
-               "QComboBox::drop-down{subcontrol-origin:padding;subcontrol-position:top right;"
-               "width:%4px;border-left-width:%1px;border-left-color:darkgray;"
-               "border-left-style:solid;border-top-right-radius:%3px;"
-               "border-bottom-right-radius:%3px;}"
-               "QComboBox::down-arrow{width:%7px;height:%7px;image:url(:/ui/ui/downArrow.svg);}"
-               "QScrollBar:vertical{width:%8px;background:transparent;}"
+    return comboBoxStyle(25, 25) +
+           QStringLiteral(
+               "QScrollBar:vertical{width:%1px;background:transparent;}"
                "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0px;}"
-               "QScrollBar::handle:vertical{border-radius:%9px;background:rgb(0,0,0,200);}"
+               "QScrollBar::handle:vertical{border-radius:%2px;background:rgb(0,0,0,200);}"
                "QScrollBar::handle:vertical:hover{background:rgb(0,0,0,230);}")
-        .arg(s)
-        .arg(2 * s)
-        .arg(3 * s)
-        .arg(30 * s)
-        .arg(25 * s)
-        .arg(25 * s)
-        .arg(20 * s)
-        .arg(12 * s)
-        .arg(6 * s);
+               .arg(12 * s)
+               .arg(6 * s);
 }
 
 }  // namespace

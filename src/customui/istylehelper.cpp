@@ -90,3 +90,24 @@ QString toolTipHtml(const QString& text, const QFont& font, const QColor& colour
         .arg(font.pointSize())
         .arg(colour.name(), text);
 }
+
+QString comboBoxStyle(int height, int itemHeight)
+{
+    const double s = uiScale;
+    return QStringLiteral(
+               "QComboBox{border:%1px solid gray;border-radius:%3px;padding:%1px %2px;"
+               "height:%5px;min-width:5em;}"
+               "QComboBox QAbstractItemView::item{height:%6px;}"
+               "QComboBox::drop-down{subcontrol-origin:padding;subcontrol-position:top right;"
+               "width:%4px;border-left-width:%1px;border-left-color:darkgray;"
+               "border-left-style:solid;border-top-right-radius:%3px;"
+               "border-bottom-right-radius:%3px;}"
+               "QComboBox::down-arrow{image:url(:/ui/ui/downArrow.svg);width:%7px;height:%7px;}")
+        .arg(s)
+        .arg(2 * s)
+        .arg(3 * s)
+        .arg(30 * s)
+        .arg(height * s)
+        .arg(itemHeight * s)
+        .arg(20 * s);
+}

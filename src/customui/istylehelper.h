@@ -41,6 +41,9 @@ QRadioButton* newRadioButton(const QString& text, QWidget* parent = nullptr);
 // Borderless line edit with rounded corners.
 QLineEdit* newLineEdit(const QString& text, QWidget* parent = nullptr);
 
+// Rounded grey-bordered combo box with the kit's down arrow; heights in unscaled pixels.
+QString comboBoxStyle(int height, int itemHeight);
+
 // Rich-text tool tip in the given font and colour.
 QString toolTipHtml(const QString& text, const QFont& font, const QColor& colour);
 

@@ -393,6 +393,7 @@ bool IDShowThread::waitWhileFrozen(IVideoDevice& device)
 void IDShowThread::handleFrame(IFrameDecoder& decoder, const Stream& stream, const uchar* data,
                                int length)
 {
+    const auto arrival = std::chrono::steady_clock::now();
     {
         std::lock_guard<std::mutex> lock(stateMutex_);
         if (restartPending_) {
@@ -417,7 +418,7 @@ void IDShowThread::handleFrame(IFrameDecoder& decoder, const Stream& stream, con
                              static_cast<size_t>(frame.bytesPerLine()));
         edge = IOpencvApi::detectDocumentEdge(pixels);
     }
-    grabber_.storeFrame(frame, stream.session, edge);
+    grabber_.storeFrame(frame, stream.session, edge, arrival);
 }
 
 void IDShowThread::deliverNegotiated(QSize size)

@@ -1,11 +1,13 @@
 #include "istillcaptureimagegrabber.h"
 
+#include "directshow/ilivepathprobe.h"
 #include "opencv/iopencvapi.h"
 
 IStillCaptureImageGrabber::IStillCaptureImageGrabber(QObject* parent) : QObject(parent) {}
 
 void IStillCaptureImageGrabber::storeFrame(const QImage& image, int session,
-                                           const std::optional<EdgeResult>& edge)
+                                           const std::optional<EdgeResult>& edge,
+                                           std::chrono::steady_clock::time_point arrival)
 {
     bool post = false;
     {
@@ -21,6 +23,10 @@ void IStillCaptureImageGrabber::storeFrame(const QImage& image, int session,
         }
         post = !deliveryPending_;
         deliveryPending_ = true;
+        // Under the lock, so that the frame is known before it can be delivered.
+        if (ILivePathProbe* probe = ILivePathProbe::installed()) {
+            probe->frameStored(image.cacheKey(), arrival);
+        }
     }
     if (post) {
         // By name: the call event is then made and freed by Qt alone (see IDShowThread::postCall).
@@ -39,6 +45,9 @@ void IStillCaptureImageGrabber::deliver()
         }
         lastDelivered_ = latest_.sequence;
         image = latest_.image;
+    }
+    if (ILivePathProbe* probe = ILivePathProbe::installed()) {
+        probe->frameDelivered(image.cacheKey());
     }
     emit sgFrame(image);
 }

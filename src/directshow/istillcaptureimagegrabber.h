@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QObject>
+#include <chrono>
 #include <mutex>
 #include <optional>
 
@@ -26,9 +27,11 @@ public:
     explicit IStillCaptureImageGrabber(QObject* parent = nullptr);
 
     // Any thread. Frames of a session other than the current one are dropped; `edge` (when the
-    // frame was searched) becomes the edge result together with the frame.
-    void storeFrame(const QImage& image, int session,
-                    const std::optional<EdgeResult>& edge = std::nullopt);
+    // frame was searched) becomes the edge result together with the frame. `arrival` is when
+    // the frame's data came from the device (reported to an installed ILivePathProbe).
+    void storeFrame(
+        const QImage& image, int session, const std::optional<EdgeResult>& edge = std::nullopt,
+        std::chrono::steady_clock::time_point arrival = std::chrono::steady_clock::now());
     Frame latestFrame() const;
     // A null picture before the first frame; otherwise the latest frame with the filter of
     // `type` applied (outside the lock).

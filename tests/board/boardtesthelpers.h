@@ -98,6 +98,15 @@ public:
     void setGroupActive(bool active) override { groupActive = active; }
     void endTextEdit() override { ++editEnds; }
     void setSelected(bool selected) override { frameSelected = selected; }
+    void setItems(const QList<QGraphicsItem*>& items) override { shownItems = items; }
+    void enterTextEdit() override {}
+    void pressAt(const QPointF&) override {}
+    void moveAt(const QPointF&) override {}
+    void releaseAt(const QPointF&) override {}
+    void setReceivingNewItem(bool) override {}
+    QGraphicsItem* attachedItem() const override { return shownItems.value(0); }
+    bool isItemEditing() const override { return false; }
+    bool isOwnPart(const QGraphicsItem* item) const override { return item == this; }
 
     QList<QGraphicsItem*> shownItems;
     bool shownSelected = false;

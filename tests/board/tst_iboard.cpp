@@ -133,6 +133,8 @@ private slots:
     void foreignFormatConvertedOnceAtPaint();
     void detachedFrameOutlivesItsBuffer();
     void nullFrameKeepsTheLastPicture();
+    void viewAroundThePictureIsCleared_data();
+    void viewAroundThePictureIsCleared();
     void overlaySizeEqualsPictureSize_data();
     void overlaySizeEqualsPictureSize();
     void emptyPageOverlayIsTransparent();
@@ -286,6 +288,8 @@ void TestIBoard::selectDragPansTheView()
 void TestIBoard::selectDragOnTextOrVisibleFrameDoesNotPan()
 {
     BoardFixture f;
+    auto* frame = new TestTextFrame;
+    f.board.setTextFrameFactory([frame](IBoard*) { return frame; });
     auto* text = new TestTextElement("note");
     text->setPos(300, 300);
     f.page->addElement(text, false);
@@ -297,8 +301,6 @@ void TestIBoard::selectDragOnTextOrVisibleFrameDoesNotPan()
               Qt::NoButton);
     QCOMPARE(f.viewOf(QPointF(0, 0)), before);
 
-    auto* frame = new TestTextFrame;
-    f.board.setTextFrameFactory([frame](IBoard*) { return frame; });
     f.board.selectItem(text, true);
     QVERIFY(frame->isVisible());
     const QPoint onFrame = f.viewOf(frame->sceneBoundingRect().center());
@@ -552,6 +554,45 @@ void TestIBoard::detachedFrameOutlivesItsBuffer()
     QCOMPARE(f.picture->image().pixel(3, 3), 0xff00ff00);
 }
 
+void TestIBoard::viewAroundThePictureIsCleared_data()
+{
+    QTest::addColumn<double>("turn");
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<int>("alpha");
+    QTest::newRow("upright, bars at the sides") << 0.0 << 1.0 << 255;
+    QTest::newRow("turned") << 30.0 << 1.0 << 255;
+    QTest::newRow("zoomed out") << 0.0 << 0.5 << 255;
+    QTest::newRow("see-through frame") << 0.0 << 1.0 << 128;
+}
+
+// The view no longer clears itself before each frame: whatever the picture leaves uncovered
+// must still be painted over, and the picture drawn where it lies.
+void TestIBoard::viewAroundThePictureIsCleared()
+{
+    QFETCH(double, turn);
+    QFETCH(double, zoom);
+    QFETCH(int, alpha);
+    BoardFixture f;
+    f.board.rotateBy(turn);
+    f.board.zoomBy(zoom);
+    f.board.setBackgroundImage(
+        solidFrame(QSize(1600, 1200), QColor(255, 0, 0, alpha),
+                   alpha < 255 ? QImage::Format_ARGB32 : QImage::Format_RGB32));
+    QImage shown(f.board.viewport()->size(), QImage::Format_RGB32);
+    shown.fill(Qt::magenta);  // what an unpainted pixel would keep
+    f.board.viewport()->render(&shown);
+    const QColor base = f.board.viewport()->palette().color(f.board.viewport()->backgroundRole());
+    QCOMPARE(shown.pixelColor(0, 0), base);
+    const int green = base.green() * (255 - alpha) / 255;  // the frame's own green is 0
+    QVERIFY(qAbs(shown.pixelColor(960, 540).green() - green) <= 2);
+    for (int y = 0; y < shown.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(shown.constScanLine(y));
+        QVERIFY2(std::none_of(line, line + shown.width(),
+                              [](QRgb pixel) { return pixel == QColor(Qt::magenta).rgb(); }),
+                 qPrintable(QString::number(y)));
+    }
+}
+
 void TestIBoard::nullFrameKeepsTheLastPicture()
 {
     BoardFixture f;
@@ -650,6 +691,7 @@ void TestIBoard::overlayIgnoresViewZoomAndRotation()
 void TestIBoard::textFrameSelection()
 {
     BoardFixture f;
+    f.board.setTextFrameFactory({});
     f.board.selectItem(nullptr, true);
     QVERIFY(!f.page->createdTextFrame());
     f.board.clearSelection();  // no frame maker: nothing to do

@@ -190,6 +190,7 @@ void TestISlide::textFrameNeedsABoardWithAFrameMaker()
     IBoard board;
     auto* page = new ISlide;
     board.insertSlide(page, true);
+    board.setTextFrameFactory({});
     QVERIFY(!page->textFrame());  // no frame maker
     int made = 0;
     board.setTextFrameFactory([&made](IBoard*) {

@@ -4,6 +4,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <memory>
+#include <numeric>
 
 #include "ffmpeg/wifirtsp/iwifirtspthread.h"
 #include "ffmpeg/wifirtsp/wifireply.h"
@@ -32,16 +33,6 @@ QByteArray encodingReply(int resIndex)
 {
     return reply(kId, "0600",
                  QByteArray::fromHex("011e1e") + char(resIndex) + QByteArray::fromHex("ffffffff"));
-}
-
-QByteArray jpegPicture()
-{
-    QImage image(64, 48, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG");
-    return buffer.data();
 }
 
 WifiTimings shortTimings()
@@ -288,22 +279,20 @@ void TestIWifiRtspThreadControl::repliesJoinedInOneChunkAreAllRead()
 void TestIWifiRtspThreadControl::repliesSplitAcrossReadsAreJoined_data()
 {
     QTest::addColumn<bool>("picture");
-    QTest::addColumn<QList<int>>("cuts");
-    QList<int> everyByte;
-    for (int i = 1; i < 31; ++i) {
-        everyByte << i;
-    }
-    QTest::newRow("cut inside a header") << false << QList<int>{3, 16};
-    QTest::newRow("cut inside a body") << false << QList<int>{8, 20};
+    QTest::addColumn<QVector<int>>("cuts");
+    QVector<int> everyByte(30);
+    std::iota(everyByte.begin(), everyByte.end(), 1);
+    QTest::newRow("cut inside a header") << false << QVector<int>{3, 16};
+    QTest::newRow("cut inside a body") << false << QVector<int>{8, 20};
     QTest::newRow("every byte its own read") << false << everyByte;
-    QTest::newRow("picture header cut in its size") << true << QList<int>{7};
-    QTest::newRow("picture header cut after its state") << true << QList<int>{5, 30};
+    QTest::newRow("picture header cut in its size") << true << QVector<int>{7};
+    QTest::newRow("picture header cut after its state") << true << QVector<int>{5, 30};
 }
 
 void TestIWifiRtspThreadControl::repliesSplitAcrossReadsAreJoined()
 {
     QFETCH(bool, picture);
-    QFETCH(QList<int>, cuts);
+    QFETCH(QVector<int>, cuts);
     QSignalSpy resolution(thread_.get(), &IWifiRtspThread::sgChangeResolutionFromOtherApp);
     QSignalSpy captured(thread_.get(), &IWifiRtspThread::sgCaptureImage);
     QVERIFY(connectCamera());
@@ -312,10 +301,13 @@ void TestIWifiRtspThreadControl::repliesSplitAcrossReadsAreJoined()
     if (picture) {
         QVERIFY(thread_->setCaptureFalg(NormalImage));
         QVERIFY(expect(kId + kTakePicture));
-        const QByteArray jpeg = jpegPicture();
+        QImage image(64, 48, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QBuffer jpeg;
+        QVERIFY(jpeg.open(QIODevice::WriteOnly) && image.save(&jpeg, "JPG"));
         QByteArray size(4, '\0');
         qToLittleEndian<quint32>(quint32(jpeg.size()), size.data());
-        stream = reply(kId, "0900", size) + jpeg;
+        stream = reply(kId, "0900", size) + jpeg.data();
     }
     stream += reply(kId, "0100");
     cuts << stream.size();

@@ -982,6 +982,7 @@ void IWifiRtspThread::runStream()
             continue;
         }
         readFailure_.invalidate();
+        packetArrival_ = std::chrono::steady_clock::now();
         if (isPlaying()) {
             if (packet->stream_index == videoStreamIndex_) {
                 handleVideoPacket(packet);
@@ -1147,7 +1148,7 @@ void IWifiRtspThread::showPicture(AVFrame* frame)
                              size_t(picture.bytesPerLine()));
         edge = IOpencvApi::detectDocumentEdge(pixels);
     }
-    grabber_.storeFrame(picture, grabber_.session(), edge);
+    grabber_.storeFrame(picture, grabber_.session(), edge, packetArrival_);
 }
 
 void IWifiRtspThread::flushIfRequested(bool keyFrame)

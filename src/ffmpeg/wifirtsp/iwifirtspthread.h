@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVariant>
 #include <atomic>
+#include <chrono>
 #include <map>
 #include <mutex>
 
@@ -209,6 +210,8 @@ private:
     int videoStreamIndex_ = -1;
     SwsContext* scaler_ = nullptr;  // for layouts libyuv does not convert
     AVFrame* frame_ = nullptr;
+    // When the video thread's latest packet came off the network.
+    std::chrono::steady_clock::time_point packetArrival_;
     int scalerFormat_ = -1;
     QSize scalerSize_;
     QElapsedTimer readFailure_;

@@ -1,0 +1,381 @@
+// The live picture end to end: the camera manager, its capture back end, the newest-frame
+// mailbox and the board view (connected as the main window connects them), offscreen, fed by
+// the virtual camera at 1920x1080 and 2592x1944 and by the wireless camera simulator at
+// 1920x1080 on 127.0.0.1. Each run reports frames decoded, delivered and painted per second,
+// the delay from a frame's arrival from the device to its paint (median, 95th percentile) and
+// the CPU time per painted frame. The baseline is a GStreamer pipeline showing the same
+// simulator stream (rtspsrc ! decodebin ! videoconvert ! videoscale ! ximagesink under Xvfb),
+// with its CPU time per shown frame.
+//
+//   bench_livepath [seconds]        every run, each in a process of its own (default 10 s)
+//   bench_livepath --run virtual|wireless WxH seconds     one run in this process
+
+#include <time.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
+#include <cstdio>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <vector>
+
+#include "board/iboard.h"
+#include "board/ipixmapitem.h"
+#include "board/islide.h"
+#include "directshow/ilivepathprobe.h"
+#include "icamera.h"
+#include "service/iconfigureservice.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+const QSize kViewSize(1920, 1080);
+const int kWarmUpMs = 3000;
+const int kSimFps = 25;
+const char* const kSimUser = "k2vqz";
+
+double processCpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec + t.tv_nsec / 1e9;
+}
+
+double percentile(std::vector<double> values, double p)
+{
+    if (values.empty()) {
+        return 0;
+    }
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, size_t(p * (values.size() - 1) + 0.5))];
+}
+
+// Counts the frames of the measured window and times each painted one from its arrival.
+class PathRecorder : public ILivePathProbe {
+public:
+    void frameStored(qint64 frame, Clock::time_point arrival) override
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        arrivals_[frame] = arrival;
+        order_.push_back(frame);
+        if (order_.size() > 64) {
+            arrivals_.erase(order_.front());
+            order_.pop_front();
+        }
+        stored_ += measuring_;
+    }
+    void frameDelivered(qint64) override
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        delivered_ += measuring_;
+    }
+    void framePainted(qint64 frame) override
+    {
+        const Clock::time_point now = Clock::now();
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (frame == lastPainted_) {
+            return;  // the same frame again (an exposed area), not a new one shown
+        }
+        lastPainted_ = frame;
+        ++paintedEver_;
+        const auto arrival = arrivals_.find(frame);
+        if (!measuring_ || arrival == arrivals_.end()) {
+            return;
+        }
+        ++painted_;
+        delaysMs_.push_back(
+            std::chrono::duration<double, std::milli>(now - arrival->second).count());
+    }
+
+    void setMeasuring(bool on)
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        measuring_ = on;
+    }
+    int paintedEver()
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return paintedEver_;
+    }
+    QString report(double seconds, double cpuSeconds)
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return QStringLiteral(
+                   "decoded/s %1  delivered/s %2  painted/s %3  delay ms median %4 p95 %5  "
+                   "cpu ms/painted %6  cpu %7 %")
+            .arg(stored_ / seconds, 0, 'f', 1)
+            .arg(delivered_ / seconds, 0, 'f', 1)
+            .arg(painted_ / seconds, 0, 'f', 1)
+            .arg(percentile(delaysMs_, 0.5), 0, 'f', 1)
+            .arg(percentile(delaysMs_, 0.95), 0, 'f', 1)
+            .arg(painted_ ? 1000 * cpuSeconds / painted_ : 0.0, 0, 'f', 2)
+            .arg(100 * cpuSeconds / seconds, 0, 'f', 0);
+    }
+
+private:
+    std::mutex mutex_;
+    std::map<qint64, Clock::time_point> arrivals_;
+    std::deque<qint64> order_;
+    bool measuring_ = false;
+    int stored_ = 0;
+    int delivered_ = 0;
+    int painted_ = 0;
+    int paintedEver_ = 0;
+    qint64 lastPainted_ = 0;
+    std::vector<double> delaysMs_;
+};
+
+void waitFor(int ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+}
+
+// One run in this process: the camera chosen from the environment the parent set.
+int runOnce(bool wireless, const QSize& size, int seconds)
+{
+    IConfigureService* config = IConfigureService::instance();
+    config->readConfigure();
+    config->setCameraResolution(size);
+    ICamera* camera = ICamera::instance();
+    if (!camera->initData() || config->wifiMode != wireless) {
+        std::fprintf(stderr, "no %s camera found\n", wireless ? "wireless" : "virtual");
+        return 1;
+    }
+    IBoard board;
+    board.resize(kViewSize);
+    auto* page = new ISlide;
+    board.insertSlide(page, true);
+    auto* picture = new IPixmapItem(kViewSize);
+    picture->setZValue(-9999999);
+    board.setBackgroundItem(picture);
+    board.show();
+    QObject::connect(camera, &ICamera::sgCameraFrame, &board, &IBoard::setBackgroundImage);
+
+    PathRecorder recorder;
+    ILivePathProbe::install(&recorder);
+    camera->openCamera(config->currentCamera.index);
+    QElapsedTimer started;
+    started.start();
+    while (recorder.paintedEver() == 0 && started.elapsed() < 20000) {
+        waitFor(50);
+    }
+    int status = 0;
+    if (recorder.paintedEver() == 0) {
+        std::fprintf(stderr, "no frame was painted\n");
+        status = 1;
+    } else {
+        waitFor(kWarmUpMs);
+        recorder.setMeasuring(true);
+        const double cpu = processCpuSeconds();
+        QElapsedTimer window;
+        window.start();
+        waitFor(seconds * 1000);
+        const double elapsed = window.nsecsElapsed() / 1e9;
+        const double used = processCpuSeconds() - cpu;
+        recorder.setMeasuring(false);
+        const QSize shown = picture->image().size();
+        std::printf("%dx%d  %s\n", shown.width(), shown.height(),
+                    qPrintable(recorder.report(elapsed, used)));
+    }
+    camera->closeAll();
+    camera->closeCurrent();
+    ILivePathProbe::install(nullptr);
+    return status;
+}
+
+// A child process whose output lines are read as they come.
+class Child {
+public:
+    Child(const QString& program, const QStringList& arguments,
+          const QProcessEnvironment& environment)
+    {
+        process_.setProcessEnvironment(environment);
+        process_.setProcessChannelMode(QProcess::MergedChannels);
+        process_.start(program, arguments);
+        process_.waitForStarted(5000);
+    }
+    ~Child()
+    {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.terminate();
+            if (!process_.waitForFinished(3000)) {
+                process_.kill();
+                process_.waitForFinished(3000);
+            }
+        }
+    }
+    // The next line matching `pattern`, read within `timeoutMs`; empty when none came.
+    QString waitForLine(const QRegularExpression& pattern, int timeoutMs)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < timeoutMs) {
+            while (process_.canReadLine()) {
+                const QString line = QString::fromUtf8(process_.readLine()).trimmed();
+                if (pattern.match(line).hasMatch()) {
+                    return line;
+                }
+            }
+            if (process_.state() == QProcess::NotRunning) {
+                return QString();
+            }
+            process_.waitForReadyRead(100);
+        }
+        return QString();
+    }
+    // User plus system CPU time so far, in seconds (from /proc).
+    double cpuSeconds() const
+    {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(process_.processId()));
+        if (!stat.open(QIODevice::ReadOnly)) {
+            return 0;
+        }
+        const QString text = QString::fromLatin1(stat.readAll());
+        const QStringList fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        return fields.size() > 12
+                   ? (fields.at(11).toDouble() + fields.at(12).toDouble()) / sysconf(_SC_CLK_TCK)
+                   : 0;
+    }
+    QString readAll() { return QString::fromUtf8(process_.readAll()); }
+    bool finish(int timeoutMs) { return process_.waitForFinished(timeoutMs); }
+
+private:
+    QProcess process_;
+};
+
+int capturedInt(const QString& line, const QRegularExpression& pattern)
+{
+    return pattern.match(line).captured(1).toInt();
+}
+
+// The same simulator stream shown by GStreamer in an Xvfb window; its CPU time per shown frame
+// (and the X server's beside it).
+QString gstreamerBaseline(const QString& url, int seconds, const QProcessEnvironment& base)
+{
+    Child xvfb(QStringLiteral("Xvfb"),
+               {"-displayfd", "1", "-screen", "0", "1920x1080x24", "-nolisten", "tcp"}, base);
+    const QString display = xvfb.waitForLine(QRegularExpression("^\\d+$"), 10000);
+    if (display.isEmpty()) {
+        return QStringLiteral("Xvfb did not start");
+    }
+    QProcessEnvironment environment = base;
+    environment.insert("DISPLAY", ":" + display);
+    Child gst(QStringLiteral("gst-launch-1.0"),
+              {"-v", "rtspsrc", "location=" + url, QStringLiteral("user-id=%1").arg(kSimUser),
+               QStringLiteral("user-pw=%1").arg(kSimUser), "protocols=udp", "!", "decodebin", "!",
+               "videoconvert", "!", "videoscale", "!", "fpsdisplaysink", "video-sink=ximagesink",
+               "text-overlay=false", "fps-update-interval=250"},
+              environment);
+    const QRegularExpression rendered("last-message = rendered: (\\d+)");
+    QElapsedTimer timer;
+    timer.start();
+    if (gst.waitForLine(rendered, 20000).isEmpty()) {
+        return QStringLiteral("the pipeline showed nothing: ") + gst.readAll().right(400);
+    }
+    while (timer.elapsed() < kWarmUpMs) {
+        gst.waitForLine(rendered, 1000);
+    }
+    const int firstFrames = capturedInt(gst.waitForLine(rendered, 2000), rendered);
+    const double firstCpu = gst.cpuSeconds();
+    const double firstX = xvfb.cpuSeconds();
+    QElapsedTimer window;
+    window.start();
+    QString last;
+    while (window.elapsed() < seconds * 1000) {
+        const QString line = gst.waitForLine(rendered, 2000);
+        if (!line.isEmpty()) {
+            last = line;
+        }
+    }
+    const double cpu = gst.cpuSeconds() - firstCpu;
+    const double xCpu = xvfb.cpuSeconds() - firstX;
+    const double elapsed = window.nsecsElapsed() / 1e9;
+    const int frames = capturedInt(last, rendered) - firstFrames;
+    return QStringLiteral("shown/s %1  cpu ms/shown %2  cpu %3 %  (Xvfb beside it: %4 ms/shown)")
+        .arg(frames / elapsed, 0, 'f', 1)
+        .arg(frames ? 1000 * cpu / frames : 0.0, 0, 'f', 2)
+        .arg(100 * cpu / elapsed, 0, 'f', 0)
+        .arg(frames ? 1000 * xCpu / frames : 0.0, 0, 'f', 2);
+}
+
+// Runs every case, each in a fresh process of this program with throw-away settings and logs.
+int runAll(const QString& self, int seconds)
+{
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+        environment.insert(name, home.path());
+    }
+    environment.insert("ORVELLA_WIFI_HOST", "127.0.0.1");  // loopback only
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+
+    Child sim(QStringLiteral(ORVELLA_BIN_DIR "/orvella-wificam-sim"),
+              {"--control-port", "0", "--rtsp-port", "0", "--resolution", "1920x1080", "--fps",
+               QString::number(kSimFps), "--no-hooks"},
+              environment);
+    const QRegularExpression controlLine("^control-port (\\d+)");
+    const QRegularExpression rtspLine("^rtsp-port (\\d+)");
+    const int controlPort = capturedInt(sim.waitForLine(controlLine, 10000), controlLine);
+    const int rtspPort = capturedInt(sim.waitForLine(rtspLine, 10000), rtspLine);
+    if (controlPort <= 0 || rtspPort <= 0) {
+        std::fprintf(stderr, "the simulator did not start\n");
+        return 1;
+    }
+    environment.insert("ORVELLA_WIFI_CONTROL_PORT", QString::number(controlPort));
+    environment.insert("ORVELLA_WIFI_RTSP_PORT", QString::number(rtspPort));
+
+    struct Case {
+        const char* title;
+        const char* source;
+        const char* size;
+    };
+    int failures = 0;
+    for (const Case& run :
+         {Case{"virtual camera 1920x1080 MJPEG 15 fps", "virtual", "1920x1080"},
+          Case{"virtual camera 2592x1944 MJPEG 15 fps", "virtual", "2592x1944"},
+          Case{"wireless simulator 1920x1080 H.264 25 fps", "wireless", "1920x1080"}}) {
+        environment.insert("ORVELLA_VIRTUAL_CAMERA",
+                           run.source == QLatin1String("virtual") ? "1" : "0");
+        Child child(self, {"--run", run.source, run.size, QString::number(seconds)}, environment);
+        const bool done = child.finish(seconds * 1000 + 60000);
+        const QStringList lines = child.readAll().split('\n', Qt::SkipEmptyParts);
+        const QString result = lines.filter(QRegularExpression("decoded/s")).value(0);
+        failures += !done || result.isEmpty();
+        std::printf("Orvella, %-42s %s\n", run.title,
+                    qPrintable(result.isEmpty() ? lines.join(" / ").right(400) : result));
+        std::fflush(stdout);
+    }
+    const QString url = QStringLiteral("rtsp://127.0.0.1:%1/stream/main").arg(rtspPort);
+    std::printf("GStreamer, %-40s %s\n", "wireless simulator 1920x1080 (baseline)",
+                qPrintable(gstreamerBaseline(url, seconds, environment)));
+    return failures ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc >= 5 && QByteArray(argv[1]) == "--run") {
+        QApplication app(argc, argv);
+        const QStringList size = QString::fromLatin1(argv[3]).split('x');
+        return runOnce(QByteArray(argv[2]) == "wireless",
+                       QSize(size.value(0).toInt(), size.value(1).toInt()), atoi(argv[4]));
+    }
+    QCoreApplication app(argc, argv);
+    const int seconds = argc > 1 ? qMax(1, atoi(argv[1])) : 10;
+    return runAll(QCoreApplication::applicationFilePath(), seconds);
+}
