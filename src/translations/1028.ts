@@ -131,6 +131,56 @@
     </message>
 </context>
 <context>
+    <name>ICaptureFrame</name>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>選取</translation>
+    </message>
+</context>
+<context>
+    <name>ICaptureModeFrame</name>
+    <message>
+        <source>拍照提示音</source>
+        <translation>拍照提示音</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>預設</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>擷取畫面</translation>
+    </message>
+    <message>
+        <source>Partial screen capture</source>
+        <translation>局部擷取畫面</translation>
+    </message>
+    <message>
+        <source>Timing capture</source>
+        <translation>定時拍照</translation>
+    </message>
+    <message>
+        <source>Time-lapse</source>
+        <translation>縮時攝影</translation>
+    </message>
+    <message>
+        <source>Screen capture to clipboard</source>
+        <translation>擷取畫面到剪貼簿</translation>
+    </message>
+    <message>
+        <source>Black white capture</source>
+        <translation>黑白拍照</translation>
+    </message>
+    <message>
+        <source>Gray capture</source>
+        <translation>灰階拍照</translation>
+    </message>
+</context>
+<context>
     <name>IColorFrame</name>
     <message>
         <source>Red</source>
@@ -181,6 +231,21 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
         <translation>文件攝影機的即時畫面、拍照、註記、螢幕錄影和文字辨識。
 
 環境變數：ORVELLA_VIRTUAL_CAMERA=N 加入 N 個虛擬攝影機；ORVELLA_WIFI_HOST 是無線攝影機的位址。</translation>
+    </message>
+</context>
+<context>
+    <name>ICommonTextElementFrame</name>
+    <message>
+        <source>Lock</source>
+        <translation>鎖定</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
     </message>
 </context>
 <context>
@@ -629,6 +694,62 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     </message>
 </context>
 <context>
+    <name>ITimelapseButton</name>
+    <message>
+        <source>sec</source>
+        <translation>秒</translation>
+    </message>
+</context>
+<context>
+    <name>ITimelapseTimes</name>
+    <message>
+        <source>Shot</source>
+        <translation>已拍</translation>
+    </message>
+    <message>
+        <source>Next in</source>
+        <translation>下一張</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureControlFrame</name>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Halt</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureFrame</name>
+    <message>
+        <source>Please input integer greater than 0.</source>
+        <translation>請輸入大於 0 的整數。</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Interval Time</source>
+        <translation>間隔時間</translation>
+    </message>
+    <message>
+        <source>Capture Pages</source>
+        <translation>拍攝張數</translation>
+    </message>
+</context>
+<context>
     <name>IVideoRecordFrame</name>
     <message>
         <source>The screen recording could not be started.</source>
@@ -742,6 +863,14 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>PDF File (*.pdf)</source>
         <translation>PDF 檔案 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Current resolution: 1920*1080</source>
+        <translation>目前解析度：1920*1080</translation>
+    </message>
+    <message>
+        <source>Video is saved.</source>
+        <translation>影片已儲存。</translation>
     </message>
 </context>
 </TS>

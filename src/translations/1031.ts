@@ -131,6 +131,56 @@
     </message>
 </context>
 <context>
+    <name>ICaptureFrame</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>ICaptureModeFrame</name>
+    <message>
+        <source>拍照提示音</source>
+        <translation>Auslöseton</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>Bildschirmfoto</translation>
+    </message>
+    <message>
+        <source>Partial screen capture</source>
+        <translation>Bildschirmausschnitt</translation>
+    </message>
+    <message>
+        <source>Timing capture</source>
+        <translation>Foto mit Timer</translation>
+    </message>
+    <message>
+        <source>Time-lapse</source>
+        <translation>Zeitraffer</translation>
+    </message>
+    <message>
+        <source>Screen capture to clipboard</source>
+        <translation>Bildschirmfoto in Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Black white capture</source>
+        <translation>Schwarzweißfoto</translation>
+    </message>
+    <message>
+        <source>Gray capture</source>
+        <translation>Graustufenfoto</translation>
+    </message>
+</context>
+<context>
     <name>IColorFrame</name>
     <message>
         <source>Red</source>
@@ -181,6 +231,21 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
         <translation>Livebild, Fotos, Anmerkungen, Bildschirmaufnahme und Texterkennung für eine Dokumentenkamera.
 
 Umgebung: ORVELLA_VIRTUAL_CAMERA=N fügt N virtuelle Kameras hinzu; ORVELLA_WIFI_HOST ist die Adresse der WLAN-Kamera.</translation>
+    </message>
+</context>
+<context>
+    <name>ICommonTextElementFrame</name>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>
@@ -629,6 +694,62 @@ Umgebung: ORVELLA_VIRTUAL_CAMERA=N fügt N virtuelle Kameras hinzu; ORVELLA_WIFI
     </message>
 </context>
 <context>
+    <name>ITimelapseButton</name>
+    <message>
+        <source>sec</source>
+        <translation>s</translation>
+    </message>
+</context>
+<context>
+    <name>ITimelapseTimes</name>
+    <message>
+        <source>Shot</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Next in</source>
+        <translation>Nächstes in</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureControlFrame</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Halt</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureFrame</name>
+    <message>
+        <source>Please input integer greater than 0.</source>
+        <translation>Bitte eine ganze Zahl größer als 0 eingeben.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Interval Time</source>
+        <translation>Intervall</translation>
+    </message>
+    <message>
+        <source>Capture Pages</source>
+        <translation>Anzahl Fotos</translation>
+    </message>
+</context>
+<context>
     <name>IVideoRecordFrame</name>
     <message>
         <source>The screen recording could not be started.</source>
@@ -742,6 +863,14 @@ Umgebung: ORVELLA_VIRTUAL_CAMERA=N fügt N virtuelle Kameras hinzu; ORVELLA_WIFI
     <message>
         <source>PDF File (*.pdf)</source>
         <translation>PDF-Datei (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Current resolution: 1920*1080</source>
+        <translation>Aktuelle Auflösung: 1920*1080</translation>
+    </message>
+    <message>
+        <source>Video is saved.</source>
+        <translation>Video gespeichert.</translation>
     </message>
 </context>
 </TS>

@@ -131,6 +131,56 @@
     </message>
 </context>
 <context>
+    <name>ICaptureFrame</name>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Select</translation>
+    </message>
+</context>
+<context>
+    <name>ICaptureModeFrame</name>
+    <message>
+        <source>拍照提示音</source>
+        <translation>Shutter sound</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>Screen Capture</translation>
+    </message>
+    <message>
+        <source>Partial screen capture</source>
+        <translation>Partial screen capture</translation>
+    </message>
+    <message>
+        <source>Timing capture</source>
+        <translation>Timing capture</translation>
+    </message>
+    <message>
+        <source>Time-lapse</source>
+        <translation>Time-lapse</translation>
+    </message>
+    <message>
+        <source>Screen capture to clipboard</source>
+        <translation>Screen capture to clipboard</translation>
+    </message>
+    <message>
+        <source>Black white capture</source>
+        <translation>Black white capture</translation>
+    </message>
+    <message>
+        <source>Gray capture</source>
+        <translation>Gray capture</translation>
+    </message>
+</context>
+<context>
     <name>IColorFrame</name>
     <message>
         <source>Red</source>
@@ -181,6 +231,21 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
         <translation>Live picture, photos, annotation, screen recording and text recognition for a document camera.
 
 Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST is the wireless camera&apos;s address.</translation>
+    </message>
+</context>
+<context>
+    <name>ICommonTextElementFrame</name>
+    <message>
+        <source>Lock</source>
+        <translation>Lock</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
     </message>
 </context>
 <context>
@@ -629,6 +694,62 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     </message>
 </context>
 <context>
+    <name>ITimelapseButton</name>
+    <message>
+        <source>sec</source>
+        <translation>sec</translation>
+    </message>
+</context>
+<context>
+    <name>ITimelapseTimes</name>
+    <message>
+        <source>Shot</source>
+        <translation>Shot</translation>
+    </message>
+    <message>
+        <source>Next in</source>
+        <translation>Next in</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureControlFrame</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Halt</source>
+        <translation>Halt</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureFrame</name>
+    <message>
+        <source>Please input integer greater than 0.</source>
+        <translation>Please input integer greater than 0.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Interval Time</source>
+        <translation>Interval Time</translation>
+    </message>
+    <message>
+        <source>Capture Pages</source>
+        <translation>Capture Pages</translation>
+    </message>
+</context>
+<context>
     <name>IVideoRecordFrame</name>
     <message>
         <source>The screen recording could not be started.</source>
@@ -742,6 +863,14 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>PDF File (*.pdf)</source>
         <translation>PDF File (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Current resolution: 1920*1080</source>
+        <translation>Current resolution: 1920*1080</translation>
+    </message>
+    <message>
+        <source>Video is saved.</source>
+        <translation>Video is saved.</translation>
     </message>
 </context>
 </TS>

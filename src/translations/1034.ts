@@ -131,6 +131,56 @@
     </message>
 </context>
 <context>
+    <name>ICaptureFrame</name>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleccionar</translation>
+    </message>
+</context>
+<context>
+    <name>ICaptureModeFrame</name>
+    <message>
+        <source>拍照提示音</source>
+        <translation>Sonido del obturador</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>Captura de pantalla</translation>
+    </message>
+    <message>
+        <source>Partial screen capture</source>
+        <translation>Captura parcial</translation>
+    </message>
+    <message>
+        <source>Timing capture</source>
+        <translation>Foto con temporizador</translation>
+    </message>
+    <message>
+        <source>Time-lapse</source>
+        <translation>Time-lapse</translation>
+    </message>
+    <message>
+        <source>Screen capture to clipboard</source>
+        <translation>Captura al portapapeles</translation>
+    </message>
+    <message>
+        <source>Black white capture</source>
+        <translation>Foto en blanco y negro</translation>
+    </message>
+    <message>
+        <source>Gray capture</source>
+        <translation>Foto en escala de grises</translation>
+    </message>
+</context>
+<context>
     <name>IColorFrame</name>
     <message>
         <source>Red</source>
@@ -181,6 +231,21 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
         <translation>Imagen en directo, fotos, anotaciones, grabación de pantalla y reconocimiento de texto para una cámara de documentos.
 
 Entorno: ORVELLA_VIRTUAL_CAMERA=N añade N cámaras virtuales; ORVELLA_WIFI_HOST es la dirección de la cámara inalámbrica.</translation>
+    </message>
+</context>
+<context>
+    <name>ICommonTextElementFrame</name>
+    <message>
+        <source>Lock</source>
+        <translation>Bloquear</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
     </message>
 </context>
 <context>
@@ -629,6 +694,62 @@ Entorno: ORVELLA_VIRTUAL_CAMERA=N añade N cámaras virtuales; ORVELLA_WIFI_HOST
     </message>
 </context>
 <context>
+    <name>ITimelapseButton</name>
+    <message>
+        <source>sec</source>
+        <translation>s</translation>
+    </message>
+</context>
+<context>
+    <name>ITimelapseTimes</name>
+    <message>
+        <source>Shot</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Next in</source>
+        <translation>Siguiente en</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureControlFrame</name>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Halt</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureFrame</name>
+    <message>
+        <source>Please input integer greater than 0.</source>
+        <translation>Introduzca un número entero mayor que 0.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Interval Time</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>Capture Pages</source>
+        <translation>Número de fotos</translation>
+    </message>
+</context>
+<context>
     <name>IVideoRecordFrame</name>
     <message>
         <source>The screen recording could not be started.</source>
@@ -742,6 +863,14 @@ Entorno: ORVELLA_VIRTUAL_CAMERA=N añade N cámaras virtuales; ORVELLA_WIFI_HOST
     <message>
         <source>PDF File (*.pdf)</source>
         <translation>Archivo PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Current resolution: 1920*1080</source>
+        <translation>Resolución actual: 1920*1080</translation>
+    </message>
+    <message>
+        <source>Video is saved.</source>
+        <translation>Vídeo guardado.</translation>
     </message>
 </context>
 </TS>

@@ -131,6 +131,56 @@
     </message>
 </context>
 <context>
+    <name>ICaptureFrame</name>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Sélectionner</translation>
+    </message>
+</context>
+<context>
+    <name>ICaptureModeFrame</name>
+    <message>
+        <source>拍照提示音</source>
+        <translation>Son de l&apos;obturateur</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>Capture d&apos;écran</translation>
+    </message>
+    <message>
+        <source>Partial screen capture</source>
+        <translation>Capture partielle</translation>
+    </message>
+    <message>
+        <source>Timing capture</source>
+        <translation>Photo avec minuteur</translation>
+    </message>
+    <message>
+        <source>Time-lapse</source>
+        <translation>Accéléré</translation>
+    </message>
+    <message>
+        <source>Screen capture to clipboard</source>
+        <translation>Capture vers le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Black white capture</source>
+        <translation>Photo noir et blanc</translation>
+    </message>
+    <message>
+        <source>Gray capture</source>
+        <translation>Photo en niveaux de gris</translation>
+    </message>
+</context>
+<context>
     <name>IColorFrame</name>
     <message>
         <source>Red</source>
@@ -181,6 +231,21 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
         <translation>Image en direct, photos, annotations, enregistrement de l&apos;écran et reconnaissance de texte pour une caméra de documents.
 
 Environnement : ORVELLA_VIRTUAL_CAMERA=N ajoute N caméras virtuelles ; ORVELLA_WIFI_HOST est l&apos;adresse de la caméra sans fil.</translation>
+    </message>
+</context>
+<context>
+    <name>ICommonTextElementFrame</name>
+    <message>
+        <source>Lock</source>
+        <translation>Verrouiller</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
     </message>
 </context>
 <context>
@@ -629,6 +694,62 @@ Environnement : ORVELLA_VIRTUAL_CAMERA=N ajoute N caméras virtuelles ; ORVELLA_
     </message>
 </context>
 <context>
+    <name>ITimelapseButton</name>
+    <message>
+        <source>sec</source>
+        <translation>s</translation>
+    </message>
+</context>
+<context>
+    <name>ITimelapseTimes</name>
+    <message>
+        <source>Shot</source>
+        <translation>Photos</translation>
+    </message>
+    <message>
+        <source>Next in</source>
+        <translation>Suivante dans</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureControlFrame</name>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Halt</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureFrame</name>
+    <message>
+        <source>Please input integer greater than 0.</source>
+        <translation>Saisissez un nombre entier supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Interval Time</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>Capture Pages</source>
+        <translation>Nombre de photos</translation>
+    </message>
+</context>
+<context>
     <name>IVideoRecordFrame</name>
     <message>
         <source>The screen recording could not be started.</source>
@@ -742,6 +863,14 @@ Environnement : ORVELLA_VIRTUAL_CAMERA=N ajoute N caméras virtuelles ; ORVELLA_
     <message>
         <source>PDF File (*.pdf)</source>
         <translation>Fichier PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Current resolution: 1920*1080</source>
+        <translation>Résolution actuelle : 1920*1080</translation>
+    </message>
+    <message>
+        <source>Video is saved.</source>
+        <translation>Vidéo enregistrée.</translation>
     </message>
 </context>
 </TS>

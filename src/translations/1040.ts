@@ -131,6 +131,56 @@
     </message>
 </context>
 <context>
+    <name>ICaptureFrame</name>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleziona</translation>
+    </message>
+</context>
+<context>
+    <name>ICaptureModeFrame</name>
+    <message>
+        <source>拍照提示音</source>
+        <translation>Suono otturatore</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>Cattura schermo</translation>
+    </message>
+    <message>
+        <source>Partial screen capture</source>
+        <translation>Cattura parziale</translation>
+    </message>
+    <message>
+        <source>Timing capture</source>
+        <translation>Foto con timer</translation>
+    </message>
+    <message>
+        <source>Time-lapse</source>
+        <translation>Time-lapse</translation>
+    </message>
+    <message>
+        <source>Screen capture to clipboard</source>
+        <translation>Cattura negli appunti</translation>
+    </message>
+    <message>
+        <source>Black white capture</source>
+        <translation>Foto in bianco e nero</translation>
+    </message>
+    <message>
+        <source>Gray capture</source>
+        <translation>Foto in scala di grigi</translation>
+    </message>
+</context>
+<context>
     <name>IColorFrame</name>
     <message>
         <source>Red</source>
@@ -181,6 +231,21 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
         <translation>Immagine dal vivo, foto, annotazioni, registrazione dello schermo e riconoscimento testo per una fotocamera per documenti.
 
 Ambiente: ORVELLA_VIRTUAL_CAMERA=N aggiunge N fotocamere virtuali; ORVELLA_WIFI_HOST è l&apos;indirizzo della fotocamera wireless.</translation>
+    </message>
+</context>
+<context>
+    <name>ICommonTextElementFrame</name>
+    <message>
+        <source>Lock</source>
+        <translation>Blocca</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
     </message>
 </context>
 <context>
@@ -629,6 +694,62 @@ Ambiente: ORVELLA_VIRTUAL_CAMERA=N aggiunge N fotocamere virtuali; ORVELLA_WIFI_
     </message>
 </context>
 <context>
+    <name>ITimelapseButton</name>
+    <message>
+        <source>sec</source>
+        <translation>s</translation>
+    </message>
+</context>
+<context>
+    <name>ITimelapseTimes</name>
+    <message>
+        <source>Shot</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Next in</source>
+        <translation>Prossima tra</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureControlFrame</name>
+    <message>
+        <source>Start</source>
+        <translation>Avvia</translation>
+    </message>
+    <message>
+        <source>Halt</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureFrame</name>
+    <message>
+        <source>Please input integer greater than 0.</source>
+        <translation>Inserire un numero intero maggiore di 0.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Interval Time</source>
+        <translation>Intervallo</translation>
+    </message>
+    <message>
+        <source>Capture Pages</source>
+        <translation>Numero di foto</translation>
+    </message>
+</context>
+<context>
     <name>IVideoRecordFrame</name>
     <message>
         <source>The screen recording could not be started.</source>
@@ -742,6 +863,14 @@ Ambiente: ORVELLA_VIRTUAL_CAMERA=N aggiunge N fotocamere virtuali; ORVELLA_WIFI_
     <message>
         <source>PDF File (*.pdf)</source>
         <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Current resolution: 1920*1080</source>
+        <translation>Risoluzione attuale: 1920*1080</translation>
+    </message>
+    <message>
+        <source>Video is saved.</source>
+        <translation>Video salvato.</translation>
     </message>
 </context>
 </TS>

@@ -131,6 +131,56 @@
     </message>
 </context>
 <context>
+    <name>ICaptureFrame</name>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>選択</translation>
+    </message>
+</context>
+<context>
+    <name>ICaptureModeFrame</name>
+    <message>
+        <source>拍照提示音</source>
+        <translation>シャッター音</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>画面キャプチャ</translation>
+    </message>
+    <message>
+        <source>Partial screen capture</source>
+        <translation>範囲キャプチャ</translation>
+    </message>
+    <message>
+        <source>Timing capture</source>
+        <translation>タイマー撮影</translation>
+    </message>
+    <message>
+        <source>Time-lapse</source>
+        <translation>タイムラプス</translation>
+    </message>
+    <message>
+        <source>Screen capture to clipboard</source>
+        <translation>画面をクリップボードへ</translation>
+    </message>
+    <message>
+        <source>Black white capture</source>
+        <translation>白黒撮影</translation>
+    </message>
+    <message>
+        <source>Gray capture</source>
+        <translation>グレー撮影</translation>
+    </message>
+</context>
+<context>
     <name>IColorFrame</name>
     <message>
         <source>Red</source>
@@ -181,6 +231,21 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
         <translation>書画カメラのライブ映像、撮影、書き込み、画面録画、文字認識。
 
 環境変数: ORVELLA_VIRTUAL_CAMERA=N で N 台の仮想カメラを追加します。ORVELLA_WIFI_HOST はワイヤレスカメラのアドレスです。</translation>
+    </message>
+</context>
+<context>
+    <name>ICommonTextElementFrame</name>
+    <message>
+        <source>Lock</source>
+        <translation>ロック</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
     </message>
 </context>
 <context>
@@ -629,6 +694,62 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     </message>
 </context>
 <context>
+    <name>ITimelapseButton</name>
+    <message>
+        <source>sec</source>
+        <translation>秒</translation>
+    </message>
+</context>
+<context>
+    <name>ITimelapseTimes</name>
+    <message>
+        <source>Shot</source>
+        <translation>撮影数</translation>
+    </message>
+    <message>
+        <source>Next in</source>
+        <translation>次まで</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureControlFrame</name>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Halt</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureFrame</name>
+    <message>
+        <source>Please input integer greater than 0.</source>
+        <translation>0 より大きい整数を入力してください。</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Interval Time</source>
+        <translation>間隔</translation>
+    </message>
+    <message>
+        <source>Capture Pages</source>
+        <translation>撮影枚数</translation>
+    </message>
+</context>
+<context>
     <name>IVideoRecordFrame</name>
     <message>
         <source>The screen recording could not be started.</source>
@@ -742,6 +863,14 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>PDF File (*.pdf)</source>
         <translation>PDF ファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Current resolution: 1920*1080</source>
+        <translation>現在の解像度: 1920*1080</translation>
+    </message>
+    <message>
+        <source>Video is saved.</source>
+        <translation>動画を保存しました。</translation>
     </message>
 </context>
 </TS>

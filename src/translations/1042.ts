@@ -131,6 +131,56 @@
     </message>
 </context>
 <context>
+    <name>ICaptureFrame</name>
+    <message>
+        <source>Back</source>
+        <translation>뒤로</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>선택</translation>
+    </message>
+</context>
+<context>
+    <name>ICaptureModeFrame</name>
+    <message>
+        <source>拍照提示音</source>
+        <translation>셔터 소리</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>기본</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>화면 캡처</translation>
+    </message>
+    <message>
+        <source>Partial screen capture</source>
+        <translation>부분 화면 캡처</translation>
+    </message>
+    <message>
+        <source>Timing capture</source>
+        <translation>타이머 촬영</translation>
+    </message>
+    <message>
+        <source>Time-lapse</source>
+        <translation>타임랩스</translation>
+    </message>
+    <message>
+        <source>Screen capture to clipboard</source>
+        <translation>화면을 클립보드로</translation>
+    </message>
+    <message>
+        <source>Black white capture</source>
+        <translation>흑백 촬영</translation>
+    </message>
+    <message>
+        <source>Gray capture</source>
+        <translation>회색조 촬영</translation>
+    </message>
+</context>
+<context>
     <name>IColorFrame</name>
     <message>
         <source>Red</source>
@@ -181,6 +231,21 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
         <translation>실물 화상기를 위한 실시간 화면, 사진, 필기, 화면 녹화, 문자 인식.
 
 환경 변수: ORVELLA_VIRTUAL_CAMERA=N은 가상 카메라 N대를 추가합니다. ORVELLA_WIFI_HOST는 무선 카메라의 주소입니다.</translation>
+    </message>
+</context>
+<context>
+    <name>ICommonTextElementFrame</name>
+    <message>
+        <source>Lock</source>
+        <translation>잠금</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
     </message>
 </context>
 <context>
@@ -629,6 +694,62 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     </message>
 </context>
 <context>
+    <name>ITimelapseButton</name>
+    <message>
+        <source>sec</source>
+        <translation>초</translation>
+    </message>
+</context>
+<context>
+    <name>ITimelapseTimes</name>
+    <message>
+        <source>Shot</source>
+        <translation>촬영</translation>
+    </message>
+    <message>
+        <source>Next in</source>
+        <translation>다음까지</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureControlFrame</name>
+    <message>
+        <source>Start</source>
+        <translation>시작</translation>
+    </message>
+    <message>
+        <source>Halt</source>
+        <translation>일시 정지</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>중지</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureFrame</name>
+    <message>
+        <source>Please input integer greater than 0.</source>
+        <translation>0보다 큰 정수를 입력하세요.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Interval Time</source>
+        <translation>간격</translation>
+    </message>
+    <message>
+        <source>Capture Pages</source>
+        <translation>촬영 매수</translation>
+    </message>
+</context>
+<context>
     <name>IVideoRecordFrame</name>
     <message>
         <source>The screen recording could not be started.</source>
@@ -742,6 +863,14 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>PDF File (*.pdf)</source>
         <translation>PDF 파일 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Current resolution: 1920*1080</source>
+        <translation>현재 해상도: 1920*1080</translation>
+    </message>
+    <message>
+        <source>Video is saved.</source>
+        <translation>동영상을 저장했습니다.</translation>
     </message>
 </context>
 </TS>

@@ -131,6 +131,56 @@
     </message>
 </context>
 <context>
+    <name>ICaptureFrame</name>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Selecteren</translation>
+    </message>
+</context>
+<context>
+    <name>ICaptureModeFrame</name>
+    <message>
+        <source>拍照提示音</source>
+        <translation>Sluitergeluid</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>Schermafbeelding</translation>
+    </message>
+    <message>
+        <source>Partial screen capture</source>
+        <translation>Gedeeltelijke schermafbeelding</translation>
+    </message>
+    <message>
+        <source>Timing capture</source>
+        <translation>Foto met timer</translation>
+    </message>
+    <message>
+        <source>Time-lapse</source>
+        <translation>Timelapse</translation>
+    </message>
+    <message>
+        <source>Screen capture to clipboard</source>
+        <translation>Schermafbeelding naar klembord</translation>
+    </message>
+    <message>
+        <source>Black white capture</source>
+        <translation>Zwart-witfoto</translation>
+    </message>
+    <message>
+        <source>Gray capture</source>
+        <translation>Grijswaardenfoto</translation>
+    </message>
+</context>
+<context>
     <name>IColorFrame</name>
     <message>
         <source>Red</source>
@@ -181,6 +231,21 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
         <translation>Livebeeld, foto&apos;s, aantekeningen, schermopname en tekstherkenning voor een documentcamera.
 
 Omgeving: ORVELLA_VIRTUAL_CAMERA=N voegt N virtuele camera&apos;s toe; ORVELLA_WIFI_HOST is het adres van de draadloze camera.</translation>
+    </message>
+</context>
+<context>
+    <name>ICommonTextElementFrame</name>
+    <message>
+        <source>Lock</source>
+        <translation>Vergrendelen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
     </message>
 </context>
 <context>
@@ -629,6 +694,62 @@ Omgeving: ORVELLA_VIRTUAL_CAMERA=N voegt N virtuele camera&apos;s toe; ORVELLA_W
     </message>
 </context>
 <context>
+    <name>ITimelapseButton</name>
+    <message>
+        <source>sec</source>
+        <translation>s</translation>
+    </message>
+</context>
+<context>
+    <name>ITimelapseTimes</name>
+    <message>
+        <source>Shot</source>
+        <translation>Foto&apos;s</translation>
+    </message>
+    <message>
+        <source>Next in</source>
+        <translation>Volgende over</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureControlFrame</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Halt</source>
+        <translation>Pauze</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureFrame</name>
+    <message>
+        <source>Please input integer greater than 0.</source>
+        <translation>Voer een geheel getal groter dan 0 in.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Interval Time</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <source>Capture Pages</source>
+        <translation>Aantal foto&apos;s</translation>
+    </message>
+</context>
+<context>
     <name>IVideoRecordFrame</name>
     <message>
         <source>The screen recording could not be started.</source>
@@ -742,6 +863,14 @@ Omgeving: ORVELLA_VIRTUAL_CAMERA=N voegt N virtuele camera&apos;s toe; ORVELLA_W
     <message>
         <source>PDF File (*.pdf)</source>
         <translation>PDF-bestand (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Current resolution: 1920*1080</source>
+        <translation>Huidige resolutie: 1920*1080</translation>
+    </message>
+    <message>
+        <source>Video is saved.</source>
+        <translation>Video opgeslagen.</translation>
     </message>
 </context>
 </TS>

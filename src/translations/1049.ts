@@ -131,6 +131,56 @@
     </message>
 </context>
 <context>
+    <name>ICaptureFrame</name>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Выбрать</translation>
+    </message>
+</context>
+<context>
+    <name>ICaptureModeFrame</name>
+    <message>
+        <source>拍照提示音</source>
+        <translation>Звук затвора</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Обычная</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>Снимок окна</translation>
+    </message>
+    <message>
+        <source>Partial screen capture</source>
+        <translation>Снимок области</translation>
+    </message>
+    <message>
+        <source>Timing capture</source>
+        <translation>Съёмка по таймеру</translation>
+    </message>
+    <message>
+        <source>Time-lapse</source>
+        <translation>Замедленная съёмка</translation>
+    </message>
+    <message>
+        <source>Screen capture to clipboard</source>
+        <translation>Снимок окна в буфер</translation>
+    </message>
+    <message>
+        <source>Black white capture</source>
+        <translation>Чёрно-белая съёмка</translation>
+    </message>
+    <message>
+        <source>Gray capture</source>
+        <translation>Съёмка в оттенках серого</translation>
+    </message>
+</context>
+<context>
     <name>IColorFrame</name>
     <message>
         <source>Red</source>
@@ -181,6 +231,21 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
         <translation>Изображение в реальном времени, фото, пометки, запись экрана и распознавание текста для документ-камеры.
 
 Переменные окружения: ORVELLA_VIRTUAL_CAMERA=N добавляет N виртуальных камер; ORVELLA_WIFI_HOST — адрес беспроводной камеры.</translation>
+    </message>
+</context>
+<context>
+    <name>ICommonTextElementFrame</name>
+    <message>
+        <source>Lock</source>
+        <translation>Закрепить</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
     </message>
 </context>
 <context>
@@ -629,6 +694,62 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     </message>
 </context>
 <context>
+    <name>ITimelapseButton</name>
+    <message>
+        <source>sec</source>
+        <translation>с</translation>
+    </message>
+</context>
+<context>
+    <name>ITimelapseTimes</name>
+    <message>
+        <source>Shot</source>
+        <translation>Снято</translation>
+    </message>
+    <message>
+        <source>Next in</source>
+        <translation>Следующий через</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureControlFrame</name>
+    <message>
+        <source>Start</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>Halt</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureFrame</name>
+    <message>
+        <source>Please input integer greater than 0.</source>
+        <translation>Введите целое число больше 0.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Interval Time</source>
+        <translation>Интервал</translation>
+    </message>
+    <message>
+        <source>Capture Pages</source>
+        <translation>Число снимков</translation>
+    </message>
+</context>
+<context>
     <name>IVideoRecordFrame</name>
     <message>
         <source>The screen recording could not be started.</source>
@@ -742,6 +863,14 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>PDF File (*.pdf)</source>
         <translation>Файл PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Current resolution: 1920*1080</source>
+        <translation>Текущее разрешение: 1920*1080</translation>
+    </message>
+    <message>
+        <source>Video is saved.</source>
+        <translation>Видео сохранено.</translation>
     </message>
 </context>
 </TS>

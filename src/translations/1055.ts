@@ -131,6 +131,56 @@
     </message>
 </context>
 <context>
+    <name>ICaptureFrame</name>
+    <message>
+        <source>Back</source>
+        <translation>Geri</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seç</translation>
+    </message>
+</context>
+<context>
+    <name>ICaptureModeFrame</name>
+    <message>
+        <source>拍照提示音</source>
+        <translation>Deklanşör sesi</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Varsayılan</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>Ekran görüntüsü</translation>
+    </message>
+    <message>
+        <source>Partial screen capture</source>
+        <translation>Kısmi ekran görüntüsü</translation>
+    </message>
+    <message>
+        <source>Timing capture</source>
+        <translation>Zamanlayıcılı çekim</translation>
+    </message>
+    <message>
+        <source>Time-lapse</source>
+        <translation>Hızlandırılmış çekim</translation>
+    </message>
+    <message>
+        <source>Screen capture to clipboard</source>
+        <translation>Ekran görüntüsünü panoya</translation>
+    </message>
+    <message>
+        <source>Black white capture</source>
+        <translation>Siyah beyaz çekim</translation>
+    </message>
+    <message>
+        <source>Gray capture</source>
+        <translation>Gri tonlamalı çekim</translation>
+    </message>
+</context>
+<context>
     <name>IColorFrame</name>
     <message>
         <source>Red</source>
@@ -181,6 +231,21 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
         <translation>Belge kamerası için canlı görüntü, fotoğraf, not alma, ekran kaydı ve metin tanıma.
 
 Ortam: ORVELLA_VIRTUAL_CAMERA=N, N sanal kamera ekler; ORVELLA_WIFI_HOST kablosuz kameranın adresidir.</translation>
+    </message>
+</context>
+<context>
+    <name>ICommonTextElementFrame</name>
+    <message>
+        <source>Lock</source>
+        <translation>Kilitle</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopyala</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Sil</translation>
     </message>
 </context>
 <context>
@@ -629,6 +694,62 @@ Ortam: ORVELLA_VIRTUAL_CAMERA=N, N sanal kamera ekler; ORVELLA_WIFI_HOST kablosu
     </message>
 </context>
 <context>
+    <name>ITimelapseButton</name>
+    <message>
+        <source>sec</source>
+        <translation>sn</translation>
+    </message>
+</context>
+<context>
+    <name>ITimelapseTimes</name>
+    <message>
+        <source>Shot</source>
+        <translation>Çekim</translation>
+    </message>
+    <message>
+        <source>Next in</source>
+        <translation>Sonraki</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureControlFrame</name>
+    <message>
+        <source>Start</source>
+        <translation>Başlat</translation>
+    </message>
+    <message>
+        <source>Halt</source>
+        <translation>Duraklat</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Durdur</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureFrame</name>
+    <message>
+        <source>Please input integer greater than 0.</source>
+        <translation>Lütfen 0&apos;dan büyük bir tam sayı girin.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Interval Time</source>
+        <translation>Aralık</translation>
+    </message>
+    <message>
+        <source>Capture Pages</source>
+        <translation>Çekim sayısı</translation>
+    </message>
+</context>
+<context>
     <name>IVideoRecordFrame</name>
     <message>
         <source>The screen recording could not be started.</source>
@@ -742,6 +863,14 @@ Ortam: ORVELLA_VIRTUAL_CAMERA=N, N sanal kamera ekler; ORVELLA_WIFI_HOST kablosu
     <message>
         <source>PDF File (*.pdf)</source>
         <translation>PDF dosyası (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Current resolution: 1920*1080</source>
+        <translation>Geçerli çözünürlük: 1920*1080</translation>
+    </message>
+    <message>
+        <source>Video is saved.</source>
+        <translation>Video kaydedildi.</translation>
     </message>
 </context>
 </TS>

@@ -131,6 +131,56 @@
     </message>
 </context>
 <context>
+    <name>ICaptureFrame</name>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>选择</translation>
+    </message>
+</context>
+<context>
+    <name>ICaptureModeFrame</name>
+    <message>
+        <source>拍照提示音</source>
+        <translation>拍照提示音</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>截屏</translation>
+    </message>
+    <message>
+        <source>Partial screen capture</source>
+        <translation>局部截屏</translation>
+    </message>
+    <message>
+        <source>Timing capture</source>
+        <translation>定时拍照</translation>
+    </message>
+    <message>
+        <source>Time-lapse</source>
+        <translation>延时摄影</translation>
+    </message>
+    <message>
+        <source>Screen capture to clipboard</source>
+        <translation>截屏到剪贴板</translation>
+    </message>
+    <message>
+        <source>Black white capture</source>
+        <translation>黑白拍照</translation>
+    </message>
+    <message>
+        <source>Gray capture</source>
+        <translation>灰度拍照</translation>
+    </message>
+</context>
+<context>
     <name>IColorFrame</name>
     <message>
         <source>Red</source>
@@ -181,6 +231,21 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
         <translation>文档摄像头的实时画面、拍照、批注、录屏和文字识别。
 
 环境变量：ORVELLA_VIRTUAL_CAMERA=N 添加 N 个虚拟摄像头；ORVELLA_WIFI_HOST 是无线摄像头的地址。</translation>
+    </message>
+</context>
+<context>
+    <name>ICommonTextElementFrame</name>
+    <message>
+        <source>Lock</source>
+        <translation>锁定</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
     </message>
 </context>
 <context>
@@ -629,6 +694,62 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     </message>
 </context>
 <context>
+    <name>ITimelapseButton</name>
+    <message>
+        <source>sec</source>
+        <translation>秒</translation>
+    </message>
+</context>
+<context>
+    <name>ITimelapseTimes</name>
+    <message>
+        <source>Shot</source>
+        <translation>已拍</translation>
+    </message>
+    <message>
+        <source>Next in</source>
+        <translation>下一张</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureControlFrame</name>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Halt</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureFrame</name>
+    <message>
+        <source>Please input integer greater than 0.</source>
+        <translation>请输入大于 0 的整数。</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Interval Time</source>
+        <translation>间隔时间</translation>
+    </message>
+    <message>
+        <source>Capture Pages</source>
+        <translation>拍摄张数</translation>
+    </message>
+</context>
+<context>
     <name>IVideoRecordFrame</name>
     <message>
         <source>The screen recording could not be started.</source>
@@ -742,6 +863,14 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>PDF File (*.pdf)</source>
         <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Current resolution: 1920*1080</source>
+        <translation>当前分辨率：1920*1080</translation>
+    </message>
+    <message>
+        <source>Video is saved.</source>
+        <translation>视频已保存。</translation>
     </message>
 </context>
 </TS>
