@@ -4,6 +4,7 @@
 
 #include "appdata.h"
 #include "customui/iappfont.h"
+#include "directshow/ilivepathlog.h"
 #include "iapplication.h"
 #include "icommandline.h"
 #include "mainframe.h"
@@ -35,6 +36,7 @@ int main(int argc, char* argv[])
     loadLanguage(app);
     installFontSubstitutions();
     IOcrLibraryLoader::preload();
+    ILivePathLog::startFromEnvironment(app);
     const int status = app->exec();
     delete app;
     return status;

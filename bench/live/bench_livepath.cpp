@@ -20,23 +20,16 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
-#include <algorithm>
 #include <cstdio>
-#include <deque>
-#include <map>
-#include <mutex>
-#include <vector>
 
 #include "board/iboard.h"
 #include "board/ipixmapitem.h"
 #include "board/islide.h"
-#include "directshow/ilivepathprobe.h"
+#include "directshow/ilivepathrecorder.h"
 #include "icamera.h"
 #include "service/iconfigureservice.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 const QSize kViewSize(1920, 1080);
 const int kWarmUpMs = 3000;
@@ -50,89 +43,20 @@ double processCpuSeconds()
     return t.tv_sec + t.tv_nsec / 1e9;
 }
 
-double percentile(std::vector<double> values, double p)
+// One line of figures for the frames of `window`, measured over `seconds`.
+QString report(const ILivePathRecorder::Window& window, double seconds, double cpuSeconds)
 {
-    if (values.empty()) {
-        return 0;
-    }
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, size_t(p * (values.size() - 1) + 0.5))];
+    return QStringLiteral(
+               "decoded/s %1  delivered/s %2  painted/s %3  delay ms median %4 p95 %5  "
+               "cpu ms/painted %6  cpu %7 %")
+        .arg(window.stored / seconds, 0, 'f', 1)
+        .arg(window.delivered / seconds, 0, 'f', 1)
+        .arg(window.painted / seconds, 0, 'f', 1)
+        .arg(window.delayPercentile(0.5), 0, 'f', 1)
+        .arg(window.delayPercentile(0.95), 0, 'f', 1)
+        .arg(window.painted ? 1000 * cpuSeconds / window.painted : 0.0, 0, 'f', 2)
+        .arg(100 * cpuSeconds / seconds, 0, 'f', 0);
 }
-
-// Counts the frames of the measured window and times each painted one from its arrival.
-class PathRecorder : public ILivePathProbe {
-public:
-    void frameStored(qint64 frame, Clock::time_point arrival) override
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        arrivals_[frame] = arrival;
-        order_.push_back(frame);
-        if (order_.size() > 64) {
-            arrivals_.erase(order_.front());
-            order_.pop_front();
-        }
-        stored_ += measuring_;
-    }
-    void frameDelivered(qint64) override
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        delivered_ += measuring_;
-    }
-    void framePainted(qint64 frame) override
-    {
-        const Clock::time_point now = Clock::now();
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (frame == lastPainted_) {
-            return;  // the same frame again (an exposed area), not a new one shown
-        }
-        lastPainted_ = frame;
-        ++paintedEver_;
-        const auto arrival = arrivals_.find(frame);
-        if (!measuring_ || arrival == arrivals_.end()) {
-            return;
-        }
-        ++painted_;
-        delaysMs_.push_back(
-            std::chrono::duration<double, std::milli>(now - arrival->second).count());
-    }
-
-    void setMeasuring(bool on)
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        measuring_ = on;
-    }
-    int paintedEver()
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return paintedEver_;
-    }
-    QString report(double seconds, double cpuSeconds)
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return QStringLiteral(
-                   "decoded/s %1  delivered/s %2  painted/s %3  delay ms median %4 p95 %5  "
-                   "cpu ms/painted %6  cpu %7 %")
-            .arg(stored_ / seconds, 0, 'f', 1)
-            .arg(delivered_ / seconds, 0, 'f', 1)
-            .arg(painted_ / seconds, 0, 'f', 1)
-            .arg(percentile(delaysMs_, 0.5), 0, 'f', 1)
-            .arg(percentile(delaysMs_, 0.95), 0, 'f', 1)
-            .arg(painted_ ? 1000 * cpuSeconds / painted_ : 0.0, 0, 'f', 2)
-            .arg(100 * cpuSeconds / seconds, 0, 'f', 0);
-    }
-
-private:
-    std::mutex mutex_;
-    std::map<qint64, Clock::time_point> arrivals_;
-    std::deque<qint64> order_;
-    bool measuring_ = false;
-    int stored_ = 0;
-    int delivered_ = 0;
-    int painted_ = 0;
-    int paintedEver_ = 0;
-    qint64 lastPainted_ = 0;
-    std::vector<double> delaysMs_;
-};
 
 void waitFor(int ms)
 {
@@ -165,7 +89,7 @@ int runOnce(bool wireless, const QSize& size, int seconds)
     board.show();
     QObject::connect(camera, &ICamera::sgCameraFrame, &board, &IBoard::setBackgroundImage);
 
-    PathRecorder recorder;
+    ILivePathRecorder recorder;
     ILivePathProbe::install(&recorder);
     camera->openCamera(config->currentCamera.index);
     QElapsedTimer started;
@@ -179,17 +103,17 @@ int runOnce(bool wireless, const QSize& size, int seconds)
         status = 1;
     } else {
         waitFor(kWarmUpMs);
-        recorder.setMeasuring(true);
+        recorder.take();  // the warm-up is not measured
         const double cpu = processCpuSeconds();
         QElapsedTimer window;
         window.start();
         waitFor(seconds * 1000);
         const double elapsed = window.nsecsElapsed() / 1e9;
         const double used = processCpuSeconds() - cpu;
-        recorder.setMeasuring(false);
+        const ILivePathRecorder::Window measured = recorder.take();
         const QSize shown = picture->image().size();
         std::printf("%dx%d  %s\n", shown.width(), shown.height(),
-                    qPrintable(recorder.report(elapsed, used)));
+                    qPrintable(report(measured, elapsed, used)));
     }
     camera->closeAll();
     camera->closeCurrent();

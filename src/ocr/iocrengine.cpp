@@ -56,13 +56,23 @@ IOcrEngine::IOcrEngine()
     thread_->setObjectName(QStringLiteral("ocr engine"));
     moveToThread(thread_);
     thread_->start();
+    // Each request is queued to the engine thread by name, and a job's parameters travel in a
+    // queue under a standard mutex: the thread sanitizer sees that hand-over, while Qt's event
+    // queue locks inside the uninstrumented library.
     // A queued stop would wait for the running job; the flag reaches it at once. The queued
     // slot clears it again, so jobs sent after the stop run.
     connect(
-        this, &IOcrEngine::sgOcrStop, this, [this]() { stop_.set(true); }, Qt::DirectConnection);
-    connect(this, &IOcrEngine::sgOcrStop, this, &IOcrEngine::slOcrStop, Qt::QueuedConnection);
-    connect(this, &IOcrEngine::sgOcrDestory, this, &IOcrEngine::slOcrDestory, Qt::QueuedConnection);
-    connect(this, &IOcrEngine::sgOcrStart, this, &IOcrEngine::slOcrStart, Qt::QueuedConnection);
+        this, &IOcrEngine::sgOcrStop, this,
+        [this]() {
+            stop_.set(true);
+            QMetaObject::invokeMethod(this, "slOcrStop", Qt::QueuedConnection);
+        },
+        Qt::DirectConnection);
+    connect(
+        this, &IOcrEngine::sgOcrDestory, this,
+        [this]() { QMetaObject::invokeMethod(this, "slOcrDestory", Qt::QueuedConnection); },
+        Qt::DirectConnection);
+    connect(this, &IOcrEngine::sgOcrStart, this, &IOcrEngine::queueJob, Qt::DirectConnection);
     // The library's own globals go before this object's destructor at exit.
     qAddPostRoutine([]() { instance()->endThread(); });
 }
@@ -131,6 +141,29 @@ void IOcrEngine::slOcrDestory()
         initialised_ = false;
     }
     qDebug() << "ocr Engine destory success.";
+}
+
+void IOcrEngine::queueJob(const OcrParameter& job)
+{
+    {
+        std::lock_guard<std::mutex> guard(jobsLock_);
+        jobs_.push_back(job);
+    }
+    QMetaObject::invokeMethod(this, "runQueuedJob", Qt::QueuedConnection);
+}
+
+void IOcrEngine::runQueuedJob()
+{
+    OcrParameter job;
+    {
+        std::lock_guard<std::mutex> guard(jobsLock_);
+        if (jobs_.empty()) {
+            return;
+        }
+        job = std::move(jobs_.front());
+        jobs_.pop_front();
+    }
+    slOcrStart(job);
 }
 
 void IOcrEngine::slOcrStart(OcrParameter job)

@@ -2,6 +2,7 @@
 #define IOCRENGINE_H
 
 #include <QObject>
+#include <deque>
 #include <memory>
 #include <mutex>
 
@@ -40,6 +41,10 @@ public slots:
 
 private:
     IOcrEngine();
+    // On the emitting thread: keeps the job and asks the engine thread to run it.
+    void queueJob(const OcrParameter& job);
+    // On the engine thread: runs the oldest queued job.
+    Q_INVOKABLE void runQueuedJob();
     // Stops the worker thread and releases the engine instances; once, before process exit.
     void endThread();
     void runJob(const OcrParameter& job, const QString& temporary);
@@ -53,6 +58,8 @@ private:
     bool initialised_ = false;
     OcrStopFlag stop_;
     std::unique_ptr<OcrRecognizer> recognizer_;
+    std::mutex jobsLock_;  // guards jobs_
+    std::deque<OcrParameter> jobs_;
 };
 
 #endif  // IOCRENGINE_H
