@@ -1,9 +1,11 @@
 // The wireless camera's picture conversion: a decoded 4:2:0 picture (what its H.264 decoder
-// gives) to a 32-bit image, with libyuv as the video thread does, against swscale as the
-// baseline, at 1080p and at the camera's largest size.
+// gives: planar I420, or NV12 from a hardware decoder) to a 32-bit image, with libyuv as the
+// video thread does, against swscale as the baseline, at 1080p, the camera's largest size and 4K.
+// The pixel format argument is FFmpeg's AVPixelFormat number (0 I420, 23 NV12).
 #include <benchmark/benchmark.h>
 
 #include <QImage>
+#include <utility>
 
 extern "C" {
 #include <libavutil/frame.h>
@@ -14,17 +16,19 @@ extern "C" {
 
 namespace {
 
-// A 4:2:0 picture with a gradient and some texture, so that no converter meets flat planes.
-AVFrame* planarPicture(int width, int height)
+// A 4:2:0 picture, planar (I420) or with interleaved chroma (NV12), with a gradient and some
+// texture, so that no converter meets flat planes.
+AVFrame* yuvPicture(int width, int height, AVPixelFormat format)
 {
     AVFrame* frame = av_frame_alloc();
-    frame->format = AV_PIX_FMT_YUV420P;
+    frame->format = format;
     frame->width = width;
     frame->height = height;
     av_frame_get_buffer(frame, 32);
-    for (int plane = 0; plane < 3; ++plane) {
+    const int planes = format == AV_PIX_FMT_NV12 ? 2 : 3;
+    for (int plane = 0; plane < planes; ++plane) {
         const int h = plane ? height / 2 : height;
-        const int w = plane ? width / 2 : width;
+        const int w = plane && planes == 3 ? width / 2 : width;
         for (int y = 0; y < h; ++y) {
             uint8_t* row = frame->data[plane] + y * frame->linesize[plane];
             for (int x = 0; x < w; ++x) {
@@ -35,9 +39,15 @@ AVFrame* planarPicture(int width, int height)
     return frame;
 }
 
-void BM_PlanarToImageLibyuv(benchmark::State& state)
+// Arguments: width, height, pixel format.
+AVFrame* pictureFor(const benchmark::State& state)
 {
-    AVFrame* frame = planarPicture(int(state.range(0)), int(state.range(1)));
+    return yuvPicture(int(state.range(0)), int(state.range(1)), AVPixelFormat(state.range(2)));
+}
+
+void BM_YuvToImageLibyuv(benchmark::State& state)
+{
+    AVFrame* frame = pictureFor(state);
     for (auto _ : state) {
         QImage image(frame->width, frame->height, QImage::Format_RGB32);
         if (!convertYuvPicture(*frame, &image)) {
@@ -49,12 +59,13 @@ void BM_PlanarToImageLibyuv(benchmark::State& state)
     av_frame_free(&frame);
 }
 
-void BM_PlanarToImageSwscale(benchmark::State& state)
+void BM_YuvToImageSwscale(benchmark::State& state)
 {
-    AVFrame* frame = planarPicture(int(state.range(0)), int(state.range(1)));
+    AVFrame* frame = pictureFor(state);
+    // The flags the video thread uses.
     SwsContext* scaler =
-        sws_getContext(frame->width, frame->height, AV_PIX_FMT_YUV420P, frame->width, frame->height,
-                       AV_PIX_FMT_BGRA, SWS_BICUBIC, nullptr, nullptr, nullptr);
+        sws_getContext(frame->width, frame->height, AVPixelFormat(frame->format), frame->width,
+                       frame->height, AV_PIX_FMT_BGRA, SWS_BICUBIC, nullptr, nullptr, nullptr);
     for (auto _ : state) {
         QImage image(frame->width, frame->height, QImage::Format_RGB32);
         uint8_t* target[4] = {image.bits(), nullptr, nullptr, nullptr};
@@ -66,15 +77,20 @@ void BM_PlanarToImageSwscale(benchmark::State& state)
     av_frame_free(&frame);
 }
 
+// 1080p, the camera's largest size and 4K, each as I420 and as NV12.
+void sizesAndLayouts(benchmark::internal::Benchmark* bench)
+{
+    bench->ArgNames({"w", "h", "fmt"})->Unit(benchmark::kMillisecond);
+    for (const AVPixelFormat format : {AV_PIX_FMT_YUV420P, AV_PIX_FMT_NV12}) {
+        for (const auto& size : {std::pair{1920, 1080}, {2592, 1944}, {3840, 2160}}) {
+            bench->Args({size.first, size.second, format});
+        }
+    }
+}
+
 }  // namespace
 
-BENCHMARK(BM_PlanarToImageSwscale)
-    ->Args({1920, 1080})
-    ->Args({2592, 1944})
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PlanarToImageLibyuv)
-    ->Args({1920, 1080})
-    ->Args({2592, 1944})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_YuvToImageSwscale)->Apply(sizesAndLayouts);
+BENCHMARK(BM_YuvToImageLibyuv)->Apply(sizesAndLayouts);
 
 BENCHMARK_MAIN();
