@@ -77,6 +77,7 @@ void IPictureVynthesisVideo::addPicture(const QImage& picture)
             counter_ = 0;
         }
         ++counter_;
+        qDebug() << "time-lapse picture" << counter_ << "queued";
         pictures_.enqueue(picture);
         wake_.notify_all();
     }
