@@ -35,18 +35,17 @@ private:
     static QString windowOf(qint64 pid);
     static void screenshot(const QString& name);
     static QStringList mappedFiles(qint64 pid);
-    static void xdo(const QStringList& arguments, int settleMs = 300);
-    static void click(int x, int y, int settleMs = 300);
-    static void drag(const QVector<QPoint>& path);
+    static void xdo(const QStringList& commands);
+    bool act(const QString& actions, const QString& logLine = QString(), int count = 1) const;
     static QImage shot(const QString& name);
     static int countPixels(const QImage& image, const QRect& area, bool (*match)(QRgb));
-    static QStringList dialogsOf(qint64 pid);
-    static bool answerBoxes(qint64 pid);
+    static int patience(int ms);
+    static bool waitDialogs(qint64 pid, int count, int timeoutMs = 10000);
     static QString probe(const QString& file, const QString& entry);
     int logCount(const QString& text) const;
-    bool waitLog(const QString& text, int count = 1, int timeoutMs = 20000) const;
+    bool waitLog(const QString& text, int count = 1) const;
     QList<qint64> instances() const;
-    qint64 switchLanguage(qint64 pid, const QString& keys, const QString& langId, int step);
+    qint64 switchLanguage(qint64 pid, const QString& keys, const QString& langId);
 
     QString dataDir_;
     QString program_;
@@ -225,32 +224,44 @@ void TestOrvellaRun::noCameraTellsAndEnds()
     QCOMPARE(orvella.exitCode(), 0);
 }
 
-// No --sync: xdotool waits forever for a motion when the pointer is already in place.
-void TestOrvellaRun::xdo(const QStringList& arguments, int settleMs)
+// xdotool commands, then time for the program to react. No --sync: it waits forever for a motion
+// when the pointer is already in place.
+void TestOrvellaRun::xdo(const QStringList& commands)
 {
-    run("xdotool", arguments);
-    QTest::qWait(settleMs);
+    run("xdotool", commands);
+    QTest::qWait(300);
 }
 
-void TestOrvellaRun::click(int x, int y, int settleMs)
+// A user's actions: "c X,Y" clicks, "d X,Y X,Y ..." drags through the points, "k KEY" presses a
+// key, "w MS" waits and "t TEXT" types the rest; then, when `logLine` is given,
+// waits until the log holds it `count` times.
+bool TestOrvellaRun::act(const QString& actions, const QString& logLine, int count) const
 {
-    xdo({"mousemove", QString::number(x), QString::number(y), "sleep", "0.1", "click", "1"},
-        settleMs);
-}
-
-void TestOrvellaRun::drag(const QVector<QPoint>& path)
-{
-    QStringList arguments;
-    for (const QPoint& p : path) {
-        arguments << "mousemove" << QString::number(p.x()) << QString::number(p.y()) << "sleep"
-                  << "0.05";
-        if (arguments.size() == 5) {
-            arguments << "mousedown"
-                      << "1";
+    const QStringList words = actions.split(' ');
+    for (int i = 0; i < words.size(); ++i) {
+        const auto point = [&]() { return words.value(++i).split(','); };
+        if (words[i] == "t") {
+            xdo({"type", words.mid(i + 1).join(' ')});
+            break;
+        }
+        if (words[i] == "c") {
+            xdo(QStringList{"mousemove"} + point() + QStringList{"sleep", "0.1", "click", "1"});
+        } else if (words[i] == "k") {
+            xdo({"key", words.value(++i)});
+        } else if (words[i] == "w") {
+            QTest::qWait(words.value(++i).toInt());
+        } else if (words[i] == "d") {
+            QStringList drag = QStringList{"mousemove"} + point() + QStringList{"mousedown", "1"};
+            while (words.value(i + 1).contains(',')) {
+                drag << "sleep"
+                     << "0.05"
+                     << "mousemove" << point();
+            }
+            xdo(drag << "mouseup"
+                     << "1");
         }
     }
-    xdo(arguments << "mouseup"
-                  << "1");
+    return logLine.isEmpty() || waitLog(logLine, count);
 }
 
 QImage TestOrvellaRun::shot(const QString& name)
@@ -270,32 +281,26 @@ int TestOrvellaRun::countPixels(const QImage& image, const QRect& area, bool (*m
     return count;
 }
 
-// The process's visible dialogs (message boxes, file dialogs, the settings and OCR dialogs).
-QStringList TestOrvellaRun::dialogsOf(qint64 pid)
+// Sanitizer builds run slower: their waits are longer.
+int TestOrvellaRun::patience(int ms)
 {
-    QStringList dialogs;
-    for (const QString& window :
-         run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(pid)}).split('\n')) {
-        if (!window.isEmpty() &&
-            run("xprop", {"-id", window, "_NET_WM_WINDOW_TYPE"}).contains("TYPE_DIALOG")) {
-            dialogs << window;
-        }
-    }
-    return dialogs;
+    return ms * qMax(1, qEnvironmentVariableIntValue("QTEST_FUNCTION_TIMEOUT") / 300000);
 }
 
-// Answers the boxes still open with Return until none is left.
-bool TestOrvellaRun::answerBoxes(qint64 pid)
+// Waits until the process shows `count` dialogs (message boxes, file, settings and OCR dialogs).
+bool TestOrvellaRun::waitDialogs(qint64 pid, int count, int timeoutMs)
 {
+    const auto dialog = [](const QString& window) {
+        return run("xprop", {"-id", window, "_NET_WM_WINDOW_TYPE"}).contains("DIALOG");
+    };
     return QTest::qWaitFor(
-        [pid]() {
-            const bool done = dialogsOf(pid).isEmpty();
-            if (!done) {
-                xdo({"key", "Return"});
-            }
-            return done;
+        [&]() {
+            const QStringList windows =
+                run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(pid)})
+                    .split('\n', Qt::SkipEmptyParts);
+            return std::count_if(windows.begin(), windows.end(), dialog) == count;
         },
-        15000);
+        patience(timeoutMs));
 }
 
 QString TestOrvellaRun::probe(const QString& file, const QString& entry)
@@ -309,20 +314,14 @@ int TestOrvellaRun::logCount(const QString& text) const
     int count = 0;
     for (const QFileInfo& file : QDir(dataDir_ + "/other").entryInfoList({"log_*.txt"})) {
         QFile log(file.filePath());
-        if (log.open(QIODevice::ReadOnly)) {
-            count += QString::fromUtf8(log.readAll()).count(text);
-        }
+        count += log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()).count(text) : 0;
     }
     return count;
 }
 
-bool TestOrvellaRun::waitLog(const QString& text, int count, int timeoutMs) const
+bool TestOrvellaRun::waitLog(const QString& text, int count) const
 {
-    const bool seen = QTest::qWaitFor([&]() { return logCount(text) >= count; }, timeoutMs);
-    if (!seen) {
-        qWarning() << "not in the log:" << text << count;
-    }
-    return seen;
+    return QTest::qWaitFor([&]() { return logCount(text) >= count; }, patience(30000));
 }
 
 // This test's running copies of the program: its child and any copy a restart left to it.
@@ -340,36 +339,26 @@ QList<qint64> TestOrvellaRun::instances() const
     return pids;
 }
 
-// Picks a language in the settings dialog (keys in the opened list) and confirms the restart;
+// Picks a language in the settings dialog (`keys` in the opened list) and confirms the restart;
 // answers the copy that replaced `pid`, or 0.
-qint64 TestOrvellaRun::switchLanguage(qint64 pid, const QString& keys, const QString& langId,
-                                      int step)
+qint64 TestOrvellaRun::switchLanguage(qint64 pid, const QString& keys, const QString& langId)
 {
-    const int restarts = logCount("started: true");
-    click(1920 - 4 * 41 + 20, 20);  // Settings, left of Minimize, Restore and Close
-    if (!QTest::qWaitFor([&]() { return dialogsOf(pid).size() == 1; }, 10000)) {
-        return 0;
+    const int starts = logCount("camera status: 0");
+    act("c 1776,20");  // Settings, left of Minimize, Restore and Close (40 wide, 1 apart)
+    if (!waitDialogs(pid, 1) || (act("c 1032,427 " + keys + " k Return"), !waitDialogs(pid, 2))) {
+        return 0;  // the language box on the About page; the restart question
     }
-    click(1032, 427);  // the language box on the About page
-    xdo(QStringList{"key"} + keys.split(' ') + QStringList{"Return"});
-    if (!QTest::qWaitFor([&]() { return dialogsOf(pid).size() == 2; }, 10000)) {
-        return 0;
-    }
-    shot(QString("%1_restart_question").arg(step));
-    xdo({"key", "Return"});  // Ok
-    if (!waitLog("started: true", restarts + 1) ||
-        !QTest::qWaitFor(
-            [&]() { return instances().size() == 1 && instances() != QList<qint64>{pid}; },
-            15000) ||
+    shot("restart_question_" + langId);
+    act("k Return");
+    const bool replaced = QTest::qWaitFor(
+        [&]() { return instances().size() == 1 && instances().value(0) != pid; }, patience(15000));
+    const qint64 next = replaced ? instances().value(0) : 0;
+    if (!next || windowOf(next).isEmpty() || !waitLog("camera status: 0", starts + 1) ||
         !waitLog(QString("language id: \"%1\"").arg(langId))) {
         return 0;
     }
-    const qint64 next = instances().value(0);
-    if (windowOf(next).isEmpty() || !waitLog("camera status: 0", restarts + 2)) {
-        return 0;
-    }
     QTest::qWait(1000);  // maximised and fitted
-    shot(QString("%1_language_%2").arg(step).arg(langId));
+    shot("language_" + langId);
     return next;
 }
 
@@ -402,7 +391,6 @@ void TestOrvellaRun::presenterSession()
                     "-rotate",
                     "7",
                     page});
-    QVERIFY(QFile::exists(page));
     QProcessEnvironment env = childEnvironment();
     env.insert("ORVELLA_VIRTUAL_CAMERA", "2");
     env.insert("ORVELLA_VIRTUAL_CAMERA_IMAGE", page);
@@ -410,7 +398,8 @@ void TestOrvellaRun::presenterSession()
     orvella.setProcessEnvironment(env);
     orvella.setProcessChannelMode(QProcess::ForwardedChannels);
     orvella.start(program_, QStringList());
-    QVERIFY(orvella.waitForStarted());
+    QVERIFY(QFile::exists(page) && orvella.waitForStarted());
+    const qint64 first = orvella.processId();
     // Whatever fails, no copy outlives the test (a restarted one is no child of QProcess).
     const auto cleanup = qScopeGuard([this]() {
         for (qint64 pid : instances()) {
@@ -418,163 +407,131 @@ void TestOrvellaRun::presenterSession()
             waitpid(pid, nullptr, 0);
         }
     });
-    QVERIFY(!windowOf(orvella.processId()).isEmpty());
-    QVERIFY(waitLog("camera status: 0"));
+    QVERIFY(!windowOf(first).isEmpty() && waitLog("camera status: 0"));
     const auto white = [](QRgb c) { return qGray(c) > 235; };
     const auto blue = [](QRgb c) { return qBlue(c) > 180 && qRed(c) < 110 && qGreen(c) < 110; };
     const auto red = [](QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60; };
     const QRect board(250, 60, 1550, 920);
     QVERIFY(QTest::qWaitFor([&]() { return countPixels(shot("01_start"), board, white) > 40000; },
-                            10000));
+                            patience(10000)));
 
-    // Annotations in blue: a stroke, a rectangle and a text box, from the board toolbar.
-    click(1884, 384);  // right toolbar: the board
-    click(1884, 412);  // Color
-    click(1817, 330);  // blue
-    click(1884, 300);  // Pencil
-    drag({{1150, 560}, {1190, 590}, {1230, 560}, {1270, 590}, {1310, 560}, {1330, 590}});
-    click(1884, 580);  // Shape
-    click(1820, 671);  // rectangle
-    drag({{1150, 330}, {1240, 400}, {1330, 480}});
-    click(1884, 524);  // Text
-    click(700, 690);
-    xdo({"type", "--delay", "30", "QUAY"});
-    click(1884, 244);  // Move: the text box stops editing
+    // In blue (board, Color, blue, Pencil): a stroke; (Shape, rectangle) a rectangle; (Text) a
+    // text box, which stops editing when Move is chosen.
+    act("c 1884,384 c 1884,412 c 1817,330 c 1884,300 d 1150,560 1190,590 1230,560 1270,590 "
+        "1310,560 1330,590 c 1884,580 c 1820,671 d 1150,330 1240,400 1330,480");
+    act("c 1884,524 c 700,690 t QUAY");
+    act("c 1884,244");
     QVERIFY(countPixels(shot("02_annotated"), QRect(1140, 320, 200, 280), blue) > 3000);
 
-    // Automatic edging (the red outline on the page) and Space: the page alone, straightened.
-    click(605, 1043);
-    QVERIFY(
-        QTest::qWaitFor([&]() { return countPixels(shot("03_edging"), board, red) > 400; }, 10000));
-    xdo({"key", "space"});
-    QVERIFY(waitLog("photo saved:"));
-    const QDir photos(dataDir_ + "/photo");
-    const QImage photo(photos.filePath(photos.entryList(QDir::Files, QDir::Name).value(0)));
-    QVERIFY2(qAbs(double(photo.width()) / photo.height() - 1.4) < 0.07,
+    // Automatic edging (the red outline on the page), then Space: the sheet alone, straightened.
+    act("c 605,1043");
+    QVERIFY(QTest::qWaitFor([&]() { return countPixels(shot("03_edging"), board, red) > 400; },
+                            patience(10000)));
+    QVERIFY(act("k space", "photo saved:"));
+    const QDir photos(dataDir_ + "/photo", "*.jpeg", QDir::Name);
+    const QImage photo(photos.filePath(photos.entryList().value(0)));
+    QVERIFY2(qAbs(double(photo.width()) / photo.height() - 1.4) < 0.07,  // the sheet's, not 16:9
              qPrintable(QString("%1x%2").arg(photo.width()).arg(photo.height())));
     QVERIFY(white(photo.pixel(4, 4)) && white(photo.pixel(photo.width() - 5, 4)));
     QVERIFY(countPixels(photo, photo.rect(), blue) > 2000);
-    click(605, 1043);  // edging off: the outline is part of the frame
+    act("c 605,1043");  // edging off: its outline is drawn into the frames
 
-    // Capture modes are chosen in the panel above the arrow beside Snap.
+    // The capture modes are chosen in the panel above the arrow beside Snap.
     const auto mode = [](int which) {
-        click(1217, 1043);
-        click(1112, 771 + 28 * which);
-        click(1217, 1043);
+        return QString("c 1217,1043 c 1112,%1 c 1217,1043 k space w 500 ").arg(771 + 28 * which);
     };
-    mode(2);  // partial capture: a smaller rectangle, then Select
-    xdo({"key", "space"}, 800);
-    drag({{625, 224}, {725, 314}, {825, 404}});
+    // Partial: the area made smaller by its top left handle, then Select.
+    QVERIFY(act(mode(2) + "d 625,224 725,314 825,404 c 1401,800", "photo saved:", 2));
     shot("04_partial");
-    click(1401, 800);
-    QVERIFY(waitLog("photo saved:", 2));
-    mode(3);  // timing capture: every second, two pages
-    xdo({"key", "space"});
-    click(1029, 472);
-    xdo({"type", "1"});
-    click(1029, 527);
-    xdo({"type", "2"});
+    act(mode(3) + "c 1029,472 t 1");  // timing: every second, two pages
+    act("c 1029,527 t 2");
     shot("05_timing");
-    click(899, 604);
-    QVERIFY(waitLog("photo saved:", 4));
-    mode(4);  // time-lapse: every second, stopped after the third shot
-    xdo({"key", "space"});
-    click(1060, 955);  // the interval, then "1 sec" above it
-    click(932, 890);
-    click(1114, 955);
-    QVERIFY(waitLog("time-lapse picture 3 queued"));
+    QVERIFY(act("c 899,604", "photo saved:", 4));
+    // Time-lapse every second ("1 sec" above the interval), stopped after the third shot.
+    QVERIFY(act(mode(4) + "c 1060,955 c 932,890 c 1114,955", "time-lapse picture 3 queued"));
     shot("06_timelapse");
-    click(1114, 955);
-    QVERIFY(waitLog("video times:"));
-    const QString video = QDir(dataDir_ + "/video").entryInfoList({"*.mp4"}).value(0).filePath();
-    QCOMPARE(probe(video, "stream=nb_read_frames"), QString("3"));
-    mode(0);
+    QVERIFY(act("c 1114,955", "video times:"));
+    const QDir videos(dataDir_ + "/video", "*.mp4", QDir::Time);
+    QCOMPARE(probe(videos.filePath(videos.entryList().value(0)), "stream=nb_read_frames"),
+             QString("3"));
+    act("c 1217,1043 c 1112,771 c 1217,1043");  // back to the default mode
 
-    // The gallery holds the four photos; all checked, they become a four-page PDF.
-    click(90, 907);  // Select All
+    // The gallery's four entries, all checked (Select All), become a four-page PDF.
+    act("c 90,907");
     const QImage gallery = shot("07_gallery");
     for (int i = 0; i < 5; ++i) {
-        const QRgb badge = gallery.pixel(49, 168 + 110 * i);  // the check mark of an entry
+        const QRgb badge = gallery.pixel(49, 168 + 110 * i);  // an entry's check mark
         QCOMPARE(qRed(badge) > 200 && qBlue(badge) < 90, i < 4);
     }
-    click(1675, 1043);  // PDF
-    QVERIFY(QTest::qWaitFor([&]() { return dialogsOf(orvella.processId()).size() == 1; }, 10000));
-    xdo({"type", exports + "/session"});
-    xdo({"key", "Return"});
-    QVERIFY(waitLog("files saved:"));
+    act("c 1675,1043");
+    QVERIFY(waitDialogs(first, 1));
+    act("t " + exports + "/session");
+    QVERIFY(act("k Return", "files saved:"));
     QVERIFY(run("pdfinfo", {exports + "/session.pdf"}).contains(QRegularExpression("Pages: +4")));
 
-    // OCR of the checked photos to plain text finds the page's words.
-    click(1584, 1043);
-    QVERIFY(QTest::qWaitFor([&]() { return dialogsOf(orvella.processId()).size() == 1; }, 10000));
-    click(1166, 749);  // TEXT
+    // OCR of the checked photos to plain text (TEXT, OCR Recognizing) finds the sheet's words.
+    act("c 1584,1043");
+    QVERIFY(waitDialogs(first, 1));
+    act("c 1166,749");
     shot("08_ocr");
-    click(1221, 782);  // OCR Recognizing
-    QVERIFY(QTest::qWaitFor([&]() { return dialogsOf(orvella.processId()).size() == 2; }, 10000));
-    xdo({"type", exports + "/words.txt"});
-    xdo({"key", "Return"});
-    QVERIFY(waitLog("ocr document written", 1, 60000));
-    QFile words(exports + "/words.txt");
-    QVERIFY(words.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(words.readAll());
-    for (const char* word : {"HARBOUR", "LANTERN", "MEADOW"}) {
-        QVERIFY2(text.contains(word), qPrintable(text));
-    }
-    QVERIFY(QTest::qWaitFor([&]() { return dialogsOf(orvella.processId()).size() == 1; }, 10000));
+    act("c 1221,782");
+    QVERIFY(waitDialogs(first, 2));
+    act("t " + exports + "/words.txt");
+    QVERIFY(act("k Return", "ocr document written"));
+    const QString text = run("cat", {exports + "/words.txt"});
+    QVERIFY2(text.contains("HARBOUR") && text.contains("LANTERN") && text.contains("MEADOW"),
+             qPrintable(text));
+    QVERIFY(waitDialogs(first, 1));
     shot("09_ocr_done");
-    QVERIFY(answerBoxes(orvella.processId()));
+    // The progress dialog gives way to the message: Return until no box is left.
+    QVERIFY(QTest::qWaitFor([&]() { return act("k Return"), waitDialogs(first, 0, 500); },
+                            patience(15000)));
 
-    // Three seconds of the screen, then the offer of the file is closed.
-    click(1493, 1043, 800);
-    click(1023, 522);  // start in the middle of the area
-    QVERIFY(waitLog("ScreenRecord: \"recording"));
+    // Three seconds of the screen from the middle of the area, stopped on the control bar; the
+    // offer of the file is closed.
+    QVERIFY(act("c 1493,1043 w 500 c 1023,522", "ScreenRecord: \"recording"));
     QTest::qWait(3000);
     shot("10_recording");
-    click(1669, 919);  // stop on the control bar
-    QVERIFY(waitLog("recording finished:"));
-    QVERIFY(QTest::qWaitFor([&]() { return dialogsOf(orvella.processId()).size() == 1; }, 10000));
+    QVERIFY(act("c 1669,919", "recording finished:") && waitDialogs(first, 1));
     shot("11_recorded");
-    click(1119, 555);  // Close
-    QFileInfoList videos =
-        QDir(dataDir_ + "/video").entryInfoList({"*.mp4"}, QDir::Files, QDir::Time);
-    const double seconds = probe(videos.value(0).filePath(), "format=duration").toDouble();
+    act("c 1119,555");
+    videos.refresh();
+    const double seconds =
+        probe(videos.filePath(videos.entryList().value(0)), "format=duration").toDouble();
     QVERIFY2(seconds > 2.5 && seconds < 6, qPrintable(QString::number(seconds)));
 
     // Compare with the last checked photo; the second camera in picture-in-picture.
     const QRgb before = shot("12_before_compare").pixel(300, 150);
-    click(787, 1043, 800);
+    act("c 787,1043 w 500");
     QVERIFY(shot("12_compare").pixel(300, 150) != before);
-    click(696, 1043);
-    QVERIFY(waitLog("open small camera success--> \"virtual:1\""));
+    QVERIFY(act("c 696,1043", "open small camera success--> \"virtual:1\""));
     QTest::qWait(800);
     shot("13_picture_in_picture");
 
-    // Chinese and back: each time the program starts again once, and one copy runs.
-    const qint64 first = orvella.processId();
-    qint64 pid = switchLanguage(first, "Home", "2052", 14);
-    QVERIFY(pid);
-    QTRY_COMPARE_WITH_TIMEOUT(orvella.state(), QProcess::NotRunning, 10000);
+    // Chinese and back: each time the program starts once more, and one copy runs.
+    const qint64 chinese = switchLanguage(first, "k Home", "2052");
+    QVERIFY(chinese);
+    QTRY_COMPARE_WITH_TIMEOUT(orvella.state(), QProcess::NotRunning, patience(10000));
     QCOMPARE(orvella.exitCode(), 0);
-    pid = switchLanguage(pid, "Home Down Down", "1033", 15);
-    QVERIFY(pid);
+    const qint64 last = switchLanguage(chinese, "k Home k Down k Down", "1033");
+    QVERIFY(last);
     QCOMPARE(logCount("started: true"), 2);
-
-    click(1900, 20);  // Close
+    act("c 1900,20");  // Close
     int status = -1;
-    QVERIFY(QTest::qWaitFor([&]() { return waitpid(pid, &status, WNOHANG) == pid; }, 15000));
-    QVERIFY(WIFEXITED(status));
-    QCOMPARE(WEXITSTATUS(status), 0);
-    QVERIFY(instances().isEmpty());
-    QSettings ini(dataDir_ + "/ini/application.ini", QSettings::IniFormat);
+    QVERIFY(QTest::qWaitFor([&]() { return waitpid(last, &status, WNOHANG) == last; },
+                            patience(15000)));
+    QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0 && instances().isEmpty());
+
+    const QSettings ini(dataDir_ + "/ini/application.ini", QSettings::IniFormat);
     QCOMPARE(ini.value("lang/langid").toString(), QString("1033"));
     QCOMPARE(ini.value("pencil/color").toString(), QString("#0000ff"));
     QCOMPARE(ini.value("other/filedialog").toString(), exports);
-    const QSize area(ini.value("other/freecapture_w").toInt(),
-                     ini.value("other/freecapture_h").toInt());
-    const QImage partial(photos.filePath(photos.entryList(QDir::Files, QDir::Name).value(1)));
-    QVERIFY(!area.isEmpty() && !partial.isNull());
-    QVERIFY(qAbs(double(partial.width()) / partial.height() -
-                 double(area.width()) / area.height()) < 0.02);
+    // The partial photo has the shape of the stored area.
+    photos.refresh();
+    const QImage partial(photos.filePath(photos.entryList().value(1)));
+    const double area =
+        ini.value("other/freecapture_w").toDouble() / ini.value("other/freecapture_h").toDouble();
+    QVERIFY(qAbs(double(partial.width()) / partial.height() - area) < 0.02);
     QCOMPARE(logCount("is not available yet"), 0);
 }
 
