@@ -83,7 +83,6 @@ void TestOrvellaRun::initTestCase()
     installedTree_ = qEnvironmentVariable("ORVELLA_INSTALLED_TREE");
     program_ = installedTree_.isEmpty() ? binDir() + "/orvella" : installedTree_ + "/bin/orvella";
     QVERIFY2(QFile::exists(program_), qPrintable(program_));
-    program_ = QFileInfo(program_).canonicalFilePath();
     // A copy the program starts of itself is adopted by this process, which can then wait for it.
     QCOMPARE(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
     // The program keeps its data where this process would, named after the executable.
@@ -233,8 +232,8 @@ void TestOrvellaRun::xdo(const QStringList& commands)
 }
 
 // A user's actions: "c X,Y" clicks, "d X,Y X,Y ..." drags through the points, "k KEY" presses a
-// key, "w MS" waits and "t TEXT" types the rest; then, when `logLine` is given,
-// waits until the log holds it `count` times.
+// key, "w MS" waits and "t TEXT" types the rest; then, when `logLine` is given, waits until the
+// log holds it `count` times.
 bool TestOrvellaRun::act(const QString& actions, const QString& logLine, int count) const
 {
     const QStringList words = actions.split(' ');
@@ -253,12 +252,9 @@ bool TestOrvellaRun::act(const QString& actions, const QString& logLine, int cou
         } else if (words[i] == "d") {
             QStringList drag = QStringList{"mousemove"} + point() + QStringList{"mousedown", "1"};
             while (words.value(i + 1).contains(',')) {
-                drag << "sleep"
-                     << "0.05"
-                     << "mousemove" << point();
+                drag += QStringList{"sleep", "0.05", "mousemove"} + point();
             }
-            xdo(drag << "mouseup"
-                     << "1");
+            xdo(drag + QStringList{"mouseup", "1"});
         }
     }
     return logLine.isEmpty() || waitLog(logLine, count);
@@ -327,11 +323,12 @@ bool TestOrvellaRun::waitLog(const QString& text, int count) const
 // This test's running copies of the program: its child and any copy a restart left to it.
 QList<qint64> TestOrvellaRun::instances() const
 {
+    const QString program = QFileInfo(program_).canonicalFilePath();
     QList<qint64> pids;
     for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
         QFile stat("/proc/" + entry + "/stat");
         if (entry.toLongLong() > 0 && stat.open(QIODevice::ReadOnly) &&
-            QFile::symLinkTarget("/proc/" + entry + "/exe") == program_ &&
+            QFile::symLinkTarget("/proc/" + entry + "/exe") == program &&
             stat.readAll().split(')').last().split(' ').value(2).toLongLong() == getpid()) {
             pids << entry.toLongLong();
         }
@@ -369,28 +366,12 @@ void TestOrvellaRun::presenterSession()
     QVERIFY(QDir().mkpath(exports));
     // A sheet with three known words, turned on a dark desk as a camera would see it.
     const QString page = exports + "/page.png";
-    run("convert", {"-size",
-                    "1400x1000",
-                    "xc:white",
-                    "-font",
-                    "Liberation-Sans-Bold",
-                    "-pointsize",
-                    "130",
-                    "-draw",
-                    "text 120,300 'HARBOUR'",
-                    "-draw",
-                    "text 120,520 'LANTERN'",
-                    "-draw",
-                    "text 120,740 'MEADOW'",
-                    "-bordercolor",
-                    "#383838",
-                    "-border",
-                    "260",
-                    "-background",
-                    "#383838",
-                    "-rotate",
-                    "7",
-                    page});
+    run("convert",
+        QString("-size;1400x1000;xc:white;-font;Liberation-Sans-Bold;-pointsize;130;-draw;"
+                "text 120,300 'HARBOUR' text 120,520 'LANTERN' text 120,740 'MEADOW';"
+                "-bordercolor;#383838;-border;260;-background;#383838;-rotate;7")
+                .split(';')
+            << page);
     QProcessEnvironment env = childEnvironment();
     env.insert("ORVELLA_VIRTUAL_CAMERA", "2");
     env.insert("ORVELLA_VIRTUAL_CAMERA_IMAGE", page);
