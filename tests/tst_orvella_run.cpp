@@ -35,7 +35,6 @@ private:
     static QString windowOf(qint64 pid);
     static void screenshot(const QString& name);
     static QStringList mappedFiles(qint64 pid);
-    static void xdo(const QStringList& commands);
     bool act(const QString& actions, const QString& logLine = QString(), int count = 1) const;
     static QImage shot(const QString& name);
     static int countPixels(const QImage& image, const QRect& area, bool (*match)(QRgb));
@@ -223,19 +222,16 @@ void TestOrvellaRun::noCameraTellsAndEnds()
     QCOMPARE(orvella.exitCode(), 0);
 }
 
-// xdotool commands, then time for the program to react. No --sync: it waits forever for a motion
-// when the pointer is already in place.
-void TestOrvellaRun::xdo(const QStringList& commands)
-{
-    run("xdotool", commands);
-    QTest::qWait(300);
-}
-
 // A user's actions: "c X,Y" clicks, "d X,Y X,Y ..." drags through the points, "k KEY" presses a
 // key, "w MS" waits and "t TEXT" types the rest; then, when `logLine` is given, waits until the
-// log holds it `count` times.
+// log holds it `count` times. Each xdotool command is given time to take effect; no --sync, which
+// waits forever for a motion when the pointer is already in place.
 bool TestOrvellaRun::act(const QString& actions, const QString& logLine, int count) const
 {
+    const auto xdo = [](const QStringList& commands) {
+        run("xdotool", commands);
+        QTest::qWait(300);
+    };
     const QStringList words = actions.split(' ');
     for (int i = 0; i < words.size(); ++i) {
         const auto point = [&]() { return words.value(++i).split(','); };
