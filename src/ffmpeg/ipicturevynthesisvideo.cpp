@@ -113,6 +113,7 @@ void IPictureVynthesisVideo::run()
     if (!openOutputStream(path_)) {
         qDebug() << "init ffmpeg error.";
         closeOutputStream();
+        workerFinished(mutex_);
         return;
     }
     frame_ = av_frame_alloc();
@@ -125,6 +126,7 @@ void IPictureVynthesisVideo::run()
         av_frame_free(&frame_);
         av_packet_free(&packet_);
         closeOutputStream();
+        workerFinished(mutex_);
         return;
     }
 

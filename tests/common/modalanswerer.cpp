@@ -4,11 +4,13 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 
 void answerNextModal(std::function<void(QWidget*)> answer, int timeoutMs)
 {
     auto* timer = new QTimer(qApp);
-    auto* clock = new QElapsedTimer;
+    // Owned by the connection: an answerer still waiting when the program ends leaks nothing.
+    auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     timer->setInterval(20);
     QObject::connect(timer, &QTimer::timeout, [timer, clock, answer, timeoutMs]() {
@@ -21,7 +23,6 @@ void answerNextModal(std::function<void(QWidget*)> answer, int timeoutMs)
         }
         timer->stop();
         timer->deleteLater();
-        delete clock;
     });
     timer->start();
 }
