@@ -5,8 +5,9 @@
 #include <QString>
 #include <QStringList>
 
-// The document an OCR job writes.
-enum ExportFileType { ExportPdf = 0, ExportWord = 1, ExportExcel = 2, ExportText = 3 };
+// The document an OCR job writes. Fixed to int: a job may carry any number (unknown ones write
+// Word), which an enum without a fixed type could not hold.
+enum ExportFileType : int { ExportPdf = 0, ExportWord = 1, ExportExcel = 2, ExportText = 3 };
 
 // One OCR job: the pictures (one page each, in page order), the file to write, its document
 // type, and the recognition languages as engine names joined by "," (English,ChinesePRC).
