@@ -807,6 +807,16 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
         <source>Capture Pages</source>
         <translation>拍攝張數</translation>
     </message>
+    <message>
+        <source>S</source>
+        <comment>seconds</comment>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <comment>pictures</comment>
+        <translation>張</translation>
+    </message>
 </context>
 <context>
     <name>IVideoRecordFrame</name>

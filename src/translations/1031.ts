@@ -807,6 +807,16 @@ Umgebung: ORVELLA_VIRTUAL_CAMERA=N fügt N virtuelle Kameras hinzu; ORVELLA_WIFI
         <source>Capture Pages</source>
         <translation>Anzahl Fotos</translation>
     </message>
+    <message>
+        <source>S</source>
+        <comment>seconds</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <comment>pictures</comment>
+        <translation>Fotos</translation>
+    </message>
 </context>
 <context>
     <name>IVideoRecordFrame</name>

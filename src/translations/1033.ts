@@ -807,6 +807,16 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
         <source>Capture Pages</source>
         <translation>Capture Pages</translation>
     </message>
+    <message>
+        <source>S</source>
+        <comment>seconds</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <comment>pictures</comment>
+        <translation>P</translation>
+    </message>
 </context>
 <context>
     <name>IVideoRecordFrame</name>

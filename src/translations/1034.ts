@@ -807,6 +807,16 @@ Entorno: ORVELLA_VIRTUAL_CAMERA=N añade N cámaras virtuales; ORVELLA_WIFI_HOST
         <source>Capture Pages</source>
         <translation>Número de fotos</translation>
     </message>
+    <message>
+        <source>S</source>
+        <comment>seconds</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <comment>pictures</comment>
+        <translation>fotos</translation>
+    </message>
 </context>
 <context>
     <name>IVideoRecordFrame</name>

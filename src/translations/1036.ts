@@ -807,6 +807,16 @@ Environnement : ORVELLA_VIRTUAL_CAMERA=N ajoute N caméras virtuelles ; ORVELLA_
         <source>Capture Pages</source>
         <translation>Nombre de photos</translation>
     </message>
+    <message>
+        <source>S</source>
+        <comment>seconds</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <comment>pictures</comment>
+        <translation>photos</translation>
+    </message>
 </context>
 <context>
     <name>IVideoRecordFrame</name>

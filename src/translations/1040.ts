@@ -807,6 +807,16 @@ Ambiente: ORVELLA_VIRTUAL_CAMERA=N aggiunge N fotocamere virtuali; ORVELLA_WIFI_
         <source>Capture Pages</source>
         <translation>Numero di foto</translation>
     </message>
+    <message>
+        <source>S</source>
+        <comment>seconds</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <comment>pictures</comment>
+        <translation>foto</translation>
+    </message>
 </context>
 <context>
     <name>IVideoRecordFrame</name>

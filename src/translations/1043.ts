@@ -807,6 +807,16 @@ Omgeving: ORVELLA_VIRTUAL_CAMERA=N voegt N virtuele camera&apos;s toe; ORVELLA_W
         <source>Capture Pages</source>
         <translation>Aantal foto&apos;s</translation>
     </message>
+    <message>
+        <source>S</source>
+        <comment>seconds</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <comment>pictures</comment>
+        <translation>foto&apos;s</translation>
+    </message>
 </context>
 <context>
     <name>IVideoRecordFrame</name>

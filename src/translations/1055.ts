@@ -807,6 +807,16 @@ Ortam: ORVELLA_VIRTUAL_CAMERA=N, N sanal kamera ekler; ORVELLA_WIFI_HOST kablosu
         <source>Capture Pages</source>
         <translation>Çekim sayısı</translation>
     </message>
+    <message>
+        <source>S</source>
+        <comment>seconds</comment>
+        <translation>sn</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <comment>pictures</comment>
+        <translation>adet</translation>
+    </message>
 </context>
 <context>
     <name>IVideoRecordFrame</name>
