@@ -104,11 +104,25 @@ int IApplication::exec()
         mainFrame_->initScene();
         waitProcessingEvents(1000);
     }
+    // A termination signal during start-up has already closed the window.
+    if (terminating_) {
+        return 0;
+    }
     if (IConfigureService::instance()->currentCamera.index == -1) {
         qDebug() << "not find device quit app.";
         return 0;
     }
     return QApplication::exec();
+}
+
+void IApplication::closeOnTermination(int signalNumber)
+{
+    qDebug() << "closing on termination signal" << signalNumber;
+    terminating_ = true;
+    if (mainFrame_) {
+        mainFrame_->close();
+    }
+    exit(0);
 }
 
 bool loadLanguage(IApplication* app)

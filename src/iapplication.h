@@ -37,6 +37,9 @@ public:
     // the single-instance lock is let go, then the new process starts. False, and still
     // running with the window open, when the program file cannot be started at all.
     bool restart();
+    // Ends the program in its usual order on a termination signal (logout, shutdown, `kill`):
+    // the main window closes, then every event loop ends.
+    void closeOnTermination(int signalNumber);
 
 signals:
     void sgGMouseMoveEvent(QPoint pos);
@@ -50,6 +53,7 @@ private:
     ISingleInstance instance_;
     Launcher launcher_;
     MainFrame* mainFrame_ = nullptr;
+    bool terminating_ = false;
 };
 
 // Loads "Lang/<id>.qm" beside the program for the configured language; always true.

@@ -10,6 +10,7 @@
 #include "mainframe.h"
 #include "ocr/iocrlibraryloader.h"
 #include "platform/crash/icrashhandler.h"
+#include "platform/termination/iterminationwatcher.h"
 #include "service/ilog.h"
 
 int main(int argc, char* argv[])
@@ -33,6 +34,9 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvella.Orvella"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/appicon/org.orvella.Orvella.svg")));
     ICrashHandler::install(appDataDir(QStringLiteral("dump")), QStringLiteral("Pelora"));
+    auto* termination = new ITerminationWatcher(app);
+    QObject::connect(termination, &ITerminationWatcher::sgTerminationRequested, app,
+                     &IApplication::closeOnTermination);
     loadLanguage(app);
     installFontSubstitutions();
     IOcrLibraryLoader::preload();

@@ -147,8 +147,6 @@ protected:
     virtual CaptureMode captureMode() const;
     // The pictures checked in the gallery.
     virtual QStringList galleryCheckedPaths() const;
-    // Writes that `panel` cannot be shown yet: the one place a missing panel is reported.
-    virtual void panelUnavailable(const QString& panel);
 
 private:
     static IConfigureService* config();
@@ -187,10 +185,11 @@ private:
     void setToolBarsEnabled(bool enabled);
     void stopRecording();
     void shutdown();
+    void closeOpenBoxes();
     void showTip(const QString& text);
     QRect partialCaptureSceneRect() const;
 
-    // Shows or hides a panel of the host; one not built yet is reported as unavailable.
+    // Shows or hides a panel of the host.
     void togglePanel(IPanelHost::Panel which);
     // Opens the OCR dialog with the gallery's checked pictures, or closes it.
     void toggleOcrDialog();

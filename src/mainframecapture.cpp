@@ -219,7 +219,8 @@ void MainFrame::exportPdf()
     if (name.isEmpty()) {
         return;
     }
-    if (!name.endsWith(QLatin1String(".pdf"))) {
+    // "Notes.PDF" is already a PDF name.
+    if (!name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
         name += QLatin1String(".pdf");
     }
     if (captureThread_) {

@@ -1,7 +1,9 @@
 // The main window's fixed shutdown order, and the screen recording it stops on the way.
 #include "mainframe.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QElapsedTimer>
@@ -28,11 +30,36 @@ constexpr int kRecordingStopGraceMs = 5000;
 
 void MainFrame::closeEvent(QCloseEvent* event)
 {
+    closeOpenBoxes();
     if (!shutDown_) {
         shutdown();
         waitProcessingEvents(200);
     }
     event->accept();
+}
+
+// A close can reach the window while a box waits for an answer (a termination signal, a restart
+// from the settings dialog). Each box is answered with "no" so that none outlives the window and
+// keeps the program running without it.
+void MainFrame::closeOpenBoxes()
+{
+    constexpr int kMostNested = 16;
+    for (int depth = 0; depth < kMostNested; ++depth) {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box) {
+            return;
+        }
+        qDebug() << "closing the open box" << box->metaObject()->className();
+        if (auto* dialog = qobject_cast<QDialog*>(box)) {
+            dialog->reject();
+        } else {
+            box->close();
+        }
+        if (QApplication::activeModalWidget() == box) {
+            qWarning() << "the box" << box->metaObject()->className() << "refused to close";
+            box->hide();
+        }
+    }
 }
 
 void MainFrame::shutdown()

@@ -170,6 +170,11 @@ void MainFrame::slBoardToolBarClick(bool, QVariant id)
         case IBoardToolBar::Home:
             leaveBoardMode();
             break;
+        case IBoardToolBar::Desktop:
+            // Steps aside so the presenter can show another program; the taskbar brings the
+            // window back with its annotations and panels as they were.
+            showMinimized();
+            break;
         default:
             break;
     }
@@ -243,9 +248,10 @@ void MainFrame::keyPressEvent(QKeyEvent* event)
 
 void MainFrame::togglePanel(Panel which)
 {
-    if (!panelHost_.toggle(which)) {
-        panelUnavailable(IPanelHost::panelName(which));
-    }
+    // Every panel a button toggles is registered when the window is built.
+    const bool registered = panelHost_.toggle(which);
+    Q_ASSERT(registered);
+    Q_UNUSED(registered)
 }
 
 void MainFrame::toggleOcrDialog()
@@ -255,11 +261,6 @@ void MainFrame::toggleOcrDialog()
     } else {
         ocrFrame_->open(true, galleryCheckedPaths());
     }
-}
-
-void MainFrame::panelUnavailable(const QString& panel)
-{
-    qDebug() << panel << "is not available yet";
 }
 
 void MainFrame::showRecordingPanel()

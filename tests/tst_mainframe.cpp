@@ -31,6 +31,8 @@
 #include "customui/itimelapsebutton.h"
 #include "customui/itimelapseframe.h"
 #include "customui/itimelapsetimes.h"
+#include "customui/isettingaboutpage.h"
+#include "customui/isettingframe.h"
 #include "customui/itimemsgbox.h"
 #include "customui/itimercaptureframe.h"
 #include "customui/itransparentframe.h"
@@ -61,13 +63,11 @@
 
 using Step = MainFrame::ShutdownStep;
 
-// The main window with its hooks opened: which missing panels it asked for, which shutdown
-// steps ran, and a capture mode and gallery choice set by the test.
+// The main window with its hooks opened: which shutdown steps ran, and a capture mode and gallery choice set by the test.
 class ProbeFrame : public MainFrame {
 public:
     using MainFrame::MainFrame;
 
-    QStringList panels;
     QList<Step> steps;
     std::function<void(Step)> beforeStep;
     int mode = 0;
@@ -80,11 +80,6 @@ public:
     }
 
 protected:
-    void panelUnavailable(const QString& panel) override
-    {
-        panels << panel;
-        MainFrame::panelUnavailable(panel);
-    }
     void runShutdownStep(Step step) override
     {
         steps << step;
@@ -129,6 +124,8 @@ private slots:
     void pdfExportOfCheckedPictures();
     // Before the case that ends the event loop: nested loops return at once after it.
     void ocrDialogAndClosingDuringJob();
+    void closingAnswersOpenBoxes_data();
+    void closingAnswersOpenBoxes();
     void panelsCloseTogether();
     void closingPanelsStoreTheirValue_data();
     void closingPanelsStoreTheirValue();
@@ -236,7 +233,6 @@ ProbeFrame* TestMainFrame::sharedFrame()
         startFrame();
         sharedFor_ = QTest::currentTestFunction();
     }
-    frame_->panels.clear();
     return frame_;
 }
 
@@ -285,7 +281,7 @@ QString TestMainFrame::tipText() const
     return ITimeMsgBox::instance()->isVisible() ? tipLabel()->text() : QString();
 }
 
-// What an action visibly did: panels asked for, view changes, input mode, toolbars, photos.
+// What an action visibly did: panels shown, view changes, input mode, toolbars, photos.
 QStringList TestMainFrame::outcome(const std::function<void()>& action)
 {
     IBoard* board = frame_->board();
@@ -297,7 +293,6 @@ QStringList TestMainFrame::outcome(const std::function<void()>& action)
     const bool edge = frame_->isAutoEdgeOn();
     const bool resolution = bar->isButtonEnabled(ICameraToolBar::Resolution);
     const int elements = board->currentSlide()->elements().size();
-    const int panels = frame_->panels.size();
     const QStringList shown = shownPanels(frame_);
     const int files = photos().size();
     ITimeMsgBox::instance()->hide();
@@ -307,10 +302,7 @@ QStringList TestMainFrame::outcome(const std::function<void()>& action)
         return {"snap stays disabled"};
     }
 
-    QStringList seen = frame_->panels.mid(panels);
-    for (QString& p : seen) {
-        p.prepend("panel:");
-    }
+    QStringList seen;
     for (const QString& panel : shownPanels(frame_)) {
         if (!shown.contains(panel)) {
             seen << panel;
@@ -335,6 +327,10 @@ QStringList TestMainFrame::outcome(const std::function<void()>& action)
     }
     if (bar->isButtonEnabled(ICameraToolBar::Resolution) != resolution) {
         seen << (resolution ? "resolution locked" : "resolution free");
+    }
+    if (frame_->isMinimized()) {
+        seen << "minimized";
+        frame_->showMaximized();
     }
     if (board->currentSlide()->elements().size() < elements) {
         seen << "cleared";
@@ -435,7 +431,7 @@ void TestMainFrame::dispatch_data()
     row("board", 7, true, {"shown:eraser panel", "mode 3"});
     row("board", 8, false, {"cleared"});
     row("board", 9, false, {"mode 1", "right toolbar"});
-    row("board", 10, false, {});
+    row("board", 10, false, {"minimized"});
 }
 
 void TestMainFrame::dispatch()
@@ -857,6 +853,18 @@ void TestMainFrame::pdfExportOfCheckedPictures()
     const QByteArray info = pdfinfo.readAllStandardOutput();
     QVERIFY2(QRegularExpression("Pages: +2\\n").match(QString::fromUtf8(info)).hasMatch(),
              info.constData());
+
+    // A name typed with an upper-case suffix keeps it.
+    const QString typed = dir_.filePath("Notes.PDF");
+    answerNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(dialog);
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(typed);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    frame_->slCameratoolbarClick(false, ICameraToolBar::Pdf);
+    QTRY_VERIFY(QFile::exists(typed));
+    QVERIFY(!QFile::exists(typed + ".pdf"));
 }
 
 void TestMainFrame::panelsCloseTogether()
@@ -1313,6 +1321,50 @@ void TestMainFrame::ocrDialogAndClosingDuringJob()
     QVERIFY(recorder.waitForJobs(1));
     QCOMPARE(recorder.errors(), QStringList{"error:Recognition stopped"});
     QVERIFY(!QFile::exists(output));
+}
+
+void TestMainFrame::closingAnswersOpenBoxes_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::newRow("settings dialog") << "settings";
+    QTest::newRow("restart question over the settings dialog") << "restart";
+    QTest::newRow("timing capture dialog") << "timer";
+}
+
+// A close that arrives while a box waits for an answer (as a termination signal's does) runs the
+// shutdown once and leaves no box behind to keep the program alive; nothing the box would have
+// done happens.
+void TestMainFrame::closingAnswersOpenBoxes()
+{
+    QFETCH(QString, box);
+    startFrame();
+    const QString language = IConfigureService::instance()->langId();
+    QStringList opened;
+    answerNextModal([&](QWidget* modal) {
+        opened << modal->metaObject()->className();
+        if (box != "restart") {
+            frame_->close();
+            return;
+        }
+        answerNextModal([&](QWidget* question) {
+            opened << question->metaObject()->className();
+            frame_->close();
+        });
+        QComboBox* languages = frame_->settingFrame()->aboutPage()->languageBox();
+        languages->setCurrentIndex((languages->currentIndex() + 1) % languages->count());
+    });
+    if (box == "timer") {
+        frame_->mode = TimingCapture;
+        frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
+    } else {
+        frame_->showSettingsDialog();
+    }
+    QCOMPARE(opened.size(), box == "restart" ? 2 : 1);
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(!frame_->isVisible());
+    QCOMPARE(frame_->steps.size(), 11);
+    QCOMPARE(IConfigureService::instance()->langId(), language);
+    QVERIFY(!frame_->timerCapturePanel()->isCapturing());
 }
 
 void TestMainFrame::cameraSwitchAndCloseStopTheRecording()

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTranslator>
@@ -9,6 +10,7 @@
 #include "customui/iappfont.h"
 #include "customui/iimglistwidget.h"
 #include "customui/isettingframe.h"
+#include "customui/itimercaptureframe.h"
 #include "customui/ivideorecordmsgbox.h"
 #include "iapplication.h"
 #include "service/iconfigureservice.h"
@@ -111,7 +113,8 @@ QStringList tsProblems(const QString& path)
     return problems;
 }
 
-// Buttons of fixed width whose text (with icon and padding) needs more room than they have.
+// Buttons and fields of fixed width whose text (with icon and padding, or the field's hint) needs
+// more room than they have.
 QStringList tooNarrow(QWidget* root)
 {
     QStringList found;
@@ -122,6 +125,16 @@ QStringList tooNarrow(QWidget* root)
                          .arg(button->text())
                          .arg(button->sizeHint().width())
                          .arg(button->width());
+        }
+    }
+    for (QLineEdit* field : root->findChildren<QLineEdit*>()) {
+        const bool fixed = field->minimumWidth() == field->maximumWidth();
+        const int needed = field->fontMetrics().horizontalAdvance(field->placeholderText()) + 8;
+        if (fixed && needed > field->width()) {
+            found << QStringLiteral("%1 (%2 > %3)")
+                         .arg(field->placeholderText())
+                         .arg(needed)
+                         .arg(field->width());
         }
     }
     return found;
@@ -154,8 +167,9 @@ private slots:
         ISettingFrame settings(nullptr);
         IVideoRecordMsgBox recorded;
         IImgListWidget gallery;
-        const QStringList narrow =
-            tooNarrow(&settings) + tooNarrow(&recorded) + tooNarrow(&gallery);
+        ITimerCaptureFrame timing(nullptr);
+        const QStringList narrow = tooNarrow(&settings) + tooNarrow(&recorded) +
+                                   tooNarrow(&gallery) + tooNarrow(&timing);
         QCoreApplication::removeTranslator(&translator);
         QVERIFY2(narrow.isEmpty(), qPrintable(narrow.join('\n')));
     }

@@ -22,8 +22,8 @@ QString languageBoxStyle()
            QStringLiteral(
                "QScrollBar:vertical{width:%1px;background:transparent;}"
                "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0px;}"
-               "QScrollBar::handle:vertical{border-radius:%2px;background:rgb(0,0,0,200);}"
-               "QScrollBar::handle:vertical:hover{background:rgb(0,0,0,230);}")
+               "QScrollBar::handle:vertical{border-radius:%2px;background:rgba(0,0,0,200);}"
+               "QScrollBar::handle:vertical:hover{background:rgba(0,0,0,230);}")
                .arg(12 * s)
                .arg(6 * s);
 }

@@ -157,6 +157,8 @@ void ISettingFrame::showPanel(bool show)
     selectTab(0);
     // Values may have changed since the last time (the capture path resets missing folders).
     aboutPage_->selectLanguage(IConfigureService::instance()->langId());
+    // The keyboard reaches the language at once (arrow keys choose, as with the mouse).
+    aboutPage_->languageBox()->setFocus();
     storagePage_->refresh();
     formatPage_->refresh();
     QScreen* screen = QGuiApplication::screenAt(QCursor::pos());

@@ -92,7 +92,7 @@ void ITimelapseButton::applyLook()
                               .arg(text_, panelButtonNormal));
             break;
         case 3:
-            setStyleSheet(QStringLiteral("QToolButton{background-color:rgb(0,0,0,50);border:none;"
+            setStyleSheet(QStringLiteral("QToolButton{background-color:rgba(0,0,0,50);border:none;"
                                          "border-top-left-radius:%1px;border-top-right-radius:%1;"
                                          "padding:%2px;image: url(%3);}")
                               .arg(eight)

@@ -51,8 +51,10 @@ QLineEdit* ITimerCaptureFrame::createField()
     field->setMaxLength(2);
     // One or two digits, 1 to 99.
     field->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("^[1-9][0-9]?$")), field));
-    field->setFixedSize(scaled(230), scaled(35));
     field->setPlaceholderText(tr("Please input integer greater than 0."));
+    // Wide enough for the hint in every language.
+    const int hint = field->fontMetrics().horizontalAdvance(field->placeholderText());
+    field->setFixedSize(qMax(scaled(230), hint + scaled(16)), scaled(35));
     return field;
 }
 
@@ -69,8 +71,8 @@ void ITimerCaptureFrame::CreateUI()
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(scaled(20), scaled(20), scaled(20), scaled(20));
     layout->setSpacing(scaled(20));
-    layout->addLayout(labelRow(tr("Interval Time"), interval_, QStringLiteral("S"), this));
-    layout->addLayout(labelRow(tr("Capture Pages"), pages_, QStringLiteral("P"), this));
+    layout->addLayout(labelRow(tr("Interval Time"), interval_, tr("S", "seconds"), this));
+    layout->addLayout(labelRow(tr("Capture Pages"), pages_, tr("P", "pictures"), this));
     layout->addSpacing(scaled(20));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -285,6 +285,11 @@ void IVideoRecordFrame::onTick()
         fitControlBar();
     }
     update();
+    // Back on top of a window the presenter has just brought forward.
+    if (isVisible()) {
+        raise();
+    }
+    controlBar_->raise();
 }
 
 void IVideoRecordFrame::mousePressEvent(QMouseEvent* event)

@@ -48,7 +48,9 @@ void IVideoRecordFrame::buildBars()
                                 QStringLiteral(":/root/root/rstartclick.svg"), 40, 80, this);
 
     // A window of its own: the panel lets the mouse through while recording, the bar must not.
-    controlBar_ = new QWidget(this, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    // Outside the window manager's stacking, so that no full-screen window can cover it.
+    controlBar_ = new QWidget(this, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                                        Qt::BypassWindowManagerHint);
     controlBar_->setAttribute(Qt::WA_TranslucentBackground);
     QHBoxLayout* controlRow = bareRow(controlBar_);
     controlRow->addStretch();
@@ -205,6 +207,12 @@ QRegion IVideoRecordFrame::bracketRegion() const
 
 void IVideoRecordFrame::setPassThrough(bool on)
 {
+    // While recording the brackets stay out of the window manager's stacking: a full-screen
+    // window the presenter works in would otherwise cover them. Choosing the area needs the
+    // window manager for focus and keys. Flags change only while the panel is hidden.
+    if (!parentWidget() && on != windowFlags().testFlag(Qt::BypassWindowManagerHint)) {
+        setWindowFlag(Qt::BypassWindowManagerHint, on);
+    }
     // The mask also shapes the window's input: outside the brackets the mouse reaches the
     // windows below.
     setAttribute(Qt::WA_TransparentForMouseEvents, on);

@@ -77,6 +77,7 @@ void IPictureVynthesisVideo::addPicture(const QImage& picture)
             counter_ = 0;
         }
         ++counter_;
+        qDebug() << "time-lapse picture" << counter_ << "queued";
         pictures_.enqueue(picture);
         wake_.notify_all();
     }
@@ -84,22 +85,16 @@ void IPictureVynthesisVideo::addPicture(const QImage& picture)
 
 QString IPictureVynthesisVideo::finish(int& seconds)
 {
-    std::unique_lock<std::mutex> lock(mutex_);
-    finishFlag_ = true;
-    wake_.notify_all();
-    // The answer depends on whether the file could be opened, which the thread finds out first.
-    wake_.wait(lock, [this] { return openState_ != OpenState::Pending || !isRunning(); });
-    seconds = counter_ / frameRate_;
-    // A series without pictures leaves no file (see run).
-    return openState_ == OpenState::Open && counter_ > 0 ? path_ : QString();
-}
-
-void IPictureVynthesisVideo::setOpenState(OpenState state)
-{
-    // Notified under the lock: finish() may return, and the writer be destroyed, right after.
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        finishFlag_ = true;
+        wake_.notify_all();
+    }
+    // Called saved only once the queued pictures are written and the file is closed.
+    joinWorker(*this, mutex_);
     std::lock_guard<std::mutex> lock(mutex_);
-    openState_ = state;
-    wake_.notify_all();
+    seconds = counter_ / frameRate_;
+    return complete_ ? path_ : QString();
 }
 
 bool IPictureVynthesisVideo::takePicture(QImage& picture)
@@ -118,7 +113,7 @@ void IPictureVynthesisVideo::run()
     if (!openOutputStream(path_)) {
         qDebug() << "init ffmpeg error.";
         closeOutputStream();
-        setOpenState(OpenState::Failed);
+        workerFinished(mutex_);
         return;
     }
     frame_ = av_frame_alloc();
@@ -131,10 +126,9 @@ void IPictureVynthesisVideo::run()
         av_frame_free(&frame_);
         av_packet_free(&packet_);
         closeOutputStream();
-        setOpenState(OpenState::Failed);
+        workerFinished(mutex_);
         return;
     }
-    setOpenState(OpenState::Open);
 
     QImage picture;
     while (takePicture(picture)) {
@@ -147,11 +141,15 @@ void IPictureVynthesisVideo::run()
     }
     av_frame_free(&frame_);
     av_packet_free(&packet_);
-    closeOutputStream();
+    const bool closed = closeOutputStream();
     if (frameIndex_ == 0) {
         // An MP4 without a single frame has no video stream at all and plays nowhere.
         QFile::remove(path_);
         qDebug() << "time-lapse video without pictures removed:" << path_;
+    }
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        complete_ = closed && frameIndex_ > 0;
     }
     workerFinished(mutex_);
 }

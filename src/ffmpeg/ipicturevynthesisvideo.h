@@ -34,20 +34,17 @@ public:
 
     // Queues a copy of the picture. Any thread.
     void addPicture(const QImage& picture);
-    // Asks the thread to write what is queued and close the file. Returns the path, or empty
-    // when the file could not be opened or no picture was added (then no file is left);
-    // `seconds` = pictures added / frame rate.
+    // Lets the thread write what is queued, close the file and end, and waits for it. Returns the
+    // path, or empty when the file could not be opened or completed, or holds no picture (then
+    // no file is left); `seconds` = pictures added / frame rate.
     QString finish(int& seconds);
 
 protected:
     void run() override;
 
 private:
-    enum class OpenState { Pending, Open, Failed };
-
     bool openOutputStream(const QString& path);
     bool closeOutputStream();
-    void setOpenState(OpenState state);
     bool takePicture(QImage& picture);
     void encodePicture(const QImage& picture);
     void encodeFrame(const AVFrame* frame);
@@ -59,10 +56,10 @@ private:
 
     // Standard primitives rather than QMutex/QWaitCondition: ThreadSanitizer sees through them.
     std::mutex mutex_;
-    std::condition_variable wake_;  // a picture was queued, finish was asked, or the file opened
+    std::condition_variable wake_;  // a picture was queued or finish was asked
     QQueue<QImage> pictures_;
     bool finishFlag_ = false;
-    OpenState openState_ = OpenState::Pending;
+    bool complete_ = false;  // the file was closed with at least one frame
     int counter_ = 0;
     bool firstPicture_ = true;
 

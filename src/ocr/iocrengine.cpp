@@ -20,9 +20,11 @@
 
 namespace {
 
-const char kLoadError[] = "Error while loading Tesseract OCR Engine";
-const char kUnloadError[] = "Error while unloading Tesseract OCR Engine";
-const char kStopped[] = "Recognition stopped";
+const char kLoadError[] =
+    QT_TRANSLATE_NOOP("IOcrEngine", "Error while loading Tesseract OCR Engine");
+const char kUnloadError[] =
+    QT_TRANSLATE_NOOP("IOcrEngine", "Error while unloading Tesseract OCR Engine");
+const char kStopped[] = QT_TRANSLATE_NOOP("IOcrEngine", "Recognition stopped");
 
 // Engine instances working at once: one per core, at most two (one picture each).
 int laneCount(int pictures)
@@ -35,8 +37,9 @@ void checkFolder(const QString& output)
     const QFileInfo target(output);
     const QFileInfo folder(target.absolutePath());
     if (output.isEmpty() || target.isDir() || !folder.isDir() || !folder.isWritable()) {
-        throw COcrException(QStringLiteral("Cannot write to the folder ") +
-                            folder.absoluteFilePath());
+        throw COcrException(
+            ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Cannot write to the folder %1"),
+                    folder.absoluteFilePath()));
     }
 }
 
@@ -108,7 +111,7 @@ bool IOcrEngine::initOCR()
         const TessCApi* api = IOcrLibraryLoader::load(&reason);
         if (!api) {
             qDebug() << "QLibrary load error;" << IOcrLibraryLoader::searchPaths() << reason;
-            throw COcrException(QString::fromLatin1(kLoadError));
+            throw COcrException(ocrText(kLoadError));
         }
         qDebug() << "ocr engine" << api->version() << IOcrLibraryLoader::loadedFile();
         recognizer_ = std::make_unique<OcrRecognizer>(*api, stop_);
@@ -133,7 +136,7 @@ void IOcrEngine::slOcrDestory()
     std::lock_guard<std::mutex> working(working_);
     recognizer_.reset();
     if (!IOcrLibraryLoader::unload()) {
-        fail(QString::fromLatin1(kUnloadError));
+        fail(ocrText(kUnloadError));
         return;
     }
     {
@@ -172,7 +175,7 @@ void IOcrEngine::slOcrStart(OcrParameter job)
     qDebug() << "ocr job" << job.images.size() << "pictures to" << job.outputPath << job.languages
              << job.exportType;
     if (stop_.isSet()) {
-        fail(QString::fromLatin1(kStopped));
+        fail(ocrText(kStopped));
         return;
     }
     if (!isInitialised() && !initOCR()) {
@@ -188,7 +191,7 @@ void IOcrEngine::slOcrStart(OcrParameter job)
     } catch (const std::exception& failure) {
         error = QString::fromLocal8Bit(failure.what());
     } catch (...) {
-        error = QStringLiteral("Unknown error");
+        error = ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Unknown error"));
     }
     QFile::remove(temporary);
     fail(error);
@@ -211,7 +214,8 @@ void IOcrEngine::runJob(const OcrParameter& job, const QString& temporary)
     emit sgOcrProgress(30);
     for (const QString& picture : job.images) {
         if (!QImageReader(picture).canRead()) {
-            throw COcrException(QStringLiteral("Cannot read the picture ") + picture);
+            throw COcrException(
+                ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Cannot read the picture %1"), picture));
         }
         emit sgOcrProgress(40);
     }
@@ -228,13 +232,14 @@ void IOcrEngine::runJob(const OcrParameter& job, const QString& temporary)
     emit sgOcrProgress(70);
     emit sgOcrProgress(80);
     if (job.images.isEmpty()) {
-        throw COcrException(QStringLiteral("No pictures to recognise"));
+        throw COcrException(ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "No pictures to recognise")));
     }
     exporter->finish();
     exporter.reset();
     if (std::rename(QFile::encodeName(temporary).constData(),
                     QFile::encodeName(job.outputPath).constData()) != 0) {
-        throw COcrException(QStringLiteral("Cannot write the file ") + job.outputPath);
+        throw COcrException(
+            ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Cannot write the file %1"), job.outputPath));
     }
     emit sgOcrProgress(95);
     qDebug() << "ocr document written" << job.outputPath;

@@ -117,18 +117,28 @@ QWidget* IOcrFrame::createOptions()
     caption->setStyleSheet(QStringLiteral("color:white;"));
     languages_ = new QListWidget(area);
     languages_->setFixedWidth(scaled(220));
+    // White text needs a drawn indicator: the style's own tick takes the text colour and
+    // vanishes on its white box.
+    const int side = scaled(14);
     languages_->setStyleSheet(
         QStringLiteral("QListWidget{background-color:rgb(60,60,60);border:none;}"
-                       "QCheckBox{color:white;} QCheckBox:disabled{color:gray;}"));
+                       "QCheckBox{color:white;} QCheckBox:disabled{color:gray;}"
+                       "QCheckBox::indicator{width:%1px;height:%1px;border-radius:%2px;}"
+                       "QCheckBox::indicator:unchecked{background-color:white;}"
+                       "QCheckBox::indicator:checked{background-color:rgb(51,133,255);"
+                       "border:%3px solid white;}"
+                       "QCheckBox::indicator:disabled{background-color:gray;}")
+            .arg(side)
+            .arg(scaled(3))
+            .arg(scaled(2)));
     addLanguages();
 
     exportGroup_ = new QButtonGroup(area);
     auto* types = new QVBoxLayout;
     const QStringList texts{tr("PDF"), tr("WORD"), tr("EXCEL"), tr("TEXT")};
     for (int type = ExportPdf; type <= ExportText; ++type) {
-        auto* radio = new QRadioButton(texts[type], area);
+        QRadioButton* radio = newRadioButton(texts[type], area);
         radio->setFont(appFont(11, 50));
-        radio->setStyleSheet(QStringLiteral("color:white;"));
         radio->setProperty("ExportFileType", type);
         exportGroup_->addButton(radio, type);
         connect(radio, &QRadioButton::clicked, this, &IOcrFrame::slButtonClick);

@@ -32,7 +32,7 @@ IOcrProgressBar::IOcrProgressBar(QWidget* parent) : ICustomDialog(parent)
     bar_->setFixedSize(scaled(250), scaled(30));
     bar_->setStyleSheet(QStringLiteral(
         "QProgressBar {   border:none;   border-radius:8px;   text-align:center;   background: "
-        "rgb(0, 0, 0, 200);   color: rgb(255, 255, 255);}QProgressBar::chunk {    background: "
+        "rgba(0, 0, 0, 200);   color: rgb(255, 255, 255);}QProgressBar::chunk {    background: "
         "rgb(0, 160, 230);    border-radius:8px;    margin:1px;}"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(scaled(20), scaled(20), scaled(20), scaled(20));

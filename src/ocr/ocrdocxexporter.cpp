@@ -85,13 +85,15 @@ void OcrDocxExporter::finish()
 {
     zipFile zip = zipOpen64(QFile::encodeName(path_).constData(), APPEND_STATUS_CREATE);
     if (!zip) {
-        throw COcrException(QStringLiteral("Cannot write the file ") + path_);
+        throw COcrException(
+            ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Cannot write the file %1"), path_));
     }
     const bool written =
         addEntry(zip, "[Content_Types].xml", kContentTypes) &&
         addEntry(zip, "_rels/.rels", kRelationships) &&
         addEntry(zip, "word/document.xml", (body_ + QString::fromLatin1(kDocumentEnd)).toUtf8());
     if (zipClose(zip, nullptr) != ZIP_OK || !written) {
-        throw COcrException(QStringLiteral("Cannot write the file ") + path_);
+        throw COcrException(
+            ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Cannot write the file %1"), path_));
     }
 }

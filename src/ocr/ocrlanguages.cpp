@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "ocr/cocrexception.h"
+
 const QVector<OcrLanguage>& OcrLanguages::all()
 {
     static const QVector<OcrLanguage> table = {
@@ -81,17 +83,19 @@ QString OcrLanguages::engineLanguages(const QString& names, QString* error)
     for (const QString& name : names.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const OcrLanguage* language = find(name.trimmed());
         if (!language) {
-            *error = QStringLiteral("Unknown recognition language: ") + name.trimmed();
+            *error = ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Unknown recognition language: %1"),
+                             name.trimmed());
             return QString();
         }
         if (!installed(*language)) {
-            *error = QStringLiteral("Language pack not installed: ") + language->engineName;
+            *error = ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Language pack not installed: %1"),
+                             language->engineName);
             return QString();
         }
         data << language->dataName;
     }
     if (data.isEmpty()) {
-        *error = QStringLiteral("No recognition language chosen");
+        *error = ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "No recognition language chosen"));
     }
     return data.join(QLatin1Char('+'));
 }

@@ -5,8 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-// The document an OCR job writes. Of int type: callers pass other numbers too (they write Word),
-// and every int is then a valid value to copy.
+// The document an OCR job writes. Fixed to int: a job may carry any number (unknown ones write
+// Word), which an enum without a fixed type could not hold.
 enum ExportFileType : int { ExportPdf = 0, ExportWord = 1, ExportExcel = 2, ExportText = 3 };
 
 // One OCR job: the pictures (one page each, in page order), the file to write, its document

@@ -28,14 +28,16 @@ void OcrPdfExporter::begin(const QString& path)
                                        dataPath_.toLocal8Bit().constData(), false);
     if (!renderer_ ||
         !api_.rendererBegin(renderer_, QFileInfo(path).completeBaseName().toUtf8().constData())) {
-        throw COcrException(QStringLiteral("Cannot write the file ") + path);
+        throw COcrException(
+            ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Cannot write the file %1"), path));
     }
 }
 
 void OcrPdfExporter::addPage(const OcrPage&, TessBaseAPI* engine)
 {
     if (!api_.rendererAddImage(renderer_, engine)) {
-        throw COcrException(QStringLiteral("Cannot add a page to ") + path_);
+        throw COcrException(
+            ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Cannot add a page to %1"), path_));
     }
 }
 
@@ -45,6 +47,7 @@ void OcrPdfExporter::finish()
     api_.rendererDelete(renderer_);
     renderer_ = nullptr;
     if (!ended || QFileInfo(path_).size() == 0) {
-        throw COcrException(QStringLiteral("Cannot write the file ") + path_);
+        throw COcrException(
+            ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Cannot write the file %1"), path_));
     }
 }

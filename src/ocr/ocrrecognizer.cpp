@@ -71,7 +71,8 @@ void OcrRecognizer::prepare(const QString& dataPath, const QString& languages, i
         lane.languages.clear();
         if (api_.init(lane.engine, dataPath.toLocal8Bit().constData(),
                       languages.toLatin1().constData()) != 0) {
-            throw COcrException(QStringLiteral("Cannot start the engine for ") + languages);
+            throw COcrException(ocrText(
+                QT_TRANSLATE_NOOP("IOcrEngine", "Cannot start the engine for %1"), languages));
         }
         // Whole pages with columns and paragraphs, as the command-line tool reads them.
         api_.setPageSegMode(lane.engine, tesseract::PSM_AUTO);
@@ -96,7 +97,8 @@ OcrPage OcrRecognizer::recognise(Lane& lane, const QString& picture)
     reader.setAutoTransform(true);
     QImage image = reader.read();
     if (image.isNull()) {
-        throw COcrException(QStringLiteral("Cannot read the picture ") + picture);
+        throw COcrException(
+            ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Cannot read the picture %1"), picture));
     }
     const int storedPpi = qRound(image.dotsPerMeterY() * 0.0254);
     const bool grey = image.isGrayscale();
@@ -110,10 +112,11 @@ OcrPage OcrRecognizer::recognise(Lane& lane, const QString& picture)
     image = QImage();
     const int result = api_.recognize(lane.engine, lane.monitor);
     if (stop_.isSet()) {
-        throw COcrException(QStringLiteral("Recognition stopped"));
+        throw COcrException(ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Recognition stopped")));
     }
     if (result != 0) {
-        throw COcrException(QStringLiteral("Cannot recognise the picture ") + picture);
+        throw COcrException(
+            ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Cannot recognise the picture %1"), picture));
     }
     OcrPage page;
     page.text = copyText(api_, api_.utf8Text(lane.engine));
@@ -175,7 +178,7 @@ void OcrRecognizer::runLane(int lane, const QStringList& pictures, Shared& share
             fail(shared, error.text());
             return;
         } catch (...) {
-            fail(shared, QStringLiteral("Unknown error"));
+            fail(shared, ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Unknown error")));
             return;
         }
     }
@@ -209,7 +212,7 @@ void OcrRecognizer::run(const QStringList& pictures, const PageSink& sink)
             fail(shared, error.text());
             break;
         } catch (...) {
-            fail(shared, QStringLiteral("Unknown error"));
+            fail(shared, ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Unknown error")));
             break;
         }
         std::lock_guard<std::mutex> guard(shared.lock);
@@ -223,6 +226,6 @@ void OcrRecognizer::run(const QStringList& pictures, const PageSink& sink)
         throw COcrException(shared.error);
     }
     if (stop_.isSet()) {
-        throw COcrException(QStringLiteral("Recognition stopped"));
+        throw COcrException(ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Recognition stopped")));
     }
 }

@@ -6,7 +6,8 @@ void OcrTextExporter::begin(const QString& path)
 {
     file_.setFileName(path);
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        throw COcrException(QStringLiteral("Cannot write the file ") + path);
+        throw COcrException(
+            ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Cannot write the file %1"), path));
     }
 }
 
@@ -22,7 +23,8 @@ void OcrTextExporter::addPage(const OcrPage& page, TessBaseAPI*)
 void OcrTextExporter::finish()
 {
     if (!file_.flush()) {
-        throw COcrException(QStringLiteral("Cannot write the file ") + file_.fileName());
+        throw COcrException(
+            ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Cannot write the file %1"), file_.fileName()));
     }
     file_.close();
 }
@@ -30,6 +32,7 @@ void OcrTextExporter::finish()
 void OcrTextExporter::write(const QByteArray& bytes)
 {
     if (file_.write(bytes) != bytes.size()) {
-        throw COcrException(QStringLiteral("Cannot write the file ") + file_.fileName());
+        throw COcrException(
+            ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Cannot write the file %1"), file_.fileName()));
     }
 }

@@ -24,7 +24,8 @@ void OcrXlsxExporter::begin(const QString& path)
     path_ = path;
     workbook_ = workbook_new(path.toLocal8Bit().constData());
     if (!workbook_) {
-        throw COcrException(QStringLiteral("Cannot write the file ") + path);
+        throw COcrException(
+            ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Cannot write the file %1"), path));
     }
 }
 
@@ -34,7 +35,8 @@ void OcrXlsxExporter::addPage(const OcrPage& page, TessBaseAPI*)
     const QByteArray name = QStringLiteral("Page %1").arg(pages_).toUtf8();
     lxw_worksheet* sheet = workbook_add_worksheet(workbook_, name.constData());
     if (!sheet) {
-        throw COcrException(QStringLiteral("Cannot write the file ") + path_);
+        throw COcrException(
+            ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Cannot write the file %1"), path_));
     }
     lxw_row_t row = 0;
     for (const QString& line : page.lines) {
@@ -44,7 +46,8 @@ void OcrXlsxExporter::addPage(const OcrPage& page, TessBaseAPI*)
         }
         if (worksheet_write_string(sheet, row++, 0, text.toUtf8().constData(), nullptr) !=
             LXW_NO_ERROR) {
-            throw COcrException(QStringLiteral("Cannot write the file ") + path_);
+            throw COcrException(
+                ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Cannot write the file %1"), path_));
         }
     }
 }
@@ -54,7 +57,8 @@ void OcrXlsxExporter::finish()
     const lxw_error result = workbook_close(workbook_);
     workbook_ = nullptr;
     if (result != LXW_NO_ERROR) {
-        throw COcrException(QStringLiteral("Cannot write the file ") + path_ + " (" +
-                            QString::fromUtf8(lxw_strerror(result)) + ")");
+        throw COcrException(
+            ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Cannot write the file %1"), path_) + " (" +
+            QString::fromUtf8(lxw_strerror(result)) + ")");
     }
 }

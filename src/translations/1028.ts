@@ -420,6 +420,65 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     </message>
 </context>
 <context>
+    <name>IOcrEngine</name>
+    <message>
+        <source>Error while loading Tesseract OCR Engine</source>
+        <translation>載入 Tesseract OCR 引擎時發生錯誤</translation>
+    </message>
+    <message>
+        <source>Error while unloading Tesseract OCR Engine</source>
+        <translation>卸載 Tesseract OCR 引擎時發生錯誤</translation>
+    </message>
+    <message>
+        <source>Recognition stopped</source>
+        <translation>辨識已停止</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1</source>
+        <translation>無法寫入資料夾 %1</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>未知錯誤</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture %1</source>
+        <translation>無法讀取圖片 %1</translation>
+    </message>
+    <message>
+        <source>No pictures to recognise</source>
+        <translation>沒有要辨識的圖片</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1</source>
+        <translation>無法寫入檔案 %1</translation>
+    </message>
+    <message>
+        <source>Unknown recognition language: %1</source>
+        <translation>未知的辨識語言：%1</translation>
+    </message>
+    <message>
+        <source>Language pack not installed: %1</source>
+        <translation>未安裝語言套件：%1</translation>
+    </message>
+    <message>
+        <source>No recognition language chosen</source>
+        <translation>未選擇辨識語言</translation>
+    </message>
+    <message>
+        <source>Cannot add a page to %1</source>
+        <translation>無法在 %1 加入頁面</translation>
+    </message>
+    <message>
+        <source>Cannot start the engine for %1</source>
+        <translation>無法為 %1 啟動辨識引擎</translation>
+    </message>
+    <message>
+        <source>Cannot recognise the picture %1</source>
+        <translation>無法辨識圖片 %1</translation>
+    </message>
+</context>
+<context>
     <name>IOcrFrame</name>
     <message>
         <source>OCR</source>
@@ -747,6 +806,16 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Capture Pages</source>
         <translation>拍攝張數</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>seconds</comment>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <comment>pictures</comment>
+        <translation>張</translation>
     </message>
 </context>
 <context>

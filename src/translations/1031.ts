@@ -420,6 +420,65 @@ Umgebung: ORVELLA_VIRTUAL_CAMERA=N fügt N virtuelle Kameras hinzu; ORVELLA_WIFI
     </message>
 </context>
 <context>
+    <name>IOcrEngine</name>
+    <message>
+        <source>Error while loading Tesseract OCR Engine</source>
+        <translation>Fehler beim Laden der Texterkennung Tesseract</translation>
+    </message>
+    <message>
+        <source>Error while unloading Tesseract OCR Engine</source>
+        <translation>Fehler beim Entladen der Texterkennung Tesseract</translation>
+    </message>
+    <message>
+        <source>Recognition stopped</source>
+        <translation>Erkennung abgebrochen</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1</source>
+        <translation>In den Ordner %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture %1</source>
+        <translation>Das Foto %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>No pictures to recognise</source>
+        <translation>Keine Fotos zur Erkennung</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Unknown recognition language: %1</source>
+        <translation>Unbekannte Erkennungssprache: %1</translation>
+    </message>
+    <message>
+        <source>Language pack not installed: %1</source>
+        <translation>Sprachpaket nicht installiert: %1</translation>
+    </message>
+    <message>
+        <source>No recognition language chosen</source>
+        <translation>Keine Erkennungssprache gewählt</translation>
+    </message>
+    <message>
+        <source>Cannot add a page to %1</source>
+        <translation>Zu %1 kann keine Seite hinzugefügt werden</translation>
+    </message>
+    <message>
+        <source>Cannot start the engine for %1</source>
+        <translation>Die Texterkennung für %1 kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>Cannot recognise the picture %1</source>
+        <translation>Das Foto %1 kann nicht erkannt werden</translation>
+    </message>
+</context>
+<context>
     <name>IOcrFrame</name>
     <message>
         <source>OCR</source>
@@ -747,6 +806,16 @@ Umgebung: ORVELLA_VIRTUAL_CAMERA=N fügt N virtuelle Kameras hinzu; ORVELLA_WIFI
     <message>
         <source>Capture Pages</source>
         <translation>Anzahl Fotos</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>seconds</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <comment>pictures</comment>
+        <translation>Fotos</translation>
     </message>
 </context>
 <context>

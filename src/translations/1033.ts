@@ -420,6 +420,65 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     </message>
 </context>
 <context>
+    <name>IOcrEngine</name>
+    <message>
+        <source>Error while loading Tesseract OCR Engine</source>
+        <translation>Error while loading Tesseract OCR Engine</translation>
+    </message>
+    <message>
+        <source>Error while unloading Tesseract OCR Engine</source>
+        <translation>Error while unloading Tesseract OCR Engine</translation>
+    </message>
+    <message>
+        <source>Recognition stopped</source>
+        <translation>Recognition stopped</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1</source>
+        <translation>Cannot write to the folder %1</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unknown error</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture %1</source>
+        <translation>Cannot read the picture %1</translation>
+    </message>
+    <message>
+        <source>No pictures to recognise</source>
+        <translation>No pictures to recognise</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1</source>
+        <translation>Cannot write the file %1</translation>
+    </message>
+    <message>
+        <source>Unknown recognition language: %1</source>
+        <translation>Unknown recognition language: %1</translation>
+    </message>
+    <message>
+        <source>Language pack not installed: %1</source>
+        <translation>Language pack not installed: %1</translation>
+    </message>
+    <message>
+        <source>No recognition language chosen</source>
+        <translation>No recognition language chosen</translation>
+    </message>
+    <message>
+        <source>Cannot add a page to %1</source>
+        <translation>Cannot add a page to %1</translation>
+    </message>
+    <message>
+        <source>Cannot start the engine for %1</source>
+        <translation>Cannot start the engine for %1</translation>
+    </message>
+    <message>
+        <source>Cannot recognise the picture %1</source>
+        <translation>Cannot recognise the picture %1</translation>
+    </message>
+</context>
+<context>
     <name>IOcrFrame</name>
     <message>
         <source>OCR</source>
@@ -747,6 +806,16 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Capture Pages</source>
         <translation>Capture Pages</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>seconds</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <comment>pictures</comment>
+        <translation>P</translation>
     </message>
 </context>
 <context>

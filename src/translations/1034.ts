@@ -420,6 +420,65 @@ Entorno: ORVELLA_VIRTUAL_CAMERA=N añade N cámaras virtuales; ORVELLA_WIFI_HOST
     </message>
 </context>
 <context>
+    <name>IOcrEngine</name>
+    <message>
+        <source>Error while loading Tesseract OCR Engine</source>
+        <translation>Error al cargar el motor de OCR Tesseract</translation>
+    </message>
+    <message>
+        <source>Error while unloading Tesseract OCR Engine</source>
+        <translation>Error al descargar el motor de OCR Tesseract</translation>
+    </message>
+    <message>
+        <source>Recognition stopped</source>
+        <translation>Reconocimiento detenido</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1</source>
+        <translation>No se puede escribir en la carpeta %1</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture %1</source>
+        <translation>No se puede leer la foto %1</translation>
+    </message>
+    <message>
+        <source>No pictures to recognise</source>
+        <translation>No hay fotos para reconocer</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1</source>
+        <translation>No se puede escribir el archivo %1</translation>
+    </message>
+    <message>
+        <source>Unknown recognition language: %1</source>
+        <translation>Idioma de reconocimiento desconocido: %1</translation>
+    </message>
+    <message>
+        <source>Language pack not installed: %1</source>
+        <translation>Paquete de idioma no instalado: %1</translation>
+    </message>
+    <message>
+        <source>No recognition language chosen</source>
+        <translation>No se ha elegido ningún idioma de reconocimiento</translation>
+    </message>
+    <message>
+        <source>Cannot add a page to %1</source>
+        <translation>No se puede añadir una página a %1</translation>
+    </message>
+    <message>
+        <source>Cannot start the engine for %1</source>
+        <translation>No se puede iniciar el motor para %1</translation>
+    </message>
+    <message>
+        <source>Cannot recognise the picture %1</source>
+        <translation>No se puede reconocer la foto %1</translation>
+    </message>
+</context>
+<context>
     <name>IOcrFrame</name>
     <message>
         <source>OCR</source>
@@ -747,6 +806,16 @@ Entorno: ORVELLA_VIRTUAL_CAMERA=N añade N cámaras virtuales; ORVELLA_WIFI_HOST
     <message>
         <source>Capture Pages</source>
         <translation>Número de fotos</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>seconds</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <comment>pictures</comment>
+        <translation>fotos</translation>
     </message>
 </context>
 <context>

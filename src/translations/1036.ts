@@ -420,6 +420,65 @@ Environnement : ORVELLA_VIRTUAL_CAMERA=N ajoute N caméras virtuelles ; ORVELLA_
     </message>
 </context>
 <context>
+    <name>IOcrEngine</name>
+    <message>
+        <source>Error while loading Tesseract OCR Engine</source>
+        <translation>Erreur lors du chargement du moteur OCR Tesseract</translation>
+    </message>
+    <message>
+        <source>Error while unloading Tesseract OCR Engine</source>
+        <translation>Erreur lors du déchargement du moteur OCR Tesseract</translation>
+    </message>
+    <message>
+        <source>Recognition stopped</source>
+        <translation>Reconnaissance arrêtée</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1</source>
+        <translation>Impossible d&apos;écrire dans le dossier %1</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture %1</source>
+        <translation>Impossible de lire la photo %1</translation>
+    </message>
+    <message>
+        <source>No pictures to recognise</source>
+        <translation>Aucune photo à reconnaître</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1</source>
+        <translation>Impossible d&apos;écrire le fichier %1</translation>
+    </message>
+    <message>
+        <source>Unknown recognition language: %1</source>
+        <translation>Langue de reconnaissance inconnue : %1</translation>
+    </message>
+    <message>
+        <source>Language pack not installed: %1</source>
+        <translation>Pack de langue non installé : %1</translation>
+    </message>
+    <message>
+        <source>No recognition language chosen</source>
+        <translation>Aucune langue de reconnaissance choisie</translation>
+    </message>
+    <message>
+        <source>Cannot add a page to %1</source>
+        <translation>Impossible d&apos;ajouter une page à %1</translation>
+    </message>
+    <message>
+        <source>Cannot start the engine for %1</source>
+        <translation>Impossible de démarrer le moteur pour %1</translation>
+    </message>
+    <message>
+        <source>Cannot recognise the picture %1</source>
+        <translation>Impossible de reconnaître la photo %1</translation>
+    </message>
+</context>
+<context>
     <name>IOcrFrame</name>
     <message>
         <source>OCR</source>
@@ -747,6 +806,16 @@ Environnement : ORVELLA_VIRTUAL_CAMERA=N ajoute N caméras virtuelles ; ORVELLA_
     <message>
         <source>Capture Pages</source>
         <translation>Nombre de photos</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>seconds</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <comment>pictures</comment>
+        <translation>photos</translation>
     </message>
 </context>
 <context>

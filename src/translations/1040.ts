@@ -420,6 +420,65 @@ Ambiente: ORVELLA_VIRTUAL_CAMERA=N aggiunge N fotocamere virtuali; ORVELLA_WIFI_
     </message>
 </context>
 <context>
+    <name>IOcrEngine</name>
+    <message>
+        <source>Error while loading Tesseract OCR Engine</source>
+        <translation>Errore durante il caricamento del motore OCR Tesseract</translation>
+    </message>
+    <message>
+        <source>Error while unloading Tesseract OCR Engine</source>
+        <translation>Errore durante lo scaricamento del motore OCR Tesseract</translation>
+    </message>
+    <message>
+        <source>Recognition stopped</source>
+        <translation>Riconoscimento interrotto</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1</source>
+        <translation>Impossibile scrivere nella cartella %1</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture %1</source>
+        <translation>Impossibile leggere la foto %1</translation>
+    </message>
+    <message>
+        <source>No pictures to recognise</source>
+        <translation>Nessuna foto da riconoscere</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1</source>
+        <translation>Impossibile scrivere il file %1</translation>
+    </message>
+    <message>
+        <source>Unknown recognition language: %1</source>
+        <translation>Lingua di riconoscimento sconosciuta: %1</translation>
+    </message>
+    <message>
+        <source>Language pack not installed: %1</source>
+        <translation>Pacchetto lingua non installato: %1</translation>
+    </message>
+    <message>
+        <source>No recognition language chosen</source>
+        <translation>Nessuna lingua di riconoscimento scelta</translation>
+    </message>
+    <message>
+        <source>Cannot add a page to %1</source>
+        <translation>Impossibile aggiungere una pagina a %1</translation>
+    </message>
+    <message>
+        <source>Cannot start the engine for %1</source>
+        <translation>Impossibile avviare il motore per %1</translation>
+    </message>
+    <message>
+        <source>Cannot recognise the picture %1</source>
+        <translation>Impossibile riconoscere la foto %1</translation>
+    </message>
+</context>
+<context>
     <name>IOcrFrame</name>
     <message>
         <source>OCR</source>
@@ -747,6 +806,16 @@ Ambiente: ORVELLA_VIRTUAL_CAMERA=N aggiunge N fotocamere virtuali; ORVELLA_WIFI_
     <message>
         <source>Capture Pages</source>
         <translation>Numero di foto</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>seconds</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <comment>pictures</comment>
+        <translation>foto</translation>
     </message>
 </context>
 <context>

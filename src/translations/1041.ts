@@ -420,6 +420,65 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     </message>
 </context>
 <context>
+    <name>IOcrEngine</name>
+    <message>
+        <source>Error while loading Tesseract OCR Engine</source>
+        <translation>Tesseract OCR エンジンの読み込み中にエラーが発生しました</translation>
+    </message>
+    <message>
+        <source>Error while unloading Tesseract OCR Engine</source>
+        <translation>Tesseract OCR エンジンの解放中にエラーが発生しました</translation>
+    </message>
+    <message>
+        <source>Recognition stopped</source>
+        <translation>認識を中止しました</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1</source>
+        <translation>フォルダー %1 に書き込めません</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>不明なエラー</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture %1</source>
+        <translation>写真 %1 を読み込めません</translation>
+    </message>
+    <message>
+        <source>No pictures to recognise</source>
+        <translation>認識する写真がありません</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1</source>
+        <translation>ファイル %1 に書き込めません</translation>
+    </message>
+    <message>
+        <source>Unknown recognition language: %1</source>
+        <translation>不明な認識言語: %1</translation>
+    </message>
+    <message>
+        <source>Language pack not installed: %1</source>
+        <translation>言語パックがインストールされていません: %1</translation>
+    </message>
+    <message>
+        <source>No recognition language chosen</source>
+        <translation>認識言語が選択されていません</translation>
+    </message>
+    <message>
+        <source>Cannot add a page to %1</source>
+        <translation>%1 にページを追加できません</translation>
+    </message>
+    <message>
+        <source>Cannot start the engine for %1</source>
+        <translation>%1 の認識エンジンを起動できません</translation>
+    </message>
+    <message>
+        <source>Cannot recognise the picture %1</source>
+        <translation>写真 %1 を認識できません</translation>
+    </message>
+</context>
+<context>
     <name>IOcrFrame</name>
     <message>
         <source>OCR</source>
@@ -747,6 +806,16 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Capture Pages</source>
         <translation>撮影枚数</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>seconds</comment>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <comment>pictures</comment>
+        <translation>枚</translation>
     </message>
 </context>
 <context>

@@ -420,6 +420,65 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     </message>
 </context>
 <context>
+    <name>IOcrEngine</name>
+    <message>
+        <source>Error while loading Tesseract OCR Engine</source>
+        <translation>Tesseract OCR 엔진을 불러오는 중 오류가 발생했습니다</translation>
+    </message>
+    <message>
+        <source>Error while unloading Tesseract OCR Engine</source>
+        <translation>Tesseract OCR 엔진을 해제하는 중 오류가 발생했습니다</translation>
+    </message>
+    <message>
+        <source>Recognition stopped</source>
+        <translation>인식을 중지했습니다</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1</source>
+        <translation>%1 폴더에 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>알 수 없는 오류</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture %1</source>
+        <translation>사진 %1을(를) 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>No pictures to recognise</source>
+        <translation>인식할 사진이 없습니다</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1</source>
+        <translation>%1 파일에 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Unknown recognition language: %1</source>
+        <translation>알 수 없는 인식 언어: %1</translation>
+    </message>
+    <message>
+        <source>Language pack not installed: %1</source>
+        <translation>언어 팩이 설치되지 않았습니다: %1</translation>
+    </message>
+    <message>
+        <source>No recognition language chosen</source>
+        <translation>인식 언어를 선택하지 않았습니다</translation>
+    </message>
+    <message>
+        <source>Cannot add a page to %1</source>
+        <translation>%1에 페이지를 추가할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Cannot start the engine for %1</source>
+        <translation>%1의 인식 엔진을 시작할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Cannot recognise the picture %1</source>
+        <translation>사진 %1을(를) 인식할 수 없습니다</translation>
+    </message>
+</context>
+<context>
     <name>IOcrFrame</name>
     <message>
         <source>OCR</source>
@@ -747,6 +806,16 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Capture Pages</source>
         <translation>촬영 매수</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>seconds</comment>
+        <translation>초</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <comment>pictures</comment>
+        <translation>장</translation>
     </message>
 </context>
 <context>

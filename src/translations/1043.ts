@@ -420,6 +420,65 @@ Omgeving: ORVELLA_VIRTUAL_CAMERA=N voegt N virtuele camera&apos;s toe; ORVELLA_W
     </message>
 </context>
 <context>
+    <name>IOcrEngine</name>
+    <message>
+        <source>Error while loading Tesseract OCR Engine</source>
+        <translation>Fout bij het laden van de Tesseract OCR-engine</translation>
+    </message>
+    <message>
+        <source>Error while unloading Tesseract OCR Engine</source>
+        <translation>Fout bij het ontladen van de Tesseract OCR-engine</translation>
+    </message>
+    <message>
+        <source>Recognition stopped</source>
+        <translation>Herkenning gestopt</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1</source>
+        <translation>Kan niet schrijven naar de map %1</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Onbekende fout</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture %1</source>
+        <translation>Kan de foto %1 niet lezen</translation>
+    </message>
+    <message>
+        <source>No pictures to recognise</source>
+        <translation>Geen foto&apos;s om te herkennen</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1</source>
+        <translation>Kan het bestand %1 niet schrijven</translation>
+    </message>
+    <message>
+        <source>Unknown recognition language: %1</source>
+        <translation>Onbekende herkenningstaal: %1</translation>
+    </message>
+    <message>
+        <source>Language pack not installed: %1</source>
+        <translation>Taalpakket niet geïnstalleerd: %1</translation>
+    </message>
+    <message>
+        <source>No recognition language chosen</source>
+        <translation>Geen herkenningstaal gekozen</translation>
+    </message>
+    <message>
+        <source>Cannot add a page to %1</source>
+        <translation>Kan geen pagina toevoegen aan %1</translation>
+    </message>
+    <message>
+        <source>Cannot start the engine for %1</source>
+        <translation>Kan de engine voor %1 niet starten</translation>
+    </message>
+    <message>
+        <source>Cannot recognise the picture %1</source>
+        <translation>Kan de foto %1 niet herkennen</translation>
+    </message>
+</context>
+<context>
     <name>IOcrFrame</name>
     <message>
         <source>OCR</source>
@@ -747,6 +806,16 @@ Omgeving: ORVELLA_VIRTUAL_CAMERA=N voegt N virtuele camera&apos;s toe; ORVELLA_W
     <message>
         <source>Capture Pages</source>
         <translation>Aantal foto&apos;s</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>seconds</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <comment>pictures</comment>
+        <translation>foto&apos;s</translation>
     </message>
 </context>
 <context>

@@ -420,6 +420,65 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     </message>
 </context>
 <context>
+    <name>IOcrEngine</name>
+    <message>
+        <source>Error while loading Tesseract OCR Engine</source>
+        <translation>Ошибка загрузки модуля распознавания Tesseract</translation>
+    </message>
+    <message>
+        <source>Error while unloading Tesseract OCR Engine</source>
+        <translation>Ошибка выгрузки модуля распознавания Tesseract</translation>
+    </message>
+    <message>
+        <source>Recognition stopped</source>
+        <translation>Распознавание остановлено</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1</source>
+        <translation>Не удалось записать в папку %1</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Неизвестная ошибка</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture %1</source>
+        <translation>Не удалось прочитать фото %1</translation>
+    </message>
+    <message>
+        <source>No pictures to recognise</source>
+        <translation>Нет фото для распознавания</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1</source>
+        <translation>Не удалось записать файл %1</translation>
+    </message>
+    <message>
+        <source>Unknown recognition language: %1</source>
+        <translation>Неизвестный язык распознавания: %1</translation>
+    </message>
+    <message>
+        <source>Language pack not installed: %1</source>
+        <translation>Языковой пакет не установлен: %1</translation>
+    </message>
+    <message>
+        <source>No recognition language chosen</source>
+        <translation>Язык распознавания не выбран</translation>
+    </message>
+    <message>
+        <source>Cannot add a page to %1</source>
+        <translation>Не удалось добавить страницу в %1</translation>
+    </message>
+    <message>
+        <source>Cannot start the engine for %1</source>
+        <translation>Не удалось запустить распознавание для %1</translation>
+    </message>
+    <message>
+        <source>Cannot recognise the picture %1</source>
+        <translation>Не удалось распознать фото %1</translation>
+    </message>
+</context>
+<context>
     <name>IOcrFrame</name>
     <message>
         <source>OCR</source>
@@ -747,6 +806,16 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Capture Pages</source>
         <translation>Число снимков</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>seconds</comment>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <comment>pictures</comment>
+        <translation>шт.</translation>
     </message>
 </context>
 <context>

@@ -420,6 +420,65 @@ Ortam: ORVELLA_VIRTUAL_CAMERA=N, N sanal kamera ekler; ORVELLA_WIFI_HOST kablosu
     </message>
 </context>
 <context>
+    <name>IOcrEngine</name>
+    <message>
+        <source>Error while loading Tesseract OCR Engine</source>
+        <translation>Tesseract OCR motoru yüklenirken hata oluştu</translation>
+    </message>
+    <message>
+        <source>Error while unloading Tesseract OCR Engine</source>
+        <translation>Tesseract OCR motoru kaldırılırken hata oluştu</translation>
+    </message>
+    <message>
+        <source>Recognition stopped</source>
+        <translation>Tanıma durduruldu</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1</source>
+        <translation>%1 klasörüne yazılamıyor</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Bilinmeyen hata</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture %1</source>
+        <translation>%1 fotoğrafı okunamıyor</translation>
+    </message>
+    <message>
+        <source>No pictures to recognise</source>
+        <translation>Tanınacak fotoğraf yok</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1</source>
+        <translation>%1 dosyası yazılamıyor</translation>
+    </message>
+    <message>
+        <source>Unknown recognition language: %1</source>
+        <translation>Bilinmeyen tanıma dili: %1</translation>
+    </message>
+    <message>
+        <source>Language pack not installed: %1</source>
+        <translation>Dil paketi yüklü değil: %1</translation>
+    </message>
+    <message>
+        <source>No recognition language chosen</source>
+        <translation>Tanıma dili seçilmedi</translation>
+    </message>
+    <message>
+        <source>Cannot add a page to %1</source>
+        <translation>%1 dosyasına sayfa eklenemiyor</translation>
+    </message>
+    <message>
+        <source>Cannot start the engine for %1</source>
+        <translation>%1 için tanıma motoru başlatılamıyor</translation>
+    </message>
+    <message>
+        <source>Cannot recognise the picture %1</source>
+        <translation>%1 fotoğrafı tanınamıyor</translation>
+    </message>
+</context>
+<context>
     <name>IOcrFrame</name>
     <message>
         <source>OCR</source>
@@ -747,6 +806,16 @@ Ortam: ORVELLA_VIRTUAL_CAMERA=N, N sanal kamera ekler; ORVELLA_WIFI_HOST kablosu
     <message>
         <source>Capture Pages</source>
         <translation>Çekim sayısı</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>seconds</comment>
+        <translation>sn</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <comment>pictures</comment>
+        <translation>adet</translation>
     </message>
 </context>
 <context>

@@ -420,6 +420,65 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     </message>
 </context>
 <context>
+    <name>IOcrEngine</name>
+    <message>
+        <source>Error while loading Tesseract OCR Engine</source>
+        <translation>加载 Tesseract OCR 引擎时出错</translation>
+    </message>
+    <message>
+        <source>Error while unloading Tesseract OCR Engine</source>
+        <translation>卸载 Tesseract OCR 引擎时出错</translation>
+    </message>
+    <message>
+        <source>Recognition stopped</source>
+        <translation>识别已停止</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1</source>
+        <translation>无法写入文件夹 %1</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>未知错误</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture %1</source>
+        <translation>无法读取图片 %1</translation>
+    </message>
+    <message>
+        <source>No pictures to recognise</source>
+        <translation>没有要识别的图片</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1</source>
+        <translation>无法写入文件 %1</translation>
+    </message>
+    <message>
+        <source>Unknown recognition language: %1</source>
+        <translation>未知的识别语言：%1</translation>
+    </message>
+    <message>
+        <source>Language pack not installed: %1</source>
+        <translation>未安装语言包：%1</translation>
+    </message>
+    <message>
+        <source>No recognition language chosen</source>
+        <translation>未选择识别语言</translation>
+    </message>
+    <message>
+        <source>Cannot add a page to %1</source>
+        <translation>无法向 %1 添加页面</translation>
+    </message>
+    <message>
+        <source>Cannot start the engine for %1</source>
+        <translation>无法为 %1 启动识别引擎</translation>
+    </message>
+    <message>
+        <source>Cannot recognise the picture %1</source>
+        <translation>无法识别图片 %1</translation>
+    </message>
+</context>
+<context>
     <name>IOcrFrame</name>
     <message>
         <source>OCR</source>
@@ -747,6 +806,16 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Capture Pages</source>
         <translation>拍摄张数</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>seconds</comment>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <comment>pictures</comment>
+        <translation>张</translation>
     </message>
 </context>
 <context>

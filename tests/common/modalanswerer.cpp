@@ -9,7 +9,7 @@
 void answerNextModal(std::function<void(QWidget*)> answer, int timeoutMs)
 {
     auto* timer = new QTimer(qApp);
-    // Owned by the slot, so it goes with the timer even when no modal came before the end.
+    // Owned by the connection: an answerer still waiting when the program ends leaks nothing.
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     timer->setInterval(20);

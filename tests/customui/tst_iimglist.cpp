@@ -200,10 +200,11 @@ void TestIImgList::rightClickChecksThenSaveAs()
     IImageTansformThread saver(nullptr);
     saver.start();
     connect(panel_, &IImgListWidget::sgSaveFiles, &saver, &IImageTansformThread::setSaveFilesJob);
-    // Counted on this thread, as the gallery receives it (a spy would count on the saver's).
+    // Counted on this thread: the saver emits from its own.
     int saved = 0;
+    QObject receiver;
     connect(
-        &saver, &IImageTansformThread::sgSaveFilesSuccess, this, [&saved]() { ++saved; },
+        &saver, &IImageTansformThread::sgSaveFilesSuccess, &receiver, [&saved]() { ++saved; },
         Qt::QueuedConnection);
     for (const char* name : {"a.png", "b.png", "c.png"}) {
         list_->addImageItem(QImage(139, 94, QImage::Format_RGB32), writePicture(name));
