@@ -2,6 +2,9 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLocale>
+#include <QMap>
+#include <QTranslator>
 #include <cstring>
 
 namespace {
@@ -14,6 +17,25 @@ bool isAnsweredOption(const char* argument)
         }
     }
     return false;
+}
+
+// The interface language closest to the terminal's (LANG, LC_ALL): the translation files are
+// named by Windows language id.
+QString languageIdFor(const QLocale& locale)
+{
+    static const QMap<QLocale::Language, QString> ids = {
+        {QLocale::Russian, "1049"},  {QLocale::Spanish, "1034"}, {QLocale::German, "1031"},
+        {QLocale::Japanese, "1041"}, {QLocale::Korean, "1042"},  {QLocale::French, "1036"},
+        {QLocale::Italian, "1040"},  {QLocale::Dutch, "1043"},   {QLocale::Turkish, "1055"},
+    };
+    if (locale.language() == QLocale::Chinese) {
+        const bool traditional = locale.script() == QLocale::TraditionalChineseScript ||
+                                 locale.country() == QLocale::Taiwan ||
+                                 locale.country() == QLocale::HongKong ||
+                                 locale.country() == QLocale::Macau;
+        return traditional ? QStringLiteral("1028") : QStringLiteral("2052");
+    }
+    return ids.value(locale.language(), QStringLiteral("1033"));
 }
 
 }  // namespace
@@ -33,6 +55,12 @@ int ICommandLine::answer(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Orvella"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORVELLA_VERSION));
+    // Help is read in a terminal: it answers in the terminal's language, not the stored one.
+    QTranslator translator;
+    if (translator.load(QCoreApplication::applicationDirPath() + "/Lang/" +
+                        languageIdFor(QLocale::system()) + ".qm")) {
+        QCoreApplication::installTranslator(&translator);
+    }
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
         "ICommandLine",

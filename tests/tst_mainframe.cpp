@@ -27,12 +27,12 @@
 #include "customui/imaintitlewidget.h"
 #include "customui/ipixrateframe.h"
 #include "customui/irighttoolbar.h"
+#include "customui/isettingaboutpage.h"
+#include "customui/isettingframe.h"
 #include "customui/ismallcameraframe.h"
 #include "customui/itimelapsebutton.h"
 #include "customui/itimelapseframe.h"
 #include "customui/itimelapsetimes.h"
-#include "customui/isettingaboutpage.h"
-#include "customui/isettingframe.h"
 #include "customui/itimemsgbox.h"
 #include "customui/itimercaptureframe.h"
 #include "customui/itransparentframe.h"
@@ -63,7 +63,8 @@
 
 using Step = MainFrame::ShutdownStep;
 
-// The main window with its hooks opened: which shutdown steps ran, and a capture mode and gallery choice set by the test.
+// The main window with its hooks opened: which shutdown steps ran, and a capture mode and gallery
+// choice set by the test.
 class ProbeFrame : public MainFrame {
 public:
     using MainFrame::MainFrame;
@@ -912,6 +913,8 @@ void TestMainFrame::closingPanelsStoreTheirValue_data()
     QTest::newRow("board click") << 1;
     QTest::newRow("invoked by name") << 2;
     QTest::newRow("other board button") << 3;
+    QTest::newRow("window dragged by its title") << 4;
+    QTest::newRow("window maximised") << 5;
 }
 
 void TestMainFrame::closingPanelsStoreTheirValue()
@@ -943,7 +946,12 @@ void TestMainFrame::closingPanelsStoreTheirValue()
             [&]() { frame_->slBoardToolBarClick(false, panel.button); },
             [&]() { emit frame_->board()->sgClickOnBoard(); },
             [&]() { QMetaObject::invokeMethod(frame_, "slHideSecondWidget"); },
-            [&]() { frame_->slBoardToolBarClick(false, IBoardToolBar::Clear); }};
+            [&]() { frame_->slBoardToolBarClick(false, IBoardToolBar::Clear); },
+            [&]() { emit frame_->titleWidget()->sgMove(); },
+            [&]() {
+                frame_->setWindowState(Qt::WindowNoState);
+                frame_->setWindowState(Qt::WindowMaximized);
+            }};
         closers.at(closeBy)();
         QCOMPARE((config->*panel.stored)(), moved);
         QVERIFY(!panel.slider->isVisible());

@@ -20,7 +20,9 @@
 // ORVELLA_INSTALLED_TREE runs the copy installed there instead (bin/orvella), in Chinese, and
 // checks that it maps nothing from the build folder. A whole presenter's session (annotations, the
 // capture modes, exports, OCR, recording, the panels and two language switches with their
-// restarts) runs on two virtual cameras, a screenshot kept at every step.
+// restarts) runs on two virtual cameras, a screenshot kept at every step. The window with its
+// settings dialog open is kept as a screenshot in each interface language, and the twelve are
+// tiled into one contact sheet to look at.
 class TestOrvellaRun : public QObject {
     Q_OBJECT
 private slots:
@@ -29,6 +31,9 @@ private slots:
     void noCameraTellsAndEnds_data();
     void noCameraTellsAndEnds();
     void presenterSession();
+    void settingsInEachLanguage_data();
+    void settingsInEachLanguage();
+    void languagesContactSheet();
 
 private:
     static QString run(const QString& program, const QStringList& arguments, int timeoutMs = 15000);
@@ -49,6 +54,7 @@ private:
     QString dataDir_;
     QString program_;
     QString installedTree_;
+    QStringList languageShots_;
 };
 
 QString TestOrvellaRun::run(const QString& program, const QStringList& arguments, int timeoutMs)
@@ -147,6 +153,14 @@ void TestOrvellaRun::spaceSavesPhotoOfNegotiatedSize()
     QCOMPARE(version.exitCode(), 0);
     QVERIFY(QString::fromLocal8Bit(version.readAllStandardOutput()).startsWith("Orvella 2."));
     QVERIFY(run(program_, {"--help"}).contains("--version"));
+    // In the terminal's language.
+    QProcess help;
+    QProcessEnvironment german = childEnvironment();
+    german.insert("LANG", "de_DE.UTF-8");
+    help.setProcessEnvironment(german);
+    help.start(program_, {"--help"});
+    QVERIFY(help.waitForFinished(10000));
+    QVERIFY(QString::fromUtf8(help.readAllStandardOutput()).contains("Dokumentenkamera"));
     if (installed) {
         const QStringList mapped = mappedFiles(orvella.processId());
         QVERIFY(mapped.contains(QDir(installedTree_).filePath("lib/orvella/Lang/2052.qm")));
@@ -490,7 +504,8 @@ void TestOrvellaRun::presenterSession()
     QVERIFY(chinese);
     QTRY_COMPARE_WITH_TIMEOUT(orvella.state(), QProcess::NotRunning, patience(10000));
     QCOMPARE(orvella.exitCode(), 0);
-    const qint64 last = switchLanguage(chinese, "k Home k Down k Down", "1033");
+    const qint64 last =
+        switchLanguage(chinese, "k Home k Down k Down k Down k Down k Down", "1031");
     QVERIFY(last);
     QCOMPARE(logCount("started: true"), 2);
     act("c 1900,20");  // Close
@@ -500,7 +515,8 @@ void TestOrvellaRun::presenterSession()
     QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0 && instances().isEmpty());
 
     const QSettings ini(dataDir_ + "/ini/application.ini", QSettings::IniFormat);
-    QCOMPARE(ini.value("lang/langid").toString(), QString("1033"));
+    QCOMPARE(ini.value("lang/langid").toString(), QString("1031"));
+    QCOMPARE(logCount("1031.qm\" loaded: true"), 1);
     QCOMPARE(ini.value("pencil/color").toString(), QString("#0000ff"));
     QCOMPARE(ini.value("other/filedialog").toString(), exports);
     // The partial photo has the shape of the stored area.
@@ -510,6 +526,58 @@ void TestOrvellaRun::presenterSession()
         ini.value("other/freecapture_w").toDouble() / ini.value("other/freecapture_h").toDouble();
     QVERIFY(qAbs(double(partial.width()) / partial.height() - area) < 0.02);
     QCOMPARE(logCount("is not available yet"), 0);
+}
+
+void TestOrvellaRun::settingsInEachLanguage_data()
+{
+    QTest::addColumn<QString>("langId");
+    for (const char* id : {"2052", "1028", "1033", "1049", "1034", "1031", "1041", "1042", "1036",
+                           "1040", "1043", "1055"}) {
+        QTest::newRow(id) << QString(id);
+    }
+}
+
+void TestOrvellaRun::settingsInEachLanguage()
+{
+    QFETCH(QString, langId);
+    QDir(dataDir_).removeRecursively();
+    QSettings(dataDir_ + "/ini/application.ini", QSettings::IniFormat)
+        .setValue("lang/langid", langId);
+    QProcessEnvironment env = childEnvironment();
+    env.insert("ORVELLA_VIRTUAL_CAMERA", "1");
+    QProcess orvella;
+    orvella.setProcessEnvironment(env);
+    orvella.setProcessChannelMode(QProcess::ForwardedChannels);
+    orvella.start(program_, QStringList());
+    QVERIFY(orvella.waitForStarted() && !windowOf(orvella.processId()).isEmpty());
+    QVERIFY(waitLog("camera status: 0"));
+    QCOMPARE(logCount(langId + ".qm\" loaded: true"), 1);
+    QTest::qWait(1000);  // maximised and fitted
+    act("c 1776,20");    // Settings
+    QVERIFY(waitDialogs(orvella.processId(), 1));
+    QTest::qWait(500);
+    const QString shot = QString("%1/languages_%2.png").arg(artifactsDir(), langId);
+    screenshot(QFileInfo(shot).fileName());
+    QCOMPARE(QImage(shot).size(), QSize(1920, 1080));
+    languageShots_ << shot;
+    // A termination signal closes the window in order, the open dialog first.
+    orvella.terminate();
+    QVERIFY(orvella.waitForFinished(patience(15000)));
+    QCOMPARE(orvella.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(orvella.exitCode(), 0);
+}
+
+void TestOrvellaRun::languagesContactSheet()
+{
+    QCOMPARE(languageShots_.size(), 12);
+    const QString sheet = artifactsDir() + "/languages_contactsheet.png";
+    QFile::remove(sheet);
+    QProcess tool;
+    tool.setProcessEnvironment(childEnvironment());
+    tool.start(binDir() + "/orvella-contactsheet", QStringList{"--tile", sheet} + languageShots_);
+    QVERIFY(tool.waitForFinished(patience(60000)));
+    QCOMPARE(tool.exitCode(), 0);
+    QVERIFY(QImage(sheet).height() > 4 * 343);  // four rows of three
 }
 
 QTEST_GUILESS_MAIN(TestOrvellaRun)

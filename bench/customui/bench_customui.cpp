@@ -1,15 +1,18 @@
 // Gallery import: 50 JPEGs of 4000 x 3000 decoded straight to thumbnail size, against a full
-// decode followed by QImage::scaled, in the same run.
+// decode followed by QImage::scaled, in the same run; and the memory one gallery entry costs.
 //   bench_customui   (scripts/bench.sh customui prints the medians)
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include "customui/iimglist.h"
+#include "customui/iimglistwidget.h"
 #include "customui/ipicturefile.h"
 
 namespace {
@@ -63,11 +66,47 @@ void BM_ImportFullThenScaled(benchmark::State& state)
 }
 BENCHMARK(BM_ImportFullThenScaled)->Unit(benchmark::kMillisecond);
 
+long residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).simplified().split(' ').value(0).toLong();
+        }
+    }
+    return 0;
+}
+
+// Resident memory per gallery entry, shown in a visible panel the way photos arrive during a
+// lesson (thumbnail images from the saving thread).
+void BM_GalleryEntryMemory(benchmark::State& state)
+{
+    constexpr int kEntries = 400;
+    for (auto _ : state) {
+        IImgListWidget gallery;
+        gallery.resize(200, 800);
+        gallery.show();
+        QCoreApplication::processEvents();
+        const long before = residentKb();
+        for (int i = 0; i < kEntries; ++i) {
+            QImage thumbnail(kThumbnail, QImage::Format_RGB32);  // a new one per photo
+            thumbnail.fill(Qt::gray);
+            gallery.list()->addImageItem(thumbnail, QStringLiteral("/photos/%1.jpg").arg(i));
+            QCoreApplication::processEvents();
+        }
+        state.counters["kb_per_entry"] = double(residentKb() - before) / kEntries;
+    }
+}
+BENCHMARK(BM_GalleryEntryMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;

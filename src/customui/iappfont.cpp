@@ -74,6 +74,11 @@ void installFontSubstitutions()
     const QString chinese = QString::fromUtf8(kChineseFamily);
     QFont::removeSubstitutions(chinese);
     QFont::insertSubstitutions(chinese, cjk);
+    // Qt takes the first face of the list for Han text whatever its writing systems, so in a
+    // Japanese, Korean or Traditional Chinese interface the regional face leads (its Latin letters
+    // are what those readers' own desktops show); elsewhere Latin text keeps Liberation Sans.
+    const QStringList arial = ownCjkFace ? QStringList{regional, "Liberation Sans", wenQuanYi}
+                                         : QStringList{"Liberation Sans"} + cjk;
     QFont::removeSubstitutions(QStringLiteral("Arial"));
-    QFont::insertSubstitutions(QStringLiteral("Arial"), QStringList{"Liberation Sans"} + cjk);
+    QFont::insertSubstitutions(QStringLiteral("Arial"), arial);
 }

@@ -19,16 +19,12 @@ int scaled(double v)
 
 IImgListItem::IImgListItem(int number, const QImage& thumbnail, const QString& path,
                            int sourceWidth, QWidget* parent)
-    : QWidget(parent),
-      number_(number),
-      path_(path),
-      pixmap_(QPixmap::fromImage(thumbnail)),
-      sourceWidth_(sourceWidth)
+    : QWidget(parent), number_(number), path_(path), sourceWidth_(sourceWidth)
 {
-    initUi();
+    initUi(thumbnail);
 }
 
-void IImgListItem::initUi()
+void IImgListItem::initUi(const QImage& thumbnail)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(scaled(180), scaled(110));
@@ -46,8 +42,8 @@ void IImgListItem::initUi()
     thumbnailLabel_->setFixedSize(scaled(145), scaled(100));
     thumbnailLabel_->setStyleSheet(
         QStringLiteral("border-radius:%1px;background-color:white;").arg(d));
-    if (!pixmap_.isNull()) {
-        thumbnailLabel_->setPixmap(roundedPixmap(pixmap_, d)
+    if (!thumbnail.isNull()) {
+        thumbnailLabel_->setPixmap(roundedPixmap(QPixmap::fromImage(thumbnail), d)
                                        .scaled(scaled(145) - d, scaled(100) - d,
                                                Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }

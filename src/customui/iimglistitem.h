@@ -8,7 +8,7 @@
 class QLabel;
 
 // One gallery entry: its running number, a thumbnail and, when checked, a check mark. It keeps
-// only the thumbnail it is given, never the full picture.
+// only the rounded thumbnail it shows, never the full picture.
 class IImgListItem : public QWidget {
     Q_OBJECT
 public:
@@ -24,7 +24,7 @@ public:
     virtual QString path() const;
 
 protected:
-    virtual void initUi();
+    virtual void initUi(const QImage& thumbnail);
     // `source` clipped to a rounded rectangle whose radius grows with the source's width in
     // units of `d`.
     virtual QPixmap roundedPixmap(const QPixmap& source, int d) const;
@@ -33,7 +33,6 @@ private:
     int number_;
     bool checked_ = false;
     QString path_;
-    QPixmap pixmap_;
     int sourceWidth_;
     QLabel* numberLabel_ = nullptr;
     QLabel* thumbnailLabel_ = nullptr;

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTextLayout>
 
 #include "customui/iappfont.h"
 #include "customui/istylehelper.h"
@@ -23,6 +24,8 @@ private slots:
     void sizeRule();
     void substitutesResolveToInstalledFonts_data();
     void substitutesResolveToInstalledFonts();
+    void everyLanguageRendersWithRealGlyphs_data();
+    void everyLanguageRendersWithRealGlyphs();
     void toolTipFormat();
     void cornerFragments_data();
     void cornerFragments();
@@ -110,6 +113,47 @@ void TestIAppFont::substitutesResolveToInstalledFonts()
     IConfigureService::instance()->setLangId(langId);
     QCOMPARE(QFontInfo(appFont(12, 50)).family(), resolved);
     QCOMPARE(QFontInfo(boardFont(12, 50)).family(), QStringLiteral("WenQuanYi Micro Hei"));
+}
+
+void TestIAppFont::everyLanguageRendersWithRealGlyphs_data()
+{
+    QTest::addColumn<QString>("langId");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("faces");  // every face the text is drawn with
+    const char* rows[][3] = {
+        {"2052", "简体中文 设置", "wenquanyi micro hei"},
+        {"1028", "繁體中文 設定 OK", "noto sans cjk tc"},
+        {"1041", "日本語 ひらがな カタカナ OK", "noto sans cjk jp"},
+        {"1042", "한국어 설정 漢字 OK", "noto sans cjk kr"},
+        {"1049", "Русский Ёё", "liberation sans"},
+        {"1055", "Türkçe ğĞışİŞ", "liberation sans"},
+        {"1031", "Deutsch äöüß", "liberation sans"},
+    };
+    for (const auto& row : rows) {
+        QTest::newRow(row[0]) << row[0] << QString::fromUtf8(row[1]) << row[2];
+    }
+}
+
+// No glyph of the language's own script falls back to the empty box (glyph 0), and Han
+// characters take the shapes of the interface language.
+void TestIAppFont::everyLanguageRendersWithRealGlyphs()
+{
+    QFETCH(QString, langId);
+    QFETCH(QString, text);
+    QFETCH(QString, faces);
+    IConfigureService::instance()->setLangId(langId);
+    installFontSubstitutions();
+    QTextLayout layout(text, appFont(12, 50));
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QStringList used;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        QVERIFY2(!run.glyphIndexes().contains(0), qPrintable(run.rawFont().familyName()));
+        used << run.rawFont().familyName().toLower();
+    }
+    used.removeDuplicates();
+    QCOMPARE(used.join(','), faces);
 }
 
 void TestIAppFont::toolTipFormat()

@@ -20,6 +20,8 @@ private slots:
     void cleanup();
     void pauseAndResumeLeaveNoGap();
     void areaFittedToScreen();
+    void everyOfferedContainer_data();
+    void everyOfferedContainer();
     void killedRecorderLeavesReadableFile();
     void lostLinkFinishesTheFile();
     void terminatedRecorderFinishesTheFile();
@@ -136,6 +138,30 @@ void TestScreenRecord::areaFittedToScreen()
     QCOMPARE(probe.width, 120);
     QCOMPARE(probe.height, 80);
     QVERIFY(probe.frames > 0);
+}
+
+// The settings dialog offers these video formats beside mp4; each records a playable file.
+void TestScreenRecord::everyOfferedContainer_data()
+{
+    QTest::addColumn<QString>("suffix");
+    for (const char* suffix : {"flv", "avi", "mov"}) {
+        QTest::newRow(suffix) << QString(suffix);
+    }
+}
+
+void TestScreenRecord::everyOfferedContainer()
+{
+    QFETCH(QString, suffix);
+    const QString file = dir_.filePath("offered." + suffix);
+    QVERIFY(startRecording(file, QRect(0, 0, 320, 240), 10));
+    QTest::qWait(1200);
+    link_->stop();
+    QTRY_COMPARE_WITH_TIMEOUT(codes(), (Codes{0, 2, 1, 4}), 10000);
+    const VideoProbe probe = VideoProbe::of(file);
+    QVERIFY2(probe.readable, qPrintable(probe.error));
+    QCOMPARE(probe.codec, QStringLiteral("h264"));
+    QVERIFY2(probe.frames >= 8 && probe.duration > 0.8,
+             qPrintable(QString::number(probe.duration)));
 }
 
 void TestScreenRecord::killedRecorderLeavesReadableFile()

@@ -2,9 +2,13 @@
 // widget kit in its states (message boxes of each type, tips, buttons normal, hovered, pressed
 // and checked, colour buttons, panels) into one PNG, so the whole kit can be judged at a glance.
 //   orvella-contactsheet output.png
+// With --tile it lays given screenshots out instead, each scaled to a third of the sheet's width
+// and captioned with its file name (the program in each interface language, for example):
+//   orvella-contactsheet --tile output.png shot1.png shot2.png ...
 
 #include <QApplication>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
@@ -392,6 +396,20 @@ void addMessageBoxes(Sheet& sheet)
 
 }  // namespace
 
+int tileScreenshots(const QString& out, const QStringList& shots)
+{
+    Sheet sheet(1900);
+    for (const QString& path : shots) {
+        const QPixmap shot(path);
+        if (shot.isNull()) {
+            qCritical("cannot read %s", qPrintable(path));
+            return 1;
+        }
+        sheet.place(shot.scaledToWidth(610, Qt::SmoothTransformation), QFileInfo(path).fileName());
+    }
+    return sheet.finish().save(out) ? 0 : 1;
+}
+
 int main(int argc, char* argv[])
 {
     // Settings written while rendering (the language switch) go to a throw-away folder.
@@ -401,6 +419,10 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const QString out =
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("contactsheet.png");
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.value(1) == QLatin1String("--tile") && arguments.size() > 3) {
+        return tileScreenshots(arguments[2], arguments.mid(3));
+    }
     installFontSubstitutions();
     uiScaleX = uiScaleY = uiScale = 1.0;
 
