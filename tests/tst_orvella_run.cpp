@@ -425,7 +425,7 @@ void TestOrvellaRun::presenterSession()
              qPrintable(QString("%1x%2").arg(photo.width()).arg(photo.height())));
     QVERIFY(white(photo.pixel(4, 4)) && white(photo.pixel(photo.width() - 5, 4)));
     QVERIFY(countPixels(photo, photo.rect(), blue) > 2000);
-    act("c 605,1043");  // edging off: its outline is drawn into the frames
+    act("c 605,1043");  // edging off
 
     // The capture modes are chosen in the panel above the arrow beside Snap.
     const auto mode = [](int which) {

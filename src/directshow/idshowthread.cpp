@@ -410,15 +410,16 @@ void IDShowThread::handleFrame(IFrameDecoder& decoder, const Stream& stream, con
         }
         return;
     }
-    std::optional<EdgeResult> edge;
-    if (autoEdge_) {
-        // The frame was just decoded and belongs to this thread alone: the outline is drawn
-        // into its pixels before the mailbox takes it.
-        const cv::Mat pixels(frame.height(), frame.width(), CV_8UC4, frame.bits(),
-                             static_cast<size_t>(frame.bytesPerLine()));
-        edge = IOpencvApi::detectDocumentEdge(pixels);
+    if (!autoEdge_) {
+        grabber_.storeFrame(frame, stream.session, std::nullopt, arrival);
+        return;
     }
-    grabber_.storeFrame(frame, stream.session, edge, arrival);
+    // The outline is drawn into a copy for the screen (bits() detaches it from `still`).
+    const QImage still = frame;
+    const cv::Mat pixels(frame.height(), frame.width(), CV_8UC4, frame.bits(),
+                         static_cast<size_t>(frame.bytesPerLine()));
+    grabber_.storeSearchedFrame(frame, still, stream.session,
+                                IOpencvApi::detectDocumentEdge(pixels), arrival);
 }
 
 void IDShowThread::deliverNegotiated(QSize size)

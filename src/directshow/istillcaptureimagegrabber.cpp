@@ -9,13 +9,28 @@ void IStillCaptureImageGrabber::storeFrame(const QImage& image, int session,
                                            const std::optional<EdgeResult>& edge,
                                            std::chrono::steady_clock::time_point arrival)
 {
+    store(image, QImage(), session, edge, arrival);
+}
+
+void IStillCaptureImageGrabber::storeSearchedFrame(const QImage& shown, const QImage& still,
+                                                   int session, const EdgeResult& edge,
+                                                   std::chrono::steady_clock::time_point arrival)
+{
+    store(shown, still, session, edge, arrival);
+}
+
+void IStillCaptureImageGrabber::store(const QImage& shown, const QImage& still, int session,
+                                      const std::optional<EdgeResult>& edge,
+                                      std::chrono::steady_clock::time_point arrival)
+{
     bool post = false;
     {
         std::lock_guard<std::mutex> lock(frameLock_);
         if (session != session_) {
             return;
         }
-        latest_.image = image;
+        latest_.image = shown;
+        latest_.still = still;
         latest_.session = session;
         ++latest_.sequence;
         if (edge) {
@@ -25,7 +40,7 @@ void IStillCaptureImageGrabber::storeFrame(const QImage& image, int session,
         deliveryPending_ = true;
         // Under the lock, so that the frame is known before it can be delivered.
         if (ILivePathProbe* probe = ILivePathProbe::installed()) {
-            probe->frameStored(image.cacheKey(), arrival);
+            probe->frameStored(shown.cacheKey(), arrival);
         }
     }
     if (post) {
@@ -60,7 +75,8 @@ IStillCaptureImageGrabber::Frame IStillCaptureImageGrabber::latestFrame() const
 
 QImage IStillCaptureImageGrabber::latestImage(ImageType type) const
 {
-    const QImage frame = latestFrame().image;
+    const Frame latest = latestFrame();
+    const QImage frame = latest.still.isNull() ? latest.image : latest.still;
     if (frame.isNull() || type == NormalImage) {
         return frame;
     }

@@ -19,7 +19,8 @@ class IStillCaptureImageGrabber : public QObject {
     Q_OBJECT
 public:
     struct Frame {
-        QImage image;
+        QImage image;          // as shown: with the document outline when one was drawn
+        QImage still;          // without the outline; null when none was drawn
         quint64 sequence = 0;  // grows with every stored frame, 0 before the first
         int session = 0;       // the streaming session that produced it
     };
@@ -32,9 +33,13 @@ public:
     void storeFrame(
         const QImage& image, int session, const std::optional<EdgeResult>& edge = std::nullopt,
         std::chrono::steady_clock::time_point arrival = std::chrono::steady_clock::now());
+    // The same for a searched frame: `shown` carries the outline drawn into a copy of `still`.
+    // Photos are taken from `still`, so no outline ends up in them.
+    void storeSearchedFrame(const QImage& shown, const QImage& still, int session,
+                            const EdgeResult& edge, std::chrono::steady_clock::time_point arrival);
     Frame latestFrame() const;
-    // A null picture before the first frame; otherwise the latest frame with the filter of
-    // `type` applied (outside the lock).
+    // A null picture before the first frame; otherwise the latest frame without any outline,
+    // with the filter of `type` applied (outside the lock).
     QImage latestImage(ImageType type) const;
     // The result of the latest frame that was searched for the document.
     EdgeResult edgeResult() const;
@@ -48,6 +53,9 @@ signals:
     void sgFrame(QImage frame);
 
 private:
+    void store(const QImage& shown, const QImage& still, int session,
+               const std::optional<EdgeResult>& edge,
+               std::chrono::steady_clock::time_point arrival);
     Q_INVOKABLE void deliver();
 
     // A standard mutex: the thread sanitizer sees its locking (QMutex locks inside the

@@ -1141,14 +1141,16 @@ void IWifiRtspThread::showPicture(AVFrame* frame)
         std::lock_guard<std::mutex> locker(mutex_);
         detect = edgeDetection_;
     }
-    std::optional<EdgeResult> edge;
-    if (detect) {
-        // Draws the outline into the picture, which still belongs to this thread alone.
-        const cv::Mat pixels(picture.height(), picture.width(), CV_8UC4, picture.bits(),
-                             size_t(picture.bytesPerLine()));
-        edge = IOpencvApi::detectDocumentEdge(pixels);
+    if (!detect) {
+        grabber_.storeFrame(picture, grabber_.session(), std::nullopt, packetArrival_);
+        return;
     }
-    grabber_.storeFrame(picture, grabber_.session(), edge, packetArrival_);
+    // The outline is drawn into a copy for the screen (bits() detaches it from `still`).
+    const QImage still = picture;
+    const cv::Mat pixels(picture.height(), picture.width(), CV_8UC4, picture.bits(),
+                         size_t(picture.bytesPerLine()));
+    grabber_.storeSearchedFrame(picture, still, grabber_.session(),
+                                IOpencvApi::detectDocumentEdge(pixels), packetArrival_);
 }
 
 void IWifiRtspThread::flushIfRequested(bool keyFrame)
