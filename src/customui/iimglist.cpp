@@ -34,6 +34,13 @@ QString dialogFolder()
     return folder.isEmpty() ? IConfigureService::instance()->photoPath() : folder;
 }
 
+// A deleted picture goes to the desktop's trash, so a slip in the menu can be undone; where its
+// disk has no trash, it is removed. Only plain files: a trashed folder would take its contents.
+bool removePicture(QFile& file)
+{
+    return (QFileInfo(file).isFile() && file.moveToTrash()) || file.remove();
+}
+
 }  // namespace
 
 IImgList::IImgList(QWidget* parent)
@@ -250,7 +257,7 @@ void IImgList::deleteChecked()
             continue;
         }
         QFile file(entry->path());
-        if (file.exists() && !file.remove()) {
+        if (file.exists() && !removePicture(file)) {
             qDebug() << "ERROR: cannot delete" << entry->path() << file.errorString();
             kept << QFileInfo(entry->path()).fileName();
             entry->setIndex(row + 1);

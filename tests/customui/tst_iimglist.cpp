@@ -156,6 +156,11 @@ void TestIImgList::deleteRemovesCheckedFilesAndRenumbers()
              (QStringList{"1.png", "3.png", "5.png"}));
     QCOMPARE(list_->currentEntry(), nullptr);
     QCOMPARE(tips_, QStringList{"Could not delete locked.png"});
+    // The deleted pictures wait in the trash; the folder was left where it was.
+    const QString trash =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash/files";
+    QCOMPARE(QDir(trash).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
+             (QStringList{"2.png", "4.png"}));
 }
 
 void TestIImgList::singleClickTogglesDoubleClickOpensOnce()
