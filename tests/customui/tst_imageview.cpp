@@ -71,6 +71,7 @@ void TestImageView::viewer()
         });
     }
     view.showPanel(true);
+    QTRY_VERIFY(view.isVisible() || !seen.isEmpty());  // read on a worker thread
     const auto shown = [&view]() {
         return view.mapFromScene(view.item()->sceneBoundingRect()).boundingRect();
     };
