@@ -486,6 +486,9 @@ void TestMainFrame::dispatch()
     if (!modal.isEmpty()) {
         seen << modal;
     }
+    if (bar == "camera" && id == ICameraToolBar::SplitScreen) {  // read on a worker thread
+        QTRY_VERIFY(frame_->pictureViewer()->isVisible());
+    }
     for (QWidget* panel :
          QList<QWidget*>{frame_->pictureViewer(), frame_->pictureInPicturePanel()}) {
         if (panel->isVisible() && panel->close()) {

@@ -254,7 +254,7 @@ void TestMainFrameWindow::compareAndPictureInPicture()
     frame_->slCameratoolbarClick(false, ICameraToolBar::PictureInPicture);
     ImageView* viewer = frame_->pictureViewer();
     ISmallCameraFrame* pip = frame_->pictureInPicturePanel();
-    QVERIFY(viewer->isVisible() && pip->isVisible());
+    QTRY_VERIFY(viewer->isVisible() && pip->isVisible());
     QTRY_VERIFY(!pip->pictureLabel()->pixmap(Qt::ReturnByValue).isNull());
     QTest::qWait(300);
     const QString shot = artifactsDir() + "/orvella_compare_pip.png";

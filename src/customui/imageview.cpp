@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDebug>
 #include <QGestureEvent>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPinchGesture>
 #include <QScreen>
@@ -12,6 +14,8 @@
 
 #include "customui/imageitem.h"
 #include "customui/imsgbox.h"
+#include "customui/ipicturefile.h"
+#include "customui/ithumbnailloader.h"
 #include "uiscale.h"
 
 namespace {
@@ -72,6 +76,12 @@ void ImageView::CreateUI()
     closeButton_->setFixedSize(scaled(62), scaled(62));
     closeButton_->move(width() - closeButton_->width() - scaled(20), scaled(20));
     connect(closeButton_, &QToolButton::clicked, this, &QWidget::close);
+
+    // Pictures are read off the GUI thread, so a large one never stalls the live picture.
+    loader_ = new IThumbnailLoader(this);
+    connect(loader_, &IThumbnailLoader::sgThumbnail, this,
+            [this](const QImage& picture) { onPictureRead(picture); });
+    connect(loader_, &IThumbnailLoader::sgBatchDone, this, &ImageView::onReadDone);
 }
 
 void ImageView::fitToParent()
@@ -90,37 +100,58 @@ void ImageView::fitToParent()
 void ImageView::showPanel(bool show)
 {
     if (!show) {
+        openWanted_ = false;
         hide();
         return;
     }
     fitToParent();
-    if (isVisible()) {
-        return;
-    }
-    if (openLastChecked()) {
-        // Shown first: centring needs the viewport at its real size.
-        QGraphicsView::show();
-        raise();
-        resetView();
+    if (!isVisible()) {
+        openLastChecked();
     }
 }
 
-bool ImageView::openLastChecked()
+void ImageView::openLastChecked()
 {
     const QStringList paths = checkedPaths_ ? checkedPaths_() : QStringList();
     if (paths.isEmpty()) {
         IMsgBox::information(tr("Please select a picture first"), parentWidget());
-        return false;
+        return;
     }
+    openWanted_ = true;
+    if (reading_) {
+        return;
+    }
+    reading_ = true;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const ImageItem::FileResult result = item_->setImageFile(paths.last());
-    QApplication::restoreOverrideCursor();
-    if (result == ImageItem::FileResult::TooLarge) {
-        emit sgTip(tr("The picture is too large to be shown."));
-    } else if (result == ImageItem::FileResult::Unreadable) {
-        emit sgTip(tr("The picture cannot be read."));
+    // No scaled size: the picture keeps its stored size, since the viewer zooms into it up to 30x.
+    loader_->loadFiles({paths.last()}, QSize());
+}
+
+void ImageView::onPictureRead(const QImage& picture)
+{
+    if (!openWanted_) {
+        return;
     }
-    return result == ImageItem::FileResult::Shown;
+    item_->setImage(picture);
+    // Shown first: centring needs the viewport at its real size.
+    QGraphicsView::show();
+    raise();
+    resetView();
+}
+
+void ImageView::onReadDone(int loaded, const QStringList& skipped)
+{
+    reading_ = false;
+    QApplication::restoreOverrideCursor();
+    if (loaded > 0 || skipped.isEmpty() || !openWanted_) {
+        return;
+    }
+    openWanted_ = false;
+    qDebug() << "picture viewer cannot show" << skipped.first();
+    const QSize stored = QImageReader(skipped.first()).size();
+    emit sgTip(qint64(stored.width()) * stored.height() > IPictureFile::kMaxPixels
+                   ? tr("The picture is too large to be shown.")
+                   : tr("The picture cannot be read."));
 }
 
 void ImageView::resetView()

@@ -8,6 +8,7 @@
 
 #include "customui/ipanel.h"
 
+class IThumbnailLoader;
 class ImageItem;
 class QToolButton;
 
@@ -27,7 +28,7 @@ public:
     void setCheckedPaths(std::function<QStringList()> checkedPaths);
 
     // true: sizes the viewer to its parent and, unless it is shown already, opens it on the last
-    // checked picture. false: hides it.
+    // checked picture once that is read (on a worker thread). false: hides it.
     void showPanel(bool show) override;
     virtual void CreateUI();
 
@@ -52,7 +53,9 @@ protected:
 
 private:
     void fitToParent();
-    bool openLastChecked();
+    void openLastChecked();
+    void onPictureRead(const QImage& picture);
+    void onReadDone(int loaded, const QStringList& skipped);
     void resetView();
     QRectF pictureRectInView() const;
     void zoomAbout(double factor, const QPointF& pointer);
@@ -60,6 +63,9 @@ private:
     ImageItem* item_ = nullptr;
     QToolButton* closeButton_ = nullptr;
     std::function<QStringList()> checkedPaths_;
+    IThumbnailLoader* loader_ = nullptr;
+    bool reading_ = false;     // a picture is being read
+    bool openWanted_ = false;  // show it when it arrives (the viewer was not closed meanwhile)
     bool pictureDrag_ = false;
     bool windowDrag_ = false;
     QPoint lastPos_;

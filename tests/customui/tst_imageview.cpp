@@ -32,6 +32,7 @@ void TestImageView::viewer_data()
     row("huge header of 20000 x 20000", "P6\n20000 20000\n255\n\x01\x02", "",
         "The picture is too large to be shown.");
     row("three checked", "", "", "800 wide");
+    row("closed before the picture arrives", "", "close", "");
     row("zoom in", "", "call 1.1", "scale 30");
     row("zoom out", "", "call 0.9", "scale 0.05");
     row("wheel in", "", "wheel 1.1", "scale 30");
@@ -71,6 +72,13 @@ void TestImageView::viewer()
         });
     }
     view.showPanel(true);
+    if (action == "close") {
+        view.showPanel(false);
+        QTest::qWait(300);
+        QVERIFY(!view.isVisible() && seen.isEmpty());
+        return;
+    }
+    QTRY_VERIFY(view.isVisible() || !seen.isEmpty());  // read on a worker thread
     const auto shown = [&view]() {
         return view.mapFromScene(view.item()->sceneBoundingRect()).boundingRect();
     };

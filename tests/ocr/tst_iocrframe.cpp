@@ -185,7 +185,7 @@ void TestOcrFrame::pagesAndMessages()
         seen << frame.pageIndicator();
     }
     QCOMPARE(seen.join(' '), QStringLiteral("1/3 1/3 2/3 3/3 3/3"));
-    QVERIFY(!frame.findChild<QLabel*>("preview")->pixmap()->isNull());
+    QVERIFY(!frame.findChild<QLabel*>("preview")->pixmap(Qt::ReturnByValue).isNull());
 
     for (const QString& name : frame.checkedLanguages()) {
         languageBox(frame, name)->click();
