@@ -11,7 +11,7 @@
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
 #include "service/isettingsguard.h"
-#include "uiscale.h"
+#include "customui/kit/uiscale.h"
 
 IApplication::IApplication(const QString& id, int& argc, char** argv)
     : QApplication(argc, argv), instance_(id)

@@ -5,7 +5,7 @@
 #include <QProcess>
 
 #include "appdata.h"
-#include "customui/imsgbox.h"
+#include "customui/kit/imsgbox.h"
 #include "iapplication.h"
 #include "mainframe.h"
 

@@ -17,7 +17,7 @@
 #include "opencv/iopencvapi.h"
 #include "platform/thread/workerjoin.h"
 #include "service/iconfigureservice.h"
-#include "uiscale.h"
+#include "customui/kit/uiscale.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <QIcon>
 
 #include "appdata.h"
-#include "customui/iappfont.h"
-#include "directshow/ilivepathlog.h"
+#include "customui/kit/iappfont.h"
+#include "diagnostics/ilivepathlog.h"
 #include "iapplication.h"
 #include "icommandline.h"
 #include "mainframe.h"

@@ -10,7 +10,7 @@
 #include <QVariant>
 #include <QWidget>
 
-#include "customui/ipanelhost.h"
+#include "customui/shell/ipanelhost.h"
 #include "icamerainfo.h"
 #include "imagetype.h"
 #include "shelltypes.h"

@@ -7,20 +7,20 @@
 #include <QTimer>
 
 #include "board/iboard.h"
-#include "customui/iboardtoolbar.h"
-#include "customui/icameratoolbar.h"
-#include "customui/icaptureframe.h"
-#include "customui/icapturemodeframe.h"
-#include "customui/imaintitlewidget.h"
-#include "customui/ipixrateframe.h"
-#include "customui/irighttoolbar.h"
-#include "customui/itimelapseframe.h"
-#include "customui/itimemsgbox.h"
-#include "customui/itimercapturecontrolframe.h"
-#include "customui/itimercaptureframe.h"
+#include "customui/shell/iboardtoolbar.h"
+#include "customui/shell/icameratoolbar.h"
+#include "customui/capture/icaptureframe.h"
+#include "customui/capture/icapturemodeframe.h"
+#include "customui/shell/imaintitlewidget.h"
+#include "customui/camera/ipixrateframe.h"
+#include "customui/shell/irighttoolbar.h"
+#include "customui/capture/itimelapseframe.h"
+#include "customui/kit/itimemsgbox.h"
+#include "customui/capture/itimercapturecontrolframe.h"
+#include "customui/capture/itimercaptureframe.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "service/iconfigureservice.h"
-#include "uiscale.h"
+#include "customui/kit/uiscale.h"
 
 namespace {
 

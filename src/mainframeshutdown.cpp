@@ -9,11 +9,11 @@
 #include <QElapsedTimer>
 
 #include "appdata.h"
-#include "customui/imagnifierframe.h"
-#include "customui/ismallcameraframe.h"
-#include "customui/itimelapseframe.h"
-#include "customui/itimercaptureframe.h"
-#include "customui/ivideorecordframe.h"
+#include "customui/viewer/imagnifierframe.h"
+#include "customui/viewer/ismallcameraframe.h"
+#include "customui/capture/itimelapseframe.h"
+#include "customui/capture/itimercaptureframe.h"
+#include "customui/recording/ivideorecordframe.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "icamera.h"
 #include "iimagetansformthread.h"

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "customui/ipixrateframe.h"
+#include "customui/camera/ipixrateframe.h"
 #include "fakesysfs.h"
 #include "fakev4l2io.h"
 #include "ffmpeg/wifirtsp/iwifirtspthread.h"

@@ -7,11 +7,11 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 
-#include "customui/iappfont.h"
-#include "customui/iimglistwidget.h"
-#include "customui/isettingframe.h"
-#include "customui/itimercaptureframe.h"
-#include "customui/ivideorecordmsgbox.h"
+#include "customui/kit/iappfont.h"
+#include "customui/gallery/iimglistwidget.h"
+#include "customui/settings/isettingframe.h"
+#include "customui/capture/itimercaptureframe.h"
+#include "customui/recording/ivideorecordmsgbox.h"
 #include "iapplication.h"
 #include "service/iconfigureservice.h"
 #include "testpaths.h"

@@ -11,9 +11,9 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include "customui/iimglist.h"
-#include "customui/iimglistwidget.h"
-#include "customui/ipicturefile.h"
+#include "customui/gallery/iimglist.h"
+#include "customui/gallery/iimglistwidget.h"
+#include "customui/gallery/ipicturefile.h"
 
 namespace {
 

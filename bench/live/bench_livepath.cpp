@@ -25,7 +25,7 @@
 #include "board/iboard.h"
 #include "board/ipixmapitem.h"
 #include "board/islide.h"
-#include "directshow/ilivepathrecorder.h"
+#include "diagnostics/ilivepathrecorder.h"
 #include "icamera.h"
 #include "service/iconfigureservice.h"
 

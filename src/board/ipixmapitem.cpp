@@ -3,7 +3,7 @@
 #include <QDebug>
 #include <QPainter>
 
-#include "directshow/ilivepathprobe.h"
+#include "diagnostics/ilivepathprobe.h"
 
 IPixmapItem::IPixmapItem(const QSize& displaySize, QGraphicsItem* parent)
     : QGraphicsPixmapItem(parent), displaySize_(displaySize)

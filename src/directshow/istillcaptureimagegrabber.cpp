@@ -1,6 +1,6 @@
 #include "istillcaptureimagegrabber.h"
 
-#include "directshow/ilivepathprobe.h"
+#include "diagnostics/ilivepathprobe.h"
 #include "opencv/iopencvapi.h"
 
 IStillCaptureImageGrabber::IStillCaptureImageGrabber(QObject* parent) : QObject(parent) {}

@@ -13,15 +13,15 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "customui/iappfont.h"
-#include "customui/imsgbox.h"
-#include "customui/ipicturefile.h"
-#include "customui/istylehelper.h"
+#include "customui/kit/iappfont.h"
+#include "customui/kit/imsgbox.h"
+#include "customui/gallery/ipicturefile.h"
+#include "customui/kit/istylehelper.h"
 #include "ocr/iocrengine.h"
 #include "ocr/iocrprogressbar.h"
 #include "ocr/ocrlanguages.h"
 #include "service/iconfigureservice.h"
-#include "uiscale.h"
+#include "customui/kit/uiscale.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <QStringList>
 
-#include "customui/icustomdialog.h"
+#include "customui/kit/icustomdialog.h"
 #include "ocr/ocrparameter.h"
 
 class IOcrEngine;

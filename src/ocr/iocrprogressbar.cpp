@@ -7,8 +7,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "customui/iappfont.h"
-#include "uiscale.h"
+#include "customui/kit/iappfont.h"
+#include "customui/kit/uiscale.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #ifndef IOCRPROGRESSBAR_H
 #define IOCRPROGRESSBAR_H
 
-#include "customui/icustomdialog.h"
+#include "customui/kit/icustomdialog.h"
 
 class QProgressBar;
 

@@ -11,7 +11,7 @@
 #include "board/islide.h"
 #include "board/item/ielement.h"
 #include "iapplication.h"
-#include "uiscale.h"
+#include "customui/kit/uiscale.h"
 
 IBoardService::IBoardService() = default;
 

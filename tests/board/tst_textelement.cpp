@@ -7,7 +7,7 @@
 #include "board/iboardstate.h"
 #include "board/item/itextelement.h"
 #include "boardtesthelpers.h"
-#include "customui/iappfont.h"
+#include "customui/kit/iappfont.h"
 
 // Text boxes placed by the text mode through the board's mouse routing, edited, restyled,
 // resized and stored as properties.

@@ -10,9 +10,9 @@
 #include "board/ui/icolorpanel.h"
 #include "board/ui/itextelementtoolbar.h"
 #include "boardtesthelpers.h"
-#include "customui/iappfont.h"
-#include "customui/itoolbutton.h"
-#include "uiscale.h"
+#include "customui/kit/iappfont.h"
+#include "customui/kit/itoolbutton.h"
+#include "customui/kit/uiscale.h"
 
 #include <QComboBox>
 

@@ -8,8 +8,8 @@
 #include "board/item/itextelement.h"
 #include "board/ui/itextelementtoolbar.h"
 #include "boardtesthelpers.h"
-#include "customui/iappfont.h"
-#include "customui/itoolbutton.h"
+#include "customui/kit/iappfont.h"
+#include "customui/kit/itoolbutton.h"
 #include "testpaths.h"
 
 // The text toolbar on a real X display with a window manager, used with real pointer clicks and

@@ -10,7 +10,7 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "customui/imsgbox.h"
+#include "customui/kit/imsgbox.h"
 #include "modalanswerer.h"
 #include "ocr/iocrengine.h"
 #include "ocr/iocrframe.h"

@@ -11,7 +11,7 @@
 #include "iapplication.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
-#include "uiscale.h"
+#include "customui/kit/uiscale.h"
 
 using Operation = std::function<void(IBoardService*)>;
 Q_DECLARE_METATYPE(Operation)

@@ -11,9 +11,9 @@
 #include "board/item/ielement.h"
 #include "board/item/itextelement.h"
 #include "board/ui/itextelementtoolbar.h"
-#include "customui/istylehelper.h"
-#include "customui/itoolbutton.h"
-#include "uiscale.h"
+#include "customui/kit/istylehelper.h"
+#include "customui/kit/itoolbutton.h"
+#include "customui/kit/uiscale.h"
 
 ICommonTextElementFrame::ICommonTextElementFrame(IBoard* board) : ITextElementFrame(board)
 {

@@ -3,7 +3,7 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QIcon>
 
-#include "uiscale.h"
+#include "customui/kit/uiscale.h"
 
 ITextFrameButton::ITextFrameButton(const QString& icon, int size, QGraphicsItem* parent)
     : QGraphicsPixmapItem(parent)

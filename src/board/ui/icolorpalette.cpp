@@ -5,10 +5,10 @@
 #include <QVBoxLayout>
 
 #include "board/ui/icolorpanel.h"
-#include "customui/icolorbutton.h"
-#include "customui/istylehelper.h"
-#include "customui/itoolbutton.h"
-#include "uiscale.h"
+#include "customui/kit/icolorbutton.h"
+#include "customui/kit/istylehelper.h"
+#include "customui/kit/itoolbutton.h"
+#include "customui/kit/uiscale.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "board/ui/icolorimage.h"
-#include "uiscale.h"
+#include "customui/kit/uiscale.h"
 
 IColorPanel::IColorPanel(QWidget* parent) : IBaseWidget(tr("Color Panel"), true, parent)
 {

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QVariant>
 
-#include "customui/ibasewidget.h"
+#include "customui/kit/ibasewidget.h"
 
 class QMouseEvent;
 class QToolButton;

@@ -15,10 +15,10 @@
 #include "board/item/itextelement.h"
 #include "board/ui/icolorpalette.h"
 #include "board/ui/icolorpanel.h"
-#include "customui/iappfont.h"
-#include "customui/istylehelper.h"
-#include "customui/itoolbutton.h"
-#include "uiscale.h"
+#include "customui/kit/iappfont.h"
+#include "customui/kit/istylehelper.h"
+#include "customui/kit/itoolbutton.h"
+#include "customui/kit/uiscale.h"
 
 namespace {
 

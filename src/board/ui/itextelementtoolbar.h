@@ -3,7 +3,7 @@
 
 #include <QPointer>
 
-#include "customui/ibasewidget.h"
+#include "customui/kit/ibasewidget.h"
 
 class IBoard;
 class IColorPalette;

@@ -1,6 +1,0 @@
-#include "customui/imageitem.h"
-
-ImageItem::ImageItem(const QSize& displaySize, QGraphicsItem* parent)
-    : IPixmapItem(displaySize, parent)
-{
-}

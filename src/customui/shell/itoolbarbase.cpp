@@ -1,0 +1,63 @@
+#include "customui/shell/itoolbarbase.h"
+
+#include <QDebug>
+
+#include "customui/kit/iitoolbutton.h"
+
+IToolBarBase::IToolBarBase(QWidget* parent) : ICustomWidget(parent) {}
+
+IIToolButton* IToolBarBase::addButton(IIToolButton* button)
+{
+    // Toolbar buttons never take the keyboard focus: Space must reach the Snap shortcut, not
+    // click whichever button was used last.
+    button->setFocusPolicy(Qt::NoFocus);
+    buttons_.insert(button->data().toInt(), button);
+    connect(button, &IIToolButton::sgButtonClick, this, &IToolBarBase::sgButtonClick);
+    return button;
+}
+
+void IToolBarBase::setChecked(int id, bool checked)
+{
+    if (IIToolButton* b = button(id)) {
+        b->setChecked(checked);
+    }
+}
+
+void IToolBarBase::setEnabled(int id, bool enabled)
+{
+    if (IIToolButton* b = button(id)) {
+        b->setEnabled(enabled);
+    }
+}
+
+IIToolButton* IToolBarBase::button(int id) const
+{
+    return buttons_.value(id, nullptr);
+}
+
+QList<int> IToolBarBase::buttonIds() const
+{
+    return buttons_.keys();
+}
+
+bool IToolBarBase::isChecked(int id) const
+{
+    const IIToolButton* b = button(id);
+    return b && b->isChecked();
+}
+
+bool IToolBarBase::isButtonEnabled(int id) const
+{
+    const IIToolButton* b = button(id);
+    return b && b->isEnabled();
+}
+
+QPoint IToolBarBase::buttonGlobalPos(int id) const
+{
+    const IIToolButton* b = button(id);
+    if (!b) {
+        qDebug() << "no toolbar button" << id;
+        return QPoint(0, 0);
+    }
+    return b->mapToGlobal(QPoint(0, 0));
+}
