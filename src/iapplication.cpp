@@ -7,11 +7,13 @@
 #include <QTranslator>
 
 #include "appdata.h"
+#include "customui/kit/iappfont.h"
+#include "customui/kit/imsgbox.h"
+#include "customui/kit/uiscale.h"
 #include "mainframe.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
 #include "service/isettingsguard.h"
-#include "customui/kit/uiscale.h"
 
 IApplication::IApplication(const QString& id, int& argc, char** argv)
     : QApplication(argc, argv), instance_(id)
@@ -143,5 +145,8 @@ bool loadLanguage(IApplication* app)
         qDebug() << "install translator:" << app->installTranslator(&translator);
     }
     qDebug() << "language id:" << config->langId() << "file:" << file << "loaded:" << loaded;
+    // The widget kit knows nothing of the configuration: it is told the language and the name.
+    installFontSubstitutions(config->langId());
+    IMsgBox::setInformationTitle(config->productName);
     return true;
 }

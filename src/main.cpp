@@ -3,7 +3,6 @@
 #include <QIcon>
 
 #include "appdata.h"
-#include "customui/kit/iappfont.h"
 #include "diagnostics/ilivepathlog.h"
 #include "iapplication.h"
 #include "icommandline.h"
@@ -38,7 +37,6 @@ int main(int argc, char* argv[])
     QObject::connect(termination, &ITerminationWatcher::sgTerminationRequested, app,
                      &IApplication::closeOnTermination);
     loadLanguage(app);
-    installFontSubstitutions();
     IOcrLibraryLoader::preload();
     ILivePathLog::startFromEnvironment(app);
     const int status = app->exec();

@@ -11,19 +11,20 @@
 #include "board/iboard.h"
 #include "board/ipixmapitem.h"
 #include "board/islide.h"
+#include "customui/camera/ipixrateframe.h"
+#include "customui/capture/itimelapseframe.h"
+#include "customui/gallery/iimglistwidget.h"
+#include "customui/kit/imsgbox.h"
+#include "customui/kit/itimemsgbox.h"
+#include "customui/kit/uiscale.h"
+#include "customui/recording/ivideorecordframe.h"
+#include "customui/settings/isettingframe.h"
 #include "customui/shell/iboardtoolbar.h"
 #include "customui/shell/icameratoolbar.h"
-#include "customui/gallery/iimglistwidget.h"
-#include "customui/viewer/imageview.h"
 #include "customui/shell/imaintitlewidget.h"
-#include "customui/kit/imsgbox.h"
-#include "customui/camera/ipixrateframe.h"
 #include "customui/shell/irighttoolbar.h"
-#include "customui/settings/isettingframe.h"
+#include "customui/viewer/imageview.h"
 #include "customui/viewer/ismallcameraframe.h"
-#include "customui/capture/itimelapseframe.h"
-#include "customui/kit/itimemsgbox.h"
-#include "customui/recording/ivideorecordframe.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "icamera.h"
 #include "iimagetansformthread.h"
@@ -32,7 +33,6 @@
 #include "platform/video/ivideosystem.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
-#include "customui/kit/uiscale.h"
 
 namespace {
 
@@ -55,6 +55,7 @@ MainFrame::MainFrame(IApplication* app, QWidget* parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
       app_(app)
 {
+    ITimeMsgBox::setAnchorWindow(this);
     config()->readConfigure();
     setWindowTitle(config()->productName);
     camera()->initData();

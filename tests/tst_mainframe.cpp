@@ -13,31 +13,32 @@
 #include "board/iboard.h"
 #include "board/iboardstate.h"
 #include "board/ipixmapitem.h"
-#include "customui/shell/iboardtoolbar.h"
-#include "customui/shell/icameratoolbar.h"
+#include "customui/boardpanels/ieraseframe.h"
+#include "customui/boardpanels/itransparentframe.h"
+#include "customui/camera/ipixrateframe.h"
 #include "customui/capture/icaptureframe.h"
 #include "customui/capture/icapturemodeframe.h"
-#include "customui/kit/icustomslider.h"
-#include "customui/boardpanels/ieraseframe.h"
-#include "customui/gallery/iimglist.h"
-#include "customui/gallery/iimglistitem.h"
-#include "customui/gallery/iimglistwidget.h"
-#include "customui/kit/iitoolbutton.h"
-#include "customui/viewer/imageview.h"
-#include "customui/shell/imaintitlewidget.h"
-#include "customui/camera/ipixrateframe.h"
-#include "customui/shell/irighttoolbar.h"
-#include "customui/settings/isettingaboutpage.h"
-#include "customui/settings/isettingframe.h"
-#include "customui/viewer/ismallcameraframe.h"
 #include "customui/capture/itimelapsebutton.h"
 #include "customui/capture/itimelapseframe.h"
 #include "customui/capture/itimelapsetimes.h"
-#include "customui/kit/itimemsgbox.h"
 #include "customui/capture/itimercaptureframe.h"
-#include "customui/boardpanels/itransparentframe.h"
+#include "customui/gallery/iimglist.h"
+#include "customui/gallery/iimglistitem.h"
+#include "customui/gallery/iimglistwidget.h"
+#include "customui/kit/icustomslider.h"
+#include "customui/kit/iitoolbutton.h"
+#include "customui/kit/itimemsgbox.h"
+#include "customui/kit/uiscale.h"
 #include "customui/recording/ivideorecordframe.h"
 #include "customui/recording/ivideorecordmsgbox.h"
+#include "customui/settings/isettingaboutpage.h"
+#include "customui/settings/isettingframe.h"
+#include "customui/shell/iboardtoolbar.h"
+#include "customui/shell/icameratoolbar.h"
+#include "customui/shell/imaintitlewidget.h"
+#include "customui/shell/irighttoolbar.h"
+#include "customui/viewer/imageview.h"
+#include "customui/viewer/ismallcameraframe.h"
 #include "fakesysfs.h"
 #include "fakev4l2io.h"
 #include "ffmpeg/iffmpegapi.h"
@@ -58,7 +59,6 @@
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
 #include "service/ilog.h"
-#include "customui/kit/uiscale.h"
 #include "videoprobe.h"
 
 using Step = MainFrame::ShutdownStep;
@@ -277,9 +277,10 @@ QStringList TestMainFrame::photos() const
     return QDir(photoDir_).entryList(QDir::Files, QDir::Name);
 }
 
+// The tip last shown and not yet faded out; it lives in the window, so a hidden window hides it.
 QString TestMainFrame::tipText() const
 {
-    return ITimeMsgBox::instance()->isVisible() ? tipLabel()->text() : QString();
+    return ITimeMsgBox::instance()->isHidden() ? QString() : tipLabel()->text();
 }
 
 // What an action visibly did: panels shown, view changes, input mode, toolbars, photos.

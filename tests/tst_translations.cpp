@@ -7,11 +7,11 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 
-#include "customui/kit/iappfont.h"
-#include "customui/gallery/iimglistwidget.h"
-#include "customui/settings/isettingframe.h"
 #include "customui/capture/itimercaptureframe.h"
+#include "customui/gallery/iimglistwidget.h"
+#include "customui/kit/iappfont.h"
 #include "customui/recording/ivideorecordmsgbox.h"
+#include "customui/settings/isettingframe.h"
 #include "iapplication.h"
 #include "service/iconfigureservice.h"
 #include "testpaths.h"
@@ -145,7 +145,7 @@ QStringList tooNarrow(QWidget* root)
 class TestTranslations : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { installFontSubstitutions(); }
+    void initTestCase() { installFontSubstitutions(IConfigureService::instance()->langId()); }
     void languages_data()
     {
         QTest::addColumn<QString>("id");
@@ -164,12 +164,13 @@ private slots:
         QVERIFY(translator.load(binDir() + "/Lang/" + id + ".qm"));
         QCoreApplication::installTranslator(&translator);
         IConfigureService::instance()->setLangId(id);
+        installFontSubstitutions(id);
         ISettingFrame settings(nullptr);
         IVideoRecordMsgBox recorded;
         IImgListWidget gallery;
         ITimerCaptureFrame timing(nullptr);
-        const QStringList narrow = tooNarrow(&settings) + tooNarrow(&recorded) +
-                                   tooNarrow(&gallery) + tooNarrow(&timing);
+        const QStringList narrow =
+            tooNarrow(&settings) + tooNarrow(&recorded) + tooNarrow(&gallery) + tooNarrow(&timing);
         QCoreApplication::removeTranslator(&translator);
         QVERIFY2(narrow.isEmpty(), qPrintable(narrow.join('\n')));
     }

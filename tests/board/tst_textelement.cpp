@@ -30,7 +30,7 @@ ITextElement* placeText(DrawingBoard& f, const QPointF& at)
 class TestTextBoxes : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { installFontSubstitutions(); }
+    void initTestCase() { installFontSubstitutions(QStringLiteral("1033")); }
     void placeTypeAndEnd();
     void popupKeepsEditing();
     void marginPressPlacesNothing();

@@ -79,7 +79,7 @@ bool near(const QPointF& a, const QPointF& b, double tolerance = 2)
 class TestTextSelection : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { installFontSubstitutions(); }
+    void initTestCase() { installFontSubstitutions(QStringLiteral("1033")); }
     void views_data();
     void tapDragAndPan_data() { views_data(); }
     void tapDragAndPan();

@@ -35,7 +35,7 @@ private:
 
 void TestTextFrameWindow::toolbarKeepsEditing()
 {
-    installFontSubstitutions();
+    installFontSubstitutions(QStringLiteral("1033"));
     DrawingBoard f;
     QVERIFY(QTest::qWaitForWindowActive(&f.board));
     f.board.setModeType(KM_IBOARD_ENUM::Text);

@@ -22,24 +22,24 @@
 
 #include "board/ui/icolorpalette.h"
 #include "board/ui/icolorpanel.h"
+#include "customui/boardpanels/icolorframe.h"
+#include "customui/boardpanels/ieraseframe.h"
+#include "customui/boardpanels/ifigureframe.h"
+#include "customui/boardpanels/ithicknessframe.h"
+#include "customui/boardpanels/itransparentframe.h"
 #include "customui/kit/iappfont.h"
 #include "customui/kit/ibasewidget.h"
 #include "customui/kit/icolorbutton.h"
-#include "customui/boardpanels/icolorframe.h"
 #include "customui/kit/icustomdialog.h"
 #include "customui/kit/icustomwidget.h"
-#include "customui/boardpanels/ieraseframe.h"
-#include "customui/boardpanels/ifigureframe.h"
 #include "customui/kit/iicolorbutton.h"
 #include "customui/kit/iitoolbutton.h"
 #include "customui/kit/imsgbox.h"
 #include "customui/kit/istylehelper.h"
-#include "customui/boardpanels/ithicknessframe.h"
 #include "customui/kit/itimemsgbox.h"
 #include "customui/kit/itoolbutton.h"
-#include "customui/boardpanels/itransparentframe.h"
-#include "service/iconfigureservice.h"
 #include "customui/kit/uiscale.h"
+#include "service/iconfigureservice.h"
 
 namespace {
 
@@ -376,9 +376,11 @@ void addMessageBoxes(Sheet& sheet)
     if (chinese.load(QCoreApplication::applicationDirPath() + QStringLiteral("/Lang/2052.qm"))) {
         QCoreApplication::installTranslator(&chinese);
         IConfigureService::instance()->setLangId(QStringLiteral("2052"));
+        installFontSubstitutions(QStringLiteral("2052"));
         IMsgBox box(QString::fromUtf8("确定要删除选中的图片吗？"), 1, QStringLiteral("Orvella"));
         sheet.place(shot(&box), QStringLiteral("2052, type 1"));
         IConfigureService::instance()->setLangId(QStringLiteral("1033"));
+        installFontSubstitutions(QStringLiteral("1033"));
         QCoreApplication::removeTranslator(&chinese);
     }
 
@@ -423,7 +425,7 @@ int main(int argc, char* argv[])
     if (arguments.value(1) == QLatin1String("--tile") && arguments.size() > 3) {
         return tileScreenshots(arguments[2], arguments.mid(3));
     }
-    installFontSubstitutions();
+    installFontSubstitutions(IConfigureService::instance()->langId());
     uiScaleX = uiScaleY = uiScale = 1.0;
 
     Sheet sheet(1900);

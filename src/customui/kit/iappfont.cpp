@@ -3,12 +3,18 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "service/iconfigureservice.h"
 #include "customui/kit/uiscale.h"
 
 namespace {
 
 const char* const kChineseFamily = "微软雅黑";
+
+// The interface language the fonts were installed for.
+QString& fontLanguage()
+{
+    static QString langId;
+    return langId;
+}
 
 int desktopLogicalDpi()
 {
@@ -35,7 +41,7 @@ QFont scaledFont(const QString& family, int size, int weight)
 
 QFont appFont(int size, int weight)
 {
-    const bool chinese = IConfigureService::instance()->langId() == QLatin1String("2052");
+    const bool chinese = fontLanguage() == QLatin1String("2052");
     const QString family = chinese ? QString::fromUtf8(kChineseFamily) : QStringLiteral("Arial");
     return scaledFont(family, size, weight);
 }
@@ -61,9 +67,9 @@ QString regionalCjkFamily(const QString& langId)
     return QStringLiteral("Noto Sans CJK SC");
 }
 
-void installFontSubstitutions()
+void installFontSubstitutions(const QString& langId)
 {
-    const QString langId = IConfigureService::instance()->langId();
+    fontLanguage() = langId;
     const QString regional = regionalCjkFamily(langId);
     const QString wenQuanYi = QStringLiteral("WenQuanYi Micro Hei");
     const bool ownCjkFace = regional != regionalCjkFamily(QString());

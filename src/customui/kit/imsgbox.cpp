@@ -10,7 +10,6 @@
 #include "customui/kit/iappfont.h"
 #include "customui/kit/iitoolbutton.h"
 #include "customui/kit/istylehelper.h"
-#include "service/iconfigureservice.h"
 #include "customui/kit/uiscale.h"
 
 namespace {
@@ -122,9 +121,24 @@ int IMsgBox::message(const QString& text, int type, const QString& title, QWidge
     return box.resultCode();
 }
 
+namespace {
+
+QString& informationTitle()
+{
+    static QString title;
+    return title;
+}
+
+}  // namespace
+
 int IMsgBox::information(const QString& text, QWidget* parent)
 {
-    return message(text, OkBox, IConfigureService::instance()->productName, parent);
+    return message(text, OkBox, informationTitle(), parent);
+}
+
+void IMsgBox::setInformationTitle(const QString& title)
+{
+    informationTitle() = title;
 }
 
 int IMsgBox::resultCode() const

@@ -30,6 +30,8 @@ public:
                        QWidget* parent = nullptr);
     // An Ok box titled with the product name.
     static int information(const QString& text, QWidget* parent = nullptr);
+    // The title information() boxes carry: the product name, set once at start.
+    static void setInformationTitle(const QString& title);
 
     int resultCode() const;
 

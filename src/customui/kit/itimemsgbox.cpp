@@ -13,7 +13,6 @@
 
 #include "customui/kit/iappfont.h"
 #include "customui/kit/istylehelper.h"
-#include "iapplication.h"
 #include "customui/kit/uiscale.h"
 
 namespace {
@@ -34,19 +33,31 @@ ITimeMsgBox::ITimeMsgBox(QWidget* parent) : QWidget(parent)
     buildContents();
 }
 
+namespace {
+
+// Tracked weakly: the anchor window deletes its children when it goes.
+QPointer<QWidget> anchorWindow;
+QPointer<ITimeMsgBox> sharedTip;
+
+}  // namespace
+
 ITimeMsgBox* ITimeMsgBox::instance()
 {
-    // Tracked weakly: the main window deletes its children when it goes.
-    static QPointer<ITimeMsgBox> tip;
-    if (!tip) {
-        auto* app = qobject_cast<IApplication*>(QCoreApplication::instance());
-        QWidget* window = app ? app->mainWindow() : nullptr;
-        tip = new ITimeMsgBox(window);
-        if (!window) {
-            qAddPostRoutine([]() { delete tip.data(); });
+    if (!sharedTip) {
+        sharedTip = new ITimeMsgBox(anchorWindow);
+        if (!anchorWindow) {
+            qAddPostRoutine([]() { delete sharedTip.data(); });
         }
     }
-    return tip;
+    return sharedTip;
+}
+
+void ITimeMsgBox::setAnchorWindow(QWidget* window)
+{
+    anchorWindow = window;
+    if (sharedTip && sharedTip->parentWidget() != window) {
+        delete sharedTip.data();
+    }
 }
 
 void ITimeMsgBox::buildContents()

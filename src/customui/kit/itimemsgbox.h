@@ -14,8 +14,11 @@ class ITimeMsgBox : public QWidget {
 public:
     explicit ITimeMsgBox(QWidget* parent = nullptr);
 
-    // The process-wide tip, created on first use over the application's main window.
+    // The process-wide tip, created on first use over the anchor window (a tool window of its own
+    // while there is none).
     static ITimeMsgBox* instance();
+    // The window the process-wide tip lives in; a tip made over another window is dropped.
+    static void setAnchorWindow(QWidget* window);
 
     // Shows `text` for `msec` milliseconds at (x, y) in the parent's coordinates (screen
     // coordinates without a parent); (-1000, -1000) centres it.

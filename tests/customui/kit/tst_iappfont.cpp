@@ -9,9 +9,8 @@
 
 #include "customui/kit/iappfont.h"
 #include "customui/kit/istylehelper.h"
-#include "kittesthelpers.h"
-#include "service/iconfigureservice.h"
 #include "customui/kit/uiscale.h"
+#include "kittesthelpers.h"
 
 class TestIAppFont : public QObject {
     Q_OBJECT
@@ -36,13 +35,13 @@ private slots:
 
 void TestIAppFont::initTestCase()
 {
-    installFontSubstitutions();
+    installFontSubstitutions(QStringLiteral("1033"));
     uiScale = uiScaleX = uiScaleY = 1.0;
 }
 
 void TestIAppFont::cleanup()
 {
-    IConfigureService::instance()->setLangId(QStringLiteral("1033"));
+    installFontSubstitutions(QStringLiteral("1033"));
     uiScale = 1.0;
 }
 
@@ -64,7 +63,7 @@ void TestIAppFont::families()
 {
     QFETCH(QString, langId);
     QFETCH(QString, appFamily);
-    IConfigureService::instance()->setLangId(langId);
+    installFontSubstitutions(langId);
     QCOMPARE(appFont(12, 50).family(), appFamily);
     // The board side always uses the Chinese family, whatever the language.
     QCOMPARE(boardFont(12, 50).family(), QString::fromUtf8("微软雅黑"));
@@ -110,7 +109,7 @@ void TestIAppFont::substitutesResolveToInstalledFonts()
 {
     QFETCH(QString, langId);
     QFETCH(QString, resolved);
-    IConfigureService::instance()->setLangId(langId);
+    installFontSubstitutions(langId);
     QCOMPARE(QFontInfo(appFont(12, 50)).family(), resolved);
     QCOMPARE(QFontInfo(boardFont(12, 50)).family(), QStringLiteral("WenQuanYi Micro Hei"));
 }
@@ -141,8 +140,7 @@ void TestIAppFont::everyLanguageRendersWithRealGlyphs()
     QFETCH(QString, langId);
     QFETCH(QString, text);
     QFETCH(QString, faces);
-    IConfigureService::instance()->setLangId(langId);
-    installFontSubstitutions();
+    installFontSubstitutions(langId);
     QTextLayout layout(text, appFont(12, 50));
     layout.beginLayout();
     layout.createLine();

@@ -5,10 +5,9 @@
 #include "customui/kit/iappfont.h"
 #include "customui/kit/iitoolbutton.h"
 #include "customui/kit/imsgbox.h"
+#include "customui/kit/uiscale.h"
 #include "kittesthelpers.h"
 #include "modalanswerer.h"
-#include "service/iconfigureservice.h"
-#include "customui/kit/uiscale.h"
 
 namespace {
 
@@ -87,7 +86,7 @@ private slots:
 void TestIMsgBox::initTestCase()
 {
     uiScale = uiScaleX = uiScaleY = 1.0;
-    installFontSubstitutions();
+    installFontSubstitutions(QStringLiteral("1033"));
 }
 
 void TestIMsgBox::buttonsOfEachType_data()
@@ -227,9 +226,10 @@ void TestIMsgBox::informationIsTitledWithProductName()
         shown = grabImage(box);
         QTest::mouseClick(buttonOf(box, QStringLiteral("Ok")), Qt::LeftButton);
     });
+    IMsgBox::setInformationTitle(QStringLiteral("Orvella"));
     QCOMPARE(IMsgBox::information(QStringLiteral("Saved.")), 1024);
     // It looks exactly like an Ok box titled with the product name.
-    IMsgBox expected(QStringLiteral("Saved."), 4, IConfigureService::instance()->productName);
+    IMsgBox expected(QStringLiteral("Saved."), 4, QStringLiteral("Orvella"));
     expected.show();
     QCOMPARE(shown, grabImage(&expected));
     IMsgBox otherTitle(QStringLiteral("Saved."), 4, QStringLiteral("Other"));

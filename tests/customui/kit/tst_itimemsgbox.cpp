@@ -4,10 +4,10 @@
 
 #include "customui/kit/iappfont.h"
 #include "customui/kit/itimemsgbox.h"
+#include "customui/kit/uiscale.h"
 #include "iapplication.h"
 #include "kittesthelpers.h"
 #include "mainframe.h"
-#include "customui/kit/uiscale.h"
 
 // The process-wide tip lives over the application's main window: this application hands out a
 // plain main window of known size.
@@ -34,7 +34,7 @@ private slots:
 void TestITimeMsgBox::initTestCase()
 {
     uiScale = uiScaleX = uiScaleY = 1.0;
-    installFontSubstitutions();
+    installFontSubstitutions(QStringLiteral("1033"));
 }
 
 void TestITimeMsgBox::oneTipOverTheMainWindow()

@@ -22,9 +22,10 @@ private slots:
     void pages()
     {
         QFETCH(QString, lang);
-        installFontSubstitutions();
+        installFontSubstitutions(IConfigureService::instance()->langId());
         IConfigureService::instance()->readConfigure();
         IConfigureService::instance()->setLangId(lang);
+        installFontSubstitutions(lang);
         ISettingFrame frame(nullptr);
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
