@@ -5,6 +5,7 @@
 #include "appdata.h"
 #include "customui/kit/iappfont.h"
 #include "diagnostics/ilivepathlog.h"
+#include "diagnostics/iwidgetgeometry.h"
 #include "iapplication.h"
 #include "icommandline.h"
 #include "mainframe.h"
@@ -41,6 +42,7 @@ int main(int argc, char* argv[])
     installFontSubstitutions();
     IOcrLibraryLoader::preload();
     ILivePathLog::startFromEnvironment(app);
+    IWidgetGeometry::startFromEnvironment(app);
     const int status = app->exec();
     delete app;
     return status;

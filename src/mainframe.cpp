@@ -11,19 +11,20 @@
 #include "board/iboard.h"
 #include "board/ipixmapitem.h"
 #include "board/islide.h"
+#include "customui/camera/ipixrateframe.h"
+#include "customui/capture/itimelapseframe.h"
+#include "customui/gallery/iimglistwidget.h"
+#include "customui/kit/imsgbox.h"
+#include "customui/kit/itimemsgbox.h"
+#include "customui/kit/uiscale.h"
+#include "customui/recording/ivideorecordframe.h"
+#include "customui/settings/isettingframe.h"
 #include "customui/shell/iboardtoolbar.h"
 #include "customui/shell/icameratoolbar.h"
-#include "customui/gallery/iimglistwidget.h"
-#include "customui/viewer/imageview.h"
 #include "customui/shell/imaintitlewidget.h"
-#include "customui/kit/imsgbox.h"
-#include "customui/camera/ipixrateframe.h"
 #include "customui/shell/irighttoolbar.h"
-#include "customui/settings/isettingframe.h"
+#include "customui/viewer/imageview.h"
 #include "customui/viewer/ismallcameraframe.h"
-#include "customui/capture/itimelapseframe.h"
-#include "customui/kit/itimemsgbox.h"
-#include "customui/recording/ivideorecordframe.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "icamera.h"
 #include "iimagetansformthread.h"
@@ -32,7 +33,6 @@
 #include "platform/video/ivideosystem.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
-#include "customui/kit/uiscale.h"
 
 namespace {
 
@@ -81,6 +81,7 @@ IBoard* MainFrame::board() const
 void MainFrame::createBoard()
 {
     board_ = new IBoard(0, this);
+    board_->setObjectName(QStringLiteral("board.view"));
     board_->setStyleSheet(QStringLiteral("background-color:rgb(105,105,105)"));
     board_->setSceneRect(-1073741824.0, -1073741824.0, 2147483647.0, 2147483647.0);
     boardTip_ = new ITimeMsgBox(board_);
@@ -104,16 +105,20 @@ void MainFrame::CreateUI()
     boardToolBar_->hide();
     createBoardPanels();
     viewer_ = new ImageView(this);
+    viewer_->setObjectName(QStringLiteral("panel.viewer"));
     viewer_->hide();
     viewer_->setCheckedPaths([this]() { return galleryCheckedPaths(); });
     settingFrame_ = new ISettingFrame(app_, this);
+    settingFrame_->setObjectName(QStringLiteral("dialog.settings"));
     settingFrame_->hide();
     ocrFrame_ = new IOcrFrame(this);
+    ocrFrame_->setObjectName(QStringLiteral("panel.ocr"));
     ocrFrame_->hide();
     createCameraPanels();
     createCapturePanels();
     buildLayout();
     pip_ = new ISmallCameraFrame(this);
+    pip_->setObjectName(QStringLiteral("panel.pictureinpicture"));
     pip_->hide();
 
     connect(rightToolBar_, &IRightToolBar::sgButtonClick, this, &MainFrame::slRightToolBarClick);
