@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QGuiApplication>
+#include <QMetaEnum>
 #include <QScreen>
 
 #include "customui/kit/ipanel.h"
