@@ -183,7 +183,7 @@ void TestOrvellaRun::spaceSavesPhotoOfNegotiatedSize()
 
     // The close button at the right end of the title bar ends the program normally.
     act("c title.close");
-    QVERIFY(orvella.waitForFinished(15000));
+    QTRY_COMPARE_WITH_TIMEOUT(orvella.state(), QProcess::NotRunning, patience(15000));
     QCOMPARE(orvella.exitStatus(), QProcess::NormalExit);
     QCOMPARE(orvella.exitCode(), 0);
     // The photo has the size the camera negotiated, which the program kept as its resolution.
@@ -226,7 +226,7 @@ void TestOrvellaRun::noCameraTellsAndEnds()
         return;
     }
     act("c msgbox.ok");
-    QVERIFY(orvella.waitForFinished(15000));
+    QTRY_COMPARE_WITH_TIMEOUT(orvella.state(), QProcess::NotRunning, patience(15000));
     QCOMPARE(orvella.exitStatus(), QProcess::NormalExit);
     QCOMPARE(orvella.exitCode(), 0);
 }
@@ -439,12 +439,12 @@ void TestOrvellaRun::presenterSession()
 
     // In blue (board, Color, blue, Pencil): a stroke; (Shape, rectangle) a rectangle; (Text) a
     // text box, which stops editing when Move is chosen.
-    act("c right.board c board.color c color.0000ff c board.pencil d board.view+900,500 +940,530 "
-        "+980,500 +1020,530 +1060,500 +1080,530 c board.shape c shape.rectangle "
-        "d board.view+900,270 +990,340 +1080,420");
-    act("c board.text c board.view+450,630 t QUAY");
+    act("c right.board c board.color c color.0000ff c board.pencil d board.view+950,520 +990,550 "
+        "+1030,520 +1070,550 +1110,520 +1130,550 c board.shape c shape.rectangle "
+        "d board.view+950,290 +1040,360 +1130,440");
+    act("c board.text c board.view+500,650 t QUAY");
     act("c board.move");
-    const QRect drawn(board.topLeft() + QPoint(890, 260), QSize(200, 280));
+    const QRect drawn(board.topLeft() + QPoint(940, 280), QSize(200, 280));
     QVERIFY(QTest::qWaitFor([&]() { return countPixels(shot("02_annotated"), drawn, blue) > 3000; },
                             patience(10000)));
 
