@@ -75,11 +75,16 @@ public:
     QStringList checked;
     QString pipPath;
 
-    // The window's parts, found by name as a test from outside finds them.
+    // The window's parts, found by name as a test from outside finds them; the recording panel
+    // is a window of its own.
     template <typename T>
     T* part(const QString& name = QString()) const
     {
-        return findChild<T*>(name);
+        T* found = findChild<T*>(name);
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            found = found || window->objectName() != name ? found : qobject_cast<T*>(window);
+        }
+        return found;
     }
 
     QString pictureInPictureDevicePath() const override
@@ -1243,7 +1248,8 @@ void TestMainFrame::pictureInPicture()
     emit hub->sgDeviceChanged(true, QStringLiteral("virtual:7"));
     QTRY_VERIFY(!pip->isVisible());
     QCOMPARE(IConfigureService::instance()->currentCamera.devicePath, QStringLiteral("virtual:1"));
-    QTRY_VERIFY(frame_->isEnabled());
+    // Opened: the first picture enables the toolbars again.
+    QTRY_VERIFY(frame_->isEnabled() && frame_->part<ICameraToolBar>("camera")->isEnabled());
     hub->replug(0);
     open();
     QTRY_VERIFY(pip->capture());
