@@ -4,6 +4,7 @@
 
 #include "appdata.h"
 #include "diagnostics/ilivepathlog.h"
+#include "diagnostics/iwidgetgeometry.h"
 #include "iapplication.h"
 #include "icommandline.h"
 #include "mainframe.h"
@@ -39,6 +40,7 @@ int main(int argc, char* argv[])
     loadLanguage(app);
     IOcrLibraryLoader::preload();
     ILivePathLog::startFromEnvironment(app);
+    IWidgetGeometry::startFromEnvironment(app);
     const int status = app->exec();
     delete app;
     return status;

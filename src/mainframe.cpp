@@ -82,6 +82,7 @@ IBoard* MainFrame::board() const
 void MainFrame::createBoard()
 {
     board_ = new IBoard(0, this);
+    board_->setObjectName(QStringLiteral("board.view"));
     board_->setStyleSheet(QStringLiteral("background-color:rgb(105,105,105)"));
     board_->setSceneRect(-1073741824.0, -1073741824.0, 2147483647.0, 2147483647.0);
     boardTip_ = new ITimeMsgBox(board_);
@@ -105,16 +106,20 @@ void MainFrame::CreateUI()
     boardToolBar_->hide();
     createBoardPanels();
     viewer_ = new ImageView(this);
+    viewer_->setObjectName(QStringLiteral("panel.viewer"));
     viewer_->hide();
     viewer_->setCheckedPaths([this]() { return galleryCheckedPaths(); });
     settingFrame_ = new ISettingFrame(app_, this);
+    settingFrame_->setObjectName(QStringLiteral("dialog.settings"));
     settingFrame_->hide();
     ocrFrame_ = new IOcrFrame(this);
+    ocrFrame_->setObjectName(QStringLiteral("panel.ocr"));
     ocrFrame_->hide();
     createCameraPanels();
     createCapturePanels();
     buildLayout();
     pip_ = new ISmallCameraFrame(this);
+    pip_->setObjectName(QStringLiteral("panel.pictureinpicture"));
     pip_->hide();
 
     connect(rightToolBar_, &IRightToolBar::sgButtonClick, this, &MainFrame::slRightToolBarClick);

@@ -79,37 +79,7 @@ public:
     Q_ENUM(ShutdownStep)
 
     IBoard* board() const;
-    IMainTitleWidget* titleWidget() const { return titleWidget_; }
-    ICameraToolBar* cameraToolBar() const { return cameraToolBar_; }
-    IRightToolBar* rightToolBar() const { return rightToolBar_; }
-    IBoardToolBar* boardToolBar() const { return boardToolBar_; }
-    IImgListWidget* galleryPanel() const { return gallery_; }
-    ISettingFrame* settingFrame() const { return settingFrame_; }
-    IThicknessFrame* thicknessFrame() const { return thicknessFrame_; }
-    IColorFrame* colorFrame() const { return colorFrame_; }
-    ITransparentFrame* transparentFrame() const { return transparentFrame_; }
-    IFigureFrame* figureFrame() const { return figureFrame_; }
-    IEraseFrame* eraseFrame() const { return eraseFrame_; }
-    IOcrFrame* ocrFrame() const { return ocrFrame_; }
-    ImageView* pictureViewer() const { return viewer_; }
-    ISmallCameraFrame* pictureInPicturePanel() const { return pip_; }
-    IImageTansformThread* captureThread() const { return captureThread_; }
     IPanelHost* panelHost() { return &panelHost_; }
-    IPixRateFrame* resolutionPanel() const { return pixRateFrame_; }
-    IMagnifierFrame* magnifierPanel() const { return magnifierFrame_; }
-    IParameterFrame* parameterPanel() const { return parameterFrame_; }
-    IFocusFrame* focusPanel() const { return focusFrame_; }
-    ICaptureModeFrame* captureModePanel() const { return captureModeFrame_; }
-    ITimelapseFrame* timelapsePanel() const { return timelapseFrame_; }
-    ITimerCaptureFrame* timerCapturePanel() const { return timerCaptureFrame_; }
-    // Null until Snap is first used in partial-capture mode.
-    ICaptureFrame* partialCapturePanel() const { return captureFrame_; }
-    bool isFirstOpenPending() const { return firstOpenPending_; }
-    bool isAutoEdgeOn() const { return autoEdgeOn_; }
-    bool isBoardMode() const { return boardMode_; }
-    bool isRecording() const { return recording_; }
-    // Null until the Record button is first used.
-    IVideoRecordFrame* recordingPanel() const { return recordFrame_; }
 
     // First board page, background item, scene size; then InitData.
     void initScene();

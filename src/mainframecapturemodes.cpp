@@ -7,20 +7,20 @@
 #include <QTimer>
 
 #include "board/iboard.h"
-#include "customui/shell/iboardtoolbar.h"
-#include "customui/shell/icameratoolbar.h"
+#include "customui/camera/ipixrateframe.h"
 #include "customui/capture/icaptureframe.h"
 #include "customui/capture/icapturemodeframe.h"
-#include "customui/shell/imaintitlewidget.h"
-#include "customui/camera/ipixrateframe.h"
-#include "customui/shell/irighttoolbar.h"
 #include "customui/capture/itimelapseframe.h"
-#include "customui/kit/itimemsgbox.h"
 #include "customui/capture/itimercapturecontrolframe.h"
 #include "customui/capture/itimercaptureframe.h"
+#include "customui/kit/itimemsgbox.h"
+#include "customui/kit/uiscale.h"
+#include "customui/shell/iboardtoolbar.h"
+#include "customui/shell/icameratoolbar.h"
+#include "customui/shell/imaintitlewidget.h"
+#include "customui/shell/irighttoolbar.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "service/iconfigureservice.h"
-#include "customui/kit/uiscale.h"
 
 namespace {
 
@@ -42,12 +42,14 @@ void MainFrame::createCapturePanels()
             &MainFrame::onCaptureModeChanged);
 
     timelapseFrame_ = new ITimelapseFrame(app_, this);
+    timelapseFrame_->setObjectName(QStringLiteral("panel.timelapse"));
     timelapseFrame_->setAnchor(cameraToolBar_);
     timelapseFrame_->hide();
     connect(timelapseFrame_, &ITimelapseFrame::sgCaptureImage, this,
             &MainFrame::onTimelapseRequest);
 
     timerCaptureFrame_ = new ITimerCaptureFrame(app_, this);
+    timerCaptureFrame_->setObjectName(QStringLiteral("panel.timing"));
     timerCaptureFrame_->setAnchor(cameraToolBar_);
     timerCaptureFrame_->hide();
     connect(timerCaptureFrame_, &ITimerCaptureFrame::sgCaptureRequested, this,
@@ -211,6 +213,7 @@ void MainFrame::showPartialCapture()
     partialFrameOrigin_ = area.topLeft();
     if (!captureFrame_) {
         captureFrame_ = new ICaptureFrame(app_, this);
+        captureFrame_->setObjectName(QStringLiteral("panel.partial"));
         connect(captureFrame_, &ICaptureFrame::sgActiveChanged, this,
                 [this](bool active) { setBarsEnabled(!active); });
         connect(captureFrame_, &ICaptureFrame::sgCaptureRequested, this,

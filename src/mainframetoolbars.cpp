@@ -6,24 +6,24 @@
 
 #include "appdata.h"
 #include "board/iboard.h"
-#include "customui/shell/iboardtoolbar.h"
-#include "customui/shell/icameratoolbar.h"
 #include "customui/boardpanels/icolorframe.h"
 #include "customui/boardpanels/ieraseframe.h"
 #include "customui/boardpanels/ifigureframe.h"
+#include "customui/boardpanels/ithicknessframe.h"
+#include "customui/boardpanels/itransparentframe.h"
 #include "customui/camera/ifocusframe.h"
-#include "customui/viewer/imageview.h"
-#include "customui/viewer/imagnifierframe.h"
-#include "customui/shell/imaintitlewidget.h"
 #include "customui/camera/iparameterframe.h"
 #include "customui/camera/ipixrateframe.h"
-#include "customui/shell/irighttoolbar.h"
-#include "customui/settings/isettingframe.h"
-#include "customui/viewer/ismallcameraframe.h"
-#include "customui/boardpanels/ithicknessframe.h"
 #include "customui/capture/itimelapseframe.h"
-#include "customui/boardpanels/itransparentframe.h"
 #include "customui/recording/ivideorecordframe.h"
+#include "customui/settings/isettingframe.h"
+#include "customui/shell/iboardtoolbar.h"
+#include "customui/shell/icameratoolbar.h"
+#include "customui/shell/imaintitlewidget.h"
+#include "customui/shell/irighttoolbar.h"
+#include "customui/viewer/imageview.h"
+#include "customui/viewer/imagnifierframe.h"
+#include "customui/viewer/ismallcameraframe.h"
 #include "icamera.h"
 #include "ocr/iocrframe.h"
 #include "service/iboardservice.h"
@@ -267,6 +267,7 @@ void MainFrame::showRecordingPanel()
 {
     if (!recordFrame_) {
         recordFrame_ = new IVideoRecordFrame(board_);
+        recordFrame_->setObjectName(QStringLiteral("panel.recording"));
         connect(recordFrame_, &IVideoRecordFrame::sgActiveChanged, this, [this](bool active) {
             cameraToolBar_->setEnabled(ICameraToolBar::VideoRecording, !active);
             cameraToolBar_->setChecked(ICameraToolBar::VideoRecording, active);

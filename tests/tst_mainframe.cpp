@@ -75,6 +75,18 @@ public:
     QStringList checked;
     QString pipPath;
 
+    // The window's parts, found by name as a test from outside finds them; the recording panel
+    // is a window of its own.
+    template <typename T>
+    T* part(const QString& name = QString()) const
+    {
+        T* found = findChild<T*>(name);
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            found = found || window->objectName() != name ? found : qobject_cast<T*>(window);
+        }
+        return found;
+    }
+
     QString pictureInPictureDevicePath() const override
     {
         return pipPath.isEmpty() ? MainFrame::pictureInPictureDevicePath() : pipPath;
@@ -287,12 +299,12 @@ QString TestMainFrame::tipText() const
 QStringList TestMainFrame::outcome(const std::function<void()>& action)
 {
     IBoard* board = frame_->board();
-    ICameraToolBar* bar = frame_->cameraToolBar();
+    ICameraToolBar* bar = frame_->part<ICameraToolBar>("camera");
     const double scale = board->viewScale();
     const int rotation = board->rotation();
     const int mode = board->modeType();
-    const bool boardMode = frame_->isBoardMode();
-    const bool edge = frame_->isAutoEdgeOn();
+    const bool boardMode = !frame_->part<IBoardToolBar>("board")->isHidden();
+    const bool edge = frame_->part<ICameraToolBar>("camera")->isChecked(ICameraToolBar::AutoEdge);
     const bool resolution = bar->isButtonEnabled(ICameraToolBar::Resolution);
     const int elements = board->currentSlide()->elements().size();
     const QStringList shown = shownPanels(frame_);
@@ -321,11 +333,14 @@ QStringList TestMainFrame::outcome(const std::function<void()>& action)
     if (board->modeType() != mode) {
         seen << QStringLiteral("mode %1").arg(board->modeType());
     }
-    if (frame_->isBoardMode() != boardMode) {
-        seen << (frame_->isBoardMode() ? "board toolbar" : "right toolbar");
+    if (!frame_->part<IBoardToolBar>("board")->isHidden() != boardMode) {
+        seen << (!frame_->part<IBoardToolBar>("board")->isHidden() ? "board toolbar"
+                                                                   : "right toolbar");
     }
-    if (frame_->isAutoEdgeOn() != edge) {
-        seen << (frame_->isAutoEdgeOn() ? "edging on" : "edging off");
+    if (frame_->part<ICameraToolBar>("camera")->isChecked(ICameraToolBar::AutoEdge) != edge) {
+        seen << (frame_->part<ICameraToolBar>("camera")->isChecked(ICameraToolBar::AutoEdge)
+                     ? "edging on"
+                     : "edging off");
     }
     if (bar->isButtonEnabled(ICameraToolBar::Resolution) != resolution) {
         seen << (resolution ? "resolution locked" : "resolution free");
@@ -343,7 +358,7 @@ QStringList TestMainFrame::outcome(const std::function<void()>& action)
     if (!tipText().isEmpty()) {
         seen << "tip:" + tipText();
     }
-    if (IVideoRecordFrame* recording = frame_->recordingPanel();
+    if (IVideoRecordFrame* recording = frame_->part<IVideoRecordFrame>("panel.recording");
         recording && recording->isVisible()) {
         // It holds the Record button while it shows.
         const int id = ICameraToolBar::VideoRecording;
@@ -359,11 +374,11 @@ void TestMainFrame::layout()
     startFrame();
     QVERIFY(frame_->isMaximized());
     QCOMPARE(frame_->windowFlags() & 0xFFFF, Qt::WindowFlags(0xE801));
-    const QRect title = frame_->titleWidget()->geometry();
-    const QRect gallery = frame_->galleryPanel()->geometry();
+    const QRect title = frame_->part<IMainTitleWidget>("title")->geometry();
+    const QRect gallery = frame_->part<IImgListWidget>("gallery")->geometry();
     const QRect board = frame_->board()->geometry();
-    const QRect right = frame_->rightToolBar()->geometry();
-    const QRect camera = frame_->cameraToolBar()->geometry();
+    const QRect right = frame_->part<IRightToolBar>("right")->geometry();
+    const QRect camera = frame_->part<ICameraToolBar>("camera")->geometry();
     QCOMPARE(title.top(), 0);
     QCOMPARE(title.width(), frame_->width());
     QCOMPARE(gallery.top(), title.bottom() + 1);
@@ -373,17 +388,17 @@ void TestMainFrame::layout()
     QCOMPARE(right.right(), frame_->width() - 1);
     QCOMPARE(camera.top(), board.bottom() + 1);
     QCOMPARE(camera.bottom(), frame_->height() - 1);
-    QVERIFY(!frame_->boardToolBar()->isVisible());
+    QVERIFY(!frame_->part<IBoardToolBar>("board")->isVisible());
     // The live picture is on the board.
     QTRY_VERIFY(!picture(frame_)->image().isNull());
     QCOMPARE(frame_->board()->pictureSize(),
              QSizeF(IConfigureService::instance()->cameraResolution()));
     // The camera panels were filled from the camera that opened.
-    QCOMPARE(frame_->resolutionPanel()->buttons().size(), 5);
+    QCOMPARE(frame_->part<IPixRateFrame>("panel.resolution")->buttons().size(), 5);
     // A size the camera reports itself moves the check mark and goes nowhere.
     QSignalSpy statuses(ICamera::instance(), &ICamera::sgError);
     emit ICamera::instance()->sgChangeResolutionFromOtherApp(QSize(1280, 720));
-    QVERIFY(frame_->resolutionPanel()->buttons().at(2)->isChecked());
+    QVERIFY(frame_->part<IPixRateFrame>("panel.resolution")->buttons().at(2)->isChecked());
     QCOMPARE(IConfigureService::instance()->cameraResolution(), QSize(1280, 720));
     QVERIFY(!statuses.wait(500));
 }
@@ -444,10 +459,10 @@ void TestMainFrame::dispatch()
     QFETCH(QStringList, expected);
     sharedFrame();
     // Back to the picture view with nothing switched on.
-    if (frame_->isBoardMode()) {
+    if (!frame_->part<IBoardToolBar>("board")->isHidden()) {
         frame_->slBoardToolBarClick(false, IBoardToolBar::Home);
     }
-    ICameraToolBar* cameraBar = frame_->cameraToolBar();
+    ICameraToolBar* cameraBar = frame_->part<ICameraToolBar>("camera");
     cameraBar->setChecked(ICameraToolBar::Freeze, false);
     frame_->slCameratoolbarClick(false, ICameraToolBar::Freeze);
     cameraBar->setChecked(ICameraToolBar::AutoEdge, false);
@@ -472,9 +487,9 @@ void TestMainFrame::dispatch()
     frame_->checked = id == 17 ? QStringList(dir_.filePath("stored.png")) : QStringList();
     QStringList seen = outcome([&]() {
         IToolBarBase* toolbar =
-            bar == "camera"  ? static_cast<IToolBarBase*>(frame_->cameraToolBar())
-            : bar == "right" ? static_cast<IToolBarBase*>(frame_->rightToolBar())
-                             : frame_->boardToolBar();
+            bar == "camera"  ? static_cast<IToolBarBase*>(frame_->part<ICameraToolBar>("camera"))
+            : bar == "right" ? static_cast<IToolBarBase*>(frame_->part<IRightToolBar>("right"))
+                             : frame_->part<IBoardToolBar>("board");
         if (IIToolButton* button = toolbar->button(id)) {
             // The real button where it is shown; hidden ones are reached through their id.
             if (button->isVisible() && button->isCheckable() == checked) {
@@ -488,10 +503,11 @@ void TestMainFrame::dispatch()
         seen << modal;
     }
     if (bar == "camera" && id == ICameraToolBar::SplitScreen) {  // read on a worker thread
-        QTRY_VERIFY(frame_->pictureViewer()->isVisible());
+        QTRY_VERIFY(frame_->part<ImageView>("panel.viewer")->isVisible());
     }
     for (QWidget* panel :
-         QList<QWidget*>{frame_->pictureViewer(), frame_->pictureInPicturePanel()}) {
+         QList<QWidget*>{frame_->part<ImageView>("panel.viewer"),
+                         frame_->part<ISmallCameraFrame>("panel.pictureinpicture")}) {
         if (panel->isVisible() && panel->close()) {
             seen << panel->metaObject()->className();
         }
@@ -502,13 +518,13 @@ void TestMainFrame::dispatch()
 void TestMainFrame::freezeStopsTheStreamAndEdging()
 {
     startFrame();
-    ICameraToolBar* bar = frame_->cameraToolBar();
+    ICameraToolBar* bar = frame_->part<ICameraToolBar>("camera");
     QTest::mouseClick(bar->button(ICameraToolBar::AutoEdge), Qt::LeftButton);
-    QVERIFY(frame_->isAutoEdgeOn());
+    QVERIFY(frame_->part<ICameraToolBar>("camera")->isChecked(ICameraToolBar::AutoEdge));
     QTest::mouseClick(bar->button(ICameraToolBar::Freeze), Qt::LeftButton);
     QVERIFY(bar->isChecked(ICameraToolBar::Freeze));
     // Edging is switched off, and so is the flag a capture would crop by.
-    QVERIFY(!frame_->isAutoEdgeOn());
+    QVERIFY(!frame_->part<ICameraToolBar>("camera")->isChecked(ICameraToolBar::AutoEdge));
     QVERIFY(!bar->isChecked(ICameraToolBar::AutoEdge));
     QVERIFY(!bar->isButtonEnabled(ICameraToolBar::AutoEdge));
     QVERIFY(!bar->isButtonEnabled(ICameraToolBar::Resolution));
@@ -564,10 +580,10 @@ void TestMainFrame::keyboardSnapRespectsTheSnapButton()
 
     QTest::keyClick(board, Qt::Key_5, Qt::ControlModifier | Qt::AltModifier);
     QTRY_COMPARE(photos().size(), 1);
-    QTRY_VERIFY(frame_->cameraToolBar()->isButtonEnabled(ICameraToolBar::Snap));
+    QTRY_VERIFY(frame_->part<ICameraToolBar>("camera")->isButtonEnabled(ICameraToolBar::Snap));
 
     // A capture in progress: neither key takes a second one.
-    frame_->cameraToolBar()->setEnabled(ICameraToolBar::Snap, false);
+    frame_->part<ICameraToolBar>("camera")->setEnabled(ICameraToolBar::Snap, false);
     QTest::keyClick(board, Qt::Key_5, Qt::ControlModifier | Qt::AltModifier);
     QTest::keyClick(frame_, Qt::Key_Space);
     frame_->slCameratoolbarClick(true, ICameraToolBar::Snap);
@@ -578,11 +594,11 @@ void TestMainFrame::keyboardSnapRespectsTheSnapButton()
 void TestMainFrame::snapStaysDisabledUntilSaved()
 {
     startFrame();
-    ICameraToolBar* bar = frame_->cameraToolBar();
+    ICameraToolBar* bar = frame_->part<ICameraToolBar>("camera");
     // Counted on this thread: the saving thread emits from its own.
     int saved = 0;
     QObject counter;
-    connect(frame_->captureThread(), &IImageTansformThread::sgCaptureImage, &counter,
+    connect(frame_->part<IImageTansformThread>(), &IImageTansformThread::sgCaptureImage, &counter,
             [&saved]() { ++saved; });
     QTest::mouseClick(bar->button(ICameraToolBar::Snap), Qt::LeftButton);
     QVERIFY(!bar->isButtonEnabled(ICameraToolBar::Snap));
@@ -603,7 +619,7 @@ void TestMainFrame::snapWithShutterSoundOn()
     startFrame();
     frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
     QTRY_COMPARE(photos().size(), 1);
-    QTRY_VERIFY(frame_->cameraToolBar()->isButtonEnabled(ICameraToolBar::Snap));
+    QTRY_VERIFY(frame_->part<ICameraToolBar>("camera")->isButtonEnabled(ICameraToolBar::Snap));
     frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
     QTRY_COMPARE(photos().size(), 2);
 }
@@ -641,13 +657,14 @@ void TestMainFrame::captureModes()
     }
     const QStringList seen = outcome([&]() {
         frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
-        if (ICaptureFrame* layer = frame_->partialCapturePanel(); layer && layer->isVisible()) {
+        if (ICaptureFrame* layer = frame_->part<ICaptureFrame>("panel.partial");
+            layer && layer->isVisible()) {
             opened << "selection layer";
             layer->actionButton(ICaptureFrame::Back)->click();
         }
-        if (frame_->timelapsePanel()->isVisible()) {
+        if (frame_->part<ITimelapseFrame>("panel.timelapse")->isVisible()) {
             opened << "time-lapse bar";
-            frame_->timelapsePanel()->showPanel(false);
+            frame_->part<ITimelapseFrame>("panel.timelapse")->showPanel(false);
         }
     });
     QCOMPARE((opened + seen).join(" | "), expected.join(" | "));
@@ -691,13 +708,13 @@ void TestMainFrame::failedSaveShowsTipAndEnablesSnap()
     IConfigureService::instance()->setPhotoPath(blocker.fileName() + "/photos");
     int failed = 0;
     QObject counter;
-    connect(frame_->captureThread(), &IImageTansformThread::sgCaptureFailed, &counter,
+    connect(frame_->part<IImageTansformThread>(), &IImageTansformThread::sgCaptureFailed, &counter,
             [&failed]() { ++failed; });
     frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
     QTRY_COMPARE(failed, 1);
-    QTRY_VERIFY(frame_->cameraToolBar()->isButtonEnabled(ICameraToolBar::Snap));
+    QTRY_VERIFY(frame_->part<ICameraToolBar>("camera")->isButtonEnabled(ICameraToolBar::Snap));
     QCOMPARE(tipText(), QStringLiteral("Save failed."));
-    QVERIFY(frame_->galleryPanel()->itemPaths(false).isEmpty());
+    QVERIFY(frame_->part<IImgListWidget>("gallery")->itemPaths(false).isEmpty());
 }
 
 void TestMainFrame::timelapseVideo()
@@ -707,7 +724,7 @@ void TestMainFrame::timelapseVideo()
     config->setCameraResolution(QSize(2592, 1944));
     startFrame();
     frame_->mode = TimelapseCapture;
-    ITimelapseFrame* panel = frame_->timelapsePanel();
+    ITimelapseFrame* panel = frame_->part<ITimelapseFrame>("panel.timelapse");
     ITimelapseTimes* counter = panel->counter();
     counter->setSecondLength(40);
     frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
@@ -717,9 +734,9 @@ void TestMainFrame::timelapseVideo()
     QCOMPARE(config->cameraResolution(), QSize(1920, 1080));
     QCOMPARE(tipText(), QStringLiteral("Current resolution: 1920*1080"));
     QVERIFY(panel->isCapturing());
-    QVERIFY(!frame_->cameraToolBar()->isButtonEnabled(ICameraToolBar::Resolution));
+    QVERIFY(!frame_->part<ICameraToolBar>("camera")->isButtonEnabled(ICameraToolBar::Resolution));
     frame_->slCameratoolbarClick(false, ICameraToolBar::Freeze);
-    QVERIFY(!frame_->cameraToolBar()->isButtonEnabled(ICameraToolBar::Resolution));
+    QVERIFY(!frame_->part<ICameraToolBar>("camera")->isButtonEnabled(ICameraToolBar::Resolution));
     QCOMPARE(counter->count(), 0);
     // Hidden, it goes on counting.
     panel->showPanel(false);
@@ -732,10 +749,10 @@ void TestMainFrame::timelapseVideo()
     QTRY_VERIFY_WITH_TIMEOUT(counter->count() >= 10, 30000);
     // Any other capture mode ends the video.
     const int shots = counter->count();
-    frame_->captureModePanel()->button(DefaultCapture)->click();
+    frame_->part<ICaptureModeFrame>("panel.capturemode")->button(DefaultCapture)->click();
     QVERIFY(!panel->isCapturing());
     QCOMPARE(tipText(), QStringLiteral("Video is saved."));
-    QVERIFY(frame_->cameraToolBar()->isButtonEnabled(ICameraToolBar::Resolution));
+    QVERIFY(frame_->part<ICameraToolBar>("camera")->isButtonEnabled(ICameraToolBar::Resolution));
     const QStringList videos = QDir(photoDir_).entryList({"*.mp4"});
     QCOMPARE(videos.size(), 1);
     const VideoProbe probe = VideoProbe::of(photoDir_ + "/" + videos.first());
@@ -748,7 +765,7 @@ void TestMainFrame::timingCaptureSurvivesLostPicture()
 {
     startFrame();
     frame_->mode = TimingCapture;
-    ITimerCaptureFrame* timing = frame_->timerCapturePanel();
+    ITimerCaptureFrame* timing = frame_->part<ITimerCaptureFrame>("panel.timing");
     timing->setSecondLength(100);
     answerNextModal([timing](QWidget*) {
         timing->intervalField()->setText("1");
@@ -784,9 +801,10 @@ void TestMainFrame::partialCapture()
     frame_->board()->rotateBy(rotation);
     frame_->mode = PartialCapture;
     frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
-    ICaptureFrame* layer = frame_->partialCapturePanel();
+    ICaptureFrame* layer = frame_->part<ICaptureFrame>("panel.partial");
     QVERIFY(layer && layer->isVisible());
-    QVERIFY(!frame_->cameraToolBar()->isEnabled() && !frame_->titleWidget()->isEnabled());
+    QVERIFY(!frame_->part<ICameraToolBar>("camera")->isEnabled() &&
+            !frame_->part<IMainTitleWidget>("title")->isEnabled());
     // 800 x 600, each side at most 0.8 of the layer's.
     const auto side = [](int wanted, int layer) { return wanted > layer ? layer * 4 / 5 : wanted; };
     const QSize chosen = layer->zoneRect().size();
@@ -794,7 +812,7 @@ void TestMainFrame::partialCapture()
     QVERIFY(qAbs(chosen.height() - side(int(600 * uiScale), layer->height())) <= 1);
     QCOMPARE(layer->zoneRect().center(), QRect(QPoint(), layer->size()).center());
     layer->actionButton(select ? ICaptureFrame::Select : ICaptureFrame::Back)->click();
-    QVERIFY(!layer->isVisible() && frame_->cameraToolBar()->isEnabled());
+    QVERIFY(!layer->isVisible() && frame_->part<ICameraToolBar>("camera")->isEnabled());
     if (!select) {
         QTest::qWait(300);
         QVERIFY(photos().isEmpty());
@@ -818,19 +836,19 @@ void TestMainFrame::pdfExportOfCheckedPictures()
     startFrame();
     // Two photos and a window grab (mode 1) become numbered gallery entries of the photo folder.
     for (int mode : {0, 0, 1}) {
-        const int listed = frame_->galleryPanel()->itemPaths(false).size();
+        const int listed = frame_->part<IImgListWidget>("gallery")->itemPaths(false).size();
         frame_->mode = mode;
         frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
-        QTRY_COMPARE(frame_->galleryPanel()->itemPaths(false).size(), listed + 1);
-        QTRY_VERIFY(frame_->cameraToolBar()->isButtonEnabled(ICameraToolBar::Snap));
+        QTRY_COMPARE(frame_->part<IImgListWidget>("gallery")->itemPaths(false).size(), listed + 1);
+        QTRY_VERIFY(frame_->part<ICameraToolBar>("camera")->isButtonEnabled(ICameraToolBar::Snap));
     }
     QStringList listed;
     for (const QString& name : photos()) {
         listed << photoDir_ + "/" + name;
     }
-    QCOMPARE(frame_->galleryPanel()->itemPaths(false), listed);
+    QCOMPARE(frame_->part<IImgListWidget>("gallery")->itemPaths(false), listed);
     QCOMPARE(QImage(listed.last()).size(), frame_->size());
-    IImgList* list = frame_->galleryPanel()->list();
+    IImgList* list = frame_->part<IImgListWidget>("gallery")->list();
     list->setAllChecked(true);
     qobject_cast<IImgListItem*>(list->itemWidget(list->item(2)))->setChecked(false);
     IConfigureService::instance()->setFileDialogPath(dir_.path() + "/");
@@ -902,10 +920,11 @@ void TestMainFrame::panelsCloseTogether()
     frame_->slBoardToolBarClick(false, IBoardToolBar::Thickness);
     QVERIFY(!thickness.isVisible() && thickness.stored == 3);
     // The camera chooser closes with them.
-    QTest::mouseClick(frame_->titleWidget()->button(IMainTitleWidget::Cameras), Qt::LeftButton);
-    QVERIFY(frame_->titleWidget()->cameraChooser()->isVisible());
+    QTest::mouseClick(frame_->part<IMainTitleWidget>("title")->button(IMainTitleWidget::Cameras),
+                      Qt::LeftButton);
+    QVERIFY(frame_->part<IMainTitleWidget>("title")->cameraChooser()->isVisible());
     frame_->slCameratoolbarClick(false, ICameraToolBar::ZoomIn);
-    QVERIFY(!frame_->titleWidget()->cameraChooser()->isVisible());
+    QVERIFY(!frame_->part<IMainTitleWidget>("title")->cameraChooser()->isVisible());
 }
 
 // The transparency and eraser panels store what their slider shows only when they close,
@@ -933,9 +952,11 @@ void TestMainFrame::closingPanelsStoreTheirValue()
         ICustomSlider* slider;
         int (IConfigureService::*stored)() const;
     } panels[] = {
-        {IBoardToolBar::Transparency, frame_->transparentFrame()->slider(),
+        {IBoardToolBar::Transparency,
+         frame_->part<ITransparentFrame>("panel.transparency")->slider(),
          &IConfigureService::pencilTransparent},
-        {IBoardToolBar::Eraser, frame_->eraseFrame()->slider(), &IConfigureService::eraseSize},
+        {IBoardToolBar::Eraser, frame_->part<IEraseFrame>("panel.eraser")->slider(),
+         &IConfigureService::eraseSize},
     };
     for (const auto& panel : panels) {
         // The eraser button erases at the configured size at once, and opens its panel.
@@ -951,7 +972,7 @@ void TestMainFrame::closingPanelsStoreTheirValue()
             [&]() { emit frame_->board()->sgClickOnBoard(); },
             [&]() { QMetaObject::invokeMethod(frame_, "slHideSecondWidget"); },
             [&]() { frame_->slBoardToolBarClick(false, IBoardToolBar::Clear); },
-            [&]() { emit frame_->titleWidget()->sgMove(); },
+            [&]() { emit frame_->part<IMainTitleWidget>("title")->sgMove(); },
             [&]() {
                 frame_->setWindowState(Qt::WindowNoState);
                 frame_->setWindowState(Qt::WindowMaximized);
@@ -967,20 +988,20 @@ void TestMainFrame::fullScreenHidesTheFrame()
 {
     startFrame();
     emit frame_->board()->sgIsFullScreen(true);
-    QVERIFY(!frame_->titleWidget()->isVisible());
-    QVERIFY(!frame_->galleryPanel()->isVisible());
-    QVERIFY(!frame_->rightToolBar()->isVisible());
-    QVERIFY(frame_->cameraToolBar()->isVisible());
+    QVERIFY(!frame_->part<IMainTitleWidget>("title")->isVisible());
+    QVERIFY(!frame_->part<IImgListWidget>("gallery")->isVisible());
+    QVERIFY(!frame_->part<IRightToolBar>("right")->isVisible());
+    QVERIFY(frame_->part<ICameraToolBar>("camera")->isVisible());
     emit frame_->board()->sgIsFullScreen(false);
-    QVERIFY(frame_->titleWidget()->isVisible());
-    QVERIFY(frame_->rightToolBar()->isVisible());
-    QVERIFY(!frame_->boardToolBar()->isVisible());
+    QVERIFY(frame_->part<IMainTitleWidget>("title")->isVisible());
+    QVERIFY(frame_->part<IRightToolBar>("right")->isVisible());
+    QVERIFY(!frame_->part<IBoardToolBar>("board")->isVisible());
     frame_->slRightToolBarClick(false, IRightToolBar::Board);
     emit frame_->board()->sgIsFullScreen(true);
-    QVERIFY(!frame_->boardToolBar()->isVisible());
+    QVERIFY(!frame_->part<IBoardToolBar>("board")->isVisible());
     emit frame_->board()->sgIsFullScreen(false);
-    QVERIFY(frame_->boardToolBar()->isVisible());
-    QVERIFY(!frame_->rightToolBar()->isVisible());
+    QVERIFY(frame_->part<IBoardToolBar>("board")->isVisible());
+    QVERIFY(!frame_->part<IRightToolBar>("right")->isVisible());
 }
 
 void TestMainFrame::statusCodes_data()
@@ -1017,10 +1038,9 @@ void TestMainFrame::statusCodes()
         ICamera::instance()->closeCurrent();  // so no report of its own comes
         IConfigureService::instance()->currentCamera = current;
         frame_->hide();
-        QVERIFY(frame_->isFirstOpenPending());
         QVERIFY(!frame_->isEnabled());
     }
-    frame_->cameraToolBar()->setEnabled(false);
+    frame_->part<ICameraToolBar>("camera")->setEnabled(false);
     frame_->setEnabled(false);
     ITimeMsgBox::instance()->hide();
     bool boxSeen = false;
@@ -1042,8 +1062,7 @@ void TestMainFrame::statusCodes()
     QCOMPARE(boxSeen, box);
     QCOMPARE(tipText(), tip);
     QVERIFY(frame_->isEnabled());
-    QCOMPARE(frame_->isFirstOpenPending(), pending && !reinitialised);
-    QCOMPARE(frame_->cameraToolBar()->isEnabled(), reinitialised);
+    QCOMPARE(frame_->part<ICameraToolBar>("camera")->isEnabled(), reinitialised);
     QCOMPARE(frame_->isVisible(), reinitialised || !pending);
     if (reinitialised) {
         QVERIFY(frame_->isMaximized());
@@ -1108,10 +1127,10 @@ void TestMainFrame::unplugAndReplugCurrentCamera()
     IVirtualCameraHub::instance()->unplug(0);
     QTRY_VERIFY(status.contains(QVariantList{3}));
     QVERIFY(!ICamera::instance()->hasCaptureThread());
-    QVERIFY(!frame_->cameraToolBar()->isEnabled());
-    QVERIFY(!frame_->rightToolBar()->isEnabled());
-    QVERIFY(!frame_->boardToolBar()->isEnabled());
-    QVERIFY(!frame_->galleryPanel()->isEnabled());
+    QVERIFY(!frame_->part<ICameraToolBar>("camera")->isEnabled());
+    QVERIFY(!frame_->part<IRightToolBar>("right")->isEnabled());
+    QVERIFY(!frame_->part<IBoardToolBar>("board")->isEnabled());
+    QVERIFY(!frame_->part<IImgListWidget>("gallery")->isEnabled());
     QVERIFY(tipText().startsWith("The camera is not available"));
     // The picture is gone from the board: only transparent pixels are left.
     const QImage shown = picture(frame_)->image();
@@ -1123,9 +1142,8 @@ void TestMainFrame::unplugAndReplugCurrentCamera()
 
     IVirtualCameraHub::instance()->replug(0);
     QTRY_VERIFY(ICamera::instance()->hasCaptureThread());
-    QTRY_VERIFY(frame_->cameraToolBar()->isEnabled());
-    QVERIFY(!frame_->isFirstOpenPending());
-    QVERIFY(frame_->rightToolBar()->isEnabled());
+    QTRY_VERIFY(frame_->part<ICameraToolBar>("camera")->isEnabled());
+    QVERIFY(frame_->part<IRightToolBar>("right")->isEnabled());
     QVERIFY(frame_->isVisible());
     QTRY_VERIFY(picture(frame_)->image().pixelColor(10, 10).alpha() == 255);
     frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
@@ -1136,7 +1154,7 @@ void TestMainFrame::unplugOtherCameraChangesNothing()
 {
     startFrame();
     IVirtualCameraHub::instance()->unplug(1);
-    QVERIFY(frame_->cameraToolBar()->isEnabled());
+    QVERIFY(frame_->part<ICameraToolBar>("camera")->isEnabled());
     QVERIFY(ICamera::instance()->hasCaptureThread());
     waitForFrames(2);
     QVERIFY(tipText().isEmpty());
@@ -1149,9 +1167,9 @@ void TestMainFrame::cameraChooserSwitchesCamera()
     startFrame();
     IConfigureService::instance()->wifi = WifiEndpoint::fromEnvironment();
     IConfigureService::instance()->wifiRtspUrl = IConfigureService::instance()->wifi.rtspUrl();
-    ICameraToolBar* bar = frame_->cameraToolBar();
+    ICameraToolBar* bar = frame_->part<ICameraToolBar>("camera");
     QTest::mouseClick(bar->button(ICameraToolBar::AutoEdge), Qt::LeftButton);
-    IMainTitleWidget* title = frame_->titleWidget();
+    IMainTitleWidget* title = frame_->part<IMainTitleWidget>("title");
     QTest::mouseClick(title->button(IMainTitleWidget::Cameras), Qt::LeftButton);
     QComboBox* chooser = title->cameraChooser();
     QVERIFY(chooser->isVisible());
@@ -1163,9 +1181,8 @@ void TestMainFrame::cameraChooserSwitchesCamera()
     chooser->setCurrentIndex(1);
     QVERIFY(!chooser->isVisible());
     QVERIFY(!bar->isChecked(ICameraToolBar::AutoEdge));
-    QVERIFY(!frame_->isAutoEdgeOn());
+    QVERIFY(!frame_->part<ICameraToolBar>("camera")->isChecked(ICameraToolBar::AutoEdge));
     QTRY_VERIFY(frame_->isEnabled());
-    QVERIFY(!frame_->isFirstOpenPending());
     QCOMPARE(IConfigureService::instance()->currentCamera.devicePath, QStringLiteral("virtual:1"));
     waitForFrames(2);
     // With the picture-in-picture panel on the first camera, that one is not offered.
@@ -1190,8 +1207,8 @@ void TestMainFrame::cameraChooserSwitchesCamera()
 void TestMainFrame::pictureInPicture()
 {
     startFrame();
-    ISmallCameraFrame* pip = frame_->pictureInPicturePanel();
-    ICameraToolBar* bar = frame_->cameraToolBar();
+    ISmallCameraFrame* pip = frame_->part<ISmallCameraFrame>("panel.pictureinpicture");
+    ICameraToolBar* bar = frame_->part<ICameraToolBar>("camera");
     IVirtualCameraHub* hub = IVirtualCameraHub::instance();
     const auto open = [&]() {
         QTest::mouseClick(bar->button(ICameraToolBar::PictureInPicture), Qt::LeftButton);
@@ -1206,7 +1223,7 @@ void TestMainFrame::pictureInPicture()
     QCOMPARE(pip->cameraDevicePath(), QStringLiteral("virtual:1"));
     QTRY_VERIFY(!pip->pictureLabel()->pixmap(Qt::ReturnByValue).isNull());
     QCOMPARE(pip->capture()->currentResolution().toSizeF(), QSizeF(640, 480));
-    IMainTitleWidget* title = frame_->titleWidget();
+    IMainTitleWidget* title = frame_->part<IMainTitleWidget>("title");
     QTest::mouseClick(title->button(IMainTitleWidget::Cameras), Qt::LeftButton);  // no PiP camera
     QCOMPARE(title->cameraChooser()->count(), 1);
     QCOMPARE(title->cameraChooser()->itemData(0).toString(), QStringLiteral("virtual:0"));
@@ -1232,7 +1249,8 @@ void TestMainFrame::pictureInPicture()
     emit hub->sgDeviceChanged(true, QStringLiteral("virtual:7"));
     QTRY_VERIFY(!pip->isVisible());
     QCOMPARE(IConfigureService::instance()->currentCamera.devicePath, QStringLiteral("virtual:1"));
-    QTRY_VERIFY(frame_->isEnabled() && !frame_->isFirstOpenPending());
+    // Opened: the first picture enables the toolbars again.
+    QTRY_VERIFY(frame_->isEnabled() && frame_->part<ICameraToolBar>("camera")->isEnabled());
     hub->replug(0);
     open();
     QTRY_VERIFY(pip->capture());
@@ -1248,8 +1266,9 @@ void TestMainFrame::shutdownOrder()
     qputenv("FAKE_RECORDER_LOG", dir_.filePath("recorder.log").toLocal8Bit());
     IFFmpegApi::instance()->recorderLink()->setRecorderProgram(QStringLiteral(FAKE_RECORDER));
     QSignalSpy recorded(IFFmpegApi::instance(), &IFFmpegApi::sgRecordVideo);
+    QSignalSpy started(IFFmpegApi::instance(), &IFFmpegApi::recordMessage);
     IFFmpegApi::instance()->startRecord(dir_.path(), QRect(0, 0, 200, 100));
-    QTRY_VERIFY(frame_->isRecording());
+    QTRY_VERIFY(started.contains({2}));
 
     // Photos queued just before closing are all written.
     const QImage frame = ICamera::instance()->captureImage(NormalImage);
@@ -1264,11 +1283,10 @@ void TestMainFrame::shutdownOrder()
         }
         if (step == Step::StopTimelapse) {
             QCOMPARE(photos().size(), 5);
-            QVERIFY(!frame_->captureThread());
+            QVERIFY(!frame_->part<IImageTansformThread>());
         }
         if (step == Step::ReleaseRecorder) {
             // The recording was stopped and handed over its file first.
-            QVERIFY(!frame_->isRecording());
             QCOMPARE(recorded.size(), 1);
             QVERIFY(IFFmpegApi::instance()->recorderLink());
         }
@@ -1328,7 +1346,8 @@ void TestMainFrame::ocrDialogAndClosingDuringJob()
     });
     frame_->slCameratoolbarClick(false, ICameraToolBar::Ocr);
     QCOMPARE(pages, frame_->checked);
-    QVERIFY(!frame_->ocrFrame()->isVisible() && !frame_->ocrFrame()->progressBar()->isVisible());
+    QVERIFY(!frame_->part<IOcrFrame>("panel.ocr")->isVisible() &&
+            !frame_->part<IOcrFrame>("panel.ocr")->progressBar()->isVisible());
     // The running job was stopped, not finished, and left no file.
     QVERIFY(recorder.waitForJobs(1));
     QCOMPARE(recorder.errors(), QStringList{"error:Recognition stopped"});
@@ -1362,7 +1381,8 @@ void TestMainFrame::closingAnswersOpenBoxes()
             opened << question->metaObject()->className();
             frame_->close();
         });
-        QComboBox* languages = frame_->settingFrame()->aboutPage()->languageBox();
+        QComboBox* languages =
+            frame_->part<ISettingFrame>("dialog.settings")->aboutPage()->languageBox();
         languages->setCurrentIndex((languages->currentIndex() + 1) % languages->count());
     });
     if (box == "timer") {
@@ -1376,7 +1396,7 @@ void TestMainFrame::closingAnswersOpenBoxes()
     QVERIFY(!frame_->isVisible());
     QCOMPARE(frame_->steps.size(), 11);
     QCOMPARE(IConfigureService::instance()->langId(), language);
-    QVERIFY(!frame_->timerCapturePanel()->isCapturing());
+    QVERIFY(!frame_->part<ITimerCaptureFrame>("panel.timing")->isCapturing());
 }
 
 void TestMainFrame::cameraSwitchAndCloseStopTheRecording()
@@ -1386,16 +1406,16 @@ void TestMainFrame::cameraSwitchAndCloseStopTheRecording()
     qputenv("FAKE_RECORDER_LOG", dir_.filePath("panel.log").toLocal8Bit());
     IFFmpegApi::instance()->recorderLink()->setRecorderProgram(QStringLiteral(FAKE_RECORDER));
     QSignalSpy recorded(IFFmpegApi::instance(), &IFFmpegApi::sgRecordVideo);
-    ICameraToolBar* bar = frame_->cameraToolBar();
+    ICameraToolBar* bar = frame_->part<ICameraToolBar>("camera");
     const QList<ICameraInfo> cameras = ICamera::instance()->cameraList();
     for (const ICameraInfo& next : {cameras.value(1), cameras.value(0)}) {
         frame_->slCameratoolbarClick(true, ICameraToolBar::VideoRecording);
-        IVideoRecordFrame* panel = frame_->recordingPanel();
+        IVideoRecordFrame* panel = frame_->part<IVideoRecordFrame>("panel.recording");
         QTest::mouseClick(panel->button(IVideoRecordFrame::Start), Qt::LeftButton);
-        QTRY_VERIFY(frame_->isRecording() && panel->isRecording());
+        QTRY_VERIFY(panel->isRecording());
         frame_->onCameraSelected(next);
         // Stopped through the panel, file handed over, but no offer while the window switches.
-        QVERIFY(!frame_->isRecording() && !panel->isRecording());
+        QVERIFY(!panel->isRecording());
         QVERIFY(!panel->controlBar()->isVisible());
         QTRY_VERIFY(frame_->isEnabled());
         QVERIFY(bar->isButtonEnabled(ICameraToolBar::VideoRecording));
@@ -1403,7 +1423,7 @@ void TestMainFrame::cameraSwitchAndCloseStopTheRecording()
         QVERIFY(!panel->messageBox()->isVisible());
     }
     frame_->slCameratoolbarClick(true, ICameraToolBar::VideoRecording);
-    IVideoRecordFrame* panel = frame_->recordingPanel();
+    IVideoRecordFrame* panel = frame_->part<IVideoRecordFrame>("panel.recording");
     QTest::mouseClick(panel->button(IVideoRecordFrame::Start), Qt::LeftButton);
     QTRY_VERIFY(panel->isRecording());
     QVERIFY(frame_->close());

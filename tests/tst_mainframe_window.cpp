@@ -8,24 +8,25 @@
 #include <QScreen>
 
 #include "board/iboard.h"
-#include "customui/shell/iboardtoolbar.h"
-#include "customui/shell/icameratoolbar.h"
 #include "customui/capture/icaptureframe.h"
 #include "customui/capture/icapturemodeframe.h"
-#include "customui/gallery/iimglist.h"
-#include "customui/gallery/iimglistitem.h"
-#include "customui/gallery/iimglistwidget.h"
-#include "customui/kit/iitoolbutton.h"
-#include "customui/viewer/imageview.h"
-#include "customui/viewer/imagnifierframe.h"
-#include "customui/shell/imaintitlewidget.h"
-#include "customui/kit/ipanel.h"
-#include "customui/shell/irighttoolbar.h"
-#include "customui/viewer/ismallcameraframe.h"
 #include "customui/capture/itimelapsebutton.h"
 #include "customui/capture/itimelapseframe.h"
 #include "customui/capture/itimercapturecontrolframe.h"
 #include "customui/capture/itimercaptureframe.h"
+#include "customui/gallery/iimglist.h"
+#include "customui/gallery/iimglistitem.h"
+#include "customui/gallery/iimglistwidget.h"
+#include "customui/kit/iitoolbutton.h"
+#include "customui/kit/ipanel.h"
+#include "customui/kit/uiscale.h"
+#include "customui/shell/iboardtoolbar.h"
+#include "customui/shell/icameratoolbar.h"
+#include "customui/shell/imaintitlewidget.h"
+#include "customui/shell/irighttoolbar.h"
+#include "customui/viewer/imageview.h"
+#include "customui/viewer/imagnifierframe.h"
+#include "customui/viewer/ismallcameraframe.h"
 #include "iapplication.h"
 #include "icamera.h"
 #include "mainframe.h"
@@ -34,7 +35,6 @@
 #include "service/iconfigureservice.h"
 #include "service/ilog.h"
 #include "testpaths.h"
-#include "customui/kit/uiscale.h"
 
 // The main window on a real X server (Xvfb 1920x1080 with openbox) and the virtual camera,
 // used through real pointer and keyboard input: with automatic edging switched on, Space saves
@@ -55,6 +55,13 @@ private slots:
 private:
     static void xdotool(const QStringList& arguments);
     static void clickAt(const QPoint& global);
+    // A part of the window, found by name.
+    template <typename T>
+    T* part(const QString& name) const
+    {
+        return frame_->findChild<T*>(name);
+    }
+    QPoint boardCentre() const;
 
     QTemporaryDir photos_;
     QTemporaryDir pictures_;
@@ -73,6 +80,11 @@ void TestMainFrameWindow::clickAt(const QPoint& global)
 {
     xdotool({"mousemove", "--sync", QString::number(global.x()), QString::number(global.y()),
              "click", "1"});
+}
+
+QPoint TestMainFrameWindow::boardCentre() const
+{
+    return frame_->board()->mapToGlobal(frame_->board()->rect().center());
 }
 
 void TestMainFrameWindow::initTestCase()
@@ -108,17 +120,16 @@ void TestMainFrameWindow::cleanupTestCase()
 
 void TestMainFrameWindow::autoEdgeSavesStraightenedPage()
 {
-    IIToolButton* edging = frame_->cameraToolBar()->button(ICameraToolBar::AutoEdge);
-    const QPoint at = edging->mapToGlobal(edging->rect().center());
-    xdotool(
-        {"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click", "1"});
-    QTRY_VERIFY(frame_->isAutoEdgeOn());
+    IIToolButton* edging = part<ICameraToolBar>("camera")->button(ICameraToolBar::AutoEdge);
+    clickAt(edging->mapToGlobal(edging->rect().center()));
+    QTRY_VERIFY(part<ICameraToolBar>("camera")->isChecked(ICameraToolBar::AutoEdge));
     QVERIFY(edging->isChecked());
     QTRY_VERIFY(ICamera::instance()->autoEdgeResult().angle >= 0);
     QTest::qWait(300);
     QProcess::execute("import", {"-window", "root", artifactsDir() + "/orvella_auto_edge.png"});
 
-    xdotool({"mousemove", "--sync", "960", "540"});
+    const QPoint centre = boardCentre();
+    xdotool({"mousemove", "--sync", QString::number(centre.x()), QString::number(centre.y())});
     xdotool({"key", "--window", QString::number(frame_->winId()), "space"});
     QDir folder(photos_.path());
     QTRY_COMPARE_WITH_TIMEOUT(folder.entryList(QDir::Files).size(), 1, 10000);
@@ -146,11 +157,9 @@ void TestMainFrameWindow::autoEdgeSavesStraightenedPage()
 
 void TestMainFrameWindow::cameraChooserOpensBelowTheTitleBar()
 {
-    IMainTitleWidget* title = frame_->titleWidget();
+    IMainTitleWidget* title = part<IMainTitleWidget>("title");
     IIToolButton* cameras = title->button(IMainTitleWidget::Cameras);
-    const QPoint at = cameras->mapToGlobal(cameras->rect().center());
-    xdotool(
-        {"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+    clickAt(cameras->mapToGlobal(cameras->rect().center()));
     QTRY_VERIFY(title->cameraChooser() && title->cameraChooser()->isVisible());
     QComboBox* chooser = title->cameraChooser();
     QCOMPARE(chooser->count(), 2);
@@ -162,26 +171,24 @@ void TestMainFrameWindow::cameraChooserOpensBelowTheTitleBar()
     QProcess::execute("import",
                       {"-window", "root", artifactsDir() + "/orvella_camera_chooser.png"});
     // A click on the board closes it again.
-    xdotool({"mousemove", "--sync", "960", "540", "click", "1"});
+    clickAt(boardCentre());
     QTRY_VERIFY(!chooser->isVisible());
 }
 
 // Three captures in the gallery; a real click checks the second one after the click interval.
 void TestMainFrameWindow::galleryChecksCapturesUnderThePointer()
 {
-    IImgList* list = frame_->galleryPanel()->list();
+    IImgList* list = part<IImgListWidget>("gallery")->list();
     while (list->count() < 3) {
         const int before = list->count();
         frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
         QTRY_COMPARE_WITH_TIMEOUT(list->count(), before + 1, 10000);
     }
     const QRect row = list->visualItemRect(list->item(1));
-    const QPoint at = list->viewport()->mapToGlobal(row.center());
-    xdotool(
-        {"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+    clickAt(list->viewport()->mapToGlobal(row.center()));
     auto* entry = qobject_cast<IImgListItem*>(list->itemWidget(list->item(1)));
     QTRY_VERIFY(entry->isChecked());
-    QCOMPARE(frame_->galleryPanel()->itemPaths(true), QStringList{entry->path()});
+    QCOMPARE(part<IImgListWidget>("gallery")->itemPaths(true), QStringList{entry->path()});
     QProcess::execute("import", {"-window", "root", artifactsDir() + "/orvella_gallery.png"});
 }
 
@@ -189,9 +196,9 @@ void TestMainFrameWindow::galleryChecksCapturesUnderThePointer()
 // press on the board closes it.
 void TestMainFrameWindow::boardPanelsOpenBesideTheirButtons()
 {
-    IIToolButton* board = frame_->rightToolBar()->button(IRightToolBar::Board);
+    IIToolButton* board = part<IRightToolBar>("right")->button(IRightToolBar::Board);
     clickAt(board->mapToGlobal(board->rect().center()));
-    IBoardToolBar* bar = frame_->boardToolBar();
+    IBoardToolBar* bar = part<IBoardToolBar>("board");
     QTRY_VERIFY(bar->isVisible());
     const QRect screen = frame_->screen()->geometry();
     for (int id : {IBoardToolBar::Thickness, IBoardToolBar::Color, IBoardToolBar::Transparency,
@@ -210,7 +217,7 @@ void TestMainFrameWindow::boardPanelsOpenBesideTheirButtons()
         QTest::qWait(200);
         QProcess::execute("import",
                           {"-window", "root", artifactsDir() + "/orvella_" + name + ".png"});
-        clickAt(frame_->board()->mapToGlobal(frame_->board()->rect().center()));
+        clickAt(boardCentre());
         QTRY_VERIFY2(!panel->isVisible(), qPrintable(name));
     }
 }
@@ -221,9 +228,8 @@ void TestMainFrameWindow::cameraPanelsAndMagnifier()
 {
     for (int id : {ICameraToolBar::FocusExposure, ICameraToolBar::Resolution,
                    ICameraToolBar::ColorAdjusting}) {
-        const QPoint button = frame_->cameraToolBar()->buttonGlobalPos(id);
-        xdotool({"mousemove", "--sync", QString::number(button.x() + 5),
-                 QString::number(button.y() + 5), "click", "1"});
+        const QPoint button = part<ICameraToolBar>("camera")->buttonGlobalPos(id);
+        clickAt(button + QPoint(5, 5));
         auto* panel = dynamic_cast<QWidget*>(
             frame_->panelHost()->panel(IPanelHost::keptPanel(IPanelHost::CameraBar, id)));
         QTRY_VERIFY(panel->isVisible());
@@ -237,10 +243,15 @@ void TestMainFrameWindow::cameraPanelsAndMagnifier()
     }
     frame_->slRightToolBarClick(false, IRightToolBar::Magnifier);
     // At the left edge the grabbed area stays on the screen.
+    QScreen* screen = frame_->screen();
+    const QPoint origin = screen->geometry().topLeft();
     for (const auto& [x, left] : {qMakePair(400, 275), qMakePair(2, 0)}) {
-        xdotool({"mousemove", "--sync", QString::number(x), "600"});
-        QScreen* screen = QGuiApplication::primaryScreen();
-        QTRY_COMPARE(frame_->magnifierPanel()->pictureLabel()->pixmap(Qt::ReturnByValue).toImage(),
+        const QPoint at = origin + QPoint(x, 600);
+        xdotool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y())});
+        QTRY_COMPARE(part<IMagnifierFrame>("panel.magnifier")
+                         ->pictureLabel()
+                         ->pixmap(Qt::ReturnByValue)
+                         .toImage(),
                      screen->grabWindow(0, left, 525, 250, 150).scaled(500, 300).toImage());
     }
     QProcess::execute("import", {"-window", "root", artifactsDir() + "/orvella_magnifier.png"});
@@ -252,18 +263,21 @@ void TestMainFrameWindow::compareAndPictureInPicture()
 {
     frame_->slCameratoolbarClick(false, ICameraToolBar::SplitScreen);
     frame_->slCameratoolbarClick(false, ICameraToolBar::PictureInPicture);
-    ImageView* viewer = frame_->pictureViewer();
-    ISmallCameraFrame* pip = frame_->pictureInPicturePanel();
+    ImageView* viewer = part<ImageView>("panel.viewer");
+    ISmallCameraFrame* pip = part<ISmallCameraFrame>("panel.pictureinpicture");
     QTRY_VERIFY(viewer->isVisible() && pip->isVisible());
-    QTRY_VERIFY(!pip->pictureLabel()->pixmap(Qt::ReturnByValue).isNull());
-    QTest::qWait(300);
+    // The second camera's blue page in the panel, the checked capture (white) in the viewer, once
+    // both are painted.
     const QString shot = artifactsDir() + "/orvella_compare_pip.png";
-    QCOMPARE(QProcess::execute("import", {"-window", "root", shot}), 0);
-    // The second camera's blue page in the panel, the checked capture (white) in the viewer.
-    const QImage screen(shot);
-    QVERIFY(QColor(screen.pixel(pip->pictureLabel()->mapToGlobal(QPoint(20, 20)))).blue() > 150);
-    QVERIFY(qGray(screen.pixel(viewer->mapToGlobal(
-                QPoint(viewer->width() / 2, viewer->height() * 9 / 10)))) > 200);
+    const auto painted = [&]() {
+        const QImage screen =
+            QProcess::execute("import", {"-window", "root", shot}) == 0 ? QImage(shot) : QImage();
+        const QPoint inViewer(viewer->width() / 2, viewer->height() * 9 / 10);
+        return QColor(screen.pixel(pip->pictureLabel()->mapToGlobal(QPoint(20, 20)))).blue() >
+                   150 &&
+               qGray(screen.pixel(viewer->mapToGlobal(inViewer))) > 200;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(painted(), 15000);
 }
 
 // Each capture panel opens once where it belongs; the screenshots are kept to be looked at.
@@ -274,29 +288,30 @@ void TestMainFrameWindow::capturePanelsOnScreen()
         QProcess::execute("import", {"-window", "root", artifactsDir() + "/orvella_" + name});
     };
     const auto snapIn = [this](int mode) {
-        frame_->captureModePanel()->setMode(mode);
+        part<ICaptureModeFrame>("panel.capturemode")->setMode(mode);
         frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
     };
-    const QPoint photoMode = frame_->cameraToolBar()->buttonGlobalPos(ICameraToolBar::PhotoMode);
+    const QPoint photoMode =
+        part<ICameraToolBar>("camera")->buttonGlobalPos(ICameraToolBar::PhotoMode);
     clickAt(photoMode + QPoint(5, 5));
-    QTRY_VERIFY(frame_->captureModePanel()->isVisible());
-    const QRect box(frame_->captureModePanel()->mapToGlobal(QPoint()),
-                    frame_->captureModePanel()->size());
+    QTRY_VERIFY(part<ICaptureModeFrame>("panel.capturemode")->isVisible());
+    const QRect box(part<ICaptureModeFrame>("panel.capturemode")->mapToGlobal(QPoint()),
+                    part<ICaptureModeFrame>("panel.capturemode")->size());
     QCOMPARE(box.bottom() + 1 + 10, photoMode.y());
     shot("capture_modes.png");
-    frame_->captureModePanel()->showPanel(false);
+    part<ICaptureModeFrame>("panel.capturemode")->showPanel(false);
 
     snapIn(TimelapseCapture);
-    ITimelapseFrame* timelapse = frame_->timelapsePanel();
+    ITimelapseFrame* timelapse = part<ITimelapseFrame>("panel.timelapse");
     QVERIFY(timelapse->isVisible());
     timelapse->intervalButton()->click();
     shot("timelapse.png");
     timelapse->showPanel(false);
 
     snapIn(PartialCapture);
-    QVERIFY(frame_->partialCapturePanel()->isVisible());
+    QVERIFY(part<ICaptureFrame>("panel.partial")->isVisible());
     shot("partial_capture.png");
-    frame_->partialCapturePanel()->actionButton(ICaptureFrame::Back)->click();
+    part<ICaptureFrame>("panel.partial")->actionButton(ICaptureFrame::Back)->click();
 
     answerNextModal([&shot](QWidget* widget) {
         auto* dialog = qobject_cast<ITimerCaptureFrame*>(widget);
@@ -306,14 +321,14 @@ void TestMainFrameWindow::capturePanelsOnScreen()
         dialog->confirmSettings();
     });
     snapIn(TimingCapture);
-    QVERIFY(frame_->timerCapturePanel()->isCapturing());
+    QVERIFY(part<ITimerCaptureFrame>("panel.timing")->isCapturing());
     shot("timing_bar.png");
-    frame_->timerCapturePanel()
+    part<ITimerCaptureFrame>("panel.timing")
         ->controlBar()
         ->actionButton(ITimerCaptureControlFrame::Stop)
         ->click();
-    QVERIFY(!frame_->timerCapturePanel()->isCapturing());
-    frame_->captureModePanel()->setMode(DefaultCapture);
+    QVERIFY(!part<ITimerCaptureFrame>("panel.timing")->isCapturing());
+    part<ICaptureModeFrame>("panel.capturemode")->setMode(DefaultCapture);
 }
 
 int main(int argc, char** argv)

@@ -13,15 +13,15 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "customui/gallery/ipicturefile.h"
 #include "customui/kit/iappfont.h"
 #include "customui/kit/imsgbox.h"
-#include "customui/gallery/ipicturefile.h"
 #include "customui/kit/istylehelper.h"
+#include "customui/kit/uiscale.h"
 #include "ocr/iocrengine.h"
 #include "ocr/iocrprogressbar.h"
 #include "ocr/ocrlanguages.h"
 #include "service/iconfigureservice.h"
-#include "customui/kit/uiscale.h"
 
 namespace {
 
@@ -67,7 +67,7 @@ void IOcrFrame::CreateUI()
 QToolButton* IOcrFrame::createButton(const QString& name, const QString& text)
 {
     auto* button = new QToolButton(this);
-    button->setObjectName(name);
+    button->setObjectName("ocr." + name);
     button->setText(text);
     button->setFont(appFont(11, 50));
     button->setMinimumSize(scaled(110), scaled(32));
@@ -136,8 +136,10 @@ QWidget* IOcrFrame::createOptions()
     exportGroup_ = new QButtonGroup(area);
     auto* types = new QVBoxLayout;
     const QStringList texts{tr("PDF"), tr("WORD"), tr("EXCEL"), tr("TEXT")};
+    const char* const names[] = {"ocr.pdf", "ocr.word", "ocr.excel", "ocr.text"};
     for (int type = ExportPdf; type <= ExportText; ++type) {
         QRadioButton* radio = newRadioButton(texts[type], area);
+        radio->setObjectName(QLatin1String(names[type]));
         radio->setFont(appFont(11, 50));
         radio->setProperty("ExportFileType", type);
         exportGroup_->addButton(radio, type);
@@ -212,7 +214,7 @@ QRadioButton* IOcrFrame::exportButton(int type) const
 
 QToolButton* IOcrFrame::button(const QString& name) const
 {
-    return findChild<QToolButton*>(name);
+    return findChild<QToolButton*>("ocr." + name);
 }
 
 QString IOcrFrame::pageIndicator() const

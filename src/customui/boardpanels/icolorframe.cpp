@@ -4,12 +4,12 @@
 #include <QDebug>
 #include <QVBoxLayout>
 
-#include "customui/shell/iboardtoolbar.h"
 #include "customui/kit/iicolorbutton.h"
 #include "customui/kit/iitoolbutton.h"
 #include "customui/kit/istylehelper.h"
-#include "service/iconfigureservice.h"
 #include "customui/kit/uiscale.h"
+#include "customui/shell/iboardtoolbar.h"
+#include "service/iconfigureservice.h"
 
 namespace {
 
@@ -42,11 +42,13 @@ void IColorFrame::CreateUI()
         const QColor colour(entry.rgb);
         auto* button = new IIColorButton(colour, colour, true, QSize(36, 36), this);
         button->setToolTip(tr(entry.toolTip));
+        button->setObjectName("color." + colour.name().mid(1));
         buttons_ << qMakePair(entry.rgb, button);
         connect(button, &IIColorButton::sgButtonClick, this, &IColorFrame::slButtonClick);
         column->addWidget(button);
     }
     more_ = new IIToolButton(kMoreId, QStringLiteral("..."), 36, 30, AllCorners, false, this);
+    more_->setObjectName(QStringLiteral("color.more"));
     connect(more_, &IIToolButton::sgButtonClick, this, &IColorFrame::chooseOtherColor);
     column->addWidget(more_);
     adjustSize();

@@ -3,10 +3,10 @@
 #include <QDebug>
 #include <QVBoxLayout>
 
-#include "customui/shell/iboardtoolbar.h"
 #include "customui/kit/iitoolbutton.h"
-#include "service/iboardservice.h"
 #include "customui/kit/uiscale.h"
+#include "customui/shell/iboardtoolbar.h"
+#include "service/iboardservice.h"
 
 IFigureFrame::IFigureFrame(IApplication* app, QWidget* parent)
     : IBoardPanel(app, IBoardToolBar::Shape, parent)
@@ -42,6 +42,7 @@ void IFigureFrame::CreateUI()
 IIToolButton* IFigureFrame::createButton(int id, const QString& toolTip, const QString& icon)
 {
     auto* button = new IIToolButton(id, toolTip, icon, true, 40, 40, 8, this);
+    button->nameAfterId(QStringLiteral("shape"), QMetaEnum::fromType<Figure>());
     buttons_.insert(id, button);
     connect(button, &IIToolButton::sgButtonClick, this,
             [this](bool, QVariant data) { selectFigure(data, true); });

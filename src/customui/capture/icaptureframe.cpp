@@ -5,8 +5,8 @@
 #include <QMouseEvent>
 
 #include "customui/kit/iitoolbutton.h"
-#include "service/iconfigureservice.h"
 #include "customui/kit/uiscale.h"
+#include "service/iconfigureservice.h"
 
 ICaptureFrame::ICaptureFrame(IApplication* app, QWidget* parent)
     : IFreeZoneWidget(parent), app_(app)
@@ -34,6 +34,7 @@ IIToolButton* ICaptureFrame::createButton(int data, const QString& toolTip, cons
 {
     auto* button = new IIToolButton(data, toolTip, normal, pressed, 20, false, 40, 40, 8, bar_);
     button->setCursor(Qt::ArrowCursor);
+    button->nameAfterId(QStringLiteral("partial"), QMetaEnum::fromType<Action>());
     connect(button, &IIToolButton::sgButtonClick, this, &ICaptureFrame::onButtonClick);
     return button;
 }

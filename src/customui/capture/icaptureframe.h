@@ -13,6 +13,7 @@ class ICaptureFrame : public IFreeZoneWidget {
     Q_OBJECT
 public:
     enum Action { Back = 0, Select = 1 };
+    Q_ENUM(Action)
 
     explicit ICaptureFrame(IApplication* app, QWidget* parent = nullptr);
 

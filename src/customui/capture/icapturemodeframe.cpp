@@ -6,11 +6,11 @@
 #include <QVBoxLayout>
 
 #include "customui/kit/iappfont.h"
+#include "customui/kit/istylehelper.h"
+#include "customui/kit/uiscale.h"
 #include "customui/shell/icameratoolbar.h"
 #include "customui/shell/ipanelhost.h"
-#include "customui/kit/istylehelper.h"
 #include "service/iconfigureservice.h"
-#include "customui/kit/uiscale.h"
 
 namespace {
 
@@ -31,6 +31,7 @@ void ICaptureModeFrame::CreateUI()
     const int margin = static_cast<int>(20 * uiScale);
     layout->setContentsMargins(margin, margin, margin, margin);
     QRadioButton* sound = createRadioButton(kSoundFlag, tr("拍照提示音"));
+    sound->setObjectName(QStringLiteral("capturemode.sound"));
     // The switch is not one of the modes: it checks and unchecks on its own.
     sound->setAutoExclusive(false);
     sound->setChecked(IConfigureService::instance()->photoSound);
@@ -45,8 +46,11 @@ void ICaptureModeFrame::CreateUI()
                                tr("Gray capture")};
     auto* group = new QButtonGroup(this);
     group->setExclusive(true);
+    const char* const names[] = {"default",   "screen",    "partial",    "timing",
+                                 "timelapse", "clipboard", "blackwhite", "gray"};
     for (int flag = 0; flag < texts.size(); ++flag) {
         QRadioButton* button = createRadioButton(flag, texts.at(flag));
+        button->setObjectName("capturemode." + QLatin1String(names[flag]));
         group->addButton(button);
         layout->addWidget(button);
     }

@@ -4,12 +4,12 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 
-#include "customui/shell/icameratoolbar.h"
-#include "customui/kit/icustomwidget.h"
-#include "customui/shell/ipanelhost.h"
 #include "customui/capture/itimelapsebutton.h"
 #include "customui/capture/itimelapsetimes.h"
+#include "customui/kit/icustomwidget.h"
 #include "customui/kit/uiscale.h"
+#include "customui/shell/icameratoolbar.h"
+#include "customui/shell/ipanelhost.h"
 
 namespace {
 
@@ -44,6 +44,9 @@ void ITimelapseFrame::CreateUI()
     start_ = createButton(0, QStringLiteral(":/android/camera.svg"), 2, size);
     interval_ = createButton(1, QStringLiteral("3"), 4, size);
     pause_ = createButton(2, QStringLiteral(":/android/video_pause.svg"), 2, size);
+    start_->setObjectName(QStringLiteral("timelapse.start"));
+    interval_->setObjectName(QStringLiteral("timelapse.interval"));
+    pause_->setObjectName(QStringLiteral("timelapse.pause"));
     start_->setState(Idle);
     pause_->setState(Unpaused);
 
@@ -72,6 +75,7 @@ void ITimelapseFrame::CreateUI()
     const QStringList seconds = {"1", "3", "5", "10", "30", "60"};
     for (int i = 0; i < seconds.size(); ++i) {
         auto* choice = new ITimelapseButton(chooser_, kFirstChoice + i, seconds.at(i), 4, size);
+        choice->setObjectName("timelapse." + seconds.at(i) + "s");
         connect(choice, &ITimelapseButton::sgButtonClick, this, &ITimelapseFrame::slButtonClick);
         choices->addWidget(choice);
     }

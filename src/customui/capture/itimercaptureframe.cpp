@@ -9,10 +9,10 @@
 #include <QVBoxLayout>
 
 #include "appdata.h"
+#include "customui/capture/itimercapturecontrolframe.h"
 #include "customui/kit/iappfont.h"
 #include "customui/kit/iitoolbutton.h"
 #include "customui/kit/istylehelper.h"
-#include "customui/capture/itimercapturecontrolframe.h"
 #include "customui/kit/uiscale.h"
 
 namespace {
@@ -64,6 +64,10 @@ void ITimerCaptureFrame::CreateUI()
     pages_ = createField();
     auto* confirm = new IIToolButton(2, tr("Confirm"), 100, 40, 1, false, this);
     auto* cancel = new IIToolButton(1, tr("Cancel"), 100, 40, 1, false, this);
+    interval_->setObjectName(QStringLiteral("timing.interval"));
+    pages_->setObjectName(QStringLiteral("timing.pages"));
+    confirm->setObjectName(QStringLiteral("timing.confirm"));
+    cancel->setObjectName(QStringLiteral("timing.cancel"));
     const int wanted = cancel->fontMetrics().horizontalAdvance(cancel->text()) + scaled(16);
     if (cancel->width() < wanted) {
         cancel->setFixedWidth(wanted);

@@ -4,8 +4,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "customui/kit/iappfont.h"
 #include "customui/gallery/iimglist.h"
+#include "customui/kit/iappfont.h"
 #include "customui/kit/istylehelper.h"
 #include "customui/kit/uiscale.h"
 
@@ -45,9 +45,9 @@ void IImgListWidget::CreateUI()
                      Qt::ToolButtonTextBesideIcon);
     QToolButton* import = CreateButton(tr("Import File"), QStringLiteral(":/root/root/radd.svg"),
                                        Qt::ToolButtonTextBesideIcon);
-    selectAll->setObjectName(QStringLiteral("selectAll"));
-    deselect->setObjectName(QStringLiteral("deselect"));
-    import->setObjectName(QStringLiteral("importFile"));
+    selectAll->setObjectName(QStringLiteral("gallery.selectall"));
+    deselect->setObjectName(QStringLiteral("gallery.deselect"));
+    import->setObjectName(QStringLiteral("gallery.import"));
 
     // A translation longer than the buttons widens the panel rather than being cut off.
     int needed = width();

@@ -200,6 +200,11 @@ QVariant IIToolButton::data() const
     return data_;
 }
 
+void IIToolButton::nameAfterId(const QString& scope, const QMetaEnum& ids)
+{
+    setObjectName(scope + '.' + QString::fromLatin1(ids.valueToKey(data_.toInt())).toLower());
+}
+
 QString IIToolButton::pressedIcon() const
 {
     return pressedIcon_;

@@ -1,6 +1,7 @@
 #ifndef IITOOLBUTTON_H
 #define IITOOLBUTTON_H
 
+#include <QMetaEnum>
 #include <QToolButton>
 #include <QVariant>
 
@@ -37,6 +38,9 @@ public:
     virtual QString normalIcon() const;
     virtual bool isSelected() const;
     virtual QVariant data() const;
+    // Names the button "<scope>.<key>", the key of its id in `ids` in lower case, so that tests
+    // and diagnostics find it by name.
+    void nameAfterId(const QString& scope, const QMetaEnum& ids);
     virtual QString pressedIcon() const;
     virtual bool isTextUnderIcon() const;
     virtual void setSelected(const bool& selected);

@@ -11,6 +11,7 @@
 #include "customui/kit/iitoolbutton.h"
 #include "customui/kit/istylehelper.h"
 #include "customui/kit/uiscale.h"
+#include "service/iconfigureservice.h"
 
 namespace {
 
@@ -91,6 +92,7 @@ void IMsgBox::addButton(QHBoxLayout* row, const char* label, void (IMsgBox::*slo
     const QString shown = tr(label);
     auto* button =
         new IIToolButton(QString::fromLatin1(label), shown, 80, 30, AllCorners, false, this);
+    button->setObjectName("msgbox." + QString::fromLatin1(label).toLower());
     // A translation too long for the button widens it rather than being cut off.
     const int needed =
         static_cast<int>(QFontMetrics(button->font()).horizontalAdvance(shown) + 16 * uiScale);

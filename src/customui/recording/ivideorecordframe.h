@@ -37,7 +37,9 @@ public:
         Size800x600 = 4,
         Size640x480 = 5
     };
+    Q_ENUM(Choice)
     enum ButtonId { Quit = 6, Start = 7, Resume = 8, Halt = 9, Stop = 10 };
+    Q_ENUM(ButtonId)
 
     // `board` shows the camera picture that the Automatic choice selects (may be null).
     explicit IVideoRecordFrame(IBoard* board = nullptr, QWidget* parent = nullptr);

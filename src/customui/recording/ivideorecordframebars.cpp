@@ -7,8 +7,8 @@
 #include "customui/kit/iappfont.h"
 #include "customui/kit/iitoolbutton.h"
 #include "customui/kit/istylehelper.h"
-#include "customui/recording/ivideorecordframe.h"
 #include "customui/kit/uiscale.h"
+#include "customui/recording/ivideorecordframe.h"
 
 namespace {
 
@@ -82,6 +82,7 @@ IIToolButton* IVideoRecordFrame::createButton(int id, const QString& text,
     // The radius scales with the side so that the round buttons stay round at every scale.
     auto* button = new IIToolButton(id, text, normalIcon, pressedIcon, scaled(radius), false, side,
                                     side, side / 8, parent);
+    button->nameAfterId(QStringLiteral("recording"), QMetaEnum::fromType<ButtonId>());
     connect(button, &IIToolButton::sgButtonClick, this, &IVideoRecordFrame::onButtonClick);
     buttons_ << button;
     return button;
@@ -92,6 +93,7 @@ IIToolButton* IVideoRecordFrame::createChoiceButton(int id, const QString& text,
     auto* button =
         new IIToolButton(id, text, size.width(), size.height(), NoCorners, true, choiceBar_);
     button->setProperty("id", id);
+    button->nameAfterId(QStringLiteral("recording"), QMetaEnum::fromType<Choice>());
     connect(button, &IIToolButton::sgButtonClick, this, &IVideoRecordFrame::onButtonClick);
     choices_ << button;
     buttons_ << button;

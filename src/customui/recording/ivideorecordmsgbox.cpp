@@ -39,6 +39,7 @@ IVideoRecordMsgBox::IVideoRecordMsgBox(QWidget* parent)
                             QT_TR_NOOP("Close")};
     for (int id = OpenFile; id <= CloseBox; ++id) {
         auto* button = new IIToolButton(id, tr(labels[id]), 150, 35, AllCorners, false, this);
+        button->nameAfterId(QStringLiteral("recordbox"), QMetaEnum::fromType<ButtonId>());
         connect(button, &IIToolButton::sgButtonClick, this, &IVideoRecordMsgBox::onButtonClick);
         row->addWidget(button);
         buttons_ << button;

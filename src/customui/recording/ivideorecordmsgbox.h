@@ -13,6 +13,7 @@ class IVideoRecordMsgBox : public ICustomDialog {
     Q_OBJECT
 public:
     enum ButtonId { OpenFile = 0, OpenDirectory = 1, CloseBox = 2 };
+    Q_ENUM(ButtonId)
 
     explicit IVideoRecordMsgBox(QWidget* parent = nullptr);
 

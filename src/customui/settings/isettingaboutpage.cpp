@@ -9,8 +9,8 @@
 
 #include "customui/kit/iappfont.h"
 #include "customui/kit/istylehelper.h"
-#include "service/iconfigureservice.h"
 #include "customui/kit/uiscale.h"
+#include "service/iconfigureservice.h"
 
 namespace {
 
@@ -59,6 +59,7 @@ ISettingAboutPage::ISettingAboutPage(const QList<Language>& languages, QWidget* 
 void ISettingAboutPage::createLanguageBox(const QList<Language>& languages)
 {
     languageBox_ = new QComboBox(this);
+    languageBox_->setObjectName(QStringLiteral("settings.language"));
     languageBox_->setView(new QListView(languageBox_));
     languageBox_->setFont(appFont(12, 50));
     languageBox_->view()->setFont(appFont(12, 50));

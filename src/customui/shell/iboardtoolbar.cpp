@@ -19,7 +19,7 @@ QString icon(const char* name)
 
 }  // namespace
 
-IBoardToolBar::IBoardToolBar(QWidget* parent) : IToolBarBase(parent)
+IBoardToolBar::IBoardToolBar(QWidget* parent) : IToolBarBase(QStringLiteral("board"), parent)
 {
     CreateUI();
 }

@@ -22,7 +22,7 @@ QString icon(const char* name)
 
 }  // namespace
 
-ICameraToolBar::ICameraToolBar(QWidget* parent) : IToolBarBase(parent)
+ICameraToolBar::ICameraToolBar(QWidget* parent) : IToolBarBase(QStringLiteral("camera"), parent)
 {
     CreateUI();
 }

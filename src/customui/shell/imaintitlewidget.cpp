@@ -14,9 +14,9 @@
 #include <QVBoxLayout>
 
 #include "customui/kit/iitoolbutton.h"
+#include "customui/kit/uiscale.h"
 #include "icamera.h"
 #include "service/iconfigureservice.h"
-#include "customui/kit/uiscale.h"
 
 namespace {
 
@@ -52,6 +52,7 @@ QString IMainTitleWidget::cameraChooserStyle()
 
 IMainTitleWidget::IMainTitleWidget(QWidget* parent) : QWidget(parent)
 {
+    setObjectName(QStringLiteral("title"));
     CreateUI();
 }
 
@@ -107,6 +108,7 @@ IIToolButton* IMainTitleWidget::createButton(int id, const QString& toolTip,
 {
     auto* b = new IIToolButton(id, toolTip, normalIcon, pressedIcon, false, 40, 40, 8, this);
     b->setFocusPolicy(Qt::NoFocus);
+    b->nameAfterId(objectName(), QMetaEnum::fromType<ButtonId>());
     connect(b, &IIToolButton::sgButtonClick, this, &IMainTitleWidget::onButtonClick);
     buttons_.append(b);
     return b;

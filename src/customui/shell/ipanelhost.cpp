@@ -2,13 +2,14 @@
 
 #include <QDebug>
 #include <QGuiApplication>
+#include <QMetaEnum>
 #include <QScreen>
 
+#include "customui/kit/ipanel.h"
+#include "customui/kit/uiscale.h"
 #include "customui/shell/iboardtoolbar.h"
 #include "customui/shell/icameratoolbar.h"
-#include "customui/kit/ipanel.h"
 #include "customui/shell/irighttoolbar.h"
-#include "customui/kit/uiscale.h"
 
 IPanelHost::Panel IPanelHost::keptPanel(int barType, int id)
 {
@@ -63,6 +64,8 @@ bool IPanelHost::registerPanel(Panel which, IPanel* panel)
         return false;
     }
     panels_.insert(which, Entry{widget, panel});
+    const char* key = QMetaEnum::fromType<Panel>().valueToKey(int(which));
+    widget->setObjectName("panel." + QString::fromLatin1(key).toLower());
     return true;
 }
 

@@ -58,7 +58,8 @@ public:
     static QString panelName(Panel which);
     static bool closesWithOthers(Panel which);
 
-    // Enters `panel`, which must also be a widget; false, with a log line, otherwise.
+    // Enters `panel`, which must also be a widget, named "panel.<key>"; false, with a log line,
+    // otherwise.
     bool registerPanel(Panel which, IPanel* panel);
     // Null for a panel never registered or already deleted.
     IPanel* panel(Panel which) const;

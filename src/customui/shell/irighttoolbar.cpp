@@ -12,7 +12,7 @@ constexpr int kPadding = 8;
 
 }  // namespace
 
-IRightToolBar::IRightToolBar(QWidget* parent) : IToolBarBase(parent)
+IRightToolBar::IRightToolBar(QWidget* parent) : IToolBarBase(QStringLiteral("right"), parent)
 {
     CreateUI();
 }

@@ -4,13 +4,18 @@
 
 #include "customui/kit/iitoolbutton.h"
 
-IToolBarBase::IToolBarBase(QWidget* parent) : ICustomWidget(parent) {}
+IToolBarBase::IToolBarBase(const QString& name, QWidget* parent) : ICustomWidget(parent)
+{
+    setObjectName(name);
+}
 
 IIToolButton* IToolBarBase::addButton(IIToolButton* button)
 {
     // Toolbar buttons never take the keyboard focus: Space must reach the Snap shortcut, not
     // click whichever button was used last.
     button->setFocusPolicy(Qt::NoFocus);
+    const QMetaObject* meta = metaObject();
+    button->nameAfterId(objectName(), meta->enumerator(meta->indexOfEnumerator("ButtonId")));
     buttons_.insert(button->data().toInt(), button);
     connect(button, &IIToolButton::sgButtonClick, this, &IToolBarBase::sgButtonClick);
     return button;

@@ -16,7 +16,8 @@ class IIToolButton;
 class IToolBarBase : public ICustomWidget {
     Q_OBJECT
 public:
-    explicit IToolBarBase(QWidget* parent = nullptr);
+    // `name` is the toolbar's object name; its buttons are named "<name>.<id key>".
+    explicit IToolBarBase(const QString& name, QWidget* parent = nullptr);
 
     using QWidget::setEnabled;
     // Ids without a button are ignored.
@@ -37,7 +38,8 @@ signals:
     void sgButtonClick(bool checked, QVariant id);
 
 protected:
-    // Enters the button in the map under its data and forwards its clicks.
+    // Enters the button in the map under its data, names it after its ButtonId key and forwards
+    // its clicks.
     IIToolButton* addButton(IIToolButton* button);
 
 private:

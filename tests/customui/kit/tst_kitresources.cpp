@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -9,113 +10,12 @@
 #include "kittesthelpers.h"
 #include "testpaths.h"
 
-// Every resource the program looks up by name, spelled exactly as it does.
-static const char* const kResources[] = {":/android/camera.svg",
-                                         ":/android/home.svg",
-                                         ":/android/timelapse1.svg",
-                                         ":/android/timelapse2.svg",
-                                         ":/android/video_pause.svg",
-                                         ":/boardtoolbar/boardtoolbar/bclear.svg",
-                                         ":/boardtoolbar/boardtoolbar/bcolor.svg",
-                                         ":/boardtoolbar/boardtoolbar/bdesktop.svg",
-                                         ":/boardtoolbar/boardtoolbar/berase.svg",
-                                         ":/boardtoolbar/boardtoolbar/bfigure.svg",
-                                         ":/boardtoolbar/boardtoolbar/bpen.svg",
-                                         ":/boardtoolbar/boardtoolbar/bselect.svg",
-                                         ":/boardtoolbar/boardtoolbar/btext.svg",
-                                         ":/boardtoolbar/boardtoolbar/bthickness.svg",
-                                         ":/boardtoolbar/boardtoolbar/btransparency.svg",
-                                         ":/cameratoolbar/cameratoolbar/autoedgeclick.svg",
-                                         ":/cameratoolbar/cameratoolbar/autoedgenormal.svg",
-                                         ":/cameratoolbar/cameratoolbar/caddscaleclick.svg",
-                                         ":/cameratoolbar/cameratoolbar/caddscalenormal.svg",
-                                         ":/cameratoolbar/cameratoolbar/ccameraclick.svg",
-                                         ":/cameratoolbar/cameratoolbar/ccameracontrolclick.svg",
-                                         ":/cameratoolbar/cameratoolbar/ccameracontrolnormal.svg",
-                                         ":/cameratoolbar/cameratoolbar/ccameranormal.svg",
-                                         ":/cameratoolbar/cameratoolbar/ccomparclick.svg",
-                                         ":/cameratoolbar/cameratoolbar/ccomparnormal.svg",
-                                         ":/cameratoolbar/cameratoolbar/cdropclick.svg",
-                                         ":/cameratoolbar/cameratoolbar/cdropnoranl.svg",
-                                         ":/cameratoolbar/cameratoolbar/cfreezeclick.svg",
-                                         ":/cameratoolbar/cameratoolbar/cfreezenormal.svg",
-                                         ":/cameratoolbar/cameratoolbar/cmagnifierclick.svg",
-                                         ":/cameratoolbar/cameratoolbar/cmagnifiernormal.svg",
-                                         ":/cameratoolbar/cameratoolbar/cocrclick.svg",
-                                         ":/cameratoolbar/cameratoolbar/cocrnormal.svg",
-                                         ":/cameratoolbar/cameratoolbar/cparameterclick.svg",
-                                         ":/cameratoolbar/cameratoolbar/cparameternormal.svg",
-                                         ":/cameratoolbar/cameratoolbar/cpdfclick.svg",
-                                         ":/cameratoolbar/cameratoolbar/cpdfnormal.svg",
-                                         ":/cameratoolbar/cameratoolbar/cpixrateclick.svg",
-                                         ":/cameratoolbar/cameratoolbar/cpixratenormal.svg",
-                                         ":/cameratoolbar/cameratoolbar/cresetclick.svg",
-                                         ":/cameratoolbar/cameratoolbar/cresetnormal.svg",
-                                         ":/cameratoolbar/cameratoolbar/crotateclick.svg",
-                                         ":/cameratoolbar/cameratoolbar/crotatenormal.svg",
-                                         ":/cameratoolbar/cameratoolbar/csmallcameraclick.svg",
-                                         ":/cameratoolbar/cameratoolbar/csmallcameranormal.svg",
-                                         ":/cameratoolbar/cameratoolbar/csubscaleclick.svg",
-                                         ":/cameratoolbar/cameratoolbar/csubscalenormal.svg",
-                                         ":/cameratoolbar/cameratoolbar/cvediorecordclick.svg",
-                                         ":/cameratoolbar/cameratoolbar/cvediorecordnormal.svg",
-                                         ":/cursors/cursors/eraser.png",
-                                         ":/cursors/cursors/fe_2d_circl.png",
-                                         ":/cursors/cursors/fe_2d_rectangle.png",
-                                         ":/cursors/cursors/fe_2d_tri.png",
-                                         ":/cursors/cursors/fe_line_line.png",
-                                         ":/cursors/cursors/move.png",
-                                         ":/cursors/cursors/pencil_red.png",
-                                         ":/figure/figure/fcricle.svg",
-                                         ":/figure/figure/fellipse.svg",
-                                         ":/figure/figure/fline.svg",
-                                         ":/figure/figure/frectangle.svg",
-                                         ":/figure/figure/ftriangle.svg",
-                                         ":/itemframe/lock.svg",
-                                         ":/itemframe/more.svg",
-                                         ":/itemframe/redclose.svg",
-                                         ":/itemframe/resize.svg",
-                                         ":/root/root/close.svg",
-                                         ":/root/root/photoSound.wav",
-                                         ":/root/root/radd.svg",
-                                         ":/root/root/rdclick.svg",
-                                         ":/root/root/rdnormal.svg",
-                                         ":/root/root/rpauseclick.svg",
-                                         ":/root/root/rpausenormal.svg",
-                                         ":/root/root/rpausered.svg",
-                                         ":/root/root/rselect.svg",
-                                         ":/root/root/rselectall.svg",
-                                         ":/root/root/rstartclick.svg",
-                                         ":/root/root/rstartnormal.svg",
-                                         ":/root/root/rstopclick.svg",
-                                         ":/root/root/rstopnormal.svg",
-                                         ":/root/root/runselectall.svg",
-                                         ":/root/root/tsclose.svg",
-                                         ":/title/title/tcameraclick.svg",
-                                         ":/title/title/tcameranormal.svg",
-                                         ":/title/title/tcloseclick.svg",
-                                         ":/title/title/tclosenormal.svg",
-                                         ":/title/title/tfullclick.svg",
-                                         ":/title/title/tfullnormal.svg",
-                                         ":/title/title/tmaxclick.svg",
-                                         ":/title/title/tmaxnormal.svg",
-                                         ":/title/title/tminclick.svg",
-                                         ":/title/title/tminnormal.svg",
-                                         ":/title/title/tsettingclick.svg",
-                                         ":/title/title/tsettingnormal.svg",
-                                         ":/ui/ui/downArrow.svg",
-                                         ":/ui/ui/txtbold.svg",
-                                         ":/ui/ui/txtcolor.svg",
-                                         ":/ui/ui/txtcopy.svg",
-                                         ":/ui/ui/txtdelete.svg",
-                                         ":/ui/ui/txtitalic.svg",
-                                         ":/ui/ui/txtunderline.svg"};
-
 class TestKitResources : public QObject {
     Q_OBJECT
 private slots:
-    void everyResourceExistsAndRenders_data();
-    void everyResourceExistsAndRenders();
+    void everyResourceRenders_data();
+    void everyResourceRenders();
+    void sourcesNameOnlyCompiledResources();
     void variantsHaveTheirColours_data();
     void variantsHaveTheirColours();
     void pencilCursorTipIsTheHotSpot();
@@ -172,25 +72,42 @@ QColor dominantColour(const QImage& image)
     return QColor::fromRgba(best);
 }
 
+// Every file compiled into the program's resources (Qt's own left out).
+QStringList compiledResources()
+{
+    QStringList paths;
+    QDirIterator it(QStringLiteral(":/"), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (!path.startsWith(QLatin1String(":/qt-project.org/"))) {
+            paths << path;
+        }
+    }
+    paths.sort();
+    return paths;
+}
+
 }  // namespace
 
-void TestKitResources::everyResourceExistsAndRenders_data()
+void TestKitResources::everyResourceRenders_data()
 {
     QTest::addColumn<QString>("path");
-    for (const char* name : kResources) {
-        QTest::newRow(name) << QString::fromLatin1(name);
+    const QStringList paths = compiledResources();
+    QVERIFY(paths.size() > 50);
+    for (const QString& path : paths) {
+        QTest::newRow(qPrintable(path)) << path;
     }
 }
 
-void TestKitResources::everyResourceExistsAndRenders()
+void TestKitResources::everyResourceRenders()
 {
     QFETCH(QString, path);
-    QVERIFY2(QFile::exists(path), qPrintable(path));
     WarningCatcher catcher;
     if (path.endsWith(QLatin1String(".svg"))) {
         QSvgRenderer renderer(path);
         QVERIFY(renderer.isValid());
-        QCOMPARE(renderer.viewBoxF(), QRectF(0, 0, 48, 48));
+        const QRectF box = renderer.viewBoxF();
+        QVERIFY(box.topLeft().isNull() && box.width() == box.height());
         QVERIFY(visiblePixels(renderSvg(path)) > 30);
     } else if (path.endsWith(QLatin1String(".png"))) {
         const QImage image(path);
@@ -203,17 +120,41 @@ void TestKitResources::everyResourceExistsAndRenders()
     QCOMPARE(catcher.warnings(), QStringList());
 }
 
+// Every resource path spelled out in the program's sources is compiled in (a folder for the
+// ones that are completed at run time).
+void TestKitResources::sourcesNameOnlyCompiledResources()
+{
+    const QRegularExpression literal(QStringLiteral("\"(:/[^\"%]*)\""));
+    QStringList missing;
+    int named = 0;
+    QDirIterator it(QStringLiteral(ORVELLA_SOURCE_DIR "/src"), {"*.cpp", "*.h"}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile source(it.next());
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        auto matches = literal.globalMatch(QString::fromUtf8(source.readAll()));
+        while (matches.hasNext()) {
+            const QString path = matches.next().captured(1);
+            ++named;
+            if (!QFileInfo::exists(path)) {
+                missing << QFileInfo(source).fileName() + ": " + path;
+            }
+        }
+    }
+    QVERIFY(named > 30);
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join('\n')));
+}
+
 void TestKitResources::variantsHaveTheirColours_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QColor>("colour");
-    for (const char* name : kResources) {
-        const QString path = QString::fromLatin1(name);
+    for (const QString& path : compiledResources()) {
         if (path.endsWith(QLatin1String("click.svg"))) {
-            QTest::newRow(name) << path << QColor(235, 120, 7);
+            QTest::newRow(qPrintable(path)) << path << QColor(235, 120, 7);
         } else if (path.endsWith(QLatin1String("normal.svg")) ||
                    path.endsWith(QLatin1String("noranl.svg"))) {
-            QTest::newRow(name) << path << QColor(Qt::white);
+            QTest::newRow(qPrintable(path)) << path << QColor(Qt::white);
         }
     }
 }

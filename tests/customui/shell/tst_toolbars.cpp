@@ -1,47 +1,32 @@
 #include <QtTest>
 
+#include "customui/kit/iitoolbutton.h"
+#include "customui/kit/uiscale.h"
 #include "customui/shell/iboardtoolbar.h"
 #include "customui/shell/icameratoolbar.h"
-#include "customui/kit/iitoolbutton.h"
 #include "customui/shell/irighttoolbar.h"
 #include "kittesthelpers.h"
-#include "customui/kit/uiscale.h"
 
 // The three toolbars: which buttons exist under which id, what they show, how clicks,
 // shortcuts and states are reported.
 class TestToolBars : public QObject {
     Q_OBJECT
 private slots:
-    void cameraButtons_data();
-    void cameraButtons();
+    void everyButton_data();
+    void everyButton();
     void cameraLayoutOrder();
     void cameraClicksReportStateAndId();
     void setStateByIdIgnoresUnknownIds();
     void buttonGlobalPosOfEveryButton();
     void snapShortcutOnlyWhileEnabled();
-    void rightButtons_data();
-    void rightButtons();
     void rightZoomShortcuts_data();
     void rightZoomShortcuts();
-    void boardButtons_data();
-    void boardButtons();
     void boardModeGroupIsExclusive();
     void boardSelectButton();
-    void toolbarButtonsTakeNoFocus();
     void buildsWithoutWarnings();
 };
 
 namespace {
-
-QString cam(const char* name)
-{
-    return QStringLiteral(":/cameratoolbar/cameratoolbar/%1.svg").arg(QLatin1String(name));
-}
-
-QString brd(const char* name)
-{
-    return QStringLiteral(":/boardtoolbar/boardtoolbar/%1.svg").arg(QLatin1String(name));
-}
 
 // Shows `bar` in a window and makes it the active one, so shortcuts work.
 void showActive(QWidget* bar)
@@ -54,75 +39,46 @@ void showActive(QWidget* bar)
 
 }  // namespace
 
-void TestToolBars::cameraButtons_data()
+void TestToolBars::everyButton_data()
 {
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QString>("tip");
-    QTest::addColumn<QString>("pressed");
-    QTest::addColumn<QString>("normal");
-    QTest::addColumn<bool>("checkable");
-    QTest::addColumn<bool>("visible");
-    QTest::addColumn<QSize>("size");
-    const QSize normal(85, 60);
-    QTest::newRow("0") << 0 << "Focus and Exposure" << cam("ccameracontrolclick")
-                       << cam("ccameracontrolnormal") << false << true << normal;
-    QTest::newRow("1") << 1 << "Magnifier" << cam("cmagnifierclick") << cam("cmagnifiernormal")
-                       << false << false << normal;
-    QTest::newRow("2") << 2 << "Resolution" << cam("cpixrateclick") << cam("cpixratenormal")
-                       << false << true << normal;
-    QTest::newRow("3") << 3 << "Zoom-in" << cam("caddscaleclick") << cam("caddscalenormal") << false
-                       << false << normal;
-    QTest::newRow("4") << 4 << "Zoom-out" << cam("csubscaleclick") << cam("csubscalenormal")
-                       << false << false << normal;
-    QTest::newRow("5") << 5 << "Rotate" << cam("crotateclick") << cam("crotatenormal") << false
-                       << false << normal;
-    QTest::newRow("6") << 6 << "Freeze" << cam("cfreezeclick") << cam("cfreezenormal") << true
-                       << true << normal;
-    QTest::newRow("7") << 7 << "Color-adjusting" << cam("cparameterclick")
-                       << cam("cparameternormal") << false << true << normal;
-    QTest::newRow("8") << 8 << "Self-adapting" << cam("cresetclick") << cam("cresetnormal") << false
-                       << false << normal;
-    QTest::newRow("9") << 9 << "Automatic edging" << cam("autoedgeclick") << cam("autoedgenormal")
-                       << true << true << normal;
-    QTest::newRow("10") << 10 << "Snap" << cam("ccameraclick") << cam("ccameranormal") << false
-                        << true << QSize(154, 72);
-    QTest::newRow("11") << 11 << "Photo-mode" << cam("cdropclick") << cam("cdropnoranl") << false
-                        << true << QSize(52, 72);
-    QTest::newRow("12") << 12 << "Video-Recording" << cam("cvediorecordclick")
-                        << cam("cvediorecordnormal") << true << true << normal;
-    QTest::newRow("13") << 13 << "OCR" << cam("cocrclick") << cam("cocrnormal") << false << true
-                        << normal;
-    QTest::newRow("14") << 14 << "PDF" << cam("cpdfclick") << cam("cpdfnormal") << false << true
-                        << normal;
-    QTest::newRow("15") << 15 << "Camera" << cam("autoedgeclick") << cam("autoedgenormal") << false
-                        << false << normal;
-    QTest::newRow("16") << 16 << "Picture-in-picture" << cam("csmallcameraclick")
-                        << cam("csmallcameranormal") << false << true << normal;
-    QTest::newRow("17") << 17 << "Split-screen" << cam("ccomparclick") << cam("ccomparnormal")
-                        << false << true << normal;
+    QTest::addColumn<QString>("bar");
+    for (const char* bar : {"camera", "right", "board"}) {
+        QTest::newRow(bar) << QString::fromLatin1(bar);
+    }
 }
 
-void TestToolBars::cameraButtons()
+// Each id has a button named "<bar>.<id key>" with a tool tip and icons the resources hold; it
+// takes no keyboard focus and its click reports its id. The side bars stack in id order.
+void TestToolBars::everyButton()
 {
-    QFETCH(int, id);
-    QFETCH(QString, tip);
-    QFETCH(QString, pressed);
-    QFETCH(QString, normal);
-    QFETCH(bool, checkable);
-    QFETCH(bool, visible);
-    QFETCH(QSize, size);
-    ICameraToolBar bar;
-    bar.show();
-    IIToolButton* button = bar.button(id);
-    QVERIFY(button);
-    QCOMPARE(button->data().toInt(), id);
-    QVERIFY2(button->toolTip().contains(">" + tip + "<"), qPrintable(button->toolTip()));
-    QCOMPARE(button->normalIcon(), normal);
-    QCOMPARE(button->pressedIcon(), pressed);
-    QVERIFY2(QFile::exists(normal) && QFile::exists(pressed), "icon missing from the resources");
-    QCOMPARE(button->isCheckable(), checkable);
-    QCOMPARE(button->isVisible(), visible);
-    QCOMPARE(button->size(), size);
+    QFETCH(QString, bar);
+    ICameraToolBar camera;
+    IRightToolBar right;
+    IBoardToolBar board;
+    IToolBarBase* toolbar = bar == "camera"  ? static_cast<IToolBarBase*>(&camera)
+                            : bar == "right" ? static_cast<IToolBarBase*>(&right)
+                                             : &board;
+    toolbar->resize(bar == "camera" ? QSize(1920, 72) : QSize(70, 1000));
+    toolbar->show();
+    const QMetaObject* meta = toolbar->metaObject();
+    const QMetaEnum ids = meta->enumerator(meta->indexOfEnumerator("ButtonId"));
+    QCOMPARE(toolbar->buttonIds().size(), ids.keyCount());
+    QSignalSpy clicks(toolbar, &IToolBarBase::sgButtonClick);
+    for (int id : toolbar->buttonIds()) {
+        IIToolButton* button = toolbar->button(id);
+        const QString name = bar + '.' + QString::fromLatin1(ids.valueToKey(id)).toLower();
+        QCOMPARE(toolbar->findChild<IIToolButton*>(name), button);
+        QVERIFY2(!button->toolTip().isEmpty(), qPrintable(name));
+        QVERIFY2(QFile::exists(button->normalIcon()), qPrintable(name));
+        QVERIFY2(button->pressedIcon().isEmpty() || QFile::exists(button->pressedIcon()),
+                 qPrintable(name));
+        QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+        button->click();
+        QCOMPARE(clicks.takeLast().at(1).value<QVariant>().toInt(), id);
+        if (bar != "camera" && id > 0) {
+            QVERIFY2(button->y() > toolbar->button(id - 1)->y(), qPrintable(name));
+        }
+    }
 }
 
 void TestToolBars::cameraLayoutOrder()
@@ -224,45 +180,6 @@ void TestToolBars::buttonGlobalPosOfEveryButton()
     }
 }
 
-void TestToolBars::rightButtons_data()
-{
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QString>("tip");
-    QTest::addColumn<QString>("icon");
-    QTest::newRow("0") << 0 << "Board" << brd("bpen");
-    QTest::newRow("1") << 1 << "Magnifier" << cam("cmagnifiernormal");
-    QTest::newRow("2") << 2 << "Zoom-in" << cam("caddscalenormal");
-    QTest::newRow("3") << 3 << "Zoom-out" << cam("csubscalenormal");
-    QTest::newRow("4") << 4 << "Rotate" << cam("crotatenormal");
-    QTest::newRow("5") << 5 << "Self-adapting" << cam("cresetnormal");
-}
-
-void TestToolBars::rightButtons()
-{
-    QFETCH(int, id);
-    QFETCH(QString, tip);
-    QFETCH(QString, icon);
-    IRightToolBar bar;
-    bar.resize(70, 900);
-    bar.show();
-    QCOMPARE(bar.buttonIds().size(), 6);
-    IIToolButton* button = bar.button(id);
-    QVERIFY(button);
-    QVERIFY(button->toolTip().contains(">" + tip + "<"));
-    QCOMPARE(button->normalIcon(), icon);
-    QVERIFY(QFile::exists(icon));
-    QVERIFY(!button->isCheckable());
-    QVERIFY(button->isVisible());
-    // Top to bottom in id order.
-    if (id > 0) {
-        QVERIFY(button->y() > bar.button(id - 1)->y());
-    }
-    QSignalSpy clicks(&bar, &IRightToolBar::sgButtonClick);
-    QTest::mouseClick(button, Qt::LeftButton);
-    QCOMPARE(clicks.size(), 1);
-    QCOMPARE(clicks.first().at(1).value<QVariant>().toInt(), id);
-}
-
 void TestToolBars::rightZoomShortcuts_data()
 {
     QTest::addColumn<int>("key");
@@ -285,46 +202,6 @@ void TestToolBars::rightZoomShortcuts()
     QTest::keyClick(&bar, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QTRY_COMPARE(clicks.size(), 1);
     QCOMPARE(clicks.first().at(1).value<QVariant>().toInt(), id);
-}
-
-void TestToolBars::boardButtons_data()
-{
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QString>("tip");
-    QTest::addColumn<QString>("icon");
-    QTest::addColumn<bool>("checkable");
-    QTest::newRow("0") << 0 << "Move" << brd("bselect") << true;
-    QTest::newRow("1") << 1 << "Pencil" << brd("bpen") << true;
-    QTest::newRow("2") << 2 << "Thickness" << brd("bthickness") << false;
-    QTest::newRow("3") << 3 << "Color" << brd("bcolor") << false;
-    QTest::newRow("4") << 4 << "Transparency" << brd("btransparency") << false;
-    QTest::newRow("5") << 5 << "Text" << brd("btext") << true;
-    QTest::newRow("6") << 6 << "Shape" << brd("bfigure") << true;
-    QTest::newRow("7") << 7 << "Eraser" << brd("berase") << true;
-    QTest::newRow("8") << 8 << "Clear" << brd("bclear") << false;
-    QTest::newRow("9") << 9 << "Home" << QStringLiteral(":/android/home.svg") << false;
-    QTest::newRow("10") << 10 << "Desktop" << brd("bdesktop") << false;
-}
-
-void TestToolBars::boardButtons()
-{
-    QFETCH(int, id);
-    QFETCH(QString, tip);
-    QFETCH(QString, icon);
-    QFETCH(bool, checkable);
-    IBoardToolBar bar;
-    bar.resize(70, 1000);
-    bar.show();
-    QCOMPARE(bar.buttonIds().size(), 11);
-    IIToolButton* button = bar.button(id);
-    QVERIFY(button);
-    QVERIFY(button->toolTip().contains(">" + tip + "<"));
-    QCOMPARE(button->normalIcon(), icon);
-    QVERIFY(QFile::exists(icon));
-    QCOMPARE(button->isCheckable(), checkable);
-    if (id > 0) {
-        QVERIFY(button->y() > bar.button(id - 1)->y());
-    }
 }
 
 void TestToolBars::boardModeGroupIsExclusive()
@@ -368,18 +245,6 @@ void TestToolBars::boardSelectButton()
     bar.selectButton(42);
     QVERIFY(bar.isChecked(6));
     QCOMPARE(clicks.size(), 1);
-}
-
-void TestToolBars::toolbarButtonsTakeNoFocus()
-{
-    ICameraToolBar camera;
-    IRightToolBar right;
-    IBoardToolBar board;
-    for (IToolBarBase* bar : QList<IToolBarBase*>{&camera, &right, &board}) {
-        for (int id : bar->buttonIds()) {
-            QCOMPARE(bar->button(id)->focusPolicy(), Qt::NoFocus);
-        }
-    }
 }
 
 void TestToolBars::buildsWithoutWarnings()
