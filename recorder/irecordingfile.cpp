@@ -10,7 +10,7 @@ extern "C" {
 #include <libavutil/dict.h>
 }
 
-#include "avtext.h"
+#include "ffmpeg/h264settings.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ bool IRecordingFile::open(const QString& path, const QSize& size, int frameRate,
     const QByteArray file = QFile::encodeName(path);
     const int result = avformat_alloc_output_context2(&output_, nullptr, nullptr, file.constData());
     if (result < 0 || !output_) {
-        *error = QStringLiteral("no container for %1: %2").arg(path, avText(result));
+        *error = QStringLiteral("no container for %1: %2").arg(path, avErrorText(result));
         return false;
     }
     packet_ = av_packet_alloc();
@@ -54,26 +54,15 @@ bool IRecordingFile::openEncoder(const QSize& size, int frameRate, QString* erro
         *error = QStringLiteral("no H.264 encoder");
         return false;
     }
-    encoder_->pix_fmt = AV_PIX_FMT_YUV420P;
-    encoder_->width = size.width();
-    encoder_->height = size.height();
-    encoder_->time_base = AVRational{1, frameRate};
-    encoder_->framerate = AVRational{frameRate, 1};
+    h264settings::setStreamLayout(encoder_, output_->oformat, size, frameRate);
     encoder_->gop_size = frameRate;  // a key frame, and so a fragment, every second
-    encoder_->max_b_frames = 0;
-    encoder_->thread_count = 0;
-    if (output_->oformat->flags & AVFMT_GLOBALHEADER) {
-        encoder_->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    }
     AVDictionary* options = nullptr;
-    av_dict_set(&options, "preset", "superfast", 0);
-    av_dict_set(&options, "tune", "zerolatency", 0);
-    av_dict_set(&options, "profile", "high", 0);
+    h264settings::setLowLatencyOptions(&options);
     av_dict_set(&options, "crf", "23", 0);
     const int result = avcodec_open2(encoder_, codec, &options);
     av_dict_free(&options);
     if (result < 0) {
-        *error = QStringLiteral("cannot open the H.264 encoder: %1").arg(avText(result));
+        *error = QStringLiteral("cannot open the H.264 encoder: %1").arg(avErrorText(result));
         return false;
     }
     return true;
@@ -89,7 +78,7 @@ bool IRecordingFile::writeHeader(const QString& path, QString* error)
     stream_->time_base = encoder_->time_base;
     int result = avio_open(&output_->pb, QFile::encodeName(path).constData(), AVIO_FLAG_WRITE);
     if (result < 0) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, avText(result));
+        *error = QStringLiteral("cannot write %1: %2").arg(path, avErrorText(result));
         return false;
     }
     AVDictionary* options = nullptr;
@@ -100,7 +89,7 @@ bool IRecordingFile::writeHeader(const QString& path, QString* error)
     result = avformat_write_header(output_, &options);
     av_dict_free(&options);
     if (result < 0) {
-        *error = QStringLiteral("cannot start %1: %2").arg(path, avText(result));
+        *error = QStringLiteral("cannot start %1: %2").arg(path, avErrorText(result));
         return false;
     }
     headerWritten_ = true;
@@ -117,7 +106,7 @@ bool IRecordingFile::encode(AVFrame* picture, QString* error)
 {
     int result = avcodec_send_frame(encoder_, picture);
     if (result < 0) {
-        *error = QStringLiteral("encoding failed: %1").arg(avText(result));
+        *error = QStringLiteral("encoding failed: %1").arg(avErrorText(result));
         return false;
     }
     while ((result = avcodec_receive_packet(encoder_, packet_)) >= 0) {
@@ -128,12 +117,12 @@ bool IRecordingFile::encode(AVFrame* picture, QString* error)
         packet_->stream_index = stream_->index;
         const int written = av_interleaved_write_frame(output_, packet_);
         if (written < 0) {
-            *error = QStringLiteral("writing failed: %1").arg(avText(written));
+            *error = QStringLiteral("writing failed: %1").arg(avErrorText(written));
             return false;
         }
     }
     if (result != AVERROR(EAGAIN) && result != AVERROR_EOF) {
-        *error = QStringLiteral("encoding failed: %1").arg(avText(result));
+        *error = QStringLiteral("encoding failed: %1").arg(avErrorText(result));
         return false;
     }
     return true;
@@ -149,7 +138,7 @@ bool IRecordingFile::finish(QString* error)
     const int result = av_write_trailer(output_);
     headerWritten_ = false;
     if (result < 0) {
-        *error = QStringLiteral("cannot complete the file: %1").arg(avText(result));
+        *error = QStringLiteral("cannot complete the file: %1").arg(avErrorText(result));
         ok = false;
     }
     release();

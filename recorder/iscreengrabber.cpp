@@ -9,7 +9,7 @@ extern "C" {
 #include <libavutil/dict.h>
 }
 
-#include "avtext.h"
+#include "ffmpeg/h264settings.h"
 
 namespace {
 
@@ -50,7 +50,8 @@ QSize IScreenGrabber::screenSize(QString* error)
     const int result =
         avformat_open_input(&probe, displayName().toLocal8Bit().constData(), format, nullptr);
     if (result < 0) {
-        *error = QStringLiteral("cannot grab display %1: %2").arg(displayName(), avText(result));
+        *error =
+            QStringLiteral("cannot grab display %1: %2").arg(displayName(), avErrorText(result));
         return {};
     }
     QSize size;
@@ -77,8 +78,8 @@ bool IScreenGrabber::open(const QRect& area, int frameRate, QString* error)
     const int result = avformat_open_input(&input_, url.constData(), x11grab(), &options);
     av_dict_free(&options);
     if (result < 0) {
-        *error =
-            QStringLiteral("cannot grab %1: %2").arg(QString::fromLocal8Bit(url), avText(result));
+        *error = QStringLiteral("cannot grab %1: %2")
+                     .arg(QString::fromLocal8Bit(url), avErrorText(result));
         return false;
     }
     if (input_->nb_streams < 1) {
@@ -103,7 +104,7 @@ bool IScreenGrabber::openDecoder(QString* error)
         result = avcodec_open2(decoder_, codec, nullptr);
     }
     if (result < 0) {
-        *error = QStringLiteral("cannot open the picture decoder: %1").arg(avText(result));
+        *error = QStringLiteral("cannot open the picture decoder: %1").arg(avErrorText(result));
         return false;
     }
     return true;
@@ -119,18 +120,20 @@ bool IScreenGrabber::grab(AVFrame* picture, qint64* microseconds, QString* error
             return true;
         }
         if (result != AVERROR(EAGAIN)) {
-            *error = QStringLiteral("decoding a grabbed picture failed: %1").arg(avText(result));
+            *error =
+                QStringLiteral("decoding a grabbed picture failed: %1").arg(avErrorText(result));
             return false;
         }
         result = av_read_frame(input_, packet_);
         if (result < 0) {
-            *error = QStringLiteral("grabbing the screen failed: %1").arg(avText(result));
+            *error = QStringLiteral("grabbing the screen failed: %1").arg(avErrorText(result));
             return false;
         }
         result = avcodec_send_packet(decoder_, packet_);
         av_packet_unref(packet_);
         if (result < 0) {
-            *error = QStringLiteral("decoding a grabbed picture failed: %1").arg(avText(result));
+            *error =
+                QStringLiteral("decoding a grabbed picture failed: %1").arg(avErrorText(result));
             return false;
         }
     }

@@ -3,6 +3,7 @@
 #include <QDebug>
 #include <QFile>
 
+#include "ffmpeg/h264settings.h"
 #include "platform/thread/workerjoin.h"
 
 extern "C" {
@@ -12,13 +13,6 @@ extern "C" {
 }
 
 namespace {
-
-QString avErrorText(int code)
-{
-    char text[AV_ERROR_MAX_STRING_SIZE] = {};
-    av_strerror(code, text, sizeof(text));
-    return QString::fromLocal8Bit(text);
-}
 
 // 4:2:0 chroma needs even sizes; negative sizes count as 0.
 int evenDown(int value)
@@ -177,29 +171,18 @@ bool IPictureVynthesisVideo::openOutputStream(const QString& path)
         return false;
     }
     encoder_->codec_type = AVMEDIA_TYPE_VIDEO;
-    encoder_->pix_fmt = AV_PIX_FMT_YUV420P;
-    encoder_->width = width_;
-    encoder_->height = height_;
-    encoder_->time_base = AVRational{1, frameRate_};
-    encoder_->framerate = AVRational{frameRate_, 1};
+    h264settings::setStreamLayout(encoder_, output_->oformat, QSize(width_, height_), frameRate_);
     encoder_->bit_rate = 4000000;
     encoder_->gop_size = 100;
     encoder_->keyint_min = 25;
-    encoder_->max_b_frames = 0;
     encoder_->b_quant_factor = 1.0f;
     encoder_->refs = 3;
     encoder_->me_subpel_quality = 7;
     encoder_->qmin = 10;
     encoder_->qmax = 51;
     encoder_->trellis = 1;
-    encoder_->thread_count = 0;  // as many as the encoder finds useful
-    if (output_->oformat->flags & AVFMT_GLOBALHEADER) {
-        encoder_->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    }
     AVDictionary* options = nullptr;
-    av_dict_set(&options, "preset", "superfast", 0);
-    av_dict_set(&options, "tune", "zerolatency", 0);
-    av_dict_set(&options, "profile", "high", 0);
+    h264settings::setLowLatencyOptions(&options);
     result = avcodec_open2(encoder_, codec, &options);
     av_dict_free(&options);
     if (result < 0) {

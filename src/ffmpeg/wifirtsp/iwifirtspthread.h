@@ -121,6 +121,7 @@ protected:
 
 private:
     // Protocol side.
+    void initProtocolRecords();
     bool isBoundLocked() const;
     bool sendCommand(int command, const QByteArray& payload = QByteArray());
     bool takeBindAnswer(const QByteArray& message);
@@ -141,6 +142,8 @@ private:
     // Emits `signal` (or calls an invokable) in the owning thread: receivers never run in the
     // video or control thread.
     void postSignal(const char* signal, QGenericArgument argument);
+    // Makes `size` the last known wireless resolution; false when it already was.
+    static bool updateLastWifiResolution(const QSize& size, QSize* previous = nullptr);
 
     // Video side.
     bool stopRequested() const { return stopFlag_; }
