@@ -1,49 +1,20 @@
 #ifndef IICOLORBUTTON_H
 #define IICOLORBUTTON_H
 
-#include <QColor>
-#include <QToolButton>
-#include <QVariant>
-
-class QPainter;
+#include "customui/kit/icolorbuttonbase.h"
 
 // The round colour button of the shell's panels: a disc in its colour (five hue sectors for
 // Qt::transparent) with a ring around it while selected. Clicks report sgButtonClick(selected,
 // data). Its ring unit never drops below 2 pixels.
-class IIColorButton : public QToolButton {
+class IIColorButton : public IColorButtonBase {
     Q_OBJECT
 public:
     IIColorButton(QVariant data, QColor colour, const bool& checkable, QSize size,
                   QWidget* parent = nullptr);
 
-    virtual QColor color() const;
-    virtual QSize buttonSize() const;
-    virtual bool isSelected() const;
-    virtual QVariant data() const;
-    virtual void setSelected(const bool& selected);
-    virtual void setButtonSize(const QSize& size);
-    virtual void setColor(const QColor& colour);
-    virtual void drawRing(QPainter* painter, int radius, int startAngle, int spanAngle,
-                          int ringWidth, const QColor& colour);
-    virtual void drawSector(QPainter* painter, int radius, int startAngle, int spanAngle,
-                            const QColor& colour);
-    virtual void init();
-
-signals:
-    void sgButtonClick(bool checked, QVariant data);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
 private:
-    void onClicked(bool checked);
-    int ringUnit() const;
-
-    QSize buttonSize_;
-    QColor colour_;
-    bool selected_ = false;
-    bool checkable_ = false;
-    QVariant data_;
+    int ringUnit() const override;
+    bool clickDeselects() const override;
 };
 
 #endif  // IICOLORBUTTON_H

@@ -23,10 +23,7 @@ const char* const kCheckedImage = "QToolButton:checked{background-color:%2;image
 
 IIToolButton::IIToolButton(Form form, QVariant data, const QString& toolTip, int width, int height,
                            QWidget* parent)
-    : QToolButton(parent),
-      form_(form),
-      buttonSize_(scaled(width), scaled(height)),
-      data_(std::move(data))
+    : IToolButtonBase(std::move(data), QSize(scaled(width), scaled(height)), parent), form_(form)
 {
     setToolTip(toolTipHtml(toolTip, appFont(20, 50), QColor(87, 118, 118)));
     connect(this, &QToolButton::clicked, this, &IIToolButton::onClicked);
@@ -38,7 +35,7 @@ IIToolButton::IIToolButton(QVariant data, const QString& toolTip, const QString&
     : IIToolButton(Form::Framed, std::move(data), toolTip, width, height, parent)
 {
     normalIcon_ = normalIcon;
-    pressedIcon_ = pressedIcon;
+    secondIcon_ = pressedIcon;
     padding_ = scaled(padding);
     QString style = QStringLiteral(
         "QToolButton{border:none;background-color:%1;border:1px solid black;image: url(%3);"
@@ -49,7 +46,7 @@ IIToolButton::IIToolButton(QVariant data, const QString& toolTip, const QString&
         style += QLatin1String(kCheckedImage);
         setCheckable(true);
     }
-    setStyleSheet(style.arg(panelButtonNormal, panelButtonHover, normalIcon_, pressedIcon_,
+    setStyleSheet(style.arg(panelButtonNormal, panelButtonHover, normalIcon_, secondIcon_,
                             QString::number(radius), QString::number(padding_)));
     applyFixedSize();
 }
@@ -60,7 +57,7 @@ IIToolButton::IIToolButton(QVariant data, const QString& toolTip, const QString&
     : IIToolButton(Form::FramedCorners, std::move(data), toolTip, width, height, parent)
 {
     normalIcon_ = normalIcon;
-    pressedIcon_ = pressedIcon;
+    secondIcon_ = pressedIcon;
     padding_ = scaled(padding);
     cornerSet_ = cornerSet;
     const QString style = QStringLiteral(
@@ -68,7 +65,7 @@ IIToolButton::IIToolButton(QVariant data, const QString& toolTip, const QString&
         "padding:%6px;}"
         "QToolButton:hover{background-color:%2;image: url(%3);}"
         "QToolButton:pressed{background-color:%2;image: url(%4);}");
-    setStyleSheet(style.arg(panelButtonNormal, panelButtonHover, normalIcon_, pressedIcon_,
+    setStyleSheet(style.arg(panelButtonNormal, panelButtonHover, normalIcon_, secondIcon_,
                             radiusStyle(cornerSet, scaled(10)), QString::number(padding_)));
     applyFixedSize();
 }
@@ -79,7 +76,7 @@ IIToolButton::IIToolButton(QVariant data, const QString& toolTip, const QString&
     : IIToolButton(Form::Flat, std::move(data), toolTip, width, height, parent)
 {
     normalIcon_ = normalIcon;
-    pressedIcon_ = pressedIcon;
+    secondIcon_ = pressedIcon;
     padding_ = scaled(padding);
     QString style = QStringLiteral(
         "QToolButton{border:none;background-color:%1;image: url(%3);border-radius:%5px;"
@@ -93,7 +90,7 @@ IIToolButton::IIToolButton(QVariant data, const QString& toolTip, const QString&
     // A plain flat button rests on the darker background and lightens when touched.
     const QString& resting = checkable ? panelButtonNormal : panelButtonHover;
     const QString& active = checkable ? panelButtonHover : panelButtonNormal;
-    setStyleSheet(style.arg(resting, active, normalIcon_, pressedIcon_, real(2 * uiScale),
+    setStyleSheet(style.arg(resting, active, normalIcon_, secondIcon_, real(2 * uiScale),
                             QString::number(padding_)));
     applyFixedSize();
 }
@@ -123,12 +120,12 @@ IIToolButton::IIToolButton(QVariant data, const QString& toolTip, int width, int
     : IIToolButton(Form::Image, std::move(data), toolTip, width, height, parent)
 {
     normalIcon_ = normalIcon;
-    pressedIcon_ = hoverIcon;
+    secondIcon_ = hoverIcon;
     text_ = toolTip;
     const QString style = QStringLiteral(
         "QToolButton{border:none;image: url(%1);padding:%2px;}"
         "QToolButton:hover{image: url(%3);}QToolButton:pressed{image: url(%3);}");
-    setStyleSheet(style.arg(normalIcon_, real(8 * uiScale), pressedIcon_));
+    setStyleSheet(style.arg(normalIcon_, real(8 * uiScale), secondIcon_));
     applyFixedSize();
 }
 
@@ -157,47 +154,9 @@ void IIToolButton::applyFixedSize()
     setFixedSize(buttonSize_);
 }
 
-void IIToolButton::applyTextSizing()
-{
-    if (buttonSize_.width() == 0) {
-        setFixedHeight(buttonSize_.height());
-        setSizePolicy(QSizePolicy::Expanding, sizePolicy().verticalPolicy());
-    } else if (buttonSize_.height() == 0) {
-        setFixedWidth(buttonSize_.width());
-        setSizePolicy(sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
-    } else {
-        setFixedSize(buttonSize_);
-    }
-}
-
 void IIToolButton::onClicked(bool checked)
 {
     emit sgButtonClick(form_ == Form::FramedCorners ? selected_ : checked, data_);
-}
-
-QString IIToolButton::text() const
-{
-    return text_;
-}
-
-QSize IIToolButton::buttonSize() const
-{
-    return buttonSize_;
-}
-
-QString IIToolButton::normalIcon() const
-{
-    return normalIcon_;
-}
-
-bool IIToolButton::isSelected() const
-{
-    return selected_;
-}
-
-QVariant IIToolButton::data() const
-{
-    return data_;
 }
 
 void IIToolButton::nameAfterId(const QString& scope, const QMetaEnum& ids)
@@ -207,61 +166,12 @@ void IIToolButton::nameAfterId(const QString& scope, const QMetaEnum& ids)
 
 QString IIToolButton::pressedIcon() const
 {
-    return pressedIcon_;
-}
-
-bool IIToolButton::isTextUnderIcon() const
-{
-    return textUnderIcon_;
-}
-
-void IIToolButton::setSelected(const bool& selected)
-{
-    selected_ = selected;
-    setChecked(selected);
-}
-
-void IIToolButton::setData(QVariant data)
-{
-    data_ = std::move(data);
-}
-
-void IIToolButton::setButtonSize(const QSize& size)
-{
-    buttonSize_ = size;
-    setFixedSize(size);
-    setIconSize(QSize(size.width(), size.height() / 2));
-}
-
-void IIToolButton::setText(QString text)
-{
-    text_ = text;
-    QToolButton::setText(text);
-}
-
-void IIToolButton::setNormalIcon(QString path)
-{
-    normalIcon_ = path;
-    if (!isChecked()) {
-        setIcon(QIcon(path));
-    }
+    return secondIcon_;
 }
 
 void IIToolButton::setPressedIcon(QString path)
 {
-    pressedIcon_ = path;
-    if (isChecked()) {
-        setIcon(QIcon(path));
-    }
-}
-
-void IIToolButton::setTextUnderIcon(const bool& underIcon)
-{
-    if (text_.isEmpty()) {
-        return;
-    }
-    textUnderIcon_ = underIcon;
-    setToolButtonStyle(underIcon ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
+    setSecondIcon(path);
 }
 
 QString IIToolButton::radiusStyle(int cornerSet, int radius)

@@ -2,13 +2,13 @@
 #define IITOOLBUTTON_H
 
 #include <QMetaEnum>
-#include <QToolButton>
-#include <QVariant>
+
+#include "customui/kit/itoolbuttonbase.h"
 
 // The shell's dark tool button. Its pictures and backgrounds come from a style sheet; every click
 // is reported as sgButtonClick(checked, data), data being the button's id. Sizes and paddings
 // are given unscaled and multiplied by uiScale here.
-class IIToolButton : public QToolButton {
+class IIToolButton : public IToolButtonBase {
     Q_OBJECT
 public:
     // Framed: a black border, `radius` pixel corners (not scaled).
@@ -33,27 +33,12 @@ public:
     IIToolButton(QVariant data, const QString& text, int width, int height, int cornerSet,
                  bool checkable, QWidget* parent);
 
-    virtual QString text() const;
-    virtual QSize buttonSize() const;
-    virtual QString normalIcon() const;
-    virtual bool isSelected() const;
-    virtual QVariant data() const;
     // Names the button "<scope>.<key>", the key of its id in `ids` in lower case, so that tests
     // and diagnostics find it by name.
     void nameAfterId(const QString& scope, const QMetaEnum& ids);
     virtual QString pressedIcon() const;
-    virtual bool isTextUnderIcon() const;
-    virtual void setSelected(const bool& selected);
-    virtual void setData(QVariant data);
-    virtual void setButtonSize(const QSize& size);
-    virtual void setText(QString text);
-    virtual void setNormalIcon(QString path);
     virtual void setPressedIcon(QString path);
-    virtual void setTextUnderIcon(const bool& underIcon);
     virtual QString radiusStyle(int cornerSet, int radius);
-
-signals:
-    void sgButtonClick(bool checked, QVariant data);
 
 private:
     enum class Form { Framed, FramedCorners, Flat, Transparent, Image, Text };
@@ -61,19 +46,10 @@ private:
     IIToolButton(Form form, QVariant data, const QString& toolTip, int width, int height,
                  QWidget* parent);
     void applyFixedSize();
-    void applyTextSizing();
     void onClicked(bool checked);
 
     Form form_;
     int padding_ = 0;
-    QSize buttonSize_;
-    QString text_;
-    QString normalIcon_;
-    QString pressedIcon_;
-    bool selected_ = false;
-    bool textUnderIcon_ = false;
-    QVariant data_;
-    int cornerSet_ = 0;
 };
 
 #endif  // IITOOLBUTTON_H

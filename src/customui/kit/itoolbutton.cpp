@@ -6,13 +6,11 @@
 
 IToolButton::IToolButton(QVariant data, const QString& text, const QString& icon, int cornerSet,
                          int width, int height, QWidget* parent)
-    : QToolButton(parent),
-      buttonSize_(width, height),
-      text_(text),
-      normalIcon_(icon),
-      data_(std::move(data)),
-      cornerSet_(cornerSet)
+    : IToolButtonBase(std::move(data), QSize(width, height), parent)
 {
+    text_ = text;
+    normalIcon_ = icon;
+    cornerSet_ = cornerSet;
     init();
 }
 
@@ -43,15 +41,7 @@ void IToolButton::init()
                                          "QToolButton::hover{background-color:%4;}")
                               .arg(black, QColor(250, 250, 250).name(), radiusStyle(cornerSet_),
                                    QColor(197, 228, 249).name()));
-            if (buttonSize_.width() == 0) {
-                setFixedHeight(buttonSize_.height());
-                setSizePolicy(QSizePolicy::Expanding, sizePolicy().verticalPolicy());
-            } else if (buttonSize_.height() == 0) {
-                setFixedWidth(buttonSize_.width());
-                setSizePolicy(sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
-            } else {
-                setFixedSize(buttonSize_);
-            }
+            applyTextSizing();
         }
     } else {
         setStyleSheet(QStringLiteral("QToolButton{border:none;background-color:transparent;%1}")
@@ -73,92 +63,23 @@ void IToolButton::onClicked(bool checked)
 QString IToolButton::shownIcon() const
 {
     // Without a checked picture a selected button keeps its normal one.
-    return selected_ && !checkedIcon_.isEmpty() ? checkedIcon_ : normalIcon_;
-}
-
-QString IToolButton::text() const
-{
-    return text_;
-}
-
-QSize IToolButton::buttonSize() const
-{
-    return buttonSize_;
-}
-
-QString IToolButton::normalIcon() const
-{
-    return normalIcon_;
-}
-
-bool IToolButton::isSelected() const
-{
-    return selected_;
-}
-
-QVariant IToolButton::data() const
-{
-    return data_;
+    return selected_ && !secondIcon_.isEmpty() ? secondIcon_ : normalIcon_;
 }
 
 QString IToolButton::checkedIcon() const
 {
-    return checkedIcon_;
-}
-
-bool IToolButton::isTextUnderIcon() const
-{
-    return textUnderIcon_;
+    return secondIcon_;
 }
 
 void IToolButton::setSelected(const bool& selected)
 {
-    selected_ = selected;
-    setChecked(selected);
+    IToolButtonBase::setSelected(selected);
     setIcon(QIcon(shownIcon()));
-}
-
-void IToolButton::setData(QVariant data)
-{
-    data_ = std::move(data);
-}
-
-void IToolButton::setButtonSize(const QSize& size)
-{
-    buttonSize_ = size;
-    setFixedSize(size);
-    setIconSize(QSize(size.width(), size.height() / 2));
-}
-
-void IToolButton::setText(QString text)
-{
-    text_ = text;
-    QToolButton::setText(text);
-}
-
-void IToolButton::setNormalIcon(QString path)
-{
-    normalIcon_ = path;
-    if (!isChecked()) {
-        setIcon(QIcon(path));
-    }
 }
 
 void IToolButton::setCheckedIcon(QString path)
 {
-    checkedIcon_ = path;
-    if (isChecked()) {
-        setIcon(QIcon(path));
-    }
-}
-
-void IToolButton::setTextUnderIcon(const bool& underIcon)
-{
-    if (text_.isEmpty()) {
-        return;
-    }
-    textUnderIcon_ = underIcon;
-    setToolButtonStyle(underIcon ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
+    setSecondIcon(path);
 }
 
 QString IToolButton::radiusStyle(int cornerSet)
