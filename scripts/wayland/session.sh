@@ -5,7 +5,8 @@
 # so as root the whole session runs as the unprivileged user nobody (65534).
 #   scripts/wayland/session.sh [--xwayland] -- command [arguments]
 # The command sees WAYLAND_DISPLAY, SWAYSOCK, DISPLAY (with --xwayland), XDG_RUNTIME_DIR and
-# ORVELLA_SESSION_LOGS (the components' logs). Exit status: the command's, or 97 when the session
+# ORVELLA_SESSION_LOGS (the components' logs) and ORVELLA_SESSION_XDPW_PID (the screen-cast
+# portal's process, for tests that stop it). Exit status: the command's, or 97 when the session
 # could not come up (its logs are printed).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -80,6 +81,9 @@ xwayland $ORVELLA_XWAYLAND
 default_border none
 default_floating_border none
 focus_follows_mouse no
+# Windows float, as on a stacking desktop, so that moving one changes its place.
+for_window [app_id=".*"] floating enable
+for_window [class=".*"] floating enable
 exec env > $root/sway.env
 CONF
 cat >"$XDG_CONFIG_HOME/xdg-desktop-portal-wlr/config" <<CONF
@@ -111,6 +115,7 @@ wireplumber >"$logs/wireplumber.log" 2>&1 &
 pids+=($!)
 "$ORVELLA_XDPW" -l DEBUG >"$logs/xdpw.log" 2>&1 &
 pids+=($!)
+export ORVELLA_SESSION_XDPW_PID=$!
 waitfor xdg-desktop-portal-wlr hasname org.freedesktop.impl.portal.desktop.wlr
 /usr/libexec/xdg-desktop-portal >"$logs/portal.log" 2>&1 &
 pids+=($!)
