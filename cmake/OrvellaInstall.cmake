@@ -81,8 +81,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# qtwayland5: the native Wayland platform plugin (the screen cast itself needs PipeWire and the
+# desktop portal, which every Wayland desktop brings).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libtesseract5, tesseract-ocr-eng, tesseract-ocr-chi-sim, fonts-wqy-microhei, fonts-liberation2, libqt5multimedia5-plugins, qt5-image-formats-plugins")
+    "libtesseract5, tesseract-ocr-eng, tesseract-ocr-chi-sim, fonts-wqy-microhei, fonts-liberation2, libqt5multimedia5-plugins, qt5-image-formats-plugins, qtwayland5")
 # The Japanese, Korean and traditional Chinese shapes; WenQuanYi stands in without them.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -74,6 +74,10 @@ void IRecorderSession::start(const QStringList& arguments)
     }
     qInfo() << "grabbing" << capture_.area();
     capture_.start();
+    const QString token = capture_.restoreToken();
+    if (!token.isEmpty()) {
+        send("5;" + token.toUtf8());
+    }
     send("2");
 }
 
@@ -162,7 +166,9 @@ void IRecorderSession::onCaptureEnded()
     if (!capture_.failure().isEmpty()) {
         qWarning() << "recording problem:" << capture_.failure();
     }
-    if (capture_.completed()) {
+    // A source that ended by itself (the desktop stopped the screen cast) is no finished
+    // recording: the application hears of it as a lost recorder. What was recorded stays.
+    if (capture_.completed() && !capture_.sourceEnded()) {
         qInfo() << "file complete:" << arguments_.path;
         send("1;" + arguments_.path.toLocal8Bit());
     }

@@ -12,8 +12,9 @@
 class QSocketNotifier;
 
 // One recording, steered by the application over the link: reports 0 when connected, 2 when
-// recording (3 when that fails), and "1;<file>" when the file is complete. Stops on "1", on
-// SIGTERM, SIGINT or SIGHUP, and when the link is lost; pauses on "2" and resumes on "3".
+// recording (3 when that fails), and "1;<file>" when the file is complete; before 2, "5;<token>"
+// when the desktop portal gave a token that spares the next recording its consent dialog. Stops on
+// "1", on SIGTERM, SIGINT or SIGHUP, and when the link is lost; pauses on "2" and resumes on "3".
 class IRecorderSession : public QObject {
     Q_OBJECT
 public:

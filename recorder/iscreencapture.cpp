@@ -1,18 +1,18 @@
 #include "iscreencapture.h"
 
+#include <QFile>
+
 extern "C" {
 #include <libavutil/frame.h>
 #include <libavutil/mathematics.h>
 #include <libswscale/swscale.h>
 }
 
-#include "irecordarguments.h"
-
 namespace {
 constexpr qint64 kMicroseconds = 1000000;
 }
 
-IScreenCapture::IScreenCapture() = default;
+IScreenCapture::IScreenCapture() : source_(IScreenSource::create()) {}
 
 IScreenCapture::~IScreenCapture()
 {
@@ -25,22 +25,12 @@ IScreenCapture::~IScreenCapture()
 
 bool IScreenCapture::open(const QString& path, const QRect& area, int frameRate, QString* error)
 {
-    const QSize screen = IScreenGrabber::screenSize(error);
-    if (!screen.isValid()) {
+    if (frameRate <= 0 || !source_->open(area, frameRate, error)) {
         return false;
     }
-    area_ = IRecordArguments::fitArea(area, screen);
-    if (area_.isEmpty()) {
-        *error = QStringLiteral("area %1,%2 %3x%4 lies outside the %5x%6 screen")
-                     .arg(area.x())
-                     .arg(area.y())
-                     .arg(area.width())
-                     .arg(area.height())
-                     .arg(screen.width())
-                     .arg(screen.height());
-        return false;
-    }
+    area_ = source_->area();
     frameRate_ = frameRate;
+    path_ = path;
     grabbed_ = av_frame_alloc();
     picture_ = av_frame_alloc();
     if (!grabbed_ || !picture_) {
@@ -54,8 +44,7 @@ bool IScreenCapture::open(const QString& path, const QRect& area, int frameRate,
         *error = QStringLiteral("out of memory");
         return false;
     }
-    return grabber_.open(area_, frameRate, error) &&
-           file_.open(path, area_.size(), frameRate, error);
+    return file_.open(path, area_.size(), frameRate, error);
 }
 
 void IScreenCapture::run()
@@ -63,20 +52,29 @@ void IScreenCapture::run()
     QString error;
     qint64 microseconds = 0;
     while (!stop_) {
-        if (!grabber_.grab(grabbed_, &microseconds, &error)) {
-            failure_ = error;
+        if (!source_->grab(grabbed_, &microseconds, &error)) {
+            if (!stop_) {
+                failure_ = error;
+                sourceEnded_ = true;
+            }
             break;
         }
         const qint64 index = frameIndex(microseconds);
-        if (index >= 0 && convert(grabbed_) && !file_.write(picture_, index, &error)) {
+        AVFrame* picture = ready(grabbed_) ? grabbed_ : picture_;
+        if (index >= 0 && (picture == grabbed_ || convert(grabbed_)) &&
+            !file_.write(picture, index, &error)) {
             failure_ = error;
         }
         av_frame_unref(grabbed_);
     }
-    grabber_.close();
+    source_->close();
     completed_ = file_.finish(&error);
     if (!completed_) {
         failure_ = error;
+    }
+    if (lastIndex_ < 0) {
+        QFile::remove(path_);  // nothing was recorded
+        completed_ = false;
     }
 }
 
@@ -102,6 +100,13 @@ qint64 IScreenCapture::frameIndex(qint64 microseconds)
     }
     lastIndex_ = index;
     return index;
+}
+
+// Already YUV 4:2:0 of the video's size, as the screen-cast source delivers it.
+bool IScreenCapture::ready(const AVFrame* grabbed) const
+{
+    return grabbed->format == AV_PIX_FMT_YUV420P && grabbed->width == picture_->width &&
+           grabbed->height == picture_->height;
 }
 
 bool IScreenCapture::convert(const AVFrame* grabbed)

@@ -6,14 +6,16 @@
 #include <QThread>
 
 #include <atomic>
+#include <memory>
 
 #include "irecordingfile.h"
-#include "iscreengrabber.h"
+#include "iscreensource.h"
 
 struct AVFrame;
 struct SwsContext;
 
-// The recording thread: grabs the area, converts each picture to YUV 4:2:0 and encodes it.
+// The recording thread: grabs the area from the session's screen source, converts each picture
+// to YUV 4:2:0 where the source has not, and encodes it.
 // Timestamps follow the grab clock with paused time taken out, so a pause leaves no gap.
 class IScreenCapture : public QThread {
     Q_OBJECT
@@ -27,21 +29,31 @@ public:
 
     void setPaused(bool paused) { paused_ = paused; }
     // Ends the recording after the picture being grabbed; the thread then completes the file.
-    void requestStop() { stop_ = true; }
+    void requestStop()
+    {
+        stop_ = true;
+        source_->interrupt();
+    }
     // After the thread ended: whether the file was completed, and why not.
     bool completed() const { return completed_; }
     QString failure() const { return failure_; }
+    // Whether the source ended the recording (rather than a stop). A file without a single
+    // picture is removed either way.
+    bool sourceEnded() const { return sourceEnded_; }
+    QString restoreToken() const { return source_->restoreToken(); }
 
 protected:
     void run() override;
 
 private:
+    bool ready(const AVFrame* grabbed) const;
     bool convert(const AVFrame* grabbed);
     // The frame number for a picture taken at `microseconds`, or -1 to drop it.
     qint64 frameIndex(qint64 microseconds);
 
-    IScreenGrabber grabber_;
+    std::unique_ptr<IScreenSource> source_;
     IRecordingFile file_;
+    QString path_;
     QRect area_;
     int frameRate_ = 0;
     SwsContext* scaler_ = nullptr;
@@ -50,6 +62,7 @@ private:
     std::atomic<bool> paused_{false};
     std::atomic<bool> stop_{false};
     bool completed_ = false;
+    bool sourceEnded_ = false;
     QString failure_;
 
     // Recording thread only.

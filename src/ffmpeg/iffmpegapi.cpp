@@ -3,6 +3,8 @@
 #include <QDebug>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 
 #include "ffmpeg/ipicturevynthesisvideo.h"
@@ -100,8 +102,29 @@ bool IFFmpegApi::startRecord(const QString& folder, const QRect& area)
     const QString file =
         outputFileName(folder, QDateTime::currentDateTime(), config->videoFormat());
     qDebug() << "start record:" << file << area << config->frameRate;
+    passScreenCastContext(area);
     link_->startRecordVideo(file, area, config->frameRate);
     return false;
+}
+
+// What a recorder on the desktop portal needs: the token that spares the consent dialog, and
+// the geometry of the screen holding the area, which maps the area onto the streamed pixels.
+void IFFmpegApi::passScreenCastContext(const QRect& area)
+{
+    link_->setRecorderVariable(
+        QStringLiteral("ORVELLA_PORTAL_RESTORE_TOKEN"),
+        IConfigureService::instance()->value(QLatin1String(kRestoreTokenKey)).toString());
+    const QScreen* screen = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
+                                ? QGuiApplication::screenAt(area.center())
+                                : nullptr;
+    const QRect geometry = screen ? screen->geometry() : QRect();
+    link_->setRecorderVariable(QStringLiteral("ORVELLA_RECORDER_SCREEN"),
+                               geometry.isEmpty() ? QString()
+                                                  : QStringLiteral("%1,%2,%3,%4")
+                                                        .arg(geometry.x())
+                                                        .arg(geometry.y())
+                                                        .arg(geometry.width())
+                                                        .arg(geometry.height()));
 }
 
 bool IFFmpegApi::stopRecord()
@@ -177,6 +200,9 @@ void IFFmpegApi::onRecordMessage(int code, const QString& info)
         case 3:
         case 4:
             emit recordMessage(code);
+            break;
+        case 5:
+            IConfigureService::instance()->setValue(QLatin1String(kRestoreTokenKey), info);
             break;
         default:
             break;

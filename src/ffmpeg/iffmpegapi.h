@@ -18,6 +18,8 @@ class IFFmpegApi : public QObject {
     Q_OBJECT
 public:
     static IFFmpegApi* instance();
+    // The settings key of the desktop portal's screen-cast restore token (Wayland).
+    static constexpr const char* kRestoreTokenKey = "screenRecording/portalRestoreToken";
 
     // folder + "/yyyyMMddhhmmss." + extension, with "_N" added when that file exists.
     static QString outputFileName(const QString& folder, const QDateTime& when,
@@ -57,6 +59,7 @@ private:
     IFFmpegApi();
     ~IFFmpegApi() override;
     void waitForRecordingEnd();
+    void passScreenCastContext(const QRect& area);
 
     ITcpServer* link_ = nullptr;
     IPictureVynthesisVideo* timelapse_ = nullptr;

@@ -7,6 +7,21 @@ if [ "${1:-}" = "--window" ]; then
   window=1
   shift
 fi
+# --wayland / --xwayland: inside the headless Wayland session of scripts/wayland/session.sh,
+# natively or through XWayland; that script makes its own throw-away folders.
+case "${1:-}" in --wayland | --xwayland)
+  here=$(cd "$(dirname "$0")" && pwd)
+  export ORVELLA_WIFI_HOST=127.0.0.1
+  export ORVELLA_TEST_ARTIFACTS=${ORVELLA_TEST_ARTIFACTS:-$PWD/artifacts}
+  if [ "$1" = --xwayland ]; then
+    export QT_QPA_PLATFORM=xcb QT_XCB_GL_INTEGRATION=none
+    shift
+    exec "$here/../../scripts/wayland/session.sh" --xwayland -- "$@"
+  fi
+  export QT_QPA_PLATFORM=wayland
+  shift
+  exec "$here/../../scripts/wayland/session.sh" -- "$@" ;;
+esac
 root=$(mktemp -d "${TMPDIR:-/tmp}/orvella-test.XXXXXX")
 xvfb_pid=""
 wm_pid=""

@@ -12,9 +12,11 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "customui/kit/iitoolbutton.h"
 #include "customui/kit/uiscale.h"
+#include "customui/kit/windowplacement.h"
 #include "icamera.h"
 #include "service/iconfigureservice.h"
 
@@ -269,7 +271,7 @@ QRect IMainTitleWidget::restoredGeometry(const QRect& available)
 void IMainTitleWidget::maximizeWindow()
 {
     QWidget* w = window();
-    w->setGeometry(availableGeometryUnderCursor());
+    placeTopLevel(w, availableGeometryUnderCursor());
     w->showMaximized();
     button(Maximize)->hide();
     button(Restore)->show();
@@ -283,7 +285,7 @@ void IMainTitleWidget::restoreWindow()
     button(Maximize)->show();
     const QRect reduced = restoredGeometry(availableGeometryUnderCursor());
     w->showNormal();
-    w->setGeometry(reduced);
+    placeTopLevel(w, reduced);
     reportResizeLater();
 }
 
@@ -320,11 +322,18 @@ void IMainTitleWidget::mouseMoveEvent(QMouseEvent* event)
             button(Restore)->hide();
             const QRect reduced = restoredGeometry(screen->availableGeometry());
             w->showNormal();
-            w->setGeometry(reduced);
+            placeTopLevel(w, reduced);
             // The same share of the title bar stays under the cursor.
             pressOffset_.setX(pressOffset_.x() * reduced.width() / oldWidth);
         }
-        w->move(event->globalPos() - pressOffset_);
+        // Where the compositor places windows it moves this one from here on, and keeps the
+        // release to itself.
+        if (compositorPlacesWindows() && w->windowHandle() &&
+            w->windowHandle()->startSystemMove()) {
+            pressed_ = false;
+        } else {
+            w->move(event->globalPos() - pressOffset_);
+        }
         if (firstMove_) {
             firstMove_ = false;
             emit sgMove();
@@ -344,7 +353,7 @@ void IMainTitleWidget::mouseDoubleClickEvent(QMouseEvent* event)
     button(Maximize)->hide();
     button(Restore)->show();
     QWidget* w = window();
-    w->setGeometry(availableGeometryUnderCursor());
+    placeTopLevel(w, availableGeometryUnderCursor());
     w->showMaximized();
     QWidget::mouseDoubleClickEvent(event);
 }

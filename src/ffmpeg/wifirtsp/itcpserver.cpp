@@ -145,6 +145,9 @@ bool ITcpServer::startRecordVideo(const QString& path, const QRect& area, int fr
     process_ = new QProcess(this);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QString::fromLatin1(kPortVariable), QString::number(serverPort()));
+    for (auto it = recorderVariables_.cbegin(); it != recorderVariables_.cend(); ++it) {
+        environment.insert(it.key(), it.value());
+    }
     process_->setProcessEnvironment(environment);
     process_->setProcessChannelMode(QProcess::MergedChannels);
     connect(process_, &QProcess::readyRead, this, &ITcpServer::onRecorderOutput);
@@ -260,6 +263,10 @@ void ITcpServer::handlePayload(const QByteArray& payload)
             startTimer_.stop();
             qDebug() << (code == 2 ? "开始录屏" : "开始录屏失败");
             emit recordMessage(code, QString());
+            break;
+        case 5:
+            qDebug() << "screen-cast restore token received";
+            emit recordMessage(5, info);
             break;
         default:
             qDebug() << "recorder message with unknown code ignored:" << logHexDump(payload);

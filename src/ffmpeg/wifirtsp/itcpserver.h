@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QHostAddress>
+#include <QMap>
 #include <QPointer>
 #include <QProcess>
 #include <QRect>
@@ -18,7 +19,8 @@
 // The application's side of the link to the external recorder program: listens on 127.0.0.1,
 // launches the recorder for each recording, accepts its connection and exchanges framed
 // messages with it. Status codes arrive as recordMessage(code, info):
-//   0 connected, 1 finished (info = the file), 2 started, 3 start failed, 4 connection lost.
+//   0 connected, 1 finished (info = the file), 2 started, 3 start failed, 4 connection lost,
+//   5 the desktop portal's screen-cast restore token (info), to hand to the next recording.
 class ITcpServer : public QTcpServer {
     Q_OBJECT
 public:
@@ -36,6 +38,11 @@ public:
     // and how long a terminated recorder gets to finish its file before it is killed (5 s).
     void setStartTimeout(int ms) { startTimeoutMs_ = ms; }
     void setTerminateTimeout(int ms) { terminateTimeoutMs_ = ms; }
+    // An environment variable for the recorders started from now on (empty value: none).
+    void setRecorderVariable(const QString& name, const QString& value)
+    {
+        recorderVariables_.insert(name, value);
+    }
 
     void starSocketListen();
     void stopSocketListen();
@@ -80,6 +87,7 @@ private:
     // Between a launch and the recorder's code 2 or 3: the recorder's end reports code 3.
     bool awaitingStart_ = false;
     int launch_ = 0;
+    QMap<QString, QString> recorderVariables_;
     QProcess* process_ = nullptr;
     QTimer startTimer_;
     int startTimeoutMs_ = 30000;
