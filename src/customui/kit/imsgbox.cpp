@@ -11,7 +11,6 @@
 #include "customui/kit/iitoolbutton.h"
 #include "customui/kit/istylehelper.h"
 #include "customui/kit/uiscale.h"
-#include "service/iconfigureservice.h"
 
 namespace {
 
