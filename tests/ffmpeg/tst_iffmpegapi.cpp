@@ -236,6 +236,8 @@ void TestIFFmpegApi::shutdownGraceThenTerminate()
     const qint64 pid = api()->recorderLink()->recorderProcessId();
     // A grace long enough for a loaded machine to deliver the stop command first.
     api()->setShutdownGrace(3000);
+    // SIGTERM must be seen before any kill, however slowly a loaded machine schedules the recorder.
+    api()->recorderLink()->setTerminateTimeout(30000);
     api()->shutdown();
     QTRY_COMPARE(logLines().filter(QRegularExpression("^(command|terminated)")),
                  (QStringList{"command 1", "terminated"}));
