@@ -194,7 +194,7 @@ void TestICamera::cleanup()
     camera()->closeCurrent();
     config()->wifiMode = false;
     config()->cameraList.clear();
-    qunsetenv("ORVELLA_ANY_CAMERA");
+    qunsetenv("ORVELLA_SUPPORTED_CAMERAS_ONLY");
     sysfs_ = std::make_unique<FakeSysfs>();
     io_ = std::make_shared<FakeV4l2Io>();
     IVideoSystem::instance()->setV4l2(io_, sysfs_->root(), sysfs_->devRoot());
@@ -237,45 +237,50 @@ void TestICamera::idsMatchInEitherLetterCase_data()
 {
     QTest::addColumn<QByteArray>("idVendor");
     QTest::addColumn<QByteArray>("idProduct");
-    QTest::addColumn<bool>("anyCamera");
-    QTest::addColumn<bool>("supported");
+    QTest::addColumn<bool>("listedOnly");
+    QTest::addColumn<bool>("listed");
 
-    QTest::newRow("upper-case device, lower-case entry")
-        << QByteArray("2B7E") << QByteArray("C8A1") << false << true;
-    QTest::newRow("lower-case device, upper-case entry")
-        << QByteArray("3d17") << QByteArray("b80c") << false << true;
-    QTest::newRow("mixed case, the exchanged entry")
-        << QByteArray("b80C") << QByteArray("3D17") << false << true;
-    QTest::newRow("unknown camera") << QByteArray("046d") << QByteArray("0825") << false << false;
-    QTest::newRow("known vendor, unknown product")
-        << QByteArray("2b7e") << QByteArray("c8a3") << false << false;
-    QTest::newRow("any camera allowed") << QByteArray("046d") << QByteArray("0825") << true << true;
+    for (bool listedOnly : {false, true}) {
+        const char* filter = listedOnly ? "listed only" : "any camera";
+        QTest::addRow("%s: upper-case device, lower-case entry", filter)
+            << QByteArray("2B7E") << QByteArray("C8A1") << listedOnly << true;
+        QTest::addRow("%s: lower-case device, upper-case entry", filter)
+            << QByteArray("3d17") << QByteArray("b80c") << listedOnly << true;
+        QTest::addRow("%s: mixed case, the exchanged entry", filter)
+            << QByteArray("b80C") << QByteArray("3D17") << listedOnly << true;
+        QTest::addRow("%s: unknown camera", filter)
+            << QByteArray("046d") << QByteArray("0825") << listedOnly << false;
+        QTest::addRow("%s: known vendor, unknown product", filter)
+            << QByteArray("2b7e") << QByteArray("c8a3") << listedOnly << false;
+    }
 }
 
 void TestICamera::idsMatchInEitherLetterCase()
 {
     QFETCH(QByteArray, idVendor);
     QFETCH(QByteArray, idProduct);
-    QFETCH(bool, anyCamera);
-    QFETCH(bool, supported);
-    if (anyCamera) {
-        qputenv("ORVELLA_ANY_CAMERA", "1");
+    QFETCH(bool, listedOnly);
+    QFETCH(bool, listed);
+    if (listedOnly) {
+        qputenv("ORVELLA_SUPPORTED_CAMERAS_ONLY", "1");
     }
     hub()->setCount(0);
-    sysfs_->addUsbNode(0, "1-1", idVendor, idProduct, "Desk Camera");
+    sysfs_->addUsbNode(0, "1-1", "1d6b", "0104", "Other Camera");  // never in the table
     io_->addNode(sysfs_->devicePath(0))->formats = {{V4L2_PIX_FMT_MJPEG, {{640, 480}}}};
-    sysfs_->addUsbNode(2, "1-2", "1d6b", "0104", "Other Camera");  // never supported by the table
+    sysfs_->addUsbNode(2, "1-2", idVendor, idProduct, "Desk Camera");
     io_->addNode(sysfs_->devicePath(2))->formats = {{V4L2_PIX_FMT_MJPEG, {{640, 480}}}};
 
     QCOMPARE(camera()->cameraList().size(), 2);
-    const QStringList expected = anyCamera
-                                     ? QStringList({sysfs_->devicePath(0), sysfs_->devicePath(2)})
-                                 : supported ? QStringList({sysfs_->devicePath(0)})
-                                             : QStringList();
+    const QString other = sysfs_->devicePath(0);
+    const QString desk = sysfs_->devicePath(2);
+    // A listed camera goes first even when enumerated later; unknown ones only without the filter.
+    const QStringList expected = listedOnly ? (listed ? QStringList{desk} : QStringList())
+                                 : listed   ? QStringList{desk, other}
+                                            : QStringList{other, desk};
     QCOMPARE(pathsOf(camera()->companyCameraList()), expected);
-    QCOMPARE(camera()->initData(), supported);
+    QCOMPARE(camera()->initData(), !expected.isEmpty());
     QCOMPARE(pathsOf(config()->cameraList), expected);
-    QCOMPARE(config()->currentCamera.devicePath, supported ? sysfs_->devicePath(0) : QString());
+    QCOMPARE(config()->currentCamera.devicePath, expected.value(0));
 }
 
 void TestICamera::tableHasTwelvePairsOneExchanged()

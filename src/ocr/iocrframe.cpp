@@ -13,15 +13,15 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "customui/gallery/ipicturefile.h"
 #include "customui/kit/iappfont.h"
 #include "customui/kit/imsgbox.h"
-#include "customui/gallery/ipicturefile.h"
 #include "customui/kit/istylehelper.h"
+#include "customui/kit/uiscale.h"
 #include "ocr/iocrengine.h"
 #include "ocr/iocrprogressbar.h"
 #include "ocr/ocrlanguages.h"
 #include "service/iconfigureservice.h"
-#include "customui/kit/uiscale.h"
 
 namespace {
 
@@ -52,6 +52,8 @@ IOcrFrame::IOcrFrame(QWidget* parent, IOcrEngine* engine)
     connect(engine_, &IOcrEngine::sgOcrError, this, &IOcrFrame::slOcrImageError,
             Qt::QueuedConnection);
     connect(engine_, &IOcrEngine::sgOcrProgress, this, &IOcrFrame::slOcrImageProgress,
+            Qt::QueuedConnection);
+    connect(engine_, &IOcrEngine::sgOcrSkipped, this, &IOcrFrame::slOcrImageSkipped,
             Qt::QueuedConnection);
 }
 
@@ -331,8 +333,14 @@ void IOcrFrame::slOcrImageProgress(int percent)
         progress_->setValue(percent);
     }
     if (percent == 100) {
-        finishJob(tr("OCR Analysing Succeed!"));
+        const QString success = tr("OCR Analysing Succeed!");
+        finishJob(skipped_.isEmpty() ? success : success + QLatin1Char('\n') + skipped_);
     }
+}
+
+void IOcrFrame::slOcrImageSkipped(QString text)
+{
+    skipped_ = text;
 }
 
 void IOcrFrame::slOcrImageError(QString text)
@@ -343,6 +351,7 @@ void IOcrFrame::slOcrImageError(QString text)
 void IOcrFrame::finishJob(const QString& message)
 {
     running_ = false;
+    skipped_.clear();
     if (progress_) {
         progress_->accept();
     }

@@ -60,6 +60,8 @@ private slots:
     void exports();
     void failures_data();
     void failures();
+    void unreadablePicturesSkipped_data();
+    void unreadablePicturesSkipped();
     void unloadAndMissingLibrary();
     void stopDuringJob();
 
@@ -166,10 +168,6 @@ void TestOcrEngine::failures_data()
     };
     row("missing pack", "english", "out.pdf", "English,Bashkir", "10",
         "Language pack not installed: Bashkir");
-    row("not a picture", "garbage", "out.pdf", "English", "10 20 30 40",
-        "Cannot read the picture ");
-    row("truncated picture", "truncated", "out.pdf", "English", "10 20 30 40 40 50",
-        "Cannot read the picture ");
     row("folder is a file", "english", "file/out.pdf", "English", "10 20",
         "Cannot write to the folder ");
     row("missing folder", "english", "none/out.docx", "English", "10 20",
@@ -195,6 +193,46 @@ void TestOcrEngine::failures()
     QCOMPARE(output(), QStringList{"file"});
 }
 
+void TestOcrEngine::unreadablePicturesSkipped_data()
+{
+    QTest::addColumn<QStringList>("pictures");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("not a picture") << QStringList{"english", "garbage", "english"} << 2;
+    QTest::newRow("truncated picture") << QStringList{"truncated", "english", "english"} << 2;
+    QTest::newRow("none readable") << QStringList{"garbage", "truncated"} << 0;
+}
+
+void TestOcrEngine::unreadablePicturesSkipped()
+{
+    QFETCH(QStringList, pictures);
+    QFETCH(int, pages);
+    QStringList images;
+    for (const QString& name : pictures) {
+        images << in_.filePath(name + ".png");
+    }
+    const QStringList events = runJob(job(images, ExportPdf, "Lesson notes.pdf"));
+    // Every unreadable picture is named once, in the message or in the error.
+    const QString told = events.filter(QRegExp("^(skipped|error):")).join('\n');
+    for (const QString& name : pictures) {
+        QCOMPARE(told.count(QRegExp(QString("Cannot read the picture [^\n]*/%1\\.png").arg(name))),
+                 name == "english" ? 0 : 1);
+    }
+    if (pages == 0) {
+        QVERIFY(events.last().startsWith("error:No pictures to recognise"));
+        QCOMPARE(output(), QStringList());
+        return;
+    }
+    QCOMPARE(events.last(), QStringLiteral("100"));
+    QCOMPARE(output(), QStringList{"Lesson notes.pdf"});
+    int readPages = 0;
+    const QString text = readBack(ExportPdf, out_.filePath("Lesson notes.pdf"), &readPages);
+    QCOMPARE(readPages, pages);
+    QVERIFY2(characterErrorRate(kEnglish.join("").repeated(pages), text) < 0.05, qPrintable(text));
+    const QString info = runTool("pdfinfo", {out_.filePath("Lesson notes.pdf")});
+    QCOMPARE(QRegularExpression("Title:\\s+([^\n]*)").match(info).captured(1).trimmed(),
+             QString("Lesson notes"));
+}
+
 void TestOcrEngine::unloadAndMissingLibrary()
 {
     IOcrEngine* engine = IOcrEngine::instance();
@@ -214,6 +252,9 @@ void TestOcrEngine::unloadAndMissingLibrary()
         QCOMPARE(output(), QStringList());
     }
     IOcrLibraryLoader::setSearchPaths({});
+    // No copy beside the test program: the system's library is the normal case, not an error.
+    QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^no OCR library beside the program, "
+                                                       "trying the next; .*NMOCR/lib/"));
     QCOMPARE(runJob(job({english_}, ExportText, "again.txt")).last(), QStringLiteral("100"));
     QVERIFY(engine->isInitialised());
 }

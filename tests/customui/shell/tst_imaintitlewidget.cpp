@@ -21,6 +21,7 @@ private slots:
     void chooserContents_data();
     void chooserContents();
     void chooserRefillKeepsQuiet();
+    void chooserTellsLongNamesApart();
     void dragMaximisedWindowRestoresUnderCursor();
     void dragNormalWindowMovesWithCursor();
     void restoreAndMaximizeButtons();
@@ -193,6 +194,22 @@ void TestIMainTitleWidget::chooserRefillKeepsQuiet()
     QCOMPARE(box->currentIndex(), 1);
     title_->hideCameraChooser();
     QVERIFY(!box->isVisible());
+}
+
+void TestIMainTitleWidget::chooserTellsLongNamesApart()
+{
+    const QString name("Virtual Document Camera with a Long Model Name #%1");
+    title_->fillCameraChooser(
+        {cameraInfo(0, name.arg(1), "path:a"), cameraInfo(1, name.arg(2), "path:b")}, QString(),
+        false);
+    QComboBox* box = title_->cameraChooser();
+    const QStringList texts = itemTexts(box);
+    QCOMPARE(texts.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY2(texts[i].endsWith(QString("#%1").arg(i + 1)), qPrintable(texts[i]));
+        QVERIFY(box->fontMetrics().horizontalAdvance(texts[i]) < box->width());
+        QCOMPARE(box->itemData(i, Qt::ToolTipRole).toString(), name.arg(i + 1));
+    }
 }
 
 void TestIMainTitleWidget::dragMaximisedWindowRestoresUnderCursor()
