@@ -240,19 +240,18 @@ void TestICamera::idsMatchInEitherLetterCase_data()
     QTest::addColumn<bool>("listedOnly");
     QTest::addColumn<bool>("listed");
 
-    for (bool listedOnly : {false, true}) {
-        const char* filter = listedOnly ? "listed only" : "any camera";
-        QTest::addRow("%s: upper-case device, lower-case entry", filter)
-            << QByteArray("2B7E") << QByteArray("C8A1") << listedOnly << true;
-        QTest::addRow("%s: lower-case device, upper-case entry", filter)
-            << QByteArray("3d17") << QByteArray("b80c") << listedOnly << true;
-        QTest::addRow("%s: mixed case, the exchanged entry", filter)
-            << QByteArray("b80C") << QByteArray("3D17") << listedOnly << true;
-        QTest::addRow("%s: unknown camera", filter)
-            << QByteArray("046d") << QByteArray("0825") << listedOnly << false;
-        QTest::addRow("%s: known vendor, unknown product", filter)
-            << QByteArray("2b7e") << QByteArray("c8a3") << listedOnly << false;
-    }
+    QTest::newRow("upper-case device, lower-case entry")
+        << QByteArray("2B7E") << QByteArray("C8A1") << false << true;
+    QTest::newRow("lower-case device, upper-case entry")
+        << QByteArray("3d17") << QByteArray("b80c") << false << true;
+    QTest::newRow("mixed case, the exchanged entry")
+        << QByteArray("b80C") << QByteArray("3D17") << false << true;
+    QTest::newRow("unknown camera") << QByteArray("046d") << QByteArray("0825") << false << false;
+    QTest::newRow("known vendor, unknown product")
+        << QByteArray("2b7e") << QByteArray("c8a3") << false << false;
+    QTest::newRow("listed only") << QByteArray("b80C") << QByteArray("3D17") << true << true;
+    QTest::newRow("listed only, unknown")
+        << QByteArray("046d") << QByteArray("0825") << true << false;
 }
 
 void TestICamera::idsMatchInEitherLetterCase()

@@ -25,7 +25,7 @@ Q_CONSTRUCTOR_FUNCTION(setUpImageAlgorithms)
 // black only when it is clearly darker than its surroundings, so plain paper and desk stay white.
 constexpr int kBlackWhiteMinBlock = 15;
 constexpr int kBlackWhiteBlockDivisor = 50;
-constexpr double kBlackWhiteOffset = 10;
+constexpr double kBlackWhiteOffset = 15;
 constexpr int kThresholdBlock = 27;
 constexpr int kOutlineThickness = 4;
 constexpr int kStraightenMargin = 6;

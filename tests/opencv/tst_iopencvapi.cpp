@@ -306,16 +306,13 @@ void TestIOpencvApi::blackWhiteThreshold_data()
 {
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("grey");
-    QTest::addColumn<int>("stroke");
-    QTest::addColumn<int>("strokeResult");
+    QTest::addColumn<int>("expected");
     for (int type : {CV_8UC1, CV_8UC3, CV_8UC4}) {
         const int channels = CV_MAT_CN(type);
-        // Plain areas are paper, whatever their light; strokes clearly darker than them are ink.
-        QTest::addRow("%d channels, black", channels) << type << 0 << 0 << 255;
-        QTest::addRow("%d channels, white", channels) << type << 255 << 255 << 255;
-        QTest::addRow("%d channels, grey text on white", channels) << type << 255 << 170 << 0;
-        QTest::addRow("%d channels, text on dim paper", channels) << type << 90 << 50 << 0;
-        QTest::addRow("%d channels, faint mark", channels) << type << 200 << 195 << 255;
+        // A plain area is paper whatever its light (text: tst_blackwhiteocr).
+        QTest::addRow("%d channels, 0", channels) << type << 0 << 255;
+        QTest::addRow("%d channels, 100", channels) << type << 100 << 255;
+        QTest::addRow("%d channels, 255", channels) << type << 255 << 255;
     }
 }
 
@@ -323,10 +320,8 @@ void TestIOpencvApi::blackWhiteThreshold()
 {
     QFETCH(int, type);
     QFETCH(int, grey);
-    QFETCH(int, stroke);
-    QFETCH(int, strokeResult);
-    cv::Mat mat(60, 80, type, cv::Scalar(grey, grey, grey, 255));
-    mat.row(30).setTo(cv::Scalar(stroke, stroke, stroke, 255));  // a one-pixel line
+    QFETCH(int, expected);
+    const cv::Mat mat(6, 5, type, cv::Scalar(grey, grey, grey, 255));
 
     const cv::Mat greyMat = IOpencvApi::toGray(mat);
     QCOMPARE(greyMat.type(), CV_8UC1);
@@ -334,8 +329,7 @@ void TestIOpencvApi::blackWhiteThreshold()
 
     const cv::Mat bw = IOpencvApi::toBlackWhite(mat);
     QCOMPARE(bw.type(), CV_8UC1);
-    QCOMPARE(cv::countNonZero(bw.row(30) != strokeResult), 0);
-    QCOMPARE(cv::countNonZero(bw.rowRange(0, 25) != 255), 0);
+    QCOMPARE(cv::countNonZero(bw != expected), 0);
     QCOMPARE(mat.at<uchar>(0, 0), uchar(grey));  // input untouched
 }
 

@@ -198,17 +198,12 @@ void TestIMainTitleWidget::chooserRefillKeepsQuiet()
 
 void TestIMainTitleWidget::chooserTellsLongNamesApart()
 {
-    const QString name("Virtual Document Camera with a Long Model Name #%1");
-    title_->fillCameraChooser(
-        {cameraInfo(0, name.arg(1), "path:a"), cameraInfo(1, name.arg(2), "path:b")}, QString(),
-        false);
-    QComboBox* box = title_->cameraChooser();
-    const QStringList texts = itemTexts(box);
-    QCOMPARE(texts.size(), 2);
-    for (int i = 0; i < 2; ++i) {
-        QVERIFY2(texts[i].endsWith(QString("#%1").arg(i + 1)), qPrintable(texts[i]));
-        QVERIFY(box->fontMetrics().horizontalAdvance(texts[i]) < box->width());
-        QCOMPARE(box->itemData(i, Qt::ToolTipRole).toString(), name.arg(i + 1));
+    const QString name("Virtual Document Camera of a Long Model Name #%1");
+    title_->fillCameraChooser({cameraInfo(0, name.arg(1), "a"), cameraInfo(1, name.arg(2), "b")},
+                              QString(), false);
+    for (int i : {0, 1}) {  // the distinguishing end stays, the whole name is the tip
+        QVERIFY(title_->cameraChooser()->itemText(i).endsWith(QString("#%1").arg(i + 1)));
+        QCOMPARE(title_->cameraChooser()->itemData(i, Qt::ToolTipRole).toString(), name.arg(i + 1));
     }
 }
 
