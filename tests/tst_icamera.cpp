@@ -280,6 +280,7 @@ void TestICamera::idsMatchInEitherLetterCase()
     QCOMPARE(camera()->initData(), !expected.isEmpty());
     QCOMPARE(pathsOf(config()->cameraList), expected);
     QCOMPARE(config()->currentCamera.devicePath, expected.value(0));
+    QCOMPARE(camera()->hasCaptureThread(), !expected.isEmpty());
 }
 
 void TestICamera::tableHasTwelvePairsOneExchanged()
