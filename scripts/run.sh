@@ -7,7 +7,7 @@ bash scripts/install-deps.sh
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build -j"$(nproc)" --target orvella
 export ORVELLA_WIFI_HOST=${ORVELLA_WIFI_HOST:-127.0.0.1}
-if ! ls /dev/video* >/dev/null 2>&1 && [ -z "${ORVELLA_ANY_CAMERA:-}" ]; then
+if ! ls /dev/video* >/dev/null 2>&1; then
   export ORVELLA_VIRTUAL_CAMERA=${ORVELLA_VIRTUAL_CAMERA:-1}
   echo "No camera found: using the virtual document camera."
 fi

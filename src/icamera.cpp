@@ -87,11 +87,8 @@ QList<ICamera::DeviceId> ICamera::deviceTable()
     return deviceTable_;
 }
 
-bool ICamera::isSupported(const ICameraInfo& device) const
+bool ICamera::isListed(const ICameraInfo& device) const
 {
-    if (qEnvironmentVariableIntValue("ORVELLA_ANY_CAMERA") == 1) {
-        return true;
-    }
     return std::any_of(deviceTable_.cbegin(), deviceTable_.cend(), [&device](const DeviceId& id) {
         return device.pid.compare(id.first, Qt::CaseInsensitive) == 0 &&
                device.vid.compare(id.second, Qt::CaseInsensitive) == 0;
@@ -105,37 +102,34 @@ QList<ICameraInfo> ICamera::cameraList()
     return devices;
 }
 
+// The table's ids are not the vendor's, so every capture device counts unless the strict filter
+// is asked for; listed devices come first, each group in enumeration order.
 QList<ICameraInfo> ICamera::companyCameraList()
 {
-    QList<ICameraInfo> supported;
+    const bool listedOnly = qEnvironmentVariableIntValue("ORVELLA_SUPPORTED_CAMERAS_ONLY") == 1;
+    QList<ICameraInfo> listed;
+    QList<ICameraInfo> others;
     for (const ICameraInfo& device : cameraList()) {
-        if (isSupported(device)) {
-            supported.append(device);
+        if (isListed(device)) {
+            listed.append(device);
+        } else if (!listedOnly) {
+            others.append(device);
         }
     }
-    return supported;
+    return listed + others;
 }
 
 bool ICamera::initData()
 {
     IConfigureService* cfg = config();
-    // A reopen after a replug must not list the same camera twice.
-    cfg->cameraList.clear();
     forgetParameters();
-    bool chosen = false;
-    for (const ICameraInfo& device : cameraList()) {
-        if (!isSupported(device)) {
-            continue;
-        }
-        if (!chosen) {
-            chosen = true;
-            copyDevice(device, &cfg->currentCamera);
-            qDebug() << "company camera: " << device.index << device.friendlyName << device.pid
-                     << device.vid;
-        }
-        cfg->cameraList.append(device);
-    }
-    if (chosen) {
+    // Replaced, not appended to: a reopen after a replug must not list the same camera twice.
+    cfg->cameraList = companyCameraList();
+    if (!cfg->cameraList.isEmpty()) {
+        const ICameraInfo& device = cfg->cameraList.first();
+        copyDevice(device, &cfg->currentCamera);
+        qDebug() << "company camera: " << device.index << device.friendlyName << device.pid
+                 << device.vid;
         if (wifiMode()) {  // a supported camera plugged in while the wireless one was in use
             closeWifi();
             cfg->wifiMode = false;

@@ -104,7 +104,8 @@ public:
 
     // Every video capture device, in enumeration order.
     virtual QList<ICameraInfo> cameraList();
-    // The devices of cameraList that are supported cameras.
+    // The devices of cameraList that count as cameras of ours: those whose ids are listed first,
+    // then, unless ORVELLA_SUPPORTED_CAMERAS_ONLY=1, every other one.
     virtual QList<ICameraInfo> companyCameraList();
     // Whether the wireless camera answers on its control port within 200 ms.
     virtual bool hasValidRtspUrl();
@@ -143,7 +144,7 @@ private:
     ICamera();
     static IConfigureService* config();
     bool wifiMode() const;
-    bool isSupported(const ICameraInfo& device) const;
+    bool isListed(const ICameraInfo& device) const;
     bool hasWifiThread() const;
     // Deletes the back end when it is wireless (`wireless`) or a USB camera (otherwise).
     void deleteBackend(bool wireless);

@@ -194,7 +194,7 @@ void TestICamera::cleanup()
     camera()->closeCurrent();
     config()->wifiMode = false;
     config()->cameraList.clear();
-    qunsetenv("ORVELLA_ANY_CAMERA");
+    qunsetenv("ORVELLA_SUPPORTED_CAMERAS_ONLY");
     sysfs_ = std::make_unique<FakeSysfs>();
     io_ = std::make_shared<FakeV4l2Io>();
     IVideoSystem::instance()->setV4l2(io_, sysfs_->root(), sysfs_->devRoot());
@@ -237,8 +237,8 @@ void TestICamera::idsMatchInEitherLetterCase_data()
 {
     QTest::addColumn<QByteArray>("idVendor");
     QTest::addColumn<QByteArray>("idProduct");
-    QTest::addColumn<bool>("anyCamera");
-    QTest::addColumn<bool>("supported");
+    QTest::addColumn<bool>("listedOnly");
+    QTest::addColumn<bool>("listed");
 
     QTest::newRow("upper-case device, lower-case entry")
         << QByteArray("2B7E") << QByteArray("C8A1") << false << true;
@@ -249,33 +249,38 @@ void TestICamera::idsMatchInEitherLetterCase_data()
     QTest::newRow("unknown camera") << QByteArray("046d") << QByteArray("0825") << false << false;
     QTest::newRow("known vendor, unknown product")
         << QByteArray("2b7e") << QByteArray("c8a3") << false << false;
-    QTest::newRow("any camera allowed") << QByteArray("046d") << QByteArray("0825") << true << true;
+    QTest::newRow("listed only") << QByteArray("b80C") << QByteArray("3D17") << true << true;
+    QTest::newRow("listed only, unknown")
+        << QByteArray("046d") << QByteArray("0825") << true << false;
 }
 
 void TestICamera::idsMatchInEitherLetterCase()
 {
     QFETCH(QByteArray, idVendor);
     QFETCH(QByteArray, idProduct);
-    QFETCH(bool, anyCamera);
-    QFETCH(bool, supported);
-    if (anyCamera) {
-        qputenv("ORVELLA_ANY_CAMERA", "1");
+    QFETCH(bool, listedOnly);
+    QFETCH(bool, listed);
+    if (listedOnly) {
+        qputenv("ORVELLA_SUPPORTED_CAMERAS_ONLY", "1");
     }
     hub()->setCount(0);
-    sysfs_->addUsbNode(0, "1-1", idVendor, idProduct, "Desk Camera");
+    sysfs_->addUsbNode(0, "1-1", "1d6b", "0104", "Other Camera");  // never in the table
     io_->addNode(sysfs_->devicePath(0))->formats = {{V4L2_PIX_FMT_MJPEG, {{640, 480}}}};
-    sysfs_->addUsbNode(2, "1-2", "1d6b", "0104", "Other Camera");  // never supported by the table
+    sysfs_->addUsbNode(2, "1-2", idVendor, idProduct, "Desk Camera");
     io_->addNode(sysfs_->devicePath(2))->formats = {{V4L2_PIX_FMT_MJPEG, {{640, 480}}}};
 
     QCOMPARE(camera()->cameraList().size(), 2);
-    const QStringList expected = anyCamera
-                                     ? QStringList({sysfs_->devicePath(0), sysfs_->devicePath(2)})
-                                 : supported ? QStringList({sysfs_->devicePath(0)})
-                                             : QStringList();
+    const QString other = sysfs_->devicePath(0);
+    const QString desk = sysfs_->devicePath(2);
+    // A listed camera goes first even when enumerated later; unknown ones only without the filter.
+    const QStringList expected = listedOnly ? (listed ? QStringList{desk} : QStringList())
+                                 : listed   ? QStringList{desk, other}
+                                            : QStringList{other, desk};
     QCOMPARE(pathsOf(camera()->companyCameraList()), expected);
-    QCOMPARE(camera()->initData(), supported);
+    QCOMPARE(camera()->initData(), !expected.isEmpty());
     QCOMPARE(pathsOf(config()->cameraList), expected);
-    QCOMPARE(config()->currentCamera.devicePath, supported ? sysfs_->devicePath(0) : QString());
+    QCOMPARE(config()->currentCamera.devicePath, expected.value(0));
+    QCOMPARE(camera()->hasCaptureThread(), !expected.isEmpty());
 }
 
 void TestICamera::tableHasTwelvePairsOneExchanged()

@@ -163,7 +163,9 @@ void TestMainFrameWindow::cameraChooserOpensBelowTheTitleBar()
     QTRY_VERIFY(title->cameraChooser() && title->cameraChooser()->isVisible());
     QComboBox* chooser = title->cameraChooser();
     QCOMPARE(chooser->count(), 2);
-    QCOMPARE(chooser->currentText(), QStringLiteral("Virtual Document Camera #1"));
+    QCOMPARE(chooser->itemData(chooser->currentIndex(), Qt::ToolTipRole).toString(),
+             QStringLiteral("Virtual Document Camera #1"));
+    QVERIFY(chooser->currentText().endsWith("#1"));  // shortened in the middle to fit
     const QRect box(chooser->mapToGlobal(QPoint(0, 0)), chooser->size());
     QCOMPARE(box.top(), title->mapToGlobal(QPoint(0, title->height())).y());
     QVERIFY(box.right() < frame_->mapToGlobal(QPoint(frame_->width(), 0)).x());

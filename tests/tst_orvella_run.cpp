@@ -206,7 +206,8 @@ void TestOrvellaRun::noCameraTellsAndEnds()
     QFETCH(bool, byKeyboard);
     QProcessEnvironment env = childEnvironment();
     env.insert("ORVELLA_VIRTUAL_CAMERA", "0");
-    env.remove("ORVELLA_ANY_CAMERA");
+    env.insert("ORVELLA_SUPPORTED_CAMERAS_ONLY",
+               "1");  // a real camera on the machine must not count
     QProcess orvella;
     orvella.setProcessEnvironment(env);
     orvella.setProcessChannelMode(QProcess::ForwardedChannels);

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QRandomGenerator>
 #include <QThread>
 #include <algorithm>
@@ -212,27 +211,25 @@ void IOcrEngine::runJob(const OcrParameter& job, const QString& temporary)
     std::unique_ptr<IOcrExporter> exporter =
         IOcrExporter::create(job.exportType, *IOcrLibraryLoader::load(), dataPath);
     emit sgOcrProgress(30);
-    for (const QString& picture : job.images) {
-        if (!QImageReader(picture).canRead()) {
-            throw COcrException(
-                ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Cannot read the picture %1"), picture));
-        }
+    for (int i = 0; i < job.images.size(); ++i) {
         emit sgOcrProgress(40);
     }
     emit sgOcrProgress(50);
+    QStringList skipped;
     if (job.images.isEmpty()) {
         qDebug() << "no images";
     } else {
-        exporter->begin(temporary);
-        recognizer_->run(job.images, [&](const OcrPage& page, TessBaseAPI* engine) {
+        exporter->begin(temporary, QFileInfo(job.outputPath).completeBaseName());
+        skipped = recognizer_->run(job.images, [&](const OcrPage& page, TessBaseAPI* engine) {
             emit sgOcrProgress(60);
             exporter->addPage(page, engine);
         });
     }
     emit sgOcrProgress(70);
     emit sgOcrProgress(80);
-    if (job.images.isEmpty()) {
-        throw COcrException(ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "No pictures to recognise")));
+    if (job.images.isEmpty() || skipped.size() == job.images.size()) {
+        throw COcrException(ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "No pictures to recognise")) +
+                            skippedText(skipped));
     }
     exporter->finish();
     exporter.reset();
@@ -243,7 +240,21 @@ void IOcrEngine::runJob(const OcrParameter& job, const QString& temporary)
     }
     emit sgOcrProgress(95);
     qDebug() << "ocr document written" << job.outputPath;
+    if (!skipped.isEmpty()) {
+        qDebug() << "ocr pictures skipped:" << skipped;
+        emit sgOcrSkipped(skippedText(skipped).trimmed());
+    }
     emit sgOcrProgress(100);
+}
+
+QString IOcrEngine::skippedText(const QStringList& pictures)
+{
+    QString text;
+    for (const QString& picture : pictures) {
+        text += QLatin1Char('\n') +
+                ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Cannot read the picture %1"), picture);
+    }
+    return text;
 }
 
 void IOcrEngine::fail(const QString& text)

@@ -33,6 +33,9 @@ signals:
     void sgOcrStart(OcrParameter job);
     void sgOcrError(QString text);
     void sgOcrProgress(int percent);
+    // Before progress 100: the pictures that could not be read were left out of the document
+    // (one line naming each).
+    void sgOcrSkipped(QString text);
 
 public slots:
     void slOcrStop();
@@ -50,6 +53,8 @@ private:
     void runJob(const OcrParameter& job, const QString& temporary);
     void fail(const QString& text);
     static QString temporaryName(const OcrParameter& job);
+    // One line per picture, each starting with a line break.
+    static QString skippedText(const QStringList& pictures);
 
     QThread* thread_ = nullptr;
     // Held while a request runs in the worker thread; taken again after joining it.

@@ -26,7 +26,9 @@ public:
     // newline, non-characters, lone surrogates).
     static QString printable(const QString& text);
 
-    virtual void begin(const QString& path) = 0;
+    // Starts the document at `path`; `title` is its name as the user chose it (the file being
+    // written is a temporary one).
+    virtual void begin(const QString& path, const QString& title) = 0;
     // `engine` still holds the page's recognition (the PDF writer reads it).
     virtual void addPage(const OcrPage& page, TessBaseAPI* engine) = 0;
     virtual void finish() = 0;

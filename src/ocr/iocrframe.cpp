@@ -53,6 +53,8 @@ IOcrFrame::IOcrFrame(QWidget* parent, IOcrEngine* engine)
             Qt::QueuedConnection);
     connect(engine_, &IOcrEngine::sgOcrProgress, this, &IOcrFrame::slOcrImageProgress,
             Qt::QueuedConnection);
+    connect(engine_, &IOcrEngine::sgOcrSkipped, this, &IOcrFrame::slOcrImageSkipped,
+            Qt::QueuedConnection);
 }
 
 void IOcrFrame::CreateUI()
@@ -333,8 +335,14 @@ void IOcrFrame::slOcrImageProgress(int percent)
         progress_->setValue(percent);
     }
     if (percent == 100) {
-        finishJob(tr("OCR Analysing Succeed!"));
+        const QString success = tr("OCR Analysing Succeed!");
+        finishJob(skipped_.isEmpty() ? success : success + QLatin1Char('\n') + skipped_);
     }
+}
+
+void IOcrFrame::slOcrImageSkipped(QString text)
+{
+    skipped_ = text;
 }
 
 void IOcrFrame::slOcrImageError(QString text)
@@ -345,6 +353,7 @@ void IOcrFrame::slOcrImageError(QString text)
 void IOcrFrame::finishJob(const QString& message)
 {
     running_ = false;
+    skipped_.clear();
     if (progress_) {
         progress_->accept();
     }

@@ -45,6 +45,8 @@ public:
 public slots:
     void slButtonClick();
     void slOcrImageError(QString text);
+    // Pictures left out of the finished document, shown with the success message.
+    void slOcrImageSkipped(QString text);
     void slOcrImageProgress(int percent);
 
 private:
@@ -65,6 +67,7 @@ private:
     int page_ = 0;
     ExportFileType exportType_ = ExportPdf;
     bool running_ = false;
+    QString skipped_;
     QLabel* preview_ = nullptr;
     QLabel* indicator_ = nullptr;
     QListWidget* languages_ = nullptr;

@@ -91,7 +91,12 @@ const TessCApi* loadLocked(LoaderState& loader, QString* error)
     for (const QString& path : paths) {
         // A missing file given by path is not tried under other names.
         if (path.contains(QLatin1Char('/')) && !QFileInfo::exists(path)) {
-            qDebug() << "QLibrary load error;" << path << "not found";
+            // Without a copy of its own the program normally uses the system's.
+            if (path == IOcrLibraryLoader::bundledPath()) {
+                qInfo() << "no OCR library beside the program, trying the next;" << path;
+            } else {
+                qDebug() << "QLibrary load error;" << path << "not found";
+            }
             reason = path + QStringLiteral(" not found");
             continue;
         }

@@ -51,7 +51,7 @@ bool addEntry(zipFile zip, const char* name, const QByteArray& bytes)
 
 }  // namespace
 
-void OcrDocxExporter::begin(const QString& path)
+void OcrDocxExporter::begin(const QString& path, const QString& /*title*/)
 {
     path_ = path;
     body_ = QString::fromLatin1(kDocumentStart);

@@ -7,7 +7,7 @@
 // line breaks, and a page break between the pictures.
 class OcrDocxExporter : public IOcrExporter {
 public:
-    void begin(const QString& path) override;
+    void begin(const QString& path, const QString& title) override;
     void addPage(const OcrPage& page, TessBaseAPI* engine) override;
     void finish() override;
 

@@ -16,7 +16,7 @@ OcrPdfExporter::~OcrPdfExporter()
     }
 }
 
-void OcrPdfExporter::begin(const QString& path)
+void OcrPdfExporter::begin(const QString& path, const QString& title)
 {
     path_ = path;
     // The renderer appends ".pdf" to the name it is given.
@@ -26,8 +26,7 @@ void OcrPdfExporter::begin(const QString& path)
     }
     renderer_ = api_.pdfRendererCreate(base.toLocal8Bit().constData(),
                                        dataPath_.toLocal8Bit().constData(), false);
-    if (!renderer_ ||
-        !api_.rendererBegin(renderer_, QFileInfo(path).completeBaseName().toUtf8().constData())) {
+    if (!renderer_ || !api_.rendererBegin(renderer_, title.toUtf8().constData())) {
         throw COcrException(
             ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Cannot write the file %1"), path));
     }

@@ -10,7 +10,7 @@ public:
     OcrPdfExporter(const TessCApi& api, const QString& dataPath);
     ~OcrPdfExporter() override;
 
-    void begin(const QString& path) override;
+    void begin(const QString& path, const QString& title) override;
     void addPage(const OcrPage& page, TessBaseAPI* engine) override;
     void finish() override;
 

@@ -91,14 +91,14 @@ int OcrRecognizer::pageResolution(const QSize& size, int storedPpi)
     return std::max({base, fitWidth, fitHeight});
 }
 
-OcrPage OcrRecognizer::recognise(Lane& lane, const QString& picture)
+bool OcrRecognizer::recognise(Lane& lane, const QString& picture, OcrPage* page)
 {
     QImageReader reader(picture);
     reader.setAutoTransform(true);
     QImage image = reader.read();
     if (image.isNull()) {
-        throw COcrException(
-            ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Cannot read the picture %1"), picture));
+        qDebug() << "ocr picture unreadable:" << picture << reader.errorString();
+        return false;
     }
     const int storedPpi = qRound(image.dotsPerMeterY() * 0.0254);
     const bool grey = image.isGrayscale();
@@ -118,11 +118,10 @@ OcrPage OcrRecognizer::recognise(Lane& lane, const QString& picture)
         throw COcrException(
             ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Cannot recognise the picture %1"), picture));
     }
-    OcrPage page;
-    page.text = copyText(api_, api_.utf8Text(lane.engine));
-    page.paragraphs = collect(lane.engine, tesseract::RIL_PARA);
-    page.lines = collect(lane.engine, tesseract::RIL_TEXTLINE);
-    return page;
+    page->text = copyText(api_, api_.utf8Text(lane.engine));
+    page->paragraphs = collect(lane.engine, tesseract::RIL_PARA);
+    page->lines = collect(lane.engine, tesseract::RIL_TEXTLINE);
+    return true;
 }
 
 QStringList OcrRecognizer::collect(TessBaseAPI* engine, TessPageIteratorLevel level)
@@ -165,13 +164,15 @@ void OcrRecognizer::runLane(int lane, const QStringList& pictures, Shared& share
             }
         }
         try {
-            OcrPage page = recognise(lanes_[lane], pictures[i]);
+            OcrPage page;
+            const bool readable = recognise(lanes_[lane], pictures[i], &page);
             std::unique_lock<std::mutex> guard(shared.lock);
             shared.pages[i] = std::move(page);
+            shared.skipped[i] = !readable;
             shared.ready[i] = true;
             shared.changed.notify_all();
             // The instance keeps page i until it was taken.
-            while (shared.taken <= i && !aborted(shared)) {
+            while (readable && shared.taken <= i && !aborted(shared)) {
                 shared.changed.wait_for(guard, kStopPoll);
             }
         } catch (const COcrException& error) {
@@ -184,11 +185,13 @@ void OcrRecognizer::runLane(int lane, const QStringList& pictures, Shared& share
     }
 }
 
-void OcrRecognizer::run(const QStringList& pictures, const PageSink& sink)
+QStringList OcrRecognizer::run(const QStringList& pictures, const PageSink& sink)
 {
     Shared shared;
     shared.pages.resize(pictures.size());
     shared.ready.assign(pictures.size(), false);
+    shared.skipped.assign(pictures.size(), false);
+    QStringList skipped;
     std::vector<std::thread> threads;
     for (int lane = 0; lane < active_ && lane < pictures.size(); ++lane) {
         threads.emplace_back(
@@ -207,7 +210,11 @@ void OcrRecognizer::run(const QStringList& pictures, const PageSink& sink)
             page = std::move(shared.pages[i]);
         }
         try {
-            sink(page, lanes_[i % active_].engine);
+            if (shared.skipped[i]) {
+                skipped << pictures[i];
+            } else {
+                sink(page, lanes_[i % active_].engine);
+            }
         } catch (const COcrException& error) {
             fail(shared, error.text());
             break;
@@ -228,4 +235,5 @@ void OcrRecognizer::run(const QStringList& pictures, const PageSink& sink)
     if (stop_.isSet()) {
         throw COcrException(ocrText(QT_TRANSLATE_NOOP("IOcrEngine", "Recognition stopped")));
     }
+    return skipped;
 }

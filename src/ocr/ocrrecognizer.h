@@ -27,9 +27,10 @@ public:
 
     // Makes `count` instances ready for `languages` ("eng+chi_sim"); throws COcrException.
     void prepare(const QString& dataPath, const QString& languages, int count);
-    // Recognises `pictures`, calling `sink` once per page in order; throws COcrException on
-    // the first failure or when stopped.
-    void run(const QStringList& pictures, const PageSink& sink);
+    // Recognises `pictures`, calling `sink` once per readable page in order; returns the
+    // pictures that could not be read (skipped). Throws COcrException on the first engine
+    // failure or when stopped.
+    QStringList run(const QStringList& pictures, const PageSink& sink);
 
     // The resolution a picture is recognised and laid out at: its own, or 300 ppi, raised so
     // that the page fits A4 (in the picture's orientation).
@@ -46,13 +47,15 @@ private:
         std::condition_variable changed;
         std::vector<OcrPage> pages;
         std::vector<bool> ready;
+        std::vector<bool> skipped;
         int taken = 0;
         QString error;
     };
 
     static bool stopRequested(void* flag, int words);
     void runLane(int lane, const QStringList& pictures, Shared& shared);
-    OcrPage recognise(Lane& lane, const QString& picture);
+    // False, with nothing recognised, when the picture cannot be read.
+    bool recognise(Lane& lane, const QString& picture, OcrPage* page);
     QStringList collect(TessBaseAPI* engine, TessPageIteratorLevel level);
     bool aborted(Shared& shared) const;
     void fail(Shared& shared, const QString& error);

@@ -2,7 +2,7 @@
 
 #include "ocr/cocrexception.h"
 
-void OcrTextExporter::begin(const QString& path)
+void OcrTextExporter::begin(const QString& path, const QString& /*title*/)
 {
     file_.setFileName(path);
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

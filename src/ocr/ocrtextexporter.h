@@ -8,7 +8,7 @@
 // Plain text in UTF-8, a form feed between the pictures.
 class OcrTextExporter : public IOcrExporter {
 public:
-    void begin(const QString& path) override;
+    void begin(const QString& path, const QString& title) override;
     void addPage(const OcrPage& page, TessBaseAPI* engine) override;
     void finish() override;
 

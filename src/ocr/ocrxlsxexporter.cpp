@@ -19,7 +19,7 @@ OcrXlsxExporter::~OcrXlsxExporter()
     }
 }
 
-void OcrXlsxExporter::begin(const QString& path)
+void OcrXlsxExporter::begin(const QString& path, const QString& /*title*/)
 {
     path_ = path;
     workbook_ = workbook_new(path.toLocal8Bit().constData());

@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QVector>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <opencv2/imgproc.hpp>
@@ -19,7 +20,12 @@ void setUpImageAlgorithms()
 }
 Q_CONSTRUCTOR_FUNCTION(setUpImageAlgorithms)
 
-constexpr double kBlackWhiteThreshold = 100;
+// Black and white decides each pixel against its neighbourhood, so uneven light on a page keeps
+// thin and grey text. The window spans a few text lines at any camera resolution; a pixel turns
+// black only when it is clearly darker than its surroundings, so plain paper and desk stay white.
+constexpr int kBlackWhiteMinBlock = 15;
+constexpr int kBlackWhiteBlockDivisor = 50;
+constexpr double kBlackWhiteOffset = 15;
 constexpr int kThresholdBlock = 27;
 constexpr int kOutlineThickness = 4;
 constexpr int kStraightenMargin = 6;
@@ -209,10 +215,15 @@ cv::Mat IOpencvApi::toGray(const cv::Mat& mat)
 cv::Mat IOpencvApi::toBlackWhite(const cv::Mat& mat)
 {
     cv::Mat grey = toGray(mat);
-    if (!grey.empty()) {
-        cv::threshold(grey, grey, kBlackWhiteThreshold, 255, cv::THRESH_BINARY);
+    if (grey.empty()) {
+        return grey;
     }
-    return grey;
+    const int block =
+        std::max(kBlackWhiteMinBlock, std::min(grey.cols, grey.rows) / kBlackWhiteBlockDivisor) | 1;
+    cv::Mat bw;
+    cv::adaptiveThreshold(grey, bw, 255, cv::ADAPTIVE_THRESH_GAUSSIAN_C, cv::THRESH_BINARY, block,
+                          kBlackWhiteOffset);
+    return bw;
 }
 
 QImage IOpencvApi::applyImageType(const cv::Mat& frame, ImageType type)

@@ -27,7 +27,9 @@ public:
 
     // Grey matrix (CV_8UC1) of a one-, three- or four-channel matrix.
     static cv::Mat toGray(const cv::Mat& mat);
-    // toGray, then 255 where the grey value is above 100 and 0 elsewhere.
+    // toGray, then 0 where a pixel is clearly darker than its neighbourhood (a window of about a
+    // fiftieth of the picture's shorter side) and 255 elsewhere: text stays black under uneven
+    // light, paper and uniform areas become white.
     static cv::Mat toBlackWhite(const cv::Mat& mat);
     // The frame filtered for a still: the picture itself, grey or black and white.
     static QImage applyImageType(const cv::Mat& frame, ImageType type);

@@ -56,6 +56,9 @@ EngineRecorder::EngineRecorder()
     connect(
         engine, &IOcrEngine::sgOcrError, this,
         [this](const QString& text) { events << "error:" + text; }, Qt::QueuedConnection);
+    connect(
+        engine, &IOcrEngine::sgOcrSkipped, this,
+        [this](const QString& text) { events << "skipped:" + text; }, Qt::QueuedConnection);
 }
 
 QStringList runJob(const OcrParameter& job)

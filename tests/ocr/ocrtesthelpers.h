@@ -14,7 +14,8 @@ QString writeTextPicture(const QString& path, const QStringList& lines, const QS
 // Character error rate of `seen` against `expected`, whitespace ignored.
 double characterErrorRate(const QString& expected, const QString& seen);
 
-// Records what the engine answers, on the test thread: "10", "40", ..., "error:<text>".
+// Records what the engine answers, on the test thread: "10", "40", ..., "error:<text>",
+// "skipped:<text>".
 class EngineRecorder : public QObject {
     Q_OBJECT
 public:

@@ -22,6 +22,10 @@
 
 namespace {
 
+constexpr int kChooserWidth = 160;
+// The chooser's frame, padding and drop-down button, less than its width left for the name.
+constexpr int kChooserChromeWidth = 44;
+
 int scaled(double v)
 {
     return static_cast<int>(v * uiScale);
@@ -152,7 +156,8 @@ void IMainTitleWidget::createCameraChooser()
     // A child of the window, not of the title bar: it opens below the bar.
     chooser_ = new QComboBox(window());
     chooser_->setView(new QListView(chooser_));
-    chooser_->setFixedSize(scaled(160), scaled(28));
+    chooser_->setFixedSize(scaled(kChooserWidth), scaled(28));
+    chooser_->view()->setTextElideMode(Qt::ElideMiddle);
     chooser_->setStyleSheet(cameraChooserStyle());
     chooser_->setFocusPolicy(Qt::NoFocus);
     chooser_->hide();
@@ -206,7 +211,7 @@ void IMainTitleWidget::fillCameraChooser(const QList<ICameraInfo>& cameras,
             info.devicePath.compare(excludedPath, Qt::CaseInsensitive) == 0) {
             continue;
         }
-        chooser_->addItem(info.friendlyName, info.devicePath);
+        addCameraItem(info.friendlyName, info.devicePath);
         if (current.index != ICamera::kWifiIndex &&
             info.devicePath.compare(current.devicePath, Qt::CaseInsensitive) == 0) {
             currentItem = chooser_->count() - 1;
@@ -223,6 +228,16 @@ void IMainTitleWidget::fillCameraChooser(const QList<ICameraInfo>& cameras,
     chooser_->setCurrentIndex(currentItem);
     connect(chooser_, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &IMainTitleWidget::changeCameraIndex);
+}
+
+// Cameras of one model differ only at the end of their names ("... #1", "... #2"): a name too
+// long for the chooser loses its middle, and the whole name stays in the tip.
+void IMainTitleWidget::addCameraItem(const QString& name, const QString& devicePath)
+{
+    const int textWidth = chooser_->width() - scaled(kChooserChromeWidth);
+    chooser_->addItem(chooser_->fontMetrics().elidedText(name, Qt::ElideMiddle, textWidth),
+                      devicePath);
+    chooser_->setItemData(chooser_->count() - 1, name, Qt::ToolTipRole);
 }
 
 void IMainTitleWidget::changeCameraIndex(int index)

@@ -68,6 +68,7 @@ private:
     void onButtonClick(bool checked, const QVariant& id);
     void toggleCameraChooser();
     void createCameraChooser();
+    void addCameraItem(const QString& name, const QString& devicePath);
     void maximizeWindow();
     void restoreWindow();
     void reportResizeLater();

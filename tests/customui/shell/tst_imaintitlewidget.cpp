@@ -21,6 +21,7 @@ private slots:
     void chooserContents_data();
     void chooserContents();
     void chooserRefillKeepsQuiet();
+    void chooserTellsLongNamesApart();
     void dragMaximisedWindowRestoresUnderCursor();
     void dragNormalWindowMovesWithCursor();
     void restoreAndMaximizeButtons();
@@ -193,6 +194,17 @@ void TestIMainTitleWidget::chooserRefillKeepsQuiet()
     QCOMPARE(box->currentIndex(), 1);
     title_->hideCameraChooser();
     QVERIFY(!box->isVisible());
+}
+
+void TestIMainTitleWidget::chooserTellsLongNamesApart()
+{
+    const QString name("Virtual Document Camera of a Long Model Name #%1");
+    title_->fillCameraChooser({cameraInfo(0, name.arg(1), "a"), cameraInfo(1, name.arg(2), "b")},
+                              QString(), false);
+    for (int i : {0, 1}) {  // the distinguishing end stays, the whole name is the tip
+        QVERIFY(title_->cameraChooser()->itemText(i).endsWith(QString("#%1").arg(i + 1)));
+        QCOMPARE(title_->cameraChooser()->itemData(i, Qt::ToolTipRole).toString(), name.arg(i + 1));
+    }
 }
 
 void TestIMainTitleWidget::dragMaximisedWindowRestoresUnderCursor()
