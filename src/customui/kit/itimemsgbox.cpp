@@ -26,6 +26,8 @@ int scaled(double v)
 
 ITimeMsgBox::ITimeMsgBox(QWidget* parent) : QWidget(parent)
 {
+    // A tip only informs: a click where it shows reaches what lies under it.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
     if (!parent) {
         setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
         setAttribute(Qt::WA_TranslucentBackground);

@@ -1,22 +1,15 @@
 #include <QtTest>
 
 #include <QLabel>
+#include <QPushButton>
 
 #include "customui/kit/iappfont.h"
 #include "customui/kit/itimemsgbox.h"
 #include "customui/kit/uiscale.h"
-#include "iapplication.h"
 #include "kittesthelpers.h"
-#include "mainframe.h"
 
-// The process-wide tip lives over the application's main window: this application hands out a
-// plain main window of known size.
-class TipApplication : public IApplication {
-public:
-    using IApplication::IApplication;
-    MainFrame* mainFrame() const override { return frame; }
-    MainFrame* frame = nullptr;
-};
+// The process-wide tip lives over its anchor window, here a plain window of known size.
+QWidget* anchor = nullptr;
 
 class TestITimeMsgBox : public QObject {
     Q_OBJECT
@@ -29,6 +22,7 @@ private slots:
     void closesAfterTimerAndFade();
     void newMessageDuringFadeStaysUp();
     void windowTipFadesOut();
+    void clicksReachWhatLiesUnder();
 };
 
 void TestITimeMsgBox::initTestCase()
@@ -39,19 +33,17 @@ void TestITimeMsgBox::initTestCase()
 
 void TestITimeMsgBox::oneTipOverTheMainWindow()
 {
-    auto* app = static_cast<TipApplication*>(qApp);
     ITimeMsgBox* tip = ITimeMsgBox::instance();
     QCOMPARE(ITimeMsgBox::instance(), tip);
-    QCOMPARE(tip->parentWidget(), static_cast<QWidget*>(app->frame));
+    QCOMPARE(tip->parentWidget(), anchor);
 }
 
 void TestITimeMsgBox::centredOverTheMainWindow()
 {
-    auto* app = static_cast<TipApplication*>(qApp);
     ITimeMsgBox* tip = ITimeMsgBox::instance();
     tip->showMessage(QStringLiteral("Saved"), 1000, -1000, -1000);
     QVERIFY(tip->isVisible());
-    const QPoint centre = app->frame->rect().center();
+    const QPoint centre = anchor->rect().center();
     QVERIFY(qAbs(tip->geometry().center().x() - centre.x()) <= 1);
     QVERIFY(qAbs(tip->geometry().center().y() - centre.y()) <= 1);
     // Sized to the text plus its margins.
@@ -131,14 +123,29 @@ void TestITimeMsgBox::windowTipFadesOut()
     QCOMPARE(tip.windowOpacity(), 1.0);
 }
 
+// A tip over a button does not take the button's click.
+void TestITimeMsgBox::clicksReachWhatLiesUnder()
+{
+    QPushButton button(anchor);
+    button.setGeometry(anchor->rect());
+    button.show();
+    QSignalSpy clicked(&button, &QPushButton::clicked);
+    ITimeMsgBox* tip = ITimeMsgBox::instance();
+    tip->showMessage(QStringLiteral("Saved"), 1000, -1000, -1000);
+    tip->raise();
+    QTest::mouseClick(anchor->childAt(anchor->rect().center()), Qt::LeftButton);
+    QCOMPARE(clicked.size(), 1);
+}
+
 int main(int argc, char* argv[])
 {
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
-    TipApplication app(QStringLiteral("tst_itimemsgbox"), argc, argv);
-    MainFrame frame(&app);
-    frame.setGeometry(50, 40, 700, 500);
-    frame.show();
-    app.frame = &frame;
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setGeometry(50, 40, 700, 500);
+    window.show();
+    anchor = &window;
+    ITimeMsgBox::setAnchorWindow(&window);
     TestITimeMsgBox test;
     return QTest::qExec(&test, argc, argv);
 }
