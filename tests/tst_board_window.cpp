@@ -1,0 +1,238 @@
+#include <QtTest>
+
+#include <QProcess>
+
+#include "board/iboard.h"
+#include "board/islide.h"
+#include "board/item/ielement.h"
+#include "board/path/iarrowpathelement.h"
+#include "customui/boardpanels/ifigureframe.h"
+#include "customui/kit/iitoolbutton.h"
+#include "customui/shell/iboardtoolbar.h"
+#include "customui/shell/irighttoolbar.h"
+#include "iapplication.h"
+#include "mainframe.h"
+#include "service/iboardservice.h"
+#include "service/iconfigureservice.h"
+#include "service/ilog.h"
+#include "testpaths.h"
+
+// The board in the main window on a real X server (Xvfb 1920x1080 with openbox) with the
+// virtual camera, used through real pointer and key input (xdotool): undo and redo, clear and
+// its undo, selecting and moving a stroke, deleting a shape by key, outlined shapes, the arrow
+// and the tool keys. Pixels are read from the annotation layer the board renders.
+
+using Mode = KM_IBOARD_ENUM::ModeType;
+
+class TestBoardWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void undoClearSelectAndShapes();
+    void keysChooseTools_data();
+    void keysChooseTools();
+
+private:
+    static void xdotool(const QStringList& arguments)
+    {
+        QCOMPARE(QProcess::execute("xdotool", arguments), 0);
+    }
+    static QStringList at(const QPoint& p)
+    {
+        return {QString::number(p.x()), QString::number(p.y())};
+    }
+    // Screen point of a scene point of the board.
+    QPoint screen(const QPointF& scenePoint) const
+    {
+        return board_->viewport()->mapToGlobal(board_->mapFromScene(scenePoint));
+    }
+    void click(const QPointF& scenePoint)
+    {
+        xdotool(QStringList{"mousemove", "--sync"} + at(screen(scenePoint)) +
+                QStringList{"click", "1"});
+    }
+    void clickWidget(QWidget* w)
+    {
+        xdotool(QStringList{"mousemove", "--sync"} + at(w->mapToGlobal(w->rect().center())) +
+                QStringList{"click", "1"});
+    }
+    void drag(const QVector<QPointF>& scenePoints);
+    void key(const QString& keys) { xdotool({"key", "--delay", "50", keys}); }
+    bool inked(const QPointF& scenePoint) const;
+    QImage layer() const { return board_->renderOverlay(board_->backgroundRect().size().toSize()); }
+    // A point of the picture, in fractions of its size.
+    QPointF pic(double fx, double fy) const
+    {
+        const QRectF r = board_->backgroundRect();
+        return QPointF(r.left() + r.width() * fx, r.top() + r.height() * fy);
+    }
+
+    MainFrame* frame_ = nullptr;
+    IBoard* board_ = nullptr;
+    IBoardToolBar* bar_ = nullptr;
+};
+
+void TestBoardWindow::initTestCase()
+{
+    qInstallMessageHandler(logMessageHandler);
+    QVERIFY2(QGuiApplication::platformName() == "xcb", "needs the test runner's Xvfb");
+    auto* app = static_cast<IApplication*>(qApp);
+    frame_ = new MainFrame(app);
+    board_ = frame_->findChild<IBoard*>();
+    bar_ = frame_->findChild<IBoardToolBar*>();
+    QVERIFY(board_ && bar_);
+    IBoardService::instance()->attach(app);
+    IBoardService::instance()->attachBoard(board_);
+    IBoardService::instance()->init();
+    IConfigureService::instance()->attach(app);
+    frame_->initScene();
+    QTRY_VERIFY(frame_->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(frame_));
+    QTRY_COMPARE(frame_->size(), QSize(1920, 1080));
+    QTRY_VERIFY(!board_->backgroundRect().isEmpty());
+    clickWidget(frame_->findChild<IRightToolBar*>()->button(IRightToolBar::Board));
+    QTRY_VERIFY(bar_->isVisible());
+}
+
+void TestBoardWindow::cleanupTestCase()
+{
+    if (frame_) {
+        frame_->close();
+        delete frame_;
+    }
+}
+
+void TestBoardWindow::drag(const QVector<QPointF>& scenePoints)
+{
+    xdotool(QStringList{"mousemove", "--sync"} + at(screen(scenePoints.first())) +
+            QStringList{"mousedown", "1"});
+    for (int i = 1; i < scenePoints.size(); ++i) {
+        xdotool(QStringList{"mousemove", "--sync"} + at(screen(scenePoints.at(i))));
+    }
+    xdotool({"mouseup", "1"});
+    QTest::qWait(100);
+}
+
+bool TestBoardWindow::inked(const QPointF& scenePoint) const
+{
+    const QPointF p = scenePoint - board_->backgroundRect().topLeft();
+    return qAlpha(layer().pixel(p.toPoint())) > 0;
+}
+
+void TestBoardWindow::undoClearSelectAndShapes()
+{
+    ISlide* page = board_->currentSlide();
+    key("p");
+    QTRY_COMPARE(board_->modeType(), Mode::Pen);
+    drag({pic(0.2, 0.2), pic(0.3, 0.2), pic(0.4, 0.2)});
+    QTRY_COMPARE(page->elements().size(), 1);
+    QVERIFY(inked(pic(0.3, 0.2)));
+    QTRY_VERIFY(bar_->button(IBoardToolBar::Undo)->isEnabled());
+    key("ctrl+z");
+    QTRY_VERIFY(!inked(pic(0.3, 0.2)));
+    QVERIFY(bar_->button(IBoardToolBar::Redo)->isEnabled());
+    key("ctrl+y");
+    QTRY_VERIFY(inked(pic(0.3, 0.2)));
+
+    // Three elements, cleared with one click, back with one undo.
+    key("r");  // the last chosen shape: the straight line
+    QTRY_COMPARE(board_->modeType(), Mode::LinePath);
+    drag({pic(0.2, 0.4), pic(0.3, 0.4), pic(0.4, 0.4)});
+    key("p");
+    drag({pic(0.2, 0.6), pic(0.3, 0.65), pic(0.4, 0.6)});
+    QTRY_COMPARE(page->elements().size(), 3);
+    const QList<IElement*> three = page->elements();
+    clickWidget(bar_->button(IBoardToolBar::Clear));
+    QTRY_VERIFY(page->elements().isEmpty());
+    QVERIFY(!inked(pic(0.3, 0.4)));
+    key("ctrl+z");
+    QTRY_COMPARE(page->elements(), three);
+    QVERIFY(inked(pic(0.3, 0.2)) && inked(pic(0.3, 0.4)));
+
+    // A tap selects the first stroke; dragging it moves its pixels.
+    key("s");
+    QTRY_COMPARE(board_->modeType(), Mode::Select);
+    click(pic(0.3, 0.2));
+    QTRY_VERIFY(board_->textFrame()->frameItem()->isVisible());
+    drag({pic(0.3, 0.2), pic(0.32, 0.25), pic(0.35, 0.3), pic(0.35, 0.3)});
+    QTRY_VERIFY(inked(pic(0.35, 0.3)));
+    QVERIFY(!inked(pic(0.3, 0.2)));
+
+    // The line, selected by a tap, goes with the Delete key.
+    click(pic(0.3, 0.4));
+    QTRY_COMPARE(board_->textFrame()->attachedItem(), dynamic_cast<QGraphicsItem*>(three.at(1)));
+    key("Delete");
+    QTRY_COMPARE(page->elements().size(), 2);
+    QVERIFY(!inked(pic(0.3, 0.4)));
+
+    // A text box, then an outlined rectangle around it: the text's pixels stay as they were.
+    key("t");
+    QTRY_COMPARE(board_->modeType(), Mode::Text);
+    click(pic(0.6, 0.5));
+    QTRY_COMPARE(page->elements().size(), 3);
+    xdotool({"type", "--delay", "50", "Hi there"});
+    key("Escape");
+    auto* text = dynamic_cast<QGraphicsItem*>(page->elements().last());
+    QTRY_VERIFY(text->boundingRect().width() < 400);
+    const QRect box =
+        text->sceneBoundingRect().translated(-board_->backgroundRect().topLeft()).toAlignedRect();
+    const QImage before = layer().copy(box);
+    IIToolButton* shapes = bar_->button(IBoardToolBar::Shape);
+    clickWidget(shapes);
+    auto* panel = frame_->findChild<IFigureFrame*>();
+    QTRY_VERIFY(panel->isVisible());
+    clickWidget(panel->filledSwitch());
+    QTRY_VERIFY(!IConfigureService::instance()->shapeFilled());
+    clickWidget(panel->button(IFigureFrame::Rectangle));
+    QTRY_COMPARE(board_->modeType(), Mode::RectanglePath);
+    const QPointF margin(30, 30);
+    const QPointF corner = box.topLeft() + board_->backgroundRect().topLeft() - margin;
+    drag({corner, corner + QPointF(box.width(), box.height()) / 2,
+          corner + QPointF(box.width(), box.height()) + 2 * margin});
+    QTRY_COMPARE(page->elements().size(), 4);
+    QCOMPARE(layer().copy(box), before);
+    QVERIFY(inked(corner));
+
+    // The arrow's head ends where the pointer was released.
+    clickWidget(shapes);
+    QTRY_VERIFY(panel->isVisible());
+    clickWidget(panel->button(IFigureFrame::Arrow));
+    QTRY_COMPARE(board_->modeType(), Mode::ArrowPath);
+    drag({pic(0.2, 0.8), pic(0.3, 0.8), pic(0.45, 0.8)});
+    QTRY_COMPARE(page->elements().size(), 5);
+    auto* arrow = dynamic_cast<IArrowPathElement*>(page->elements().last());
+    QVERIFY(arrow);
+    QVERIFY(QLineF(arrow->endPoint(), board_->mapToScene(board_->mapFromScene(pic(0.45, 0.8))))
+                .length() <= 1.5);
+    QVERIFY(inked(arrow->endPoint() - QPointF(2, 0)));
+    QVERIFY(!inked(arrow->endPoint() + QPointF(4, 0)));
+    QVERIFY(inked(arrow->endPoint() -
+                  QPointF(IArrowPathElement::headLength(arrow->width()) - 3, arrow->width() + 3)));
+    QProcess::execute("import", {"-window", "root", artifactsDir() + "/orvella_board_undo.png"});
+    clickWidget(panel->filledSwitch());  // back to filled, as stored before
+    QTRY_VERIFY(IConfigureService::instance()->shapeFilled());
+}
+
+void TestBoardWindow::keysChooseTools_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<Mode>("mode");
+    QTest::newRow("P") << "p" << Mode::Pen;
+    QTest::newRow("E") << "e" << Mode::PathErase;
+    QTest::newRow("T") << "t" << Mode::Text;
+    QTest::newRow("S") << "s" << Mode::Select;
+    QTest::newRow("R, the last shape") << "r" << Mode::ArrowPath;
+}
+
+void TestBoardWindow::keysChooseTools()
+{
+    QFETCH(QString, keys);
+    QFETCH(Mode, mode);
+    key("Escape");
+    key(keys);
+    QTRY_COMPARE(board_->modeType(), mode);
+}
+
+QTEST_MAIN(TestBoardWindow)
+#include "tst_board_window.moc"
