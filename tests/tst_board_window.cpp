@@ -3,6 +3,7 @@
 #include <QProcess>
 
 #include "board/iboard.h"
+#include "board/iscenelementframe.h"
 #include "board/islide.h"
 #include "board/item/ielement.h"
 #include "board/path/iarrowpathelement.h"

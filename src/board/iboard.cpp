@@ -589,13 +589,15 @@ QGraphicsItem* IBoard::elementAtViewPos(const QPointF& pos) const
         return nullptr;
     }
     const QPointF at = mapToScene(pos.toPoint());
-    for (QGraphicsItem* item : scene()->items(at, Qt::IntersectsItemShape, Qt::DescendingOrder,
-                                              transform())) {
+    // A straight stroke's shape has no area: its bounding rectangle, grown by its width, does.
+    for (QGraphicsItem* item : scene()->items(at, Qt::IntersectsItemBoundingRect,
+                                              Qt::DescendingOrder, transform())) {
         if (!item->isVisible() || !dynamic_cast<IElement*>(item)) {
             continue;
         }
+        const QPointF local = item->mapFromScene(at);
         const auto* path = dynamic_cast<IPathElement*>(item);
-        if (!path || path->visibleRegion().contains(item->mapFromScene(at).toPoint())) {
+        if (path ? path->visibleRegion().contains(local.toPoint()) : item->contains(local)) {
             return item;
         }
     }

@@ -6,6 +6,7 @@
 #include "board/iboardstate.h"
 #include "board/item/icommontextelementframe.h"
 #include "board/item/itextelement.h"
+#include "board/item/itextframebutton.h"
 #include "board/path/ipathelement.h"
 #include "board/undo/ielementscommand.h"
 #include "boardtesthelpers.h"
@@ -77,12 +78,12 @@ void TestBoardHistory::eraseRubsAreSteps()
     QVERIFY(stroke);
     const QRegion whole = stroke->visibleRegion();
     f.board.setModeType(Mode::PathErase);
-    f.drag({{350, 400}, {350, 450}, {350, 600}});  // across the middle: two ends stay
+    f.drag({{350, 400}, {350, 500}, {350, 600}, {350, 600}});  // across the middle: two ends stay
     const QRegion rubbed = stroke->visibleRegion();
     QVERIFY(rubbed != whole && !rubbed.isEmpty());
     QCOMPARE(f.page->elements(), Elements{stroke});
     QVERIFY(!inked(f.overlay(), QPoint(350, 500)));
-    f.drag({{50, 500}, {300, 500}, {700, 500}});  // along it: nothing left
+    f.drag({{50, 500}, {300, 500}, {700, 500}, {700, 500}});  // along it: nothing left
     QVERIFY(f.page->elements().isEmpty());
     QCOMPARE(f.page->undoStack()->count(), 3);
 

@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QScreen>
+#include <QUndoStack>
 
 #include "board/iboard.h"
 #include "board/iboardstate.h"
