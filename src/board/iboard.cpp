@@ -590,8 +590,8 @@ QGraphicsItem* IBoard::elementAtViewPos(const QPointF& pos) const
     }
     const QPointF at = mapToScene(pos.toPoint());
     // A straight stroke's shape has no area: its bounding rectangle, grown by its width, does.
-    for (QGraphicsItem* item : scene()->items(at, Qt::IntersectsItemBoundingRect,
-                                              Qt::DescendingOrder, transform())) {
+    for (QGraphicsItem* item :
+         scene()->items(at, Qt::IntersectsItemBoundingRect, Qt::DescendingOrder, transform())) {
         if (!item->isVisible() || !dynamic_cast<IElement*>(item)) {
             continue;
         }

@@ -9,10 +9,10 @@
 #include "board/imodemanager.h"
 #include "board/path/ifigurepathmode.h"
 #include "boardtesthelpers.h"
+#include "customui/kit/uiscale.h"
 #include "iapplication.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
-#include "customui/kit/uiscale.h"
 
 using Operation = std::function<void(IBoardService*)>;
 Q_DECLARE_METATYPE(Operation)

@@ -118,9 +118,9 @@ void ITextElementFrame::setItems(const QList<QGraphicsItem*>& items)
             connect(text, &ITextElement::endEdit, this, &ITextElementFrame::sgLeaveTextEditor);
         }
         if (object) {
-            for (auto changed : {&QGraphicsObject::xChanged, &QGraphicsObject::yChanged,
-                                 &QGraphicsObject::rotationChanged,
-                                 &QGraphicsObject::scaleChanged}) {
+            for (auto changed :
+                 {&QGraphicsObject::xChanged, &QGraphicsObject::yChanged,
+                  &QGraphicsObject::rotationChanged, &QGraphicsObject::scaleChanged}) {
                 connect(object, changed, this, &ITextElementFrame::onDocumentSizeChanged);
             }
         }
@@ -389,8 +389,8 @@ void ITextElementFrame::onCursorPositionChanged()
 
 void ITextElementFrame::beginDrag(Drag drag, Handle handle, const QPointF& scenePos)
 {
-    const bool allowed =
-        attachedItem() && !locked_ && (drag == Drag::Handle ? handleEnabled(handle) : !isItemEditing());
+    const bool allowed = attachedItem() && !locked_ &&
+                         (drag == Drag::Handle ? handleEnabled(handle) : !isItemEditing());
     drag_ = allowed ? drag : Drag::None;
     handle_ = handle;
     pressPos_ = lastPos_ = scenePos;

@@ -6,7 +6,6 @@
 #include "board/iboardstate.h"
 #include "board/ideviceevent.h"
 #include "board/islide.h"
-#include "board/undo/ielementscommand.h"
 #include "board/path/iarrowpathelement.h"
 #include "board/path/icirclepathelement.h"
 #include "board/path/iellipsepathelement.h"
@@ -14,6 +13,7 @@
 #include "board/path/ilinepathelement.h"
 #include "board/path/ipathrenderwidget.h"
 #include "board/path/irectanglepathelement.h"
+#include "board/undo/ielementscommand.h"
 
 IFigurePathMode::IFigurePathMode(IBoard* board) : IMode(board) {}
 
