@@ -11,8 +11,8 @@
 #include "board/islide.h"
 #include "board/item/ielement.h"
 #include "board/undo/ielementscommand.h"
-#include "customui/kit/uiscale.h"
 #include "iapplication.h"
+#include "customui/kit/uiscale.h"
 
 IBoardService::IBoardService() = default;
 

@@ -32,7 +32,6 @@ private slots:
     void drawing_data();
     void drawing();
     void look();
-    void outlinesAndArrowHead();
     void circleCutAtThePicture();
     void switchingModeMidDrag();
     void eraserCutsShapes();
@@ -112,29 +111,6 @@ void TestShapes::look()
     // The line is a filled band, no outline.
     QCOMPARE(layer.pixelColor(500, 100), QColor(255, 0, 0, 128));
     QCOMPARE(layer.pixelColor(500, 105).alpha(), 0);
-}
-
-void TestShapes::outlinesAndArrowHead()
-{
-    DrawingBoard f;
-    f.board.boardState()->setInkThickness(5);
-    f.board.boardState()->setShapeFilled(false);
-    for (Mode mode : {Mode::RectanglePath, Mode::EllipsePath, Mode::CirclePath}) {
-        f.board.setModeType(mode);
-        f.drag({{100, 100}, {300, 300}});
-    }
-    f.board.setModeType(Mode::ArrowPath);
-    f.drag({{400, 500}, {700, 500}});
-    const QImage layer = f.overlay();
-    QCOMPARE(layer.pixelColor(200, 200).alpha(), 0);  // inside the outlines: nothing drawn
-    QCOMPARE(layer.pixelColor(100, 200).alpha(), 255);
-    QCOMPARE(layer.pixelColor(200, 101).alpha(), 255);
-    // The head's tip is the release point; at its base it is wider than the line.
-    QVERIFY(layer.pixelColor(698, 500).alpha() > 0);
-    QCOMPARE(layer.pixelColor(703, 500).alpha(), 0);
-    QVERIFY(layer.pixelColor(700 - 25, 510).alpha() > 0);
-    QCOMPARE(layer.pixelColor(500, 510).alpha(), 0);
-    QVERIFY(layer.pixelColor(500, 501).alpha() > 0);
 }
 
 void TestShapes::circleCutAtThePicture()

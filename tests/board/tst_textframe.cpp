@@ -130,8 +130,7 @@ void TestTextSelection::tapDragAndPan()
     QVERIFY(near(f.centre(), c + QPoint(60, 40)));
     QVERIFY(!f.text->hasFocus());  // a drag moves, it does not edit
 
-    // A tap on a stroke frames the stroke; a tap on the bare picture dismisses the frame and a
-    // drag from there pans the view.
+    // A tap on a stroke frames it; one on the bare picture dismisses it, a drag there pans.
     auto* stroke = new TestPathElement(QRectF(1000, 560, 100, 100));
     f.page->addElement(stroke, false);
     f.tap(f.board.mapFromScene(QPointF(1050, 610)));

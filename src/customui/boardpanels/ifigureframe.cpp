@@ -3,11 +3,11 @@
 #include <QDebug>
 #include <QVBoxLayout>
 
-#include "customui/kit/iitoolbutton.h"
-#include "customui/kit/uiscale.h"
 #include "customui/shell/iboardtoolbar.h"
+#include "customui/kit/iitoolbutton.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
+#include "customui/kit/uiscale.h"
 
 IFigureFrame::IFigureFrame(IApplication* app, QWidget* parent)
     : IBoardPanel(app, IBoardToolBar::Shape, parent)

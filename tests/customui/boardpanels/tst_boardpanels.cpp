@@ -10,19 +10,19 @@
 #include "board/islide.h"
 #include "board/ui/icolorpalette.h"
 #include "board/ui/icolorpanel.h"
+#include "customui/kit/icolorbutton.h"
 #include "customui/boardpanels/icolorframe.h"
 #include "customui/boardpanels/ifigureframe.h"
-#include "customui/boardpanels/ithicknessframe.h"
-#include "customui/boardpanels/itransparentframe.h"
-#include "customui/kit/icolorbutton.h"
 #include "customui/kit/iicolorbutton.h"
 #include "customui/kit/iitoolbutton.h"
+#include "customui/boardpanels/ithicknessframe.h"
 #include "customui/kit/itoolbutton.h"
-#include "customui/kit/uiscale.h"
+#include "customui/boardpanels/itransparentframe.h"
 #include "kittesthelpers.h"
 #include "modalanswerer.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
+#include "customui/kit/uiscale.h"
 
 // The board panels and the text colour palette against a real board: what each choice stores in
 // application.ini and gives the board, which buttons show it, and the spectrum picker.
