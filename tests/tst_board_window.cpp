@@ -88,7 +88,7 @@ void TestBoardWindow::initTestCase()
     IBoardService::instance()->init();
     IConfigureService::instance()->attach(app);
     frame_->initScene();
-    QVERIFY(QTest::qWaitForWindowExposed(frame_));
+    QTRY_VERIFY(frame_->isVisible() && QTest::qWaitForWindowExposed(frame_));
     QTRY_VERIFY(!board_->backgroundRect().isEmpty());
     clickWidget(frame_->findChild<IRightToolBar*>()->button(IRightToolBar::Board));
     QTRY_VERIFY(bar_->isVisible());
@@ -152,10 +152,9 @@ void TestBoardWindow::undoClearSelectAndShapes()
     clickWidget(panel->filledSwitch());
     QTRY_VERIFY(!IConfigureService::instance()->shapeFilled());
     clickWidget(panel->button(IFigureFrame::Rectangle));
-    const QPointF margin(30, 30);
-    const QPointF corner = box.topLeft() + board_->backgroundRect().topLeft() - margin;
+    const QPointF corner = box.topLeft() + board_->backgroundRect().topLeft() - QPointF(30, 30);
     drag({corner, corner + QPointF(box.width(), box.height()) / 2,
-          corner + QPointF(box.width(), box.height()) + 2 * margin});
+          corner + QPointF(box.width() + 60, box.height() + 60)});
     QTRY_COMPARE(page->elements().size(), 4);
     QCOMPARE(layer().copy(box), before);
     QVERIFY(inked(corner));
@@ -167,9 +166,8 @@ void TestBoardWindow::undoClearSelectAndShapes()
     drag({pic(0.2, 0.8), pic(0.3, 0.8), pic(0.45, 0.8)});
     QTRY_COMPARE(page->elements().size(), 5);
     auto* arrow = dynamic_cast<IArrowPathElement*>(page->elements().last());
-    QVERIFY(arrow);
-    QVERIFY(QLineF(arrow->endPoint(), board_->mapToScene(board_->mapFromScene(pic(0.45, 0.8))))
-                .length() <= 1.5);
+    const QPointF release = board_->mapToScene(board_->mapFromScene(pic(0.45, 0.8)));
+    QVERIFY(arrow && QLineF(arrow->endPoint(), release).length() <= 1.5);
     QVERIFY(inked(arrow->endPoint() - QPointF(2, 0)) && !inked(arrow->endPoint() + QPointF(4, 0)));
     QVERIFY(inked(arrow->endPoint() -
                   QPointF(IArrowPathElement::headLength(arrow->width()) - 3, arrow->width() + 3)));

@@ -135,9 +135,7 @@ void TestBoardHistory::boundedHistoryOwnsWhatItRemoved()
         IElementsCommand::recordAdded(f.page, {e});
         return e;
     };
-    IElement* a = addOne();
-    IElement* b = addOne();
-    IElementsCommand::remove(f.page, {a, b});
+    IElementsCommand::remove(f.page, {addOne(), addOne()});
     addOne();
     f.page->undoStack()->undo();  // an undone add is dropped by the next step
     addOne();
