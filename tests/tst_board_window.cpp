@@ -150,7 +150,6 @@ void TestBoardWindow::undoClearSelectAndShapes()
     auto* panel = frame_->findChild<IFigureFrame*>();
     QTRY_VERIFY(panel->isVisible());
     clickWidget(panel->filledSwitch());
-    QTRY_VERIFY(!IConfigureService::instance()->shapeFilled());
     clickWidget(panel->button(IFigureFrame::Rectangle));
     const QPointF corner = box.topLeft() + board_->backgroundRect().topLeft() - QPointF(30, 30);
     drag({corner, corner + QPointF(box.width(), box.height()) / 2,

@@ -408,10 +408,10 @@ void TestOrvellaRun::presenterSession()
 
     // In blue (board, Color, blue, Pencil): a stroke; (Shape, rectangle) a rectangle; (Text) a
     // text box, which stops editing when Move is chosen.
-    act("c 1884,384 c 1884,412 c 1817,330 c 1884,300 d 1150,560 1190,590 1230,560 1270,590 "
-        "1310,560 1330,590 c 1884,580 c 1820,671 d 1150,330 1240,400 1330,480");
-    act("c 1884,524 c 700,690 t QUAY");
-    act("c 1884,244");
+    act("c 1884,384 c 1884,356 c 1817,274 c 1884,244 d 1150,560 1190,590 1230,560 1270,590 "
+        "1310,560 1330,590 c 1884,524 c 1820,574 d 1150,330 1240,400 1330,480");
+    act("c 1884,468 c 700,690 t QUAY");
+    act("c 1884,188");
     QVERIFY(countPixels(shot("02_annotated"), QRect(1140, 320, 200, 280), blue) > 3000);
 
     // Automatic edging (the red outline on the page), then Space: the sheet alone, straightened.

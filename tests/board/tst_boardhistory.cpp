@@ -71,14 +71,12 @@ void TestBoardHistory::frameChangesOnStrokes()
     const QImage moved = f.overlay();
     QVERIFY(qAlpha(moved.pixel(560, 400)) > 0 && qAlpha(moved.pixel(500, 300)) == 0);
     frame->onLock();
-    QVERIFY(first->isLocked());
     f.board.deleteSelection();  // a locked element stays
     QCOMPARE(f.page->elements().size(), 2);
     f.board.undo();
     QVERIFY(!first->isLocked() && !frame->lockButton()->isVisible());
     f.board.deleteSelection();
-    QCOMPARE(f.page->elements().size(), 1);
-    QVERIFY(!frame->attachedItem());
+    QVERIFY(f.page->elements().size() == 1 && !frame->attachedItem());
     f.board.undo();  // the same stroke, where it was moved to
     QCOMPARE(f.page->elements().value(0), first);
     f.board.undo();
@@ -112,7 +110,6 @@ void TestBoardHistory::textEditUndoneWhileAnotherEdits()
     };
     edit(a, " again");
     frame->endTextEdit();
-    QCOMPARE(f.page->undoStack()->count(), 3);
 
     edit(b, "!");
     f.page->undoStack()->undo();  // a's session, while b is being edited
