@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QTimer>
+#include <QUndoGroup>
 #include <QVBoxLayout>
 
 #include "board/iboard.h"
@@ -124,6 +125,10 @@ void MainFrame::CreateUI()
 
     connect(rightToolBar_, &IRightToolBar::sgButtonClick, this, &MainFrame::slRightToolBarClick);
     connect(boardToolBar_, &IBoardToolBar::sgButtonClick, this, &MainFrame::slBoardToolBarClick);
+    connect(board_->history(), &QUndoGroup::canUndoChanged, boardToolBar_,
+            [this](bool can) { boardToolBar_->setEnabled(IBoardToolBar::Undo, can); });
+    connect(board_->history(), &QUndoGroup::canRedoChanged, boardToolBar_,
+            [this](bool can) { boardToolBar_->setEnabled(IBoardToolBar::Redo, can); });
     connect(cameraToolBar_, &ICameraToolBar::sgButtonClick, this, &MainFrame::slCameratoolbarClick);
     connect(titleWidget_, &IMainTitleWidget::sgMove, this, &MainFrame::onTitleMoved);
     connect(titleWidget_, &IMainTitleWidget::sgCameraChooserOpening, this,

@@ -161,6 +161,8 @@ private:
 
     // Shows or hides a panel of the host.
     void togglePanel(IPanelHost::Panel which);
+    // The board toolbar's commands that its keys report (undo and redo have buttons too).
+    void boardKeyCommand(int id);
     // Opens the OCR dialog with the gallery's checked pictures, or closes it.
     void toggleOcrDialog();
     void togglePictureViewer();
@@ -197,6 +199,8 @@ private:
     bool boardMode_ = false;
     bool recording_ = false;
     bool closing_ = false;
+    // The tip that a clear can be undone shows once.
+    bool clearTipShown_ = false;
     bool shutDown_ = false;
     bool noDeviceBoxOpen_ = false;
 

@@ -166,6 +166,10 @@ void MainFrame::slBoardToolBarClick(bool, QVariant id)
             break;
         case IBoardToolBar::Clear:
             service->clearStrokesAndText();
+            if (!clearTipShown_) {
+                clearTipShown_ = true;
+                showTip(tr("Page cleared. Ctrl+Z brings it back."));
+            }
             break;
         case IBoardToolBar::Home:
             leaveBoardMode();
@@ -174,6 +178,36 @@ void MainFrame::slBoardToolBarClick(bool, QVariant id)
             // Steps aside so the presenter can show another program; the taskbar brings the
             // window back with its annotations and panels as they were.
             showMinimized();
+            break;
+        default:
+            boardKeyCommand(id.toInt());
+            break;
+    }
+}
+
+void MainFrame::boardKeyCommand(int id)
+{
+    switch (id) {
+        case IBoardToolBar::Undo:
+            board_->undo();
+            break;
+        case IBoardToolBar::Redo:
+            board_->redo();
+            break;
+        case IBoardToolBar::ZoomIn:
+            board_->zoomBy(1.1);
+            break;
+        case IBoardToolBar::ZoomOut:
+            board_->zoomBy(0.9);
+            break;
+        case IBoardToolBar::DeleteSelection:
+            board_->deleteSelection();
+            break;
+        case IBoardToolBar::Escape:
+            board_->escape();
+            break;
+        case IBoardToolBar::LastShape:
+            figureFrame_->applyFigure(figureFrame_->currentFigure());
             break;
         default:
             break;
@@ -353,4 +387,5 @@ void MainFrame::initBoardPanels()
     thicknessFrame_->setThickness(config()->pencilThickness());
     transparentFrame_->setValue(config()->pencilTransparent());
     eraseFrame_->setSize(config()->eraseSize());
+    IBoardService::instance()->setShapeFilled(config()->shapeFilled());
 }

@@ -446,7 +446,7 @@ void TestMainFrame::dispatch_data()
     row("board", 5, true, {"mode 2"});
     row("board", 6, true, {"shown:shape panel"});
     row("board", 7, true, {"shown:eraser panel", "mode 3"});
-    row("board", 8, false, {"cleared"});
+    row("board", 8, false, {"cleared", "tip:Page cleared. Ctrl+Z brings it back."});
     row("board", 9, false, {"mode 1", "right toolbar"});
     row("board", 10, false, {"minimized"});
 }

@@ -1,9 +1,11 @@
 // Paint cost of the camera picture on the board: a 3840 x 2160 32-bit frame shown in a
 // 1920 x 1080 view, bare and with 40 long pen strokes over it; the pen's cost per move, on
-// release and per eraser step. The bare scaling draw call is the baseline. Run offscreen
-// (scripts/bench.sh sets QT_QPA_PLATFORM=offscreen).
+// release and per eraser step; the page history's memory for 100 long strokes and the time to
+// undo a clear of 40 strokes, repaint included. The bare scaling draw call is the baseline. Run
+// offscreen (scripts/bench.sh sets QT_QPA_PLATFORM=offscreen).
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -15,6 +17,7 @@
 #include "board/ipixmapitem.h"
 #include "board/islide.h"
 #include "board/path/ipathelement.h"
+#include "service/iboardservice.h"
 
 namespace {
 
@@ -286,6 +289,55 @@ void BM_EraserStepOver10Strokes(benchmark::State& state)
     state.counters["elements_left"] = b.page->elements().size();
 }
 BENCHMARK(BM_EraserStepOver10Strokes)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+// Heap bytes in use, after handing freed memory back.
+double heapBytes()
+{
+    malloc_trim(0);
+    return double(mallinfo2().uordblks);
+}
+
+// 100 strokes of 3000 points drawn, then cleared: what the history keeps for its 100 steps
+// (the strokes it can bring back), in megabytes and per step.
+void BM_HistoryOf100Strokes3000(benchmark::State& state)
+{
+    for (auto _ : state) {
+        Board b;
+        IBoardService::instance()->attachBoard(&b.board);
+        b.board.setModeType(KM_IBOARD_ENUM::Pen);
+        const double before = heapBytes();
+        for (int i = 0; i < 100; ++i) {
+            b.drag(waveStroke(100 + i * 9, 3000, 30, 0.2));
+        }
+        const double drawn = heapBytes();
+        IBoardService::instance()->clearStrokesAndText();
+        const double kept = heapBytes();
+        state.counters["page_MB"] = (drawn - before) / 1e6;
+        state.counters["history_MB"] = (kept - before) / 1e6;
+        state.counters["per_step_KB"] = (kept - before) / 1e3 / ISlide::HistoryLimit;
+        IBoardService::instance()->attachBoard(nullptr);
+    }
+}
+BENCHMARK(BM_HistoryOf100Strokes3000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Undoing a clear of 40 strokes, with the repaint of the 1920 x 1080 view that shows them.
+void BM_UndoClear40Strokes(benchmark::State& state)
+{
+    Board b;
+    IBoardService::instance()->attachBoard(&b.board);
+    b.addStrokes(40);
+    for (auto _ : state) {
+        state.PauseTiming();
+        IBoardService::instance()->clearStrokesAndText();
+        b.board.viewport()->repaint();
+        state.ResumeTiming();
+        b.board.undo();
+        b.board.viewport()->repaint();
+    }
+    state.counters["elements"] = b.page->elements().size();
+    IBoardService::instance()->attachBoard(nullptr);
+}
+BENCHMARK(BM_UndoClear40Strokes)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 }  // namespace
 

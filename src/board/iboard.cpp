@@ -8,6 +8,8 @@
 #include <QPixmapCache>
 #include <QScreen>
 #include <QStyleOptionGraphicsItem>
+#include <QUndoGroup>
+#include <QUndoStack>
 #include <QtMath>
 
 #include "appdata.h"
@@ -19,7 +21,9 @@
 #include "board/islide.h"
 #include "board/item/icommontextelementframe.h"
 #include "board/item/ielement.h"
+#include "board/path/ipathelement.h"
 #include "board/path/ipencilpathmode.h"
+#include "board/undo/ielementscommand.h"
 
 namespace {
 
@@ -42,7 +46,7 @@ QSizeF primaryScreenSize()
 
 }  // namespace
 
-IBoard::IBoard(int, QWidget* parent) : QGraphicsView(parent)
+IBoard::IBoard(int, QWidget* parent) : QGraphicsView(parent), history_(new QUndoGroup(this))
 {
     init();
     setWindowFlag(Qt::FramelessWindowHint);
@@ -143,6 +147,7 @@ void IBoard::insertSlide(ISlide* page, bool makeCurrent)
     const int current = slideIndex(currentSlide_);
     emit sgBeforeSlideInsert(current, count);
     slides_.append(page);
+    history_->addStack(page->undoStack());
     connect(page, &QObject::destroyed, this, &IBoard::onSlideDestroyed);
     if (makeCurrent) {
         setCurrentSlide(page);
@@ -160,6 +165,7 @@ void IBoard::setCurrentSlide(ISlide* page)
     setScene(page);
     centerOn(page->sceneRect().center());
     currentSlide_ = page;
+    history_->setActiveStack(page->undoStack());
     emit sgAfterSlideChanged();
 }
 
@@ -502,6 +508,47 @@ void IBoard::clearSelection()
     }
 }
 
+void IBoard::undo()
+{
+    if (ISceneElementFrame* frame = textFrame(); frame && frame->isItemEditing()) {
+        frame->endTextEdit();
+    }
+    history_->undo();
+}
+
+void IBoard::redo()
+{
+    if (ISceneElementFrame* frame = textFrame(); frame && frame->isItemEditing()) {
+        frame->endTextEdit();
+    }
+    history_->redo();
+}
+
+void IBoard::deleteSelection()
+{
+    ISceneElementFrame* frame = currentSlide_ ? currentSlide_->createdTextFrame() : nullptr;
+    if (!frame || !frame->frameItem()->isVisible() || frame->isItemEditing()) {
+        return;
+    }
+    auto* element = dynamic_cast<IElement*>(frame->attachedItem());
+    if (!element || element->isLocked()) {
+        return;
+    }
+    frame->setGroupActive(false);
+    frame->hideFrame();
+    IElementsCommand::remove(currentSlide_, {element});
+}
+
+void IBoard::escape()
+{
+    ISceneElementFrame* frame = currentSlide_ ? currentSlide_->createdTextFrame() : nullptr;
+    if (frame && frame->isItemEditing()) {
+        frame->endTextEdit();
+    } else {
+        clearSelection();
+    }
+}
+
 void IBoard::selectItem(QGraphicsItem* item, bool selected)
 {
     if (!item) {
@@ -534,6 +581,27 @@ void IBoard::applyCursorImage(const QString& path)
 QGraphicsItem* IBoard::itemAtViewPos(const QPointF& pos) const
 {
     return scene() ? scene()->itemAt(mapToScene(pos.toPoint()), transform()) : nullptr;
+}
+
+QGraphicsItem* IBoard::elementAtViewPos(const QPointF& pos) const
+{
+    if (!scene()) {
+        return nullptr;
+    }
+    const QPointF at = mapToScene(pos.toPoint());
+    // A straight stroke's shape has no area: its bounding rectangle, grown by its width, does.
+    for (QGraphicsItem* item :
+         scene()->items(at, Qt::IntersectsItemBoundingRect, Qt::DescendingOrder, transform())) {
+        if (!item->isVisible() || !dynamic_cast<IElement*>(item)) {
+            continue;
+        }
+        const QPointF local = item->mapFromScene(at);
+        const auto* path = dynamic_cast<IPathElement*>(item);
+        if (path ? path->visibleRegion().contains(local.toPoint()) : item->contains(local)) {
+            return item;
+        }
+    }
+    return nullptr;
 }
 
 void IBoard::showTip(const QString& text)
@@ -588,8 +656,7 @@ bool IBoard::onTextOrFrame(const QPointF& viewPos) const
 {
     const QGraphicsItem* item = itemAtViewPos(viewPos);
     ISceneElementFrame* frame = currentSlide_ ? currentSlide_->createdTextFrame() : nullptr;
-    return item && (item->type() == IElement::TextElementType ||
-                    (frame && frame->frameItem()->isVisible()));
+    return item && (elementAtViewPos(viewPos) || (frame && frame->frameItem()->isVisible()));
 }
 
 void IBoard::mousePressEvent(QMouseEvent* event)

@@ -14,6 +14,7 @@ class IBoardState;
 class IModeManager;
 class ISceneElementFrame;
 class ISlide;
+class QUndoGroup;
 
 // The drawing board: a graphics view that shows one page (ISlide) with the camera picture as
 // its background item and the annotations above it. Pointer input on the picture becomes device
@@ -76,6 +77,19 @@ public:
     void applyCursor(const QCursor& cursor);
     void applyCursorImage(const QString& path);
     QGraphicsItem* itemAtViewPos(const QPointF& pos) const;
+    // The topmost element under a view position, hit where it shows: a text box anywhere in
+    // its box, a stroke or shape only on what is left of it after erasing. Null for none.
+    QGraphicsItem* elementAtViewPos(const QPointF& pos) const;
+
+    // The history of the page shown: each page keeps its own, the group follows the current
+    // page. Undo and redo end text editing first, so a session under way is one step too.
+    QUndoGroup* history() const { return history_; }
+    void undo();
+    void redo();
+    // Deletes the element the frame shows (not while it is edited) as one step.
+    void deleteSelection();
+    // Ends text editing, or else dismisses the frame.
+    void escape();
 
     void setTipHandler(TipHandler handler) { tipHandler_ = std::move(handler); }
     void setTextFrameFactory(TextFrameFactory factory) { textFrameFactory_ = std::move(factory); }
@@ -149,6 +163,7 @@ private:
     QPointF savedViewPos_;
     bool followResize_ = true;
     TextFrameFactory textFrameFactory_;
+    QUndoGroup* history_ = nullptr;
 };
 
 #endif  // IBOARD_H

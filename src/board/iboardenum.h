@@ -17,6 +17,7 @@ enum ModeType {
     EllipsePath = 20,
     RectanglePath = 21,
     TrianglePath = 24,
+    ArrowPath = 25,
 };
 Q_ENUM_NS(ModeType)
 

@@ -62,3 +62,12 @@ void IBoardState::setPointEraserSize(const QSizeF& size)
     pointEraserSize_ = size;
     emit notifyStateChanged(PointEraserSize, pointEraserSize_);
 }
+
+void IBoardState::setShapeFilled(bool filled)
+{
+    if (filled == shapeFilled_) {
+        return;
+    }
+    shapeFilled_ = filled;
+    emit notifyStateChanged(ShapeFilled, shapeFilled_);
+}

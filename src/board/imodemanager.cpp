@@ -50,6 +50,8 @@ int figureKindFor(KM_IBOARD_ENUM::ModeType type)
             return 15;
         case TrianglePath:
             return 18;
+        case ArrowPath:
+            return 19;
         default:
             return 0;
     }

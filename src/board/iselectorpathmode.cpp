@@ -12,28 +12,29 @@ ISelectorPathMode::ISelectorPathMode(IBoard* board) : IMode(board) {}
 
 ISelectorPathMode::~ISelectorPathMode() = default;
 
-bool ISelectorPathMode::pressedText() const
-{
-    return pressedItem_ && pressedItem_->type() == IElement::TextElementType;
-}
-
 void ISelectorPathMode::press(IDeviceEvent* record)
 {
     IMode::press(record);
     // Not consumed here: the board hands the press on to the view.
     record->event()->ignore();
-    pressedItem_ = board()->itemAtViewPos(record->position());
+    QGraphicsItem* under = board()->itemAtViewPos(record->position());
+    QGraphicsItem* element = board()->elementAtViewPos(record->position());
     ISceneElementFrame* frame = board()->textFrame();
+    // The frame above an element takes the press itself.
+    pressedItem_ = frame && under && frame->isOwnPart(under) ? under : element;
+    if (!pressedItem_) {
+        pressedItem_ = under;
+    }
     if (!frame) {
         return;
     }
-    if (pressedText()) {
+    if (pressedItem_ && pressedItem_ == element) {
         if (!frame->frameItem()->isVisible() || frame->attachedItem() != pressedItem_) {
             frame->setReceivingNewItem(true);
         }
         frame->setItems({pressedItem_});
-        const IElement* element = dynamic_cast<IElement*>(pressedItem_);
-        if (!frame->isItemEditing() && !(element && element->isLocked())) {
+        const auto* pressed = dynamic_cast<IElement*>(pressedItem_);
+        if (!frame->isItemEditing() && !(pressed && pressed->isLocked())) {
             frame->hideFrame();
         }
         frame->setSelected(false);
@@ -43,7 +44,7 @@ void ISelectorPathMode::press(IDeviceEvent* record)
         frameDragged_ = true;
         frame->pressAt(record->position());
     } else if (!frame->isOwnPart(pressedItem_)) {
-        // Anything else (the picture, a stroke, a shape, the grey margin) dismisses the frame.
+        // Anything else (the picture, the grey margin) dismisses the frame.
         frame->hideFrame();
         frame->setGroupActive(false);
         frame->endTextEdit();
@@ -69,7 +70,7 @@ void ISelectorPathMode::release(IDeviceEvent* record)
     // The pressed item is this gesture's only: a later release must not act on it.
     QGraphicsItem* pressed = pressedItem_;
     pressedItem_ = nullptr;
-    const bool wasText = textPressed_;
+    const bool wasElement = textPressed_;
     const bool wasFrame = frameDragged_;
     textPressed_ = false;
     frameDragged_ = false;
@@ -78,7 +79,7 @@ void ISelectorPathMode::release(IDeviceEvent* record)
     }
     if (wasFrame) {
         frame->releaseAt(record->position());
-    } else if (wasText && frame->attachedItem() == pressed) {
+    } else if (wasElement && frame->attachedItem() == pressed) {
         frame->releaseAt(record->position());
         frame->frameItem()->show();
         frame->setSelected(true);

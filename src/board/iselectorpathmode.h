@@ -6,8 +6,8 @@
 class QGraphicsItem;
 
 // The Select mode: the board pans, zooms and goes full screen itself; the mode hands presses on
-// text boxes and on their frame to the page's text frame, and a press anywhere else dismisses
-// the frame. Only text boxes are selectable.
+// elements (text boxes, strokes, shapes) and on their frame to the page's frame, and a press
+// anywhere else dismisses the frame.
 class ISelectorPathMode : public IMode {
 public:
     explicit ISelectorPathMode(IBoard* board);
@@ -21,8 +21,6 @@ public:
     void deactivate() override;
 
 private:
-    bool pressedText() const;
-
     QGraphicsItem* pressedItem_ = nullptr;
     bool textPressed_ = false;
     bool frameDragged_ = false;

@@ -4,6 +4,7 @@
 #include <QGraphicsItem>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QUndoStack>
 #include <QUuid>
 #include <limits>
 
@@ -34,11 +35,15 @@ ISlide::ISlide(QObject* parent)
       id_(QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
     setSceneRect(0, 0, size_.width(), size_.height());
+    undoStack_ = new QUndoStack(this);
+    undoStack_->setUndoLimit(HistoryLimit);
     qRegisterMetaType<QList<IElement*>>("QList<IElement*>");
 }
 
 ISlide::~ISlide()
 {
+    // The history goes before the items: its commands delete only elements off the page.
+    delete undoStack_;
     // Items a mode owns are released, not deleted: their mode deletes them.
     for (QGraphicsItem* item : items()) {
         if (item->scene() == this && item->data(IModeBase::OwnedItemDataKey).toBool()) {
@@ -101,6 +106,33 @@ QSet<IElement*> ISlide::clearStrokesAndText()
         emit sgElementsRemovedEvent(id_, out);
     }
     return removed_;
+}
+
+int ISlide::takeElement(IElement* element)
+{
+    const int index = elements_.indexOf(element);
+    if (index < 0) {
+        return -1;
+    }
+    takeOut(element);
+    recomputeTopZ();
+    emit sgElementsRemovedEvent(id_, {element});
+    emit sgSlideChangedEvent();
+    return index;
+}
+
+void ISlide::restoreElement(IElement* element, int index)
+{
+    QGraphicsItem* item = itemOf(element);
+    if (!item || elements_.contains(element)) {
+        return;
+    }
+    item->setZValue(element->zOrder());
+    elements_.insert(qBound(0, index, elements_.size()), element);
+    addItem(item);
+    recomputeTopZ();
+    emit sgElementsAddedEvent(id_, {element});
+    emit sgSlideChangedEvent();
 }
 
 ISceneElementFrame* ISlide::textFrame()

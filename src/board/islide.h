@@ -9,6 +9,7 @@
 
 class IElement;
 class ISceneElementFrame;
+class QUndoStack;
 
 // A board page: a scene with the ordered list of its elements and, on demand, its text frame.
 // Elements on the page are owned by the scene; an element removed from it belongs to whoever
@@ -27,6 +28,10 @@ public:
     QList<IElement*> elements() const { return elements_; }
     double topZ() const { return topZ_; }
 
+    // The page's history of changes, bounded to HistoryLimit steps.
+    static constexpr int HistoryLimit = 100;
+    QUndoStack* undoStack() const { return undoStack_; }
+
     // Puts the element above the page's elements (z = its z-order + 0.01) and into the scene.
     // An element already on this page, or null, is refused.
     bool addElement(IElement* element, bool quiet);
@@ -36,6 +41,11 @@ public:
     // Removes every unlocked stroke, shape and text element and returns them; the caller owns
     // them afterwards.
     virtual QSet<IElement*> clearStrokesAndText();
+    // For the history: takes an element off the page whether locked or not and returns the
+    // index it had (-1 when it was not on the page); puts one back at an index with the
+    // z-order it had. Both announce the change.
+    int takeElement(IElement* element);
+    void restoreElement(IElement* element, int index);
 
     // The page's text frame, created on first use while a board with a frame maker shows the
     // page; null otherwise.
@@ -58,6 +68,7 @@ private:
     QList<IElement*> elements_;
     QSet<IElement*> removed_;
     ISceneElementFrame* textFrame_ = nullptr;
+    QUndoStack* undoStack_ = nullptr;
 };
 
 #endif  // ISLIDE_H

@@ -7,6 +7,7 @@
 #include "board/islide.h"
 #include "board/item/itextelement.h"
 #include "board/path/ipathrenderwidget.h"
+#include "board/undo/ielementscommand.h"
 
 ITextMode::ITextMode(IBoard* board) : IMode(board) {}
 
@@ -45,6 +46,7 @@ ITextElement* ITextMode::placeText(const QPointF& scenePoint)
     text->setRotation(text->rotation() - board()->rotation());
     ISlide* page = board()->currentSlide();
     page->addElement(text, false);
+    IElementsCommand::recordAdded(page, {text});
     if (ISceneElementFrame* frame = page->textFrame()) {
         // Attaching moves the focus about; that must not end the new box's editing.
         text->setEndEditOnFocusOut(false);

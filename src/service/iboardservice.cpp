@@ -10,6 +10,7 @@
 #include "board/iscenelementframe.h"
 #include "board/islide.h"
 #include "board/item/ielement.h"
+#include "board/undo/ielementscommand.h"
 #include "iapplication.h"
 #include "customui/kit/uiscale.h"
 
@@ -42,10 +43,16 @@ void IBoardService::clearStrokesAndText()
         frame->setGroupActive(false);
         frame->endTextEdit();
     }
-    // The removed elements are on no page any more and nobody else holds them.
-    for (IElement* element : page->clearStrokesAndText()) {
-        delete element;
+    // One step of the page's history, which holds the removed elements.
+    const QList<IElement*> before = page->elements();
+    const QSet<IElement*> removed = page->clearStrokesAndText();
+    QList<IElement*> ordered;
+    for (IElement* element : before) {
+        if (removed.contains(element)) {
+            ordered.append(element);
+        }
     }
+    IElementsCommand::recordRemoved(page, ordered, before);
 }
 
 void IBoardService::setInkColor(const QColor& color)
@@ -151,6 +158,20 @@ void IBoardService::rectanglePathMode(int)
 {
     if (IBoard* view = board()) {
         view->setModeType(KM_IBOARD_ENUM::RectanglePath);
+    }
+}
+
+void IBoardService::arrowPathMode(int)
+{
+    if (IBoard* view = board()) {
+        view->setModeType(KM_IBOARD_ENUM::ArrowPath);
+    }
+}
+
+void IBoardService::setShapeFilled(bool filled)
+{
+    if (IBoard* view = board()) {
+        view->boardState()->setShapeFilled(filled);
     }
 }
 

@@ -29,6 +29,8 @@ public:
     virtual void ellipsePathMode(int);
     virtual void trianglePathMode(int);
     virtual void rectanglePathMode(int);
+    virtual void arrowPathMode(int);
+    virtual void setShapeFilled(bool filled);
 
 private:
     IBoardService();

@@ -67,6 +67,7 @@ void IConfigureService::setFixedValues()
     pencilThickness_ = 5;
     pencilTransparent_ = 200;
     eraseSize_ = 100;
+    shapeFilled_ = true;
     cameraResolution_ = QSize(1920, 1080);
 #ifdef Q_OS_MACOS
     osVersion = QSysInfo::productVersion();
@@ -104,6 +105,7 @@ void IConfigureService::readConfigure()
     ocrLangs = s.value("OCR/lang", QStringList{QStringLiteral("English")}).toStringList();
     photoSound = s.value("photo/sound", false).toBool();
     frameRate = s.value("screenRecording/frameRate", 20).toInt();
+    shapeFilled_ = s.value("figure/filled", true).toBool();
 
     // Both defaults are computed (and so created) whatever is configured.
     const QString defaultPhoto = appDataDir("photo/");
@@ -142,6 +144,7 @@ void IConfigureService::writeConfigure()
     s.setValue("OCR/lang", ocrLangs);
     s.setValue("photo/sound", photoSound);
     s.setValue("screenRecording/frameRate", frameRate);
+    s.setValue("figure/filled", shapeFilled_);
     s.sync();
 }
 
@@ -253,6 +256,18 @@ void IConfigureService::setEraseSize(const int& size)
     IBoardService::instance()->setEraserSize(size);
     eraseSize_ = size;
     setValue("erase/size", size);
+}
+
+bool IConfigureService::shapeFilled() const
+{
+    return shapeFilled_;
+}
+
+void IConfigureService::setShapeFilled(bool filled)
+{
+    IBoardService::instance()->setShapeFilled(filled);
+    shapeFilled_ = filled;
+    setValue("figure/filled", filled);
 }
 
 QSize IConfigureService::cameraResolution() const

@@ -41,6 +41,9 @@ public:
     virtual void setPencilTransparent(const int& alpha);
     virtual int eraseSize() const;
     virtual void setEraseSize(const int& size);
+    // Whether new shapes are filled ("figure/filled", true when absent).
+    virtual bool shapeFilled() const;
+    virtual void setShapeFilled(bool filled);
     virtual QSize cameraResolution() const;
     virtual void setCameraResolution(const QSize& size);
     virtual int exposure() const;
@@ -95,6 +98,7 @@ private:
     int pencilThickness_ = 5;
     int pencilTransparent_ = 200;
     int eraseSize_ = 100;
+    bool shapeFilled_ = true;
     QSize cameraResolution_{1920, 1080};
     QString fileDialogPath_;
     int exposure_ = -1;

@@ -54,6 +54,14 @@
         <source>Desktop</source>
         <translation>桌面</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>取消復原</translation>
+    </message>
 </context>
 <context>
     <name>ICameraToolBar</name>
@@ -287,6 +295,14 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Rectangle</source>
         <translation>矩形</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>箭頭</translation>
+    </message>
+    <message>
+        <source>Filled</source>
+        <translation>填滿</translation>
     </message>
 </context>
 <context>
@@ -940,6 +956,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Video is saved.</source>
         <translation>影片已儲存。</translation>
+    </message>
+    <message>
+        <source>Page cleared. Ctrl+Z brings it back.</source>
+        <translation>頁面已清除。按 Ctrl+Z 可還原。</translation>
     </message>
 </context>
 </TS>

@@ -54,6 +54,14 @@
         <source>Desktop</source>
         <translation>Desktop</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
 </context>
 <context>
     <name>ICameraToolBar</name>
@@ -287,6 +295,14 @@ Umgebung: ORVELLA_VIRTUAL_CAMERA=N fügt N virtuelle Kameras hinzu; ORVELLA_WIFI
     <message>
         <source>Rectangle</source>
         <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Pfeil</translation>
+    </message>
+    <message>
+        <source>Filled</source>
+        <translation>Gefüllt</translation>
     </message>
 </context>
 <context>
@@ -940,6 +956,10 @@ Umgebung: ORVELLA_VIRTUAL_CAMERA=N fügt N virtuelle Kameras hinzu; ORVELLA_WIFI
     <message>
         <source>Video is saved.</source>
         <translation>Video gespeichert.</translation>
+    </message>
+    <message>
+        <source>Page cleared. Ctrl+Z brings it back.</source>
+        <translation>Seite geleert. Strg+Z holt sie zurück.</translation>
     </message>
 </context>
 </TS>

@@ -54,6 +54,14 @@
         <source>Desktop</source>
         <translation>Desktop</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
 </context>
 <context>
     <name>ICameraToolBar</name>
@@ -287,6 +295,14 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Rectangle</source>
         <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Arrow</translation>
+    </message>
+    <message>
+        <source>Filled</source>
+        <translation>Filled</translation>
     </message>
 </context>
 <context>
@@ -940,6 +956,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Video is saved.</source>
         <translation>Video is saved.</translation>
+    </message>
+    <message>
+        <source>Page cleared. Ctrl+Z brings it back.</source>
+        <translation>Page cleared. Ctrl+Z brings it back.</translation>
     </message>
 </context>
 </TS>

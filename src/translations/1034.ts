@@ -54,6 +54,14 @@
         <source>Desktop</source>
         <translation>Escritorio</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
 </context>
 <context>
     <name>ICameraToolBar</name>
@@ -287,6 +295,14 @@ Entorno: ORVELLA_VIRTUAL_CAMERA=N añade N cámaras virtuales; ORVELLA_WIFI_HOST
     <message>
         <source>Rectangle</source>
         <translation>Rectángulo</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Flecha</translation>
+    </message>
+    <message>
+        <source>Filled</source>
+        <translation>Relleno</translation>
     </message>
 </context>
 <context>
@@ -940,6 +956,10 @@ Entorno: ORVELLA_VIRTUAL_CAMERA=N añade N cámaras virtuales; ORVELLA_WIFI_HOST
     <message>
         <source>Video is saved.</source>
         <translation>Vídeo guardado.</translation>
+    </message>
+    <message>
+        <source>Page cleared. Ctrl+Z brings it back.</source>
+        <translation>Página borrada. Ctrl+Z la recupera.</translation>
     </message>
 </context>
 </TS>

@@ -54,6 +54,14 @@
         <source>Desktop</source>
         <translation>Bureau</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
 </context>
 <context>
     <name>ICameraToolBar</name>
@@ -287,6 +295,14 @@ Environnement : ORVELLA_VIRTUAL_CAMERA=N ajoute N caméras virtuelles ; ORVELLA_
     <message>
         <source>Rectangle</source>
         <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Flèche</translation>
+    </message>
+    <message>
+        <source>Filled</source>
+        <translation>Rempli</translation>
     </message>
 </context>
 <context>
@@ -940,6 +956,10 @@ Environnement : ORVELLA_VIRTUAL_CAMERA=N ajoute N caméras virtuelles ; ORVELLA_
     <message>
         <source>Video is saved.</source>
         <translation>Vidéo enregistrée.</translation>
+    </message>
+    <message>
+        <source>Page cleared. Ctrl+Z brings it back.</source>
+        <translation>Page effacée. Ctrl+Z la rétablit.</translation>
     </message>
 </context>
 </TS>

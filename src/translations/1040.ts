@@ -54,6 +54,14 @@
         <source>Desktop</source>
         <translation>Desktop</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
 </context>
 <context>
     <name>ICameraToolBar</name>
@@ -287,6 +295,14 @@ Ambiente: ORVELLA_VIRTUAL_CAMERA=N aggiunge N fotocamere virtuali; ORVELLA_WIFI_
     <message>
         <source>Rectangle</source>
         <translation>Rettangolo</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Freccia</translation>
+    </message>
+    <message>
+        <source>Filled</source>
+        <translation>Pieno</translation>
     </message>
 </context>
 <context>
@@ -940,6 +956,10 @@ Ambiente: ORVELLA_VIRTUAL_CAMERA=N aggiunge N fotocamere virtuali; ORVELLA_WIFI_
     <message>
         <source>Video is saved.</source>
         <translation>Video salvato.</translation>
+    </message>
+    <message>
+        <source>Page cleared. Ctrl+Z brings it back.</source>
+        <translation>Pagina cancellata. Ctrl+Z la ripristina.</translation>
     </message>
 </context>
 </TS>

@@ -54,6 +54,14 @@
         <source>Desktop</source>
         <translation>デスクトップ</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
 </context>
 <context>
     <name>ICameraToolBar</name>
@@ -287,6 +295,14 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Rectangle</source>
         <translation>四角形</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>矢印</translation>
+    </message>
+    <message>
+        <source>Filled</source>
+        <translation>塗りつぶし</translation>
     </message>
 </context>
 <context>
@@ -940,6 +956,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Video is saved.</source>
         <translation>動画を保存しました。</translation>
+    </message>
+    <message>
+        <source>Page cleared. Ctrl+Z brings it back.</source>
+        <translation>ページを消去しました。Ctrl+Z で元に戻せます。</translation>
     </message>
 </context>
 </TS>

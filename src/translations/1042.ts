@@ -54,6 +54,14 @@
         <source>Desktop</source>
         <translation>바탕 화면</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>다시 실행</translation>
+    </message>
 </context>
 <context>
     <name>ICameraToolBar</name>
@@ -287,6 +295,14 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Rectangle</source>
         <translation>사각형</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>화살표</translation>
+    </message>
+    <message>
+        <source>Filled</source>
+        <translation>채우기</translation>
     </message>
 </context>
 <context>
@@ -940,6 +956,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Video is saved.</source>
         <translation>동영상을 저장했습니다.</translation>
+    </message>
+    <message>
+        <source>Page cleared. Ctrl+Z brings it back.</source>
+        <translation>페이지를 지웠습니다. Ctrl+Z로 되돌릴 수 있습니다.</translation>
     </message>
 </context>
 </TS>

@@ -54,6 +54,14 @@
         <source>Desktop</source>
         <translation>Bureaublad</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Opnieuw</translation>
+    </message>
 </context>
 <context>
     <name>ICameraToolBar</name>
@@ -287,6 +295,14 @@ Omgeving: ORVELLA_VIRTUAL_CAMERA=N voegt N virtuele camera&apos;s toe; ORVELLA_W
     <message>
         <source>Rectangle</source>
         <translation>Rechthoek</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Pijl</translation>
+    </message>
+    <message>
+        <source>Filled</source>
+        <translation>Gevuld</translation>
     </message>
 </context>
 <context>
@@ -940,6 +956,10 @@ Omgeving: ORVELLA_VIRTUAL_CAMERA=N voegt N virtuele camera&apos;s toe; ORVELLA_W
     <message>
         <source>Video is saved.</source>
         <translation>Video opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Page cleared. Ctrl+Z brings it back.</source>
+        <translation>Pagina gewist. Ctrl+Z haalt hem terug.</translation>
     </message>
 </context>
 </TS>

@@ -54,6 +54,14 @@
         <source>Desktop</source>
         <translation>Masaüstü</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Geri al</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Yinele</translation>
+    </message>
 </context>
 <context>
     <name>ICameraToolBar</name>
@@ -287,6 +295,14 @@ Ortam: ORVELLA_VIRTUAL_CAMERA=N, N sanal kamera ekler; ORVELLA_WIFI_HOST kablosu
     <message>
         <source>Rectangle</source>
         <translation>Dikdörtgen</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Filled</source>
+        <translation>Dolgulu</translation>
     </message>
 </context>
 <context>
@@ -940,6 +956,10 @@ Ortam: ORVELLA_VIRTUAL_CAMERA=N, N sanal kamera ekler; ORVELLA_WIFI_HOST kablosu
     <message>
         <source>Video is saved.</source>
         <translation>Video kaydedildi.</translation>
+    </message>
+    <message>
+        <source>Page cleared. Ctrl+Z brings it back.</source>
+        <translation>Sayfa temizlendi. Ctrl+Z ile geri getirebilirsiniz.</translation>
     </message>
 </context>
 </TS>

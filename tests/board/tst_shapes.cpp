@@ -59,6 +59,8 @@ void TestShapes::drawing_data()
     row("triangle upwards", Mode::TrianglePath, {10, 100, 111, 50}, {10, 100, 111, 50}, {60, 100});
     row("line", Mode::LinePath, {10, 10, 200, 100}, {10, 10, 200, 100}, {});
     row("line of zero length", Mode::LinePath, {10, 10, 10, 10}, {}, {});
+    row("arrow", Mode::ArrowPath, {10, 10, 200, 100}, {10, 10, 200, 100}, {});
+    row("arrow of zero length", Mode::ArrowPath, {10, 10, 10, 10}, {}, {});
 }
 
 void TestShapes::drawing()

@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QScreen>
+#include <QUndoStack>
 
 #include "board/iboard.h"
 #include "board/iboardstate.h"
@@ -29,7 +30,7 @@ private slots:
     void penModeTruncates();
     void modeOperations_data();
     void modeOperations();
-    void clearStrokesAndTextDeletesWhatItRemoves();
+    void clearStrokesAndTextIsOneStep();
     void outsideClick_data();
     void outsideClick();
     void outsideClickWithCursorOffEveryScreen();
@@ -163,7 +164,7 @@ void TestIBoardService::modeOperations()
     QCOMPARE(after.size(), 2);
 }
 
-void TestIBoardService::clearStrokesAndTextDeletesWhatItRemoves()
+void TestIBoardService::clearStrokesAndTextIsOneStep()
 {
     ISlide* page = board_->currentSlide();
     int deletions = 0;
@@ -176,11 +177,16 @@ void TestIBoardService::clearStrokesAndTextDeletesWhatItRemoves()
     }
     board_->selectItem(text, true);
     service()->clearStrokesAndText();
-    QCOMPARE(deletions, 2);
     QCOMPARE(page->elements(), QList<IElement*>{locked});
     QVERIFY(!frame_->isVisible());
     QVERIFY(!frame_->groupActive);
     QCOMPARE(frame_->editEnds, 1);
+    // The history holds what it removed: undone, the same elements return in their order.
+    page->undoStack()->undo();
+    QCOMPARE(page->elements(), (QList<IElement*>{stroke, text, locked}));
+    page->undoStack()->redo();
+    page->undoStack()->clear();
+    QCOMPARE(deletions, 2);
 }
 
 void TestIBoardService::outsideClick_data()

@@ -11,6 +11,8 @@
 #include "board/item/ielement.h"
 #include "board/item/itextelement.h"
 #include "board/ui/itextelementtoolbar.h"
+#include "board/undo/ielementchangecommand.h"
+#include "board/undo/ielementscommand.h"
 #include "customui/kit/istylehelper.h"
 #include "customui/kit/itoolbutton.h"
 #include "customui/kit/uiscale.h"
@@ -152,12 +154,14 @@ void ICommonTextElementFrame::setCustomMenuVisible(bool bVisible)
 void ICommonTextElementFrame::onTransformBeforeChanged()
 {
     hideMenu();
+    dragBefore_ = IElementSnapshot::of(attachedItem());
 }
 
 void ICommonTextElementFrame::onTransformChanging() {}
 
 void ICommonTextElementFrame::onTransformAfterChanged(QSet<QGraphicsItem*>)
 {
+    IElementChangeCommand::record(page(), element(), dragBefore_);
     update();
     if (!isLocked() && !editing_ && isFrameSelected()) {
         showCustomMenuWidget();
@@ -166,30 +170,10 @@ void ICommonTextElementFrame::onTransformAfterChanged(QSet<QGraphicsItem*>)
 
 void ICommonTextElementFrame::onDelete()
 {
-    QGraphicsItem* item = attachedItem();
-    if (!item) {
-        return;
+    // As one step of the history, which keeps the element for an undo.
+    if (board()) {
+        board()->deleteSelection();
     }
-    IElement* element = dynamic_cast<IElement*>(item);
-    auto* page = qobject_cast<ISlide*>(item->scene());
-    if (element && element->isLocked()) {
-        qDebug() << "a locked text box is not deleted";
-        return;
-    }
-    // Frame and toolbar let go first; then nothing holds the item and it is deleted.
-    setGroupActive(false);
-    hideFrame();
-    if (element && page) {
-        if (page->removeElement(element, false)) {
-            delete item;
-        }
-        return;
-    }
-    qWarning() << "remove non-ielement item from scene...";
-    if (item->scene()) {
-        item->scene()->removeItem(item);
-    }
-    delete item;
 }
 
 void ICommonTextElementFrame::onLock()
@@ -198,10 +182,13 @@ void ICommonTextElementFrame::onLock()
     if (!element) {
         return;
     }
-    // Locking is one-way: a locked box is never erased, cleared, deleted, moved or edited.
+    // A locked element is never erased, cleared, deleted, moved or edited; only an undo
+    // unlocks it.
+    const IElementSnapshot before = IElementSnapshot::of(attachedItem());
     setLocked(true);
     element->setLocked(true);
     hideMenu();
+    IElementChangeCommand::record(page(), element, before);
     emit sgItemPropertyChanged(element);
 }
 
@@ -223,6 +210,7 @@ void ICommonTextElementFrame::onClone()
         delete copy;
         return;
     }
+    IElementsCommand::recordAdded(page, {copy});
     if (board()) {
         board()->selectItem(copyItem, true);
     }
@@ -242,6 +230,9 @@ void ICommonTextElementFrame::onMenu()
 
 void ICommonTextElementFrame::onEnterTextEditor()
 {
+    if (!editing_) {
+        editBefore_ = IElementSnapshot::of(attachedItem());
+    }
     editing_ = true;
     if (ITextElementToolBar* bar = textToolBar()) {
         const QRect box = viewBox();
@@ -258,6 +249,10 @@ void ICommonTextElementFrame::onLeaveTextEditor()
 {
     if (toolBar_) {
         toolBar_->hide();
+    }
+    // The whole editing session is one step.
+    if (editing_) {
+        IElementChangeCommand::record(page(), element(), editBefore_);
     }
     editing_ = false;
     hideMenu();

@@ -5,14 +5,17 @@
 
 #include "board/iboardenum.h"
 #include "board/item/itextelementframe.h"
+#include "board/undo/ielementsnapshot.h"
 
 class IToolButton;
 class ITextElementToolBar;
 class QMenu;
 class QWidget;
 
-// The text frame a page shows: the frame with, while its box is selected, a strip with Lock,
-// Copy and Delete under the box and, while the box is edited, the text toolbar beside it.
+// The frame a page shows: the frame with, while its element is selected, a strip with Lock,
+// Copy and Delete under it and, while a text box is edited, the text toolbar beside it. Each
+// move, resize, scale, lock, copy, delete and editing session is one step of the page's
+// history.
 class ICommonTextElementFrame : public ITextElementFrame {
     Q_OBJECT
 public:
@@ -63,6 +66,8 @@ private:
     QPointer<QMenu> popup_;
     bool editing_ = false;
     bool menuAllowed_ = true;
+    IElementSnapshot dragBefore_;
+    IElementSnapshot editBefore_;
 };
 
 #endif  // ICOMMONTEXTELEMENTFRAME_H

@@ -55,6 +55,9 @@ public:
     using IResizableItem::resize;
     QSizeF size() const override;
 
+    // Sets the item's font and keeps the current font equal to it.
+    void applyFont(const QFont& font);
+
 signals:
     void endEdit();
     void cursorPositionChanged();
@@ -66,8 +69,6 @@ protected:
     void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
 
 private:
-    // Sets the item's font and keeps the current font equal to it.
-    void applyFont(const QFont& font);
     void setFontFromText(const QString& text);
     void setBoxFromText(const QString& text);
     double lineHeight() const;

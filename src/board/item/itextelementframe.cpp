@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QUndoStack>
 
 #include "board/iboard.h"
 #include "board/islide.h"
@@ -13,6 +14,7 @@
 #include "board/item/iresizableitem.h"
 #include "board/item/itextelement.h"
 #include "board/item/itextframebutton.h"
+#include "board/path/ishapepathelement.h"
 
 namespace {
 
@@ -58,22 +60,24 @@ ITextElementFrame::~ITextElementFrame() = default;
 
 QGraphicsItem* ITextElementFrame::attachedItem() const
 {
-    return item_.data();
+    // A text box deleted elsewhere is gone at once; other elements are framed only while on
+    // the page, whose removals the frame follows.
+    return guarded_ && !guard_ ? nullptr : framed_;
 }
 
 IElement* ITextElementFrame::element() const
 {
-    return dynamic_cast<IElement*>(item_.data());
+    return dynamic_cast<IElement*>(attachedItem());
 }
 
 QGraphicsTextItem* ITextElementFrame::textItem() const
 {
-    return qobject_cast<QGraphicsTextItem*>(item_.data());
+    return qobject_cast<QGraphicsTextItem*>(guard_.data());
 }
 
 ITextElement* ITextElementFrame::textElement() const
 {
-    return qobject_cast<ITextElement*>(item_.data());
+    return qobject_cast<ITextElement*>(guard_.data());
 }
 
 bool ITextElementFrame::isItemEditing() const
@@ -92,14 +96,17 @@ void ITextElementFrame::setItems(const QList<QGraphicsItem*>& items)
     if (items.size() != 1) {
         return;
     }
-    QGraphicsObject* object = items.first() ? items.first()->toGraphicsObject() : nullptr;
-    if (!object) {
-        qDebug() << "text frame: only graphics objects can be framed";
+    QGraphicsItem* item = items.first();
+    if (!dynamic_cast<IElement*>(item)) {
+        qDebug() << "frame: only elements can be framed";
         return;
     }
-    if (object != item_) {
+    if (item != attachedItem()) {
         detach();
-        item_ = object;
+        framed_ = item;
+        QGraphicsObject* object = item->toGraphicsObject();
+        guard_ = object;
+        guarded_ = object != nullptr;
         if (QGraphicsTextItem* text = textItem()) {
             connect(text->document()->documentLayout(),
                     &QAbstractTextDocumentLayout::documentSizeChanged, this,
@@ -110,9 +117,12 @@ void ITextElementFrame::setItems(const QList<QGraphicsItem*>& items)
                     &ITextElementFrame::onCursorPositionChanged);
             connect(text, &ITextElement::endEdit, this, &ITextElementFrame::sgLeaveTextEditor);
         }
-        for (auto changed : {&QGraphicsObject::xChanged, &QGraphicsObject::yChanged,
-                             &QGraphicsObject::rotationChanged, &QGraphicsObject::scaleChanged}) {
-            connect(object, changed, this, &ITextElementFrame::onDocumentSizeChanged);
+        if (object) {
+            for (auto changed :
+                 {&QGraphicsObject::xChanged, &QGraphicsObject::yChanged,
+                  &QGraphicsObject::rotationChanged, &QGraphicsObject::scaleChanged}) {
+                connect(object, changed, this, &ITextElementFrame::onDocumentSizeChanged);
+            }
         }
         locked_ = element() && element()->isLocked();
     }
@@ -122,7 +132,7 @@ void ITextElementFrame::setItems(const QList<QGraphicsItem*>& items)
 void ITextElementFrame::showItems(const QList<QGraphicsItem*>& items, bool selected)
 {
     setItems(items);
-    if (item_) {
+    if (attachedItem()) {
         show();
         setSelected(selected);
     }
@@ -143,15 +153,21 @@ void ITextElementFrame::setGroupActive(bool active)
 
 void ITextElementFrame::detach()
 {
-    if (!item_) {
+    if (!attachedItem()) {
+        framed_ = nullptr;
+        guarded_ = false;
         return;
     }
     endTextEdit();
-    disconnect(item_, nullptr, this, nullptr);
+    if (guard_) {
+        disconnect(guard_, nullptr, this, nullptr);
+    }
     if (QGraphicsTextItem* text = textItem()) {
         disconnect(text->document()->documentLayout(), nullptr, this, nullptr);
     }
-    item_ = nullptr;
+    framed_ = nullptr;
+    guard_ = nullptr;
+    guarded_ = false;
     drag_ = Drag::None;
     locked_ = false;
     placeButtons();
@@ -173,6 +189,9 @@ QVariant ITextElementFrame::itemChange(GraphicsItemChange change, const QVariant
                     [this](const QString&, const QList<IElement*>& removed) {
                         onElementsRemoved(removed);
                     });
+            // An undo or redo may have moved, reshaped or locked the framed element.
+            connect(page_->undoStack(), &QUndoStack::indexChanged, this,
+                    &ITextElementFrame::refresh);
         }
     }
     return QGraphicsRectItem::itemChange(change, value);
@@ -242,12 +261,14 @@ void ITextElementFrame::setLocked(bool locked)
 
 void ITextElementFrame::refresh()
 {
-    if (!item_) {
+    if (!attachedItem()) {
         return;
     }
+    // The history may have locked or unlocked it.
+    locked_ = element() && element()->isLocked();
     // The frame takes the box's own coordinates, so it turns and scales with it.
-    const QRectF box = item_->boundingRect();
-    setTransform(item_->sceneTransform());
+    const QRectF box = attachedItem()->boundingRect();
+    setTransform(attachedItem()->sceneTransform());
     setRect(QRectF(box.topLeft(),
                    QSizeF(qMax(box.width(), MinimumSide), qMax(box.height(), MinimumSide))));
     placeButtons();
@@ -255,15 +276,19 @@ void ITextElementFrame::refresh()
 
 bool ITextElementFrame::handleEnabled(Handle handle) const
 {
+    // Text boxes have every handle; shapes move and resize by their corners; strokes only move.
+    const QGraphicsItem* item = attachedItem();
+    const bool text = item && item->type() == IElement::TextElementType;
+    const bool shape = dynamic_cast<const IShapePathElement*>(item) != nullptr;
     switch (handle) {
         case LeftEdge:
-            return leftEdgeEnabled_;
+            return leftEdgeEnabled_ && text;
         case RightEdge:
-            return rightEdgeEnabled_;
+            return rightEdgeEnabled_ && text;
         case MoveGrip:
             return translationEnabled_;
         default:
-            return scaleEnabled_;
+            return scaleEnabled_ && (text || shape);
     }
 }
 
@@ -278,11 +303,11 @@ void ITextElementFrame::placeButtons()
                                          r.topRight()};
     for (int i = 0; i < HandleCount; ++i) {
         buttons_[i]->setPos(places[i]);
-        buttons_[i]->setVisible(item_ && !locked_ && handleEnabled(Handle(i)));
+        buttons_[i]->setVisible(attachedItem() && !locked_ && handleEnabled(Handle(i)));
     }
     lock_->setPos(r.center().x(), r.top());
     lock_->setOffset(-lock_->pixmap().width() / 2.0, -lock_->pixmap().height() - 4.0);
-    lock_->setVisible(item_ && locked_);
+    lock_->setVisible(attachedItem() && locked_);
 }
 
 QRectF ITextElementFrame::boundingRect() const
@@ -364,8 +389,8 @@ void ITextElementFrame::onCursorPositionChanged()
 
 void ITextElementFrame::beginDrag(Drag drag, Handle handle, const QPointF& scenePos)
 {
-    const bool allowed =
-        item_ && !locked_ && (drag == Drag::Handle ? handleEnabled(handle) : !isItemEditing());
+    const bool allowed = attachedItem() && !locked_ &&
+                         (drag == Drag::Handle ? handleEnabled(handle) : !isItemEditing());
     drag_ = allowed ? drag : Drag::None;
     handle_ = handle;
     pressPos_ = lastPos_ = scenePos;
@@ -374,7 +399,7 @@ void ITextElementFrame::beginDrag(Drag drag, Handle handle, const QPointF& scene
 
 void ITextElementFrame::dragTo(const QPointF& scenePos)
 {
-    if (!item_ || scenePos == lastPos_) {
+    if (!attachedItem() || scenePos == lastPos_) {
         return;
     }
     if (!moved_) {
@@ -387,9 +412,9 @@ void ITextElementFrame::dragTo(const QPointF& scenePos)
         moved_ = true;
         emit sgTransformBeforeChanged();
     }
-    const QTransform toItem = item_->sceneTransform().inverted();
+    const QTransform toItem = attachedItem()->sceneTransform().inverted();
     const QPointF d = toItem.map(scenePos) - toItem.map(lastPos_);
-    const QRectF r = item_->boundingRect();
+    const QRectF r = attachedItem()->boundingRect();
     const double w = r.width();
     const double h = r.height();
     if (drag_ == Drag::Body || handle_ == MoveGrip) {
@@ -398,6 +423,8 @@ void ITextElementFrame::dragTo(const QPointF& scenePos)
         resizeWidth(w - d.x(), r.topRight());
     } else if (handle_ == RightEdge) {
         resizeWidth(w + d.x(), r.topLeft());
+    } else if (auto* shape = dynamic_cast<IShapePathElement*>(attachedItem())) {
+        reshape(shape, d);
     } else if (handle_ == BottomRight) {
         scaleItem(QSizeF(w + d.x(), h + d.y()), r.topLeft());
     } else if (handle_ == BottomLeft) {
@@ -418,9 +445,9 @@ void ITextElementFrame::endDrag(const QPointF& scenePos)
     drag_ = Drag::None;
     moved_ = false;
     receivingNew_ = false;
-    if (moved && item_) {
-        emit sgTransformAfterChanged({item_.data()});
-    } else if (drag == Drag::Body && !fresh && isVisible() && item_) {
+    if (moved && attachedItem()) {
+        emit sgTransformAfterChanged({attachedItem()});
+    } else if (drag == Drag::Body && !fresh && isVisible() && attachedItem()) {
         // A tap on the selected box starts editing it where it was tapped.
         enterTextEdit();
         placeCaret(scenePos);
@@ -445,37 +472,56 @@ void ITextElementFrame::placeCaret(const QPointF& scenePos)
 void ITextElementFrame::moveItem(const QPointF& from, const QPointF& to)
 {
     // Elements are top-level items: their position is in scene coordinates.
-    item_->setPos(item_->pos() + (to - from));
+    attachedItem()->setPos(attachedItem()->pos() + (to - from));
+}
+
+void ITextElementFrame::reshape(IShapePathElement* shape, const QPointF& d)
+{
+    const QPointF s = shape->startPoint();
+    const QPointF e = shape->endPoint();
+    QRectF r = QRectF(s, e).normalized();
+    if (handle_ == BottomRight) {
+        r.setBottomRight(r.bottomRight() + d);
+    } else if (handle_ == BottomLeft) {
+        r.setBottomLeft(r.bottomLeft() + d);
+    } else {
+        r.setTopRight(r.topRight() + d);
+    }
+    // The points keep their corners, so a line keeps its direction.
+    const bool leftStart = s.x() <= e.x();
+    const bool topStart = s.y() <= e.y();
+    shape->setPoints(QPointF(leftStart ? r.left() : r.right(), topStart ? r.top() : r.bottom()),
+                     QPointF(leftStart ? r.right() : r.left(), topStart ? r.bottom() : r.top()));
 }
 
 template <typename Change>
 void ITextElementFrame::keepFixed(const QPointF& local, Change change)
 {
-    const QPointF before = item_->mapToScene(local);
+    const QPointF before = attachedItem()->mapToScene(local);
     change();
-    item_->setPos(item_->pos() + (before - item_->mapToScene(local)));
+    attachedItem()->setPos(attachedItem()->pos() + (before - attachedItem()->mapToScene(local)));
 }
 
 void ITextElementFrame::resizeWidth(double newWidth, const QPointF& fixedCorner)
 {
-    auto* resizable = dynamic_cast<IResizableItem*>(item_.data());
-    const QRectF r = item_->boundingRect();
+    auto* resizable = dynamic_cast<IResizableItem*>(attachedItem());
+    const QRectF r = attachedItem()->boundingRect();
     if (!resizable || r.width() <= 0) {
         return;
     }
     const bool rightFixed = fixedCorner.x() > r.left();
-    const QPointF before = item_->mapToScene(fixedCorner);
+    const QPointF before = attachedItem()->mapToScene(fixedCorner);
     // The item scales its own width by the ratio, whatever its rotation.
     const double ratio = qMax(newWidth, MinimumSide) / r.width();
     resizable->resize(resizable->size().width() * ratio, resizable->size().height());
-    const QRectF now = item_->boundingRect();
-    const QPointF after = item_->mapToScene(rightFixed ? now.topRight() : now.topLeft());
-    item_->setPos(item_->pos() + (before - after));
+    const QRectF now = attachedItem()->boundingRect();
+    const QPointF after = attachedItem()->mapToScene(rightFixed ? now.topRight() : now.topLeft());
+    attachedItem()->setPos(attachedItem()->pos() + (before - after));
 }
 
 void ITextElementFrame::scaleItem(const QSizeF& newSize, const QPointF& fixedCorner)
 {
-    const QRectF r = item_->boundingRect();
+    const QRectF r = attachedItem()->boundingRect();
     if (r.width() <= 0 || r.height() <= 0) {
         return;
     }
@@ -486,6 +532,6 @@ void ITextElementFrame::scaleItem(const QSizeF& newSize, const QPointF& fixedCor
         const QTransform scaling = QTransform::fromTranslate(-fixedCorner.x(), -fixedCorner.y()) *
                                    QTransform::fromScale(f, f) *
                                    QTransform::fromTranslate(fixedCorner.x(), fixedCorner.y());
-        item_->setTransform(scaling * item_->transform());
+        attachedItem()->setTransform(scaling * attachedItem()->transform());
     });
 }

@@ -13,15 +13,16 @@
 class IBoard;
 class IElement;
 class ISlide;
+class IShapePathElement;
 class ITextElement;
 class ITextFrameButton;
 class QGraphicsSceneMouseEvent;
 class QGraphicsTextItem;
 
-// The frame around the selected text box of a page: an outline (dotted while the text is edited)
-// in the box's own coordinates, so it hugs the box at any zoom and rotation, with handles that
-// move the box, change its text width (side handles) or scale it (corners), and a lock
-// indicator. It holds one item at a time, through a guarded pointer.
+// The frame around the selected element of a page: an outline (dotted while text is edited) in
+// the element's own coordinates, so it hugs it at any zoom and rotation, with handles that move
+// it, change a text box's width (side handles), scale a text box or resize a shape (corners),
+// and a lock indicator. Strokes get the move handle only. It holds one element at a time.
 class ITextElementFrame : public QObject, public QGraphicsRectItem, public ISceneElementFrame {
     Q_OBJECT
     Q_PROPERTY(bool IsScaleHandleEnabled MEMBER scaleEnabled_)
@@ -89,6 +90,8 @@ public slots:
 protected:
     QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
     IBoard* board() const { return board_; }
+    // The page the frame is on.
+    ISlide* page() const { return page_; }
     IElement* element() const;
     QGraphicsTextItem* textItem() const;
     ITextElement* textElement() const;
@@ -111,13 +114,17 @@ private:
     void moveItem(const QPointF& from, const QPointF& to);
     void resizeWidth(double newWidth, const QPointF& fixedCorner);
     void scaleItem(const QSizeF& newSize, const QPointF& fixedCorner);
+    // Moves the dragged corner of a shape by `d`, in its own coordinates.
+    void reshape(IShapePathElement* shape, const QPointF& d);
     // Keeps the item point at `local` (item coordinates) where it was in the scene before `change`.
     template <typename Change>
     void keepFixed(const QPointF& local, Change change);
     void placeCaret(const QPointF& scenePos);
 
     QPointer<IBoard> board_;
-    QPointer<QGraphicsObject> item_;
+    QGraphicsItem* framed_ = nullptr;
+    QPointer<QGraphicsObject> guard_;
+    bool guarded_ = false;
     QPointer<ISlide> page_;
     std::array<ITextFrameButton*, HandleCount> buttons_{};
     ITextFrameButton* lock_ = nullptr;

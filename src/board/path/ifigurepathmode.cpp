@@ -6,12 +6,14 @@
 #include "board/iboardstate.h"
 #include "board/ideviceevent.h"
 #include "board/islide.h"
+#include "board/path/iarrowpathelement.h"
 #include "board/path/icirclepathelement.h"
 #include "board/path/iellipsepathelement.h"
 #include "board/path/iisoscelestrianglepathelement.h"
 #include "board/path/ilinepathelement.h"
 #include "board/path/ipathrenderwidget.h"
 #include "board/path/irectanglepathelement.h"
+#include "board/undo/ielementscommand.h"
 
 IFigurePathMode::IFigurePathMode(IBoard* board) : IMode(board) {}
 
@@ -99,6 +101,9 @@ IShapePathElement* IFigurePathMode::createElement()
         case Triangle:
             current_ = new IIsoscelesTrianglePathElement;
             break;
+        case Arrow:
+            current_ = new IArrowPathElement;
+            break;
         default:
             current_ = new ILinePathElement;
     }
@@ -107,6 +112,7 @@ IShapePathElement* IFigurePathMode::createElement()
     current_->setPathOpacity(state->inkOpacity());
     current_->setWidth(int(state->inkThickness()));
     current_->setFillColor(state->inkColor());
+    current_->setFilled(state->shapeFilled());
     return current_;
 }
 
@@ -130,11 +136,14 @@ void IFigurePathMode::finish()
             break;
         case Triangle:
             break;
-        default:
+        default:  // line and arrow
             if (qAbs(current_->startPoint().x() - current_->endPoint().x()) <= 1e-12 &&
                 qAbs(current_->startPoint().y() - current_->endPoint().y()) <= 1e-12) {
                 discard();
             }
+    }
+    if (current_) {
+        IElementsCommand::recordAdded(page_, {current_});
     }
     current_ = nullptr;
     page_ = nullptr;

@@ -10,11 +10,19 @@ class ISlide;
 class IShapePathElement;
 
 // The mode behind the five shape types; the figure kind says which shape the next press draws
-// (1 line, 13 circle, 14 ellipse, 15 rectangle, 18 isosceles triangle). The press puts the
-// shape on the current page, moves reshape it, the release finishes it.
+// (1 line, 13 circle, 14 ellipse, 15 rectangle, 18 isosceles triangle, 19 arrow). The press puts
+// the shape on the current page, moves reshape it, the release finishes it and records it on the
+// page's history.
 class IFigurePathMode : public IMode {
 public:
-    enum FigureKind { Line = 1, Circle = 13, Ellipse = 14, Rectangle = 15, Triangle = 18 };
+    enum FigureKind {
+        Line = 1,
+        Circle = 13,
+        Ellipse = 14,
+        Rectangle = 15,
+        Triangle = 18,
+        Arrow = 19
+    };
 
     explicit IFigurePathMode(IBoard* board);
 

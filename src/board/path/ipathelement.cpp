@@ -53,6 +53,13 @@ bool IPathElement::addEraseRegion(const QRegion& region)
     return false;
 }
 
+void IPathElement::setEraseRegion(const QRegion& region)
+{
+    eraseRegion_ = region;
+    visibleRegionValid_ = false;
+    update();
+}
+
 void IPathElement::setItemRegion(const QRegion& region)
 {
     itemRegion_ = region;

@@ -39,6 +39,8 @@ public:
     // An empty item region counts as the bounding rectangle (whole pixels).
     virtual QRegion itemRegion() const;
     QRegion eraseRegion() const { return eraseRegion_; }
+    // Replaces the erased area (the history puts back an earlier one).
+    void setEraseRegion(const QRegion& region);
     // What is left to see: item region minus erase region.
     QRegion visibleRegion() const;
 

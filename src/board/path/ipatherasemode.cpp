@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QGraphicsEllipseItem>
+#include <QUndoStack>
 
 #include "board/iboard.h"
 #include "board/iboardstate.h"
@@ -9,8 +10,14 @@
 #include "board/islide.h"
 #include "board/path/capsule.h"
 #include "board/path/ipathelement.h"
+#include "board/undo/ierasecommand.h"
 
 IPathEraseMode::IPathEraseMode(IBoard* board) : IMode(board) {}
+
+IPathEraseMode::~IPathEraseMode()
+{
+    delete rub_;
+}
 
 QPointF IPathEraseMode::scenePoint(const IDeviceEvent* record) const
 {
@@ -102,7 +109,7 @@ void IPathEraseMode::eraseTo(const QPointF& point, const double& width)
         }
         auto* element =
             item->type() == IElement::PathElementType ? dynamic_cast<IPathElement*>(item) : nullptr;
-        if (!element) {
+        if (!element || element->isLocked()) {
             continue;
         }
         // Region in the element's own coordinates; for an unmoved element the same.
@@ -114,8 +121,15 @@ void IPathEraseMode::eraseTo(const QPointF& point, const double& width)
         if (!element->visibleRegion().intersects(r)) {
             continue;
         }
-        if (element->addEraseRegion(r) && page->removeElement(element, false)) {
-            delete element;
+        if (rub_ && rub_->page() != page) {
+            finishErase();
+        }
+        if (!rub_) {
+            rub_ = new IEraseCommand(page);
+        }
+        rub_->touch(element);
+        if (element->addEraseRegion(r)) {
+            rub_->takeOff(element);
         }
     }
 }
@@ -123,6 +137,13 @@ void IPathEraseMode::eraseTo(const QPointF& point, const double& width)
 void IPathEraseMode::finishErase()
 {
     showEraser(false);
+    IEraseCommand* rub = rub_;
+    rub_ = nullptr;
+    if (!rub) {
+        return;
+    }
+    rub->seal();
+    rub->page()->undoStack()->push(rub);
 }
 
 void IPathEraseMode::showEraser(bool on)

@@ -6,11 +6,13 @@
 
 #include "board/imode.h"
 
+class IEraseCommand;
 class QGraphicsEllipseItem;
 
 // The PathErase mode: the stroke eraser. A circle of fixed on-screen size rubs out parts of
 // path elements by growing their erase regions; an element with nothing left is taken off the
-// page and deleted. Text is never erased.
+// page. Each rub, press to release, is one step of the page's history. Text and locked
+// elements are never erased.
 class IPathEraseMode : public QObject, public IMode {
     Q_OBJECT
 public:
@@ -18,6 +20,7 @@ public:
     static constexpr double EraserZ = 10001000;
 
     explicit IPathEraseMode(IBoard* board);
+    ~IPathEraseMode() override;
 
     void press(IDeviceEvent* record) override;
     void move(IDeviceEvent* record) override;
@@ -43,6 +46,8 @@ private:
     QGraphicsEllipseItem* circle_ = nullptr;
     bool erasing_ = false;
     QPointF lastPoint_;
+    // The rub under way, made on its first change.
+    IEraseCommand* rub_ = nullptr;
 };
 
 #endif  // IPATHERASEMODE_H

@@ -7,6 +7,7 @@
 #include "board/path/ipathrenderwidget.h"
 #include "board/path/ipencilpathelement.h"
 #include "board/path/recolorimage.h"
+#include "board/undo/ielementscommand.h"
 
 IPencilPathMode::IPencilPathMode(IBoard* board)
     : IInkBaseMode(board), preview_(new IPathRenderWidget(board))
@@ -63,6 +64,7 @@ void IPencilPathMode::finishStroke(int deviceId, const QPointF& last, IDeviceEve
     IPencilPathElement* element = createElement();
     element->setItemRegion(preview_->region());
     element->addDrawPoints(points);
+    IElementsCommand::recordAdded(board()->currentSlide(), {element});
 }
 
 void IPencilPathMode::activate()

@@ -26,6 +26,12 @@ void IShapePathElement::setPoints(const QPointF& start, const QPointF& end)
     update();
 }
 
+void IShapePathElement::setFilled(bool filled)
+{
+    filled_ = filled;
+    update();
+}
+
 void IShapePathElement::setRect(const QRectF& rect)
 {
     setPoints(rect.topLeft(), rect.bottomRight());
@@ -49,7 +55,7 @@ void IShapePathElement::paint(QPainter* painter, const QStyleOptionGraphicsItem*
     QColor fill = fillColor();
     fill.setAlpha(pathOpacity());
     setPen(QPen(QBrush(color()), width(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    setBrush(QBrush(fill, Qt::SolidPattern));
+    setBrush(filled_ ? QBrush(fill, Qt::SolidPattern) : QBrush(Qt::NoBrush));
     painter->setPen(pen());
     painter->setBrush(brush());
     IPathElement::paint(painter, option, widget);
@@ -62,6 +68,7 @@ void IShapePathElement::copyItemParameters(IElement* target) const
     }
     auto* other = static_cast<IShapePathElement*>(target);
     IPathElement::copyItemParameters(other);
+    other->setFilled(filled_);
     // After the width, which the line's band depends on; the regions stay those copied.
     const QRegion items = itemRegion();
     other->setPoints(start_, end_);

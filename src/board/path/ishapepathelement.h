@@ -18,6 +18,9 @@ public:
     // The rectangle from start to end, not normalised.
     virtual void setRect(const QRectF& rect);
     virtual QRectF rect() const { return QRectF(start_, end_); }
+    // An unfilled shape draws its outline only; lines and arrows are always solid.
+    void setFilled(bool filled);
+    bool isFilled() const { return filled_; }
 
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
     // Copies only to a shape of the same class: the look, the regions and the points.
@@ -34,6 +37,7 @@ protected:
 private:
     QPointF start_;
     QPointF end_;
+    bool filled_ = true;
 };
 
 #endif  // ISHAPEPATHELEMENT_H

@@ -7,6 +7,7 @@
 #include "customui/kit/uiscale.h"
 #include "customui/shell/iboardtoolbar.h"
 #include "service/iboardservice.h"
+#include "service/iconfigureservice.h"
 
 IFigureFrame::IFigureFrame(IApplication* app, QWidget* parent)
     : IBoardPanel(app, IBoardToolBar::Shape, parent)
@@ -26,6 +27,7 @@ void IFigureFrame::CreateUI()
         {Oval, QT_TR_NOOP("Oval"), "fellipse"},
         {Triangle, QT_TR_NOOP("Triangle"), "ftriangle"},
         {Rectangle, QT_TR_NOOP("Rectangle"), "frectangle"},
+        {Arrow, QT_TR_NOOP("Arrow"), "farrow"},
     };
     auto* column = new QVBoxLayout(this);
     const int margin = static_cast<int>(10 * uiScale);
@@ -36,6 +38,11 @@ void IFigureFrame::CreateUI()
         column->addWidget(createButton(entry.id, tr(entry.toolTip), icon));
     }
     buttons_.value(Line)->setSelected(true);
+    filled_ = new IIToolButton(QVariant(), tr("Filled"), 0, 30, 0, true, this);
+    filled_->setChecked(IConfigureService::instance()->shapeFilled());
+    connect(filled_, &IIToolButton::sgButtonClick, this,
+            [](bool checked, QVariant) { IConfigureService::instance()->setShapeFilled(checked); });
+    column->addWidget(filled_);
     adjustSize();
 }
 
@@ -85,6 +92,9 @@ void IFigureFrame::applyFigure(QVariant id)
             break;
         case Rectangle:
             service->rectanglePathMode(0);
+            break;
+        case Arrow:
+            service->arrowPathMode(0);
             break;
         default:
             qDebug() << "no figure" << id;

@@ -8,12 +8,13 @@
 
 class IIToolButton;
 
-// The shape panel: straight line, circle, oval, triangle and rectangle. A click puts the board
-// into that figure's drawing mode at once; opening the panel again returns to the last figure.
+// The shape panel: straight line, circle, oval, triangle, rectangle and arrow, and the "Filled"
+// switch (stored) for the next shapes. A click puts the board into that figure's drawing mode
+// at once; opening the panel again returns to the last figure.
 class IFigureFrame : public IBoardPanel {
     Q_OBJECT
 public:
-    enum Figure { Line = 0, Circle = 1, Oval = 2, Triangle = 3, Rectangle = 4 };
+    enum Figure { Line = 0, Circle = 1, Oval = 2, Triangle = 3, Rectangle = 4, Arrow = 5 };
     Q_ENUM(Figure)
 
     explicit IFigureFrame(IApplication* app, QWidget* parent = nullptr);
@@ -29,10 +30,12 @@ public:
 
     QVariant currentFigure() const { return current_; }
     IIToolButton* button(int id) const { return buttons_.value(id); }
+    IIToolButton* filledSwitch() const { return filled_; }
 
 private:
     QMap<int, IIToolButton*> buttons_;
     QVariant current_ = 0;
+    IIToolButton* filled_ = nullptr;
 };
 
 #endif  // IFIGUREFRAME_H

@@ -4,9 +4,12 @@
 #include "customui/shell/itoolbarbase.h"
 
 class QButtonGroup;
+class QKeySequence;
 
 // The toolbar that replaces the right toolbar in annotation mode. Move, Pencil, Text, Shape and
-// Eraser form an exclusive group: one input mode is checked at a time.
+// Eraser form an exclusive group: one input mode is checked at a time. While it shows, keys
+// choose the tools (S, P, T, R, E), undo and redo (Ctrl+Z; Ctrl+Shift+Z, Ctrl+Y), delete the
+// selected element, end editing (Escape) and zoom (+, -); each is reported as a click.
 class IBoardToolBar : public IToolBarBase {
     Q_OBJECT
 public:
@@ -21,7 +24,15 @@ public:
         Eraser = 7,
         Clear = 8,
         Home = 9,
-        Desktop = 10
+        Desktop = 10,
+        Undo = 11,
+        Redo = 12,
+        // Reported by keys only, never by a button.
+        ZoomIn = 13,
+        ZoomOut = 14,
+        DeleteSelection = 15,
+        Escape = 16,
+        LastShape = 17
     };
     Q_ENUM(ButtonId)
 
@@ -33,6 +44,9 @@ public:
 
 private:
     void CreateUI();
+    void addKeys();
+    // `keys` reports `id` as a click: a mode id selects its button first.
+    void addKey(const QKeySequence& keys, int id);
 
     QButtonGroup* modeGroup_ = nullptr;
 };

@@ -62,7 +62,9 @@ void TestToolBars::everyButton()
     toolbar->show();
     const QMetaObject* meta = toolbar->metaObject();
     const QMetaEnum ids = meta->enumerator(meta->indexOfEnumerator("ButtonId"));
-    QCOMPARE(toolbar->buttonIds().size(), ids.keyCount());
+    // Every button has an id key; the board's keys after Redo are reported by the keyboard only.
+    QCOMPARE(toolbar->buttonIds().size(),
+             bar == "board" ? ids.keyToValue("Redo") + 1 : ids.keyCount());
     QSignalSpy clicks(toolbar, &IToolBarBase::sgButtonClick);
     for (int id : toolbar->buttonIds()) {
         IIToolButton* button = toolbar->button(id);
@@ -73,8 +75,10 @@ void TestToolBars::everyButton()
         QVERIFY2(button->pressedIcon().isEmpty() || QFile::exists(button->pressedIcon()),
                  qPrintable(name));
         QCOMPARE(button->focusPolicy(), Qt::NoFocus);
-        button->click();
-        QCOMPARE(clicks.takeLast().at(1).value<QVariant>().toInt(), id);
+        if (button->isEnabled()) {  // undo and redo wait for something to undo
+            button->click();
+            QCOMPARE(clicks.takeLast().at(1).value<QVariant>().toInt(), id);
+        }
         if (bar != "camera" && id > 0) {
             QVERIFY2(button->y() > toolbar->button(id - 1)->y(), qPrintable(name));
         }
