@@ -231,7 +231,7 @@ void MainFrame::onCameraError(int code)
         everShown_ = true;
         showMaximized();
         QTimer::singleShot(200, board_, &IBoard::resetView);
-        // The gallery keeps no stored state, so there is nothing to reload.
+        gallery_->reload();
     }
     setEnabled(true);
     if (code == CameraOpenFailed) {

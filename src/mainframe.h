@@ -38,6 +38,7 @@ class IParameterFrame;
 class IPixRateFrame;
 class IRightToolBar;
 class IVideoRecordFrame;
+class IVideoRecordMsgBox;
 class ISettingFrame;
 class IThicknessFrame;
 class ISmallCameraFrame;
@@ -178,6 +179,8 @@ private:
     void startTimelapse();
     void stopTimelapse();
     void setTimelapseButtonsEnabled(bool enabled);
+    // Names the finished time-lapse video and offers to open it or its folder.
+    void offerTimelapseVideo(const QString& path);
     // A timing or time-lapse picture that never reached a file: the series goes on.
     void seriesShotLost(bool timelapseShot);
     void stopCaptureSeries();
@@ -225,6 +228,7 @@ private:
     bool seriesShotLost_ = false;
     // A window of its own over the whole screen, deleted with this one.
     IVideoRecordFrame* recordFrame_ = nullptr;
+    IVideoRecordMsgBox* timelapseBox_ = nullptr;
     ImageView* viewer_ = nullptr;
     ISmallCameraFrame* pip_ = nullptr;
     QSoundEffect* shutter_ = nullptr;

@@ -15,6 +15,7 @@
 #include "customui/capture/itimercaptureframe.h"
 #include "customui/kit/itimemsgbox.h"
 #include "customui/kit/uiscale.h"
+#include "customui/recording/ivideorecordmsgbox.h"
 #include "customui/shell/iboardtoolbar.h"
 #include "customui/shell/icameratoolbar.h"
 #include "customui/shell/imaintitlewidget.h"
@@ -150,9 +151,24 @@ void MainFrame::stopTimelapse()
         showTip(tr("Save failed."));
     } else {
         qDebug() << "video times: " << seconds << name;
-        showTip(tr("Video is saved."));
+        offerTimelapseVideo(name);
     }
     setTimelapseButtonsEnabled(true);
+}
+
+void MainFrame::offerTimelapseVideo(const QString& path)
+{
+    // No box while the window closes or switches cameras (disabled): a tip says it all.
+    if (closing_ || !isEnabled()) {
+        showTip(tr("Video is saved."));
+        return;
+    }
+    if (!timelapseBox_) {
+        timelapseBox_ = new IVideoRecordMsgBox(this);
+        timelapseBox_->setObjectName(QStringLiteral("dialog.timelapsevideo"));
+        timelapseBox_->setTitle(tr("Time-lapse video"));
+    }
+    timelapseBox_->showMessage(path);
 }
 
 void MainFrame::setTimelapseButtonsEnabled(bool enabled)
