@@ -184,7 +184,8 @@ QImage processedPicture(const CaptureJob& job)
     if (composed.isNull()) {
         return composed;
     }
-    const QImage document = cutDocument(composed, job.edge);
+    const QImage document = cutDocument(composed, job.edge).mirrored(
+        job.mirror.testFlag(Qt::Horizontal), job.mirror.testFlag(Qt::Vertical));
     return rotated(cutRectangle(document, job.captureRect), job.rotation);
 }
 

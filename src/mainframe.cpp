@@ -196,12 +196,40 @@ void MainFrame::connectCamera()
 {
     connect(camera(), &ICamera::sgRunCopyImage, board_, &IBoard::detachBackgroundImage,
             Qt::UniqueConnection);
-    connect(camera(), &ICamera::sgCameraFrame, board_, &IBoard::setBackgroundImage,
+    connect(camera(), &ICamera::sgCameraFrame, this, &MainFrame::onCameraFrame,
             Qt::UniqueConnection);
     connect(camera(), &ICamera::sgCaptureImage, this, &MainFrame::processCapture,
             Qt::UniqueConnection);
     connect(camera(), &ICamera::sgChangeResolutionFromOtherApp, this,
             &MainFrame::onResolutionFromOtherApp, Qt::UniqueConnection);
+}
+
+void MainFrame::onCameraFrame(const QImage& frame)
+{
+    board_->setBackgroundImage(orientation_ ? frame.mirrored(orientation_.testFlag(Qt::Horizontal),
+                                                             orientation_.testFlag(Qt::Vertical))
+                                            : frame);
+}
+
+// The Wi-Fi camera has no device path; its name stands for it.
+QString MainFrame::cameraKey()
+{
+    const ICameraInfo& current = config()->currentCamera;
+    return current.devicePath.isEmpty() ? current.name : current.devicePath;
+}
+
+void MainFrame::loadOrientation()
+{
+    orientation_ = config()->cameraOrientation(cameraKey());
+    cameraToolBar_->setChecked(ICameraToolBar::Mirror, orientation_.testFlag(Qt::Horizontal));
+    cameraToolBar_->setChecked(ICameraToolBar::Flip, orientation_.testFlag(Qt::Vertical));
+}
+
+void MainFrame::turnOver(Qt::Orientation which, bool on)
+{
+    orientation_.setFlag(which, on);
+    config()->setCameraOrientation(cameraKey(), orientation_);
+    qDebug() << "camera orientation:" << cameraKey() << int(orientation_);
 }
 
 void MainFrame::startHotplugWatcher()
@@ -223,6 +251,7 @@ void MainFrame::onCameraError(int code)
         // The device may have streamed at another size than asked for.
         board_->setPictureSize(config()->cameraResolution());
         pixRateFrame_->setResolution(config()->cameraResolution(), true);
+        loadOrientation();
     }
     if (firstOpenPending_ && code == CameraOpened) {
         firstOpenPending_ = false;

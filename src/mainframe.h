@@ -131,6 +131,11 @@ private:
     void startHotplugWatcher();
 
     void onCameraError(int code);
+    // A live frame to the board, turned over as the current camera is set up.
+    void onCameraFrame(const QImage& frame);
+    static QString cameraKey();
+    void loadOrientation();
+    void turnOver(Qt::Orientation which, bool on);
     void onUsbDeviceChanged(bool connected, const QString& name);
     void clearBackgroundPicture();
     void onFullScreen(bool fullScreen);
@@ -202,6 +207,8 @@ private:
     bool closing_ = false;
     bool shutDown_ = false;
     bool noDeviceBoxOpen_ = false;
+    // How the live picture (and so every capture) is turned over for the current camera.
+    Qt::Orientations orientation_;
 
     IMainTitleWidget* titleWidget_ = nullptr;
     IImgListWidget* gallery_ = nullptr;

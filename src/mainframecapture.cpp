@@ -147,8 +147,13 @@ void MainFrame::processCapture(const QImage& picture)
     if (autoEdgeOn_ && !timelapseShot && mode != PartialCapture) {
         job.edge = camera()->autoEdgeResult();
     }
+    // The camera's picture as delivered; the annotations, drawn on the turned-over view, are
+    // turned back to match it.
+    job.mirror = orientation_;
     if (!factors.isNull()) {
-        job.overlay = board_->renderOverlay(factors.x(), factors.y());
+        job.overlay = board_->renderOverlay(factors.x(), factors.y())
+                          .mirrored(orientation_.testFlag(Qt::Horizontal),
+                                    orientation_.testFlag(Qt::Vertical));
     }
     captureThread_->addCaptureJob(job);
 }
