@@ -105,6 +105,9 @@ void ICustomDialog::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
         event->accept();
+        if (escapeCloses_) {
+            close();
+        }
         return;
     }
     QDialog::keyPressEvent(event);

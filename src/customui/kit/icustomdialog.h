@@ -23,6 +23,9 @@ public:
     virtual bool isCloseLocked();
     virtual void setRoundedBackground(const bool& rounded);
     virtual void init();
+    // Lets Escape close the dialog like its close icon (off by default: message boxes must be
+    // answered).
+    void setEscapeCloses(bool closes) { escapeCloses_ = closes; }
 
 signals:
     void sgClose();
@@ -37,6 +40,7 @@ protected:
 
 private:
     ITitleStrip strip_;
+    bool escapeCloses_ = false;
 };
 
 #endif  // ICUSTOMDIALOG_H

@@ -38,6 +38,7 @@ ISettingFrame::ISettingFrame(IApplication* app, QWidget* parent)
     CreateUI();
     setMovable(true);
     setRoundedBackground(true);
+    setEscapeCloses(true);
 }
 
 void ISettingFrame::initLanguages()
