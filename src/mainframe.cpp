@@ -118,6 +118,7 @@ void MainFrame::CreateUI()
     createCameraPanels();
     createCapturePanels();
     buildLayout();
+    createKeys();
     pip_ = new ISmallCameraFrame(this);
     pip_->setObjectName(QStringLiteral("panel.pictureinpicture"));
     pip_->hide();
@@ -362,6 +363,14 @@ void MainFrame::onFullScreen(bool fullScreen)
     gallery_->setVisible(!fullScreen);
     QWidget* bar = boardMode_ ? static_cast<QWidget*>(boardToolBar_) : rightToolBar_;
     bar->setVisible(!fullScreen);
+    // The camera toolbar comes up when the pointer reaches the bottom edge.
+    fullScreen_ = fullScreen;
+    cameraToolBar_->setVisible(!fullScreen);
+    if (fullScreen) {
+        edgeTimer_->start();
+    } else {
+        edgeTimer_->stop();
+    }
 }
 
 void MainFrame::onTitleMoved()

@@ -48,6 +48,7 @@ class ITimerCaptureFrame;
 class ITransparentFrame;
 class IWinUsbDevice;
 class QSoundEffect;
+class QTimer;
 
 // The program's only top-level window and the coordinator of the user interface: it lays out the
 // title bar, gallery, board and toolbars, connects the camera manager to the board and to the
@@ -55,8 +56,8 @@ class QSoundEffect;
 // hot-plug events, and shuts everything down in a fixed order. Its code is kept by concern:
 // mainframe.cpp (construction, layout, status and hot-plug), mainframetoolbars.cpp (toolbar
 // dispatch, shortcuts, panels), mainframecapture.cpp (Snap to file, PDF export) and
-// mainframecapturemodes.cpp (the timing, time-lapse and partial-capture panels) and
-// mainframeshutdown.cpp (closing, recording).
+// mainframecapturemodes.cpp (the timing, time-lapse and partial-capture panels),
+// mainframeshutdown.cpp (closing, recording) and mainframekeys.cpp (Escape, full screen).
 class MainFrame : public QWidget {
     Q_OBJECT
 public:
@@ -139,6 +140,12 @@ private:
     void onUsbDeviceChanged(bool connected, const QString& name);
     void clearBackgroundPicture();
     void onFullScreen(bool fullScreen);
+    // Escape, F11 and the full-screen camera toolbar.
+    void createKeys();
+    void onEscape();
+    // Hides every open panel and the camera chooser; false when none was open.
+    bool closeOpenPanels();
+    void revealCameraToolBar();
     void onTitleMoved();
     void onCameraChooserOpening();
     void onResolutionFromOtherApp(const QSize& size);
@@ -184,6 +191,8 @@ private:
     void startTimelapse();
     void stopTimelapse();
     void setTimelapseButtonsEnabled(bool enabled);
+    // The resolution a time-lapse lowered comes back when it ends.
+    void restoreResolution();
     // Names the finished time-lapse video and offers to open it or its folder.
     void offerTimelapseVideo(const QString& path);
     // A timing or time-lapse picture that never reached a file: the series goes on.
@@ -207,6 +216,9 @@ private:
     bool closing_ = false;
     bool shutDown_ = false;
     bool noDeviceBoxOpen_ = false;
+    bool fullScreen_ = false;
+    // Looks for the pointer at the bottom edge while in full screen.
+    QTimer* edgeTimer_ = nullptr;
     // How the live picture (and so every capture) is turned over for the current camera.
     Qt::Orientations orientation_;
 
@@ -241,6 +253,8 @@ private:
     QSoundEffect* shutter_ = nullptr;
     // Where the partial-capture frame sits in the window (its stored rectangle is relative).
     QPoint partialFrameOrigin_;
+    // The camera's resolution before a time-lapse lowered it; empty otherwise.
+    QSize resolutionBeforeTimelapse_;
     IPanelHost panelHost_;
 
     IImageTansformThread* captureThread_ = nullptr;

@@ -111,14 +111,18 @@ void MainFrame::onTimelapseRequest(OperateType type)
 void MainFrame::startTimelapse()
 {
     if (config()->cameraResolution().width() > kTimelapseMaxWidth) {
+        // Given back when the video ends.
+        resolutionBeforeTimelapse_ = config()->cameraResolution();
         cameraToolBar_->setChecked(ICameraToolBar::Freeze, false);
         freeze(false);
         pixRateFrame_->setResolution(QSizeF(kTimelapseMaxWidth, 1080), false);
+        // Top right, below the title bar's buttons; the tip keeps itself on the screen.
         const QScreen* screen = this->screen();
-        const int right = screen ? screen->geometry().width() : width();
+        const int right = screen ? screen->geometry().right() + 1 : width();
+        const int below = titleWidget_->mapToGlobal(QPoint(0, titleWidget_->height())).y();
         ITimeMsgBox::instance()->showMessage(tr("Current resolution: 1920*1080"), 1000,
                                              right - static_cast<int>(460 * uiScale),
-                                             static_cast<int>(25 * uiScale));
+                                             below + static_cast<int>(10 * uiScale));
     }
     timelapseFrame_->start();
     setTimelapseButtonsEnabled(false);
@@ -154,6 +158,23 @@ void MainFrame::stopTimelapse()
         offerTimelapseVideo(name);
     }
     setTimelapseButtonsEnabled(true);
+    restoreResolution();
+}
+
+void MainFrame::restoreResolution()
+{
+    if (resolutionBeforeTimelapse_.isEmpty()) {
+        return;
+    }
+    const QSize previous = resolutionBeforeTimelapse_;
+    resolutionBeforeTimelapse_ = QSize();
+    qDebug() << "resolution given back after the time-lapse:" << previous;
+    if (closing_) {
+        // The camera closes next; the next start opens it at the size it had.
+        config()->setCameraResolution(previous);
+    } else {
+        pixRateFrame_->setResolution(QSizeF(previous), false);
+    }
 }
 
 void MainFrame::offerTimelapseVideo(const QString& path)

@@ -284,6 +284,12 @@ void IVideoRecordFrame::onTick()
         timeLabel_->setFixedWidth(after);
         fitControlBar();
     }
+    // Where it was placed, whatever resized or re-placed its window: the Stop click must land.
+    if (controlBar_->pos() != controlBarPos_) {
+        qDebug() << "recording control bar put back from" << controlBar_->pos() << "to"
+                 << controlBarPos_;
+        controlBar_->move(controlBarPos_);
+    }
     update();
     // Back on top of a window the presenter has just brought forward.
     if (isVisible()) {
