@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>IBoard</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>IBoardToolBar</name>
     <message>
         <source>Move</source>
@@ -128,6 +135,14 @@
     <message>
         <source>PDF</source>
         <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Miroir</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Retourner</translation>
     </message>
 </context>
 <context>
@@ -337,6 +352,10 @@ Environnement : ORVELLA_VIRTUAL_CAMERA=N ajoute N caméras virtuelles ; ORVELLA_
     <message>
         <source>Could not delete %1</source>
         <translation>Impossible de supprimer %1</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>Retirer de la liste</translation>
     </message>
 </context>
 <context>
@@ -871,6 +890,10 @@ Environnement : ORVELLA_VIRTUAL_CAMERA=N ajoute N caméras virtuelles ; ORVELLA_
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Video is saved: %1</source>
+        <translation>Vidéo enregistrée : %1</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -940,6 +963,10 @@ Environnement : ORVELLA_VIRTUAL_CAMERA=N ajoute N caméras virtuelles ; ORVELLA_
     <message>
         <source>Video is saved.</source>
         <translation>Vidéo enregistrée.</translation>
+    </message>
+    <message>
+        <source>Time-lapse video</source>
+        <translation>Vidéo en accéléré</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>IBoard</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>IBoardToolBar</name>
     <message>
         <source>Move</source>
@@ -128,6 +135,14 @@
     <message>
         <source>PDF</source>
         <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Specchio</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Capovolgi</translation>
     </message>
 </context>
 <context>
@@ -337,6 +352,10 @@ Ambiente: ORVELLA_VIRTUAL_CAMERA=N aggiunge N fotocamere virtuali; ORVELLA_WIFI_
     <message>
         <source>Could not delete %1</source>
         <translation>Impossibile eliminare %1</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>Rimuovi dall'elenco</translation>
     </message>
 </context>
 <context>
@@ -871,6 +890,10 @@ Ambiente: ORVELLA_VIRTUAL_CAMERA=N aggiunge N fotocamere virtuali; ORVELLA_WIFI_
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
+    <message>
+        <source>Video is saved: %1</source>
+        <translation>Video salvato: %1</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -940,6 +963,10 @@ Ambiente: ORVELLA_VIRTUAL_CAMERA=N aggiunge N fotocamere virtuali; ORVELLA_WIFI_
     <message>
         <source>Video is saved.</source>
         <translation>Video salvato.</translation>
+    </message>
+    <message>
+        <source>Time-lapse video</source>
+        <translation>Video time-lapse</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>IBoard</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>IBoardToolBar</name>
     <message>
         <source>Move</source>
@@ -128,6 +135,14 @@
     <message>
         <source>PDF</source>
         <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>左右反転</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>上下反転</translation>
     </message>
 </context>
 <context>
@@ -337,6 +352,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Could not delete %1</source>
         <translation>%1 を削除できませんでした</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>一覧から外す</translation>
     </message>
 </context>
 <context>
@@ -871,6 +890,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
+    <message>
+        <source>Video is saved: %1</source>
+        <translation>動画を保存しました：%1</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -940,6 +963,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Video is saved.</source>
         <translation>動画を保存しました。</translation>
+    </message>
+    <message>
+        <source>Time-lapse video</source>
+        <translation>タイムラプス動画</translation>
     </message>
 </context>
 </TS>

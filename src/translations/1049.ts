@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>IBoard</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>IBoardToolBar</name>
     <message>
         <source>Move</source>
@@ -128,6 +135,14 @@
     <message>
         <source>PDF</source>
         <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Отразить</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Перевернуть</translation>
     </message>
 </context>
 <context>
@@ -337,6 +352,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Could not delete %1</source>
         <translation>Не удалось удалить %1</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>Убрать из списка</translation>
     </message>
 </context>
 <context>
@@ -871,6 +890,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
+    <message>
+        <source>Video is saved: %1</source>
+        <translation>Видео сохранено: %1</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -940,6 +963,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Video is saved.</source>
         <translation>Видео сохранено.</translation>
+    </message>
+    <message>
+        <source>Time-lapse video</source>
+        <translation>Видео замедленной съёмки</translation>
     </message>
 </context>
 </TS>

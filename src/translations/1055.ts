@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>IBoard</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%%1</translation>
+    </message>
+</context>
+<context>
     <name>IBoardToolBar</name>
     <message>
         <source>Move</source>
@@ -128,6 +135,14 @@
     <message>
         <source>PDF</source>
         <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Ayna</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Çevir</translation>
     </message>
 </context>
 <context>
@@ -337,6 +352,10 @@ Ortam: ORVELLA_VIRTUAL_CAMERA=N, N sanal kamera ekler; ORVELLA_WIFI_HOST kablosu
     <message>
         <source>Could not delete %1</source>
         <translation>%1 silinemedi</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>Listeden kaldır</translation>
     </message>
 </context>
 <context>
@@ -871,6 +890,10 @@ Ortam: ORVELLA_VIRTUAL_CAMERA=N, N sanal kamera ekler; ORVELLA_WIFI_HOST kablosu
         <source>Close</source>
         <translation>Kapat</translation>
     </message>
+    <message>
+        <source>Video is saved: %1</source>
+        <translation>Video kaydedildi: %1</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -940,6 +963,10 @@ Ortam: ORVELLA_VIRTUAL_CAMERA=N, N sanal kamera ekler; ORVELLA_WIFI_HOST kablosu
     <message>
         <source>Video is saved.</source>
         <translation>Video kaydedildi.</translation>
+    </message>
+    <message>
+        <source>Time-lapse video</source>
+        <translation>Hızlandırılmış video</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>IBoard</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>IBoardToolBar</name>
     <message>
         <source>Move</source>
@@ -128,6 +135,14 @@
     <message>
         <source>PDF</source>
         <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>镜像</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>翻转</translation>
     </message>
 </context>
 <context>
@@ -337,6 +352,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Could not delete %1</source>
         <translation>无法删除 %1</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>从列表中移除</translation>
     </message>
 </context>
 <context>
@@ -871,6 +890,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
         <source>Close</source>
         <translation>关闭</translation>
     </message>
+    <message>
+        <source>Video is saved: %1</source>
+        <translation>视频已保存：%1</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -940,6 +963,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Video is saved.</source>
         <translation>视频已保存。</translation>
+    </message>
+    <message>
+        <source>Time-lapse video</source>
+        <translation>延时视频</translation>
     </message>
 </context>
 </TS>
