@@ -355,7 +355,7 @@ Ambiente: ORVELLA_VIRTUAL_CAMERA=N aggiunge N fotocamere virtuali; ORVELLA_WIFI_
     </message>
     <message>
         <source>Remove from list</source>
-        <translation>Rimuovi dall'elenco</translation>
+        <translation>Rimuovi dall&apos;elenco</translation>
     </message>
 </context>
 <context>
