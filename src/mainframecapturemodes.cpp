@@ -3,7 +3,6 @@
 #include "mainframe.h"
 
 #include <QDebug>
-#include <QScreen>
 #include <QTimer>
 
 #include "board/iboard.h"
@@ -116,13 +115,10 @@ void MainFrame::startTimelapse()
         cameraToolBar_->setChecked(ICameraToolBar::Freeze, false);
         freeze(false);
         pixRateFrame_->setResolution(QSizeF(kTimelapseMaxWidth, 1080), false);
-        // Top right, below the title bar's buttons; the tip keeps itself on the screen.
-        const QScreen* screen = this->screen();
-        const int right = screen ? screen->geometry().right() + 1 : width();
-        const int below = titleWidget_->mapToGlobal(QPoint(0, titleWidget_->height())).y();
-        ITimeMsgBox::instance()->showMessage(tr("Current resolution: 1920*1080"), 1000,
-                                             right - static_cast<int>(460 * uiScale),
-                                             below + static_cast<int>(10 * uiScale));
+        // Top right of the window, below the title bar's buttons; the tip keeps itself inside.
+        ITimeMsgBox::instance()->showMessage(
+            tr("Current resolution: 1920*1080"), 1000, width() - static_cast<int>(460 * uiScale),
+            titleWidget_->height() + static_cast<int>(10 * uiScale));
     }
     timelapseFrame_->start();
     setTimelapseButtonsEnabled(false);

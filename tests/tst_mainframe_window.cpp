@@ -51,6 +51,8 @@ private slots:
     void cameraPanelsAndMagnifier();
     void compareAndPictureInPicture();
     void capturePanelsOnScreen();
+    void mirrorTurnsThePhotoOver();
+    void keysCloseAndFullScreen();
 
 private:
     static void xdotool(const QStringList& arguments);
@@ -62,6 +64,10 @@ private:
         return frame_->findChild<T*>(name);
     }
     QPoint boardCentre() const;
+    void click(IToolBarBase* bar, int id);
+    void key(const QString& name);
+    // Snap in the default mode; the new photo's pixels.
+    QImage snapPhoto();
 
     QTemporaryDir photos_;
     QTemporaryDir pictures_;
@@ -329,6 +335,94 @@ void TestMainFrameWindow::capturePanelsOnScreen()
         ->click();
     QVERIFY(!part<ITimerCaptureFrame>("panel.timing")->isCapturing());
     part<ICaptureModeFrame>("panel.capturemode")->setMode(DefaultCapture);
+}
+
+void TestMainFrameWindow::click(IToolBarBase* bar, int id)
+{
+    IIToolButton* button = bar->button(id);
+    clickAt(button->mapToGlobal(button->rect().center()));
+}
+
+void TestMainFrameWindow::key(const QString& name)
+{
+    xdotool({"key", "--window", QString::number(frame_->winId()), name});
+}
+
+QImage TestMainFrameWindow::snapPhoto()
+{
+    const QDir folder(photos_.path(), "*", QDir::Name, QDir::Files);
+    const int before = folder.entryList().size();
+    frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
+    QTest::qWaitFor([&]() { return QDir(folder).entryList().size() > before; }, 10000);
+    QTest::qWait(300);  // written
+    return QImage(folder.filePath(QDir(folder).entryList().value(before))).scaled(96, 72);
+}
+
+// Mirror turns the live picture over and the photo with it; the choice is kept for the camera.
+void TestMainFrameWindow::mirrorTurnsThePhotoOver()
+{
+    auto* camera = part<ICameraToolBar>("camera");
+    if (camera->isChecked(ICameraToolBar::AutoEdge)) {
+        click(camera, ICameraToolBar::AutoEdge);
+        QTRY_VERIFY(!camera->isChecked(ICameraToolBar::AutoEdge));
+    }
+    const QImage plain = snapPhoto();
+    click(camera, ICameraToolBar::Mirror);
+    QTRY_VERIFY(camera->isChecked(ICameraToolBar::Mirror));
+    const QString device = IConfigureService::instance()->currentCamera.devicePath;
+    QCOMPARE(IConfigureService::instance()->cameraOrientation(device),
+             Qt::Orientations(Qt::Horizontal));
+    QTest::qWait(300);  // a turned frame has reached the board
+    const QImage mirrored = snapPhoto();
+    click(camera, ICameraToolBar::Mirror);
+    QTRY_COMPARE(IConfigureService::instance()->cameraOrientation(device), Qt::Orientations());
+    const auto difference = [](const QImage& a, const QImage& b) {
+        qint64 sum = 0;
+        for (int y = 0; y < a.height(); ++y) {
+            for (int x = 0; x < a.width(); ++x) {
+                sum += qAbs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
+            }
+        }
+        return double(sum) / (a.width() * a.height());
+    };
+    const double turned = difference(plain.mirrored(true, false), mirrored);
+    const double unchanged = difference(plain, mirrored);
+    QVERIFY2(turned < 4 && unchanged > 3 * turned,
+             qPrintable(QString("%1 %2").arg(turned).arg(unchanged)));
+}
+
+// Escape closes a panel, the settings dialog and full screen; F11 enters full screen, where the
+// camera toolbar shows only while the pointer is at the bottom edge.
+void TestMainFrameWindow::keysCloseAndFullScreen()
+{
+    auto* camera = part<ICameraToolBar>("camera");
+    click(camera, ICameraToolBar::Resolution);
+    auto* resolution = dynamic_cast<QWidget*>(
+        frame_->panelHost()->panel(IPanelHost::keptPanel(IPanelHost::CameraBar, 2)));
+    QTRY_VERIFY(resolution->isVisible());
+    key("Escape");
+    QTRY_VERIFY(!resolution->isVisible());
+
+    bool settingsShown = false;
+    answerNextModal([&](QWidget* dialog) {
+        settingsShown = dialog->objectName() == "dialog.settings";
+        xdotool({"key", "Escape"});
+    });
+    IMainTitleWidget* title = part<IMainTitleWidget>("title");
+    clickAt(title->button(IMainTitleWidget::Settings)->mapToGlobal(QPoint(5, 5)));
+    QTRY_VERIFY(settingsShown);
+    QTRY_VERIFY(!frame_->findChild<QWidget*>("dialog.settings")->isVisible());
+
+    key("F11");
+    QTRY_VERIFY(!title->isVisible() && !camera->isVisible());
+    const QPoint bottom = frame_->mapToGlobal(QPoint(frame_->width() / 2, frame_->height() - 1));
+    xdotool({"mousemove", "--sync", QString::number(bottom.x()), QString::number(bottom.y())});
+    QTRY_VERIFY(camera->isVisible());
+    const QPoint centre = boardCentre();
+    xdotool({"mousemove", "--sync", QString::number(centre.x()), QString::number(centre.y())});
+    QTRY_VERIFY(!camera->isVisible());
+    key("Escape");
+    QTRY_VERIFY(title->isVisible() && camera->isVisible());
 }
 
 int main(int argc, char** argv)

@@ -192,6 +192,14 @@ void TestOrvellaRun::spaceSavesPhotoOfNegotiatedSize()
                            settings.value("cameraresolution/height").toInt());
     QVERIFY(!negotiated.isEmpty());
     QCOMPARE(photo.size(), negotiated);
+
+    // The next start lists the photo in the gallery again.
+    orvella.start(program_, QStringList());
+    QVERIFY(orvella.waitForStarted() && !windowOf(orvella.processId()).isEmpty());
+    QVERIFY(QTest::qWaitFor([&]() { return !geometry("gallery.entry." + name).isEmpty(); },
+                            patience(15000)));
+    act("c title.close");
+    QTRY_COMPARE_WITH_TIMEOUT(orvella.state(), QProcess::NotRunning, patience(15000));
 }
 
 void TestOrvellaRun::noCameraTellsAndEnds_data()
