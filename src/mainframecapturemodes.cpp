@@ -168,7 +168,7 @@ void MainFrame::restoreResolution()
     if (closing_) {
         // The camera closes next; the next start opens it at the size it had.
         config()->setCameraResolution(previous);
-    } else {
+    } else if (pixRateFrame_->offers(QSizeF(previous))) {
         pixRateFrame_->setResolution(QSizeF(previous), false);
     }
 }

@@ -105,6 +105,12 @@ void IPixRateFrame::apply(QRadioButton* button)
     ICamera::instance()->setResolution(size);
 }
 
+bool IPixRateFrame::offers(const QSizeF& size) const
+{
+    return std::any_of(buttons_.cbegin(), buttons_.cend(),
+                       [&](const QRadioButton* b) { return sameSize(sizeOf(b), size); });
+}
+
 bool IPixRateFrame::setResolution(QSizeF size, bool silent)
 {
     if (buttons_.isEmpty()) {
