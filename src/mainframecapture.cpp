@@ -11,10 +11,10 @@
 
 #include "board/iboard.h"
 #include "capturejob.h"
-#include "customui/shell/icameratoolbar.h"
-#include "customui/gallery/iimglistwidget.h"
 #include "customui/capture/itimelapseframe.h"
 #include "customui/capture/itimercaptureframe.h"
+#include "customui/gallery/iimglistwidget.h"
+#include "customui/shell/icameratoolbar.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "icamera.h"
 #include "iimagetansformthread.h"

@@ -317,11 +317,12 @@ void TestIImageTansformThread::geometry_data()
     QTest::addColumn<int>("mirror");     // how the view turns the camera's picture over
     const QPoint none(-1, -1);
     QTest::newRow("whole") << QRect() << 0 << QSize(400, 300) << QPoint(5, 5) << 0;
-    QTest::newRow("rectangle") << QRect(0, 0, 200, 100) << 0 << QSize(200, 100) << QPoint(5, 5) << 0;
+    QTest::newRow("rectangle") << QRect(0, 0, 200, 100) << 0 << QSize(200, 100) << QPoint(5, 5)
+                               << 0;
     QTest::newRow("inner rectangle")
         << QRect(20, 20, 100, 50) << 0 << QSize(100, 50) << QPoint(5, 5) << 0;
-    QTest::newRow("rectangle 90") << QRect(0, 0, 200, 100) << 90 << QSize(100, 200)
-                                  << QPoint(95, 5) << 0;
+    QTest::newRow("rectangle 90") << QRect(0, 0, 200, 100) << 90 << QSize(100, 200) << QPoint(95, 5)
+                                  << 0;
     QTest::newRow("180") << QRect() << 180 << QSize(400, 300) << QPoint(395, 295) << 0;
     QTest::newRow("270") << QRect() << 270 << QSize(300, 400) << QPoint(5, 395) << 0;
     QTest::newRow("-90") << QRect() << -90 << QSize(300, 400) << QPoint(5, 395) << 0;
@@ -338,8 +339,8 @@ void TestIImageTansformThread::geometry_data()
                               << int(Qt::Horizontal);
     QTest::newRow("flipped") << QRect() << 0 << QSize(400, 300) << QPoint(5, 295)
                              << int(Qt::Vertical);
-    QTest::newRow("mirrored rectangle") << QRect(200, 0, 200, 100) << 0 << QSize(200, 100)
-                                        << QPoint(195, 5) << int(Qt::Horizontal);
+    QTest::newRow("mirrored rectangle")
+        << QRect(200, 0, 200, 100) << 0 << QSize(200, 100) << QPoint(195, 5) << int(Qt::Horizontal);
     QTest::newRow("both, 90") << QRect() << 90 << QSize(300, 400) << QPoint(5, 395)
                               << int(Qt::Horizontal | Qt::Vertical);
 }

@@ -6,12 +6,12 @@
 #include <algorithm>
 
 #include "customui/kit/iappfont.h"
-#include "customui/shell/ipanelhost.h"
 #include "customui/kit/istylehelper.h"
+#include "customui/kit/uiscale.h"
+#include "customui/shell/ipanelhost.h"
 #include "customui/shell/itoolbarbase.h"
 #include "icamera.h"
 #include "service/iconfigureservice.h"
-#include "customui/kit/uiscale.h"
 
 namespace {
 

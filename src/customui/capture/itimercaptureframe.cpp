@@ -2,10 +2,10 @@
 
 #include <QDebug>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegExpValidator>
-#include <QKeyEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 

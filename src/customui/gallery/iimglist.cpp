@@ -14,11 +14,11 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "customui/kit/iappfont.h"
 #include "customui/gallery/iimglistitem.h"
 #include "customui/gallery/ithumbnailloader.h"
-#include "service/iconfigureservice.h"
+#include "customui/kit/iappfont.h"
 #include "customui/kit/uiscale.h"
+#include "service/iconfigureservice.h"
 
 namespace {
 
@@ -94,8 +94,7 @@ void IImgList::initList()
     menu_->addAction(tr("View"), this, [this]() { slItemDoubleClicked(currentItem_); })
         ->setFont(font);
     menu_->addAction(tr("Save As"), this, &IImgList::saveCheckedAs)->setFont(font);
-    menu_->addAction(tr("Remove from list"), this, &IImgList::removeCheckedFromList)
-        ->setFont(font);
+    menu_->addAction(tr("Remove from list"), this, &IImgList::removeCheckedFromList)->setFont(font);
 }
 
 QSize IImgList::thumbnailSize() const
@@ -155,18 +154,15 @@ void IImgList::reload()
     }
     folderLoaded_ = true;
     const QDir folder(IConfigureService::instance()->photoPath());
-    QFileInfoList pictures =
-        folder.entryInfoList({QStringLiteral("*.png"), QStringLiteral("*.jpg"),
-                              QStringLiteral("*.jpeg"), QStringLiteral("*.bmp"),
-                              QStringLiteral("*.tiff")},
-                             QDir::Files, QDir::NoSort);
+    QFileInfoList pictures = folder.entryInfoList(
+        {QStringLiteral("*.png"), QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"),
+         QStringLiteral("*.bmp"), QStringLiteral("*.tiff")},
+        QDir::Files, QDir::NoSort);
     // Oldest first; the photos' names hold their time, which orders photos of the same second.
-    std::sort(pictures.begin(), pictures.end(),
-                     [](const QFileInfo& a, const QFileInfo& b) {
-                         return a.lastModified() == b.lastModified()
-                                    ? a.fileName() < b.fileName()
-                                    : a.lastModified() < b.lastModified();
-                     });
+    std::sort(pictures.begin(), pictures.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        return a.lastModified() == b.lastModified() ? a.fileName() < b.fileName()
+                                                    : a.lastModified() < b.lastModified();
+    });
     QStringList paths;
     for (int i = qMax(0, pictures.size() - kMaxListed); i < pictures.size(); ++i) {
         paths << pictures[i].absoluteFilePath();

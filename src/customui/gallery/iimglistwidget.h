@@ -9,9 +9,9 @@
 class IImgList;
 class QToolButton;
 
-// The gallery panel at the left edge of the main window: a title, the list of pictures (those of the
-// photo folder and this run's), and Select All, Deselect and Import File buttons. It only signals upward: tips and
-// save-files requests go to whoever holds it.
+// The gallery panel at the left edge of the main window: a title, the list of pictures (those of
+// the photo folder and this run's), and Select All, Deselect and Import File buttons. It only
+// signals upward: tips and save-files requests go to whoever holds it.
 class IImgListWidget : public ICustomWidget {
     Q_OBJECT
 public:

@@ -11,10 +11,10 @@
 
 #include "board/iboard.h"
 #include "customui/kit/iitoolbutton.h"
+#include "customui/kit/uiscale.h"
 #include "customui/recording/ivideorecordmsgbox.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "service/iconfigureservice.h"
-#include "customui/kit/uiscale.h"
 
 namespace {
 
