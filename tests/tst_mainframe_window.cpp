@@ -21,6 +21,7 @@
 #include "customui/kit/ipanel.h"
 #include "customui/kit/uiscale.h"
 #include "customui/shell/iboardtoolbar.h"
+#include "customui/shell/ifocusring.h"
 #include "customui/shell/icameratoolbar.h"
 #include "customui/shell/imaintitlewidget.h"
 #include "customui/shell/irighttoolbar.h"
@@ -350,12 +351,12 @@ void TestMainFrameWindow::key(const QString& name)
 
 QImage TestMainFrameWindow::snapPhoto()
 {
-    const QDir folder(photos_.path(), "*", QDir::Name, QDir::Files);
-    const int before = folder.entryList().size();
+    const auto names = [this]() { return QDir(photos_.path()).entryList(QDir::Files, QDir::Name); };
+    const int before = names().size();
     frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
-    QTest::qWaitFor([&]() { return QDir(folder).entryList().size() > before; }, 10000);
+    QTest::qWaitFor([&]() { return names().size() > before; }, 10000);
     QTest::qWait(300);  // written
-    return QImage(folder.filePath(QDir(folder).entryList().value(before))).scaled(96, 72);
+    return QImage(QDir(photos_.path()).filePath(names().value(before))).scaled(96, 72);
 }
 
 // Mirror turns the live picture over and the photo with it; the choice is kept for the camera.
@@ -412,6 +413,18 @@ void TestMainFrameWindow::keysCloseAndFullScreen()
     clickAt(title->button(IMainTitleWidget::Settings)->mapToGlobal(QPoint(5, 5)));
     QTRY_VERIFY(settingsShown);
     QTRY_VERIFY(!frame_->findChild<QWidget*>("dialog.settings")->isVisible());
+
+    // Tab reaches the toolbar buttons; an orange ring frames the one that has the focus.
+    IIToolButton* focused = nullptr;
+    for (int i = 0; i < 60 && !focused; ++i) {
+        key("Tab");
+        QTest::qWait(50);
+        focused = qobject_cast<IIToolButton*>(QApplication::focusWidget());
+    }
+    QVERIFY(focused);
+    auto* bar = qobject_cast<IToolBarBase*>(focused->parentWidget());
+    QTRY_VERIFY(bar->focusRing()->isVisible());
+    QCOMPARE(bar->focusRing()->geometry(), focused->geometry());
 
     key("F11");
     QTRY_VERIFY(!title->isVisible() && !camera->isVisible());
