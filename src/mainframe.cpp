@@ -216,7 +216,7 @@ void MainFrame::onCameraFrame(const QImage& frame)
 QString MainFrame::cameraKey()
 {
     const ICameraInfo& current = config()->currentCamera;
-    return current.devicePath.isEmpty() ? current.name : current.devicePath;
+    return current.devicePath.isEmpty() ? current.friendlyName : current.devicePath;
 }
 
 void MainFrame::loadOrientation()
