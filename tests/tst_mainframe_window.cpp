@@ -21,8 +21,8 @@
 #include "customui/kit/ipanel.h"
 #include "customui/kit/uiscale.h"
 #include "customui/shell/iboardtoolbar.h"
-#include "customui/shell/ifocusring.h"
 #include "customui/shell/icameratoolbar.h"
+#include "customui/shell/ifocusring.h"
 #include "customui/shell/imaintitlewidget.h"
 #include "customui/shell/irighttoolbar.h"
 #include "customui/viewer/imageview.h"
@@ -379,13 +379,12 @@ void TestMainFrameWindow::mirrorTurnsThePhotoOver()
     click(camera, ICameraToolBar::Mirror, QPoint(4, 4));
     QTRY_COMPARE(IConfigureService::instance()->cameraOrientation(device), Qt::Orientations());
     const auto difference = [](const QImage& a, const QImage& b) {
-        qint64 sum = 0;
-        for (int y = 0; y < a.height(); ++y) {
-            for (int x = 0; x < a.width(); ++x) {
-                sum += qAbs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
-            }
+        double sum = 0;
+        for (int i = 0; i < a.width() * a.height(); ++i) {
+            const QPoint p(i % a.width(), i / a.width());
+            sum += qAbs(qGray(a.pixel(p)) - qGray(b.pixel(p))) / double(a.width() * a.height());
         }
-        return double(sum) / (a.width() * a.height());
+        return sum;
     };
     const double turned = difference(plain.mirrored(true, false), mirrored);
     const double unchanged = difference(plain, mirrored);
