@@ -488,6 +488,7 @@ void TestOrvellaRun::presenterSession()
                 "time-lapse picture 3 queued"));
     shot("06_timelapse");
     QVERIFY(act("c timelapse.start", "video times:"));
+    act("c recordbox.closebox");  // the offer of the video
     int queued = 3;
     while (logCount(QString("time-lapse picture %1 queued").arg(queued + 1)) > 0) {
         ++queued;
