@@ -86,6 +86,8 @@ void MainFrame::createBoard()
     board_->setStyleSheet(QStringLiteral("background-color:rgb(105,105,105)"));
     board_->setSceneRect(-1073741824.0, -1073741824.0, 2147483647.0, 2147483647.0);
     boardTip_ = new ITimeMsgBox(board_);
+    // The zoom tip sits in the middle of the picture: a click there is meant for the board.
+    boardTip_->setAttribute(Qt::WA_TransparentForMouseEvents);
     boardTip_->hide();
     board_->setTipHandler([this](const QString& text, int msec, const QPoint& pos) {
         boardTip_->showMessage(text, msec, pos.x(), pos.y());

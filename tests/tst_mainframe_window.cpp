@@ -407,7 +407,7 @@ void TestMainFrameWindow::keysCloseAndFullScreen()
     bool settingsShown = false;
     answerNextModal([&](QWidget* dialog) {
         settingsShown = dialog->objectName() == "dialog.settings";
-        xdotool({"key", "Escape"});
+        xdotool({"key", "--window", QString::number(dialog->winId()), "Escape"});
     });
     IMainTitleWidget* title = part<IMainTitleWidget>("title");
     clickAt(title->button(IMainTitleWidget::Settings)->mapToGlobal(QPoint(5, 5)));
