@@ -25,6 +25,10 @@ struct CaptureJob {
     QRect captureRect;
     // The document outline to cut out and straighten; angle -1 for none.
     EdgeResult edge;
+    // How the view turns the camera's picture over (Qt::Horizontal mirrors, Qt::Vertical flips).
+    // `picture`, `overlay` and `edge` are as the camera delivers them; the result is turned over
+    // after the edge cut, so the capture rectangle and rotation apply to what the view shows.
+    Qt::Orientations mirror;
 };
 Q_DECLARE_METATYPE(CaptureJob)
 

@@ -14,10 +14,10 @@
 #include <cmath>
 #include <exception>
 
+#include "customui/kit/uiscale.h"
 #include "opencv/iopencvapi.h"
 #include "platform/thread/workerjoin.h"
 #include "service/iconfigureservice.h"
-#include "customui/kit/uiscale.h"
 
 namespace {
 
@@ -184,7 +184,9 @@ QImage processedPicture(const CaptureJob& job)
     if (composed.isNull()) {
         return composed;
     }
-    const QImage document = cutDocument(composed, job.edge);
+    const QImage document =
+        cutDocument(composed, job.edge)
+            .mirrored(job.mirror.testFlag(Qt::Horizontal), job.mirror.testFlag(Qt::Vertical));
     return rotated(cutRectangle(document, job.captureRect), job.rotation);
 }
 

@@ -87,6 +87,8 @@ void MainFrame::createBoard()
     board_->setStyleSheet(QStringLiteral("background-color:rgb(105,105,105)"));
     board_->setSceneRect(-1073741824.0, -1073741824.0, 2147483647.0, 2147483647.0);
     boardTip_ = new ITimeMsgBox(board_);
+    // The zoom tip sits in the middle of the picture: a click there is meant for the board.
+    boardTip_->setAttribute(Qt::WA_TransparentForMouseEvents);
     boardTip_->hide();
     board_->setTipHandler([this](const QString& text, int msec, const QPoint& pos) {
         boardTip_->showMessage(text, msec, pos.x(), pos.y());
@@ -119,6 +121,7 @@ void MainFrame::CreateUI()
     createCameraPanels();
     createCapturePanels();
     buildLayout();
+    createKeys();
     pip_ = new ISmallCameraFrame(this);
     pip_->setObjectName(QStringLiteral("panel.pictureinpicture"));
     pip_->hide();
@@ -201,12 +204,40 @@ void MainFrame::connectCamera()
 {
     connect(camera(), &ICamera::sgRunCopyImage, board_, &IBoard::detachBackgroundImage,
             Qt::UniqueConnection);
-    connect(camera(), &ICamera::sgCameraFrame, board_, &IBoard::setBackgroundImage,
+    connect(camera(), &ICamera::sgCameraFrame, this, &MainFrame::onCameraFrame,
             Qt::UniqueConnection);
     connect(camera(), &ICamera::sgCaptureImage, this, &MainFrame::processCapture,
             Qt::UniqueConnection);
     connect(camera(), &ICamera::sgChangeResolutionFromOtherApp, this,
             &MainFrame::onResolutionFromOtherApp, Qt::UniqueConnection);
+}
+
+void MainFrame::onCameraFrame(const QImage& frame)
+{
+    board_->setBackgroundImage(orientation_ ? frame.mirrored(orientation_.testFlag(Qt::Horizontal),
+                                                             orientation_.testFlag(Qt::Vertical))
+                                            : frame);
+}
+
+// The Wi-Fi camera has no device path; its name stands for it.
+QString MainFrame::cameraKey()
+{
+    const ICameraInfo& current = config()->currentCamera;
+    return current.devicePath.isEmpty() ? current.friendlyName : current.devicePath;
+}
+
+void MainFrame::loadOrientation()
+{
+    orientation_ = config()->cameraOrientation(cameraKey());
+    cameraToolBar_->setChecked(ICameraToolBar::Mirror, orientation_.testFlag(Qt::Horizontal));
+    cameraToolBar_->setChecked(ICameraToolBar::Flip, orientation_.testFlag(Qt::Vertical));
+}
+
+void MainFrame::turnOver(Qt::Orientation which, bool on)
+{
+    orientation_.setFlag(which, on);
+    config()->setCameraOrientation(cameraKey(), orientation_);
+    qDebug() << "camera orientation:" << cameraKey() << int(orientation_);
 }
 
 void MainFrame::startHotplugWatcher()
@@ -228,6 +259,7 @@ void MainFrame::onCameraError(int code)
         // The device may have streamed at another size than asked for.
         board_->setPictureSize(config()->cameraResolution());
         pixRateFrame_->setResolution(config()->cameraResolution(), true);
+        loadOrientation();
     }
     if (firstOpenPending_ && code == CameraOpened) {
         firstOpenPending_ = false;
@@ -236,7 +268,7 @@ void MainFrame::onCameraError(int code)
         everShown_ = true;
         showMaximized();
         QTimer::singleShot(200, board_, &IBoard::resetView);
-        // The gallery keeps no stored state, so there is nothing to reload.
+        gallery_->reload();
     }
     setEnabled(true);
     if (code == CameraOpenFailed) {
@@ -338,6 +370,14 @@ void MainFrame::onFullScreen(bool fullScreen)
     gallery_->setVisible(!fullScreen);
     QWidget* bar = boardMode_ ? static_cast<QWidget*>(boardToolBar_) : rightToolBar_;
     bar->setVisible(!fullScreen);
+    // The camera toolbar comes up when the pointer reaches the bottom edge.
+    fullScreen_ = fullScreen;
+    cameraToolBar_->setVisible(!fullScreen);
+    if (fullScreen) {
+        edgeTimer_->start();
+    } else {
+        edgeTimer_->stop();
+    }
 }
 
 void MainFrame::onTitleMoved()

@@ -38,6 +38,7 @@ class IParameterFrame;
 class IPixRateFrame;
 class IRightToolBar;
 class IVideoRecordFrame;
+class IVideoRecordMsgBox;
 class ISettingFrame;
 class IThicknessFrame;
 class ISmallCameraFrame;
@@ -47,6 +48,7 @@ class ITimerCaptureFrame;
 class ITransparentFrame;
 class IWinUsbDevice;
 class QSoundEffect;
+class QTimer;
 
 // The program's only top-level window and the coordinator of the user interface: it lays out the
 // title bar, gallery, board and toolbars, connects the camera manager to the board and to the
@@ -54,8 +56,8 @@ class QSoundEffect;
 // hot-plug events, and shuts everything down in a fixed order. Its code is kept by concern:
 // mainframe.cpp (construction, layout, status and hot-plug), mainframetoolbars.cpp (toolbar
 // dispatch, shortcuts, panels), mainframecapture.cpp (Snap to file, PDF export) and
-// mainframecapturemodes.cpp (the timing, time-lapse and partial-capture panels) and
-// mainframeshutdown.cpp (closing, recording).
+// mainframecapturemodes.cpp (the timing, time-lapse and partial-capture panels),
+// mainframeshutdown.cpp (closing, recording) and mainframekeys.cpp (Escape, full screen).
 class MainFrame : public QWidget {
     Q_OBJECT
 public:
@@ -130,9 +132,20 @@ private:
     void startHotplugWatcher();
 
     void onCameraError(int code);
+    // A live frame to the board, turned over as the current camera is set up.
+    void onCameraFrame(const QImage& frame);
+    static QString cameraKey();
+    void loadOrientation();
+    void turnOver(Qt::Orientation which, bool on);
     void onUsbDeviceChanged(bool connected, const QString& name);
     void clearBackgroundPicture();
     void onFullScreen(bool fullScreen);
+    // Escape, F11 and the full-screen camera toolbar.
+    void createKeys();
+    void onEscape();
+    // Hides every open panel and the camera chooser; false when none was open.
+    bool closeOpenPanels();
+    void revealCameraToolBar();
     void onTitleMoved();
     void onCameraChooserOpening();
     void onResolutionFromOtherApp(const QSize& size);
@@ -180,6 +193,10 @@ private:
     void startTimelapse();
     void stopTimelapse();
     void setTimelapseButtonsEnabled(bool enabled);
+    // The resolution a time-lapse lowered comes back when it ends.
+    void restoreResolution();
+    // Names the finished time-lapse video and offers to open it or its folder.
+    void offerTimelapseVideo(const QString& path);
     // A timing or time-lapse picture that never reached a file: the series goes on.
     void seriesShotLost(bool timelapseShot);
     void stopCaptureSeries();
@@ -203,6 +220,11 @@ private:
     bool clearTipShown_ = false;
     bool shutDown_ = false;
     bool noDeviceBoxOpen_ = false;
+    bool fullScreen_ = false;
+    // Looks for the pointer at the bottom edge while in full screen.
+    QTimer* edgeTimer_ = nullptr;
+    // How the live picture (and so every capture) is turned over for the current camera.
+    Qt::Orientations orientation_;
 
     IMainTitleWidget* titleWidget_ = nullptr;
     IImgListWidget* gallery_ = nullptr;
@@ -229,11 +251,14 @@ private:
     bool seriesShotLost_ = false;
     // A window of its own over the whole screen, deleted with this one.
     IVideoRecordFrame* recordFrame_ = nullptr;
+    IVideoRecordMsgBox* timelapseBox_ = nullptr;
     ImageView* viewer_ = nullptr;
     ISmallCameraFrame* pip_ = nullptr;
     QSoundEffect* shutter_ = nullptr;
     // Where the partial-capture frame sits in the window (its stored rectangle is relative).
     QPoint partialFrameOrigin_;
+    // The camera's resolution before a time-lapse lowered it; empty otherwise.
+    QSize resolutionBeforeTimelapse_;
     IPanelHost panelHost_;
 
     IImageTansformThread* captureThread_ = nullptr;

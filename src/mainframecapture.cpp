@@ -11,10 +11,10 @@
 
 #include "board/iboard.h"
 #include "capturejob.h"
-#include "customui/shell/icameratoolbar.h"
-#include "customui/gallery/iimglistwidget.h"
 #include "customui/capture/itimelapseframe.h"
 #include "customui/capture/itimercaptureframe.h"
+#include "customui/gallery/iimglistwidget.h"
+#include "customui/shell/icameratoolbar.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "icamera.h"
 #include "iimagetansformthread.h"
@@ -147,8 +147,13 @@ void MainFrame::processCapture(const QImage& picture)
     if (autoEdgeOn_ && !timelapseShot && mode != PartialCapture) {
         job.edge = camera()->autoEdgeResult();
     }
+    // The camera's picture as delivered; the annotations, drawn on the turned-over view, are
+    // turned back to match it.
+    job.mirror = orientation_;
     if (!factors.isNull()) {
-        job.overlay = board_->renderOverlay(factors.x(), factors.y());
+        job.overlay = board_->renderOverlay(factors.x(), factors.y())
+                          .mirrored(orientation_.testFlag(Qt::Horizontal),
+                                    orientation_.testFlag(Qt::Vertical));
     }
     captureThread_->addCaptureJob(job);
 }

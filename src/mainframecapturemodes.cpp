@@ -3,7 +3,6 @@
 #include "mainframe.h"
 
 #include <QDebug>
-#include <QScreen>
 #include <QTimer>
 
 #include "board/iboard.h"
@@ -15,6 +14,7 @@
 #include "customui/capture/itimercaptureframe.h"
 #include "customui/kit/itimemsgbox.h"
 #include "customui/kit/uiscale.h"
+#include "customui/recording/ivideorecordmsgbox.h"
 #include "customui/shell/iboardtoolbar.h"
 #include "customui/shell/icameratoolbar.h"
 #include "customui/shell/imaintitlewidget.h"
@@ -110,14 +110,15 @@ void MainFrame::onTimelapseRequest(OperateType type)
 void MainFrame::startTimelapse()
 {
     if (config()->cameraResolution().width() > kTimelapseMaxWidth) {
+        // Given back when the video ends.
+        resolutionBeforeTimelapse_ = config()->cameraResolution();
         cameraToolBar_->setChecked(ICameraToolBar::Freeze, false);
         freeze(false);
         pixRateFrame_->setResolution(QSizeF(kTimelapseMaxWidth, 1080), false);
-        const QScreen* screen = this->screen();
-        const int right = screen ? screen->geometry().width() : width();
-        ITimeMsgBox::instance()->showMessage(tr("Current resolution: 1920*1080"), 1000,
-                                             right - static_cast<int>(460 * uiScale),
-                                             static_cast<int>(25 * uiScale));
+        // Top right of the window, below the title bar's buttons; the tip keeps itself inside.
+        ITimeMsgBox::instance()->showMessage(
+            tr("Current resolution: 1920*1080"), 1000, width() - static_cast<int>(460 * uiScale),
+            titleWidget_->height() + static_cast<int>(10 * uiScale));
     }
     timelapseFrame_->start();
     setTimelapseButtonsEnabled(false);
@@ -150,9 +151,41 @@ void MainFrame::stopTimelapse()
         showTip(tr("Save failed."));
     } else {
         qDebug() << "video times: " << seconds << name;
-        showTip(tr("Video is saved."));
+        offerTimelapseVideo(name);
     }
     setTimelapseButtonsEnabled(true);
+    restoreResolution();
+}
+
+void MainFrame::restoreResolution()
+{
+    if (resolutionBeforeTimelapse_.isEmpty()) {
+        return;
+    }
+    const QSize previous = resolutionBeforeTimelapse_;
+    resolutionBeforeTimelapse_ = QSize();
+    qDebug() << "resolution given back after the time-lapse:" << previous;
+    if (closing_) {
+        // The camera closes next; the next start opens it at the size it had.
+        config()->setCameraResolution(previous);
+    } else if (pixRateFrame_->offers(QSizeF(previous))) {
+        pixRateFrame_->setResolution(QSizeF(previous), false);
+    }
+}
+
+void MainFrame::offerTimelapseVideo(const QString& path)
+{
+    // No box while the window closes or switches cameras (disabled): a tip says it all.
+    if (closing_ || !isEnabled()) {
+        showTip(tr("Video is saved."));
+        return;
+    }
+    if (!timelapseBox_) {
+        timelapseBox_ = new IVideoRecordMsgBox(this);
+        timelapseBox_->setObjectName(QStringLiteral("dialog.timelapsevideo"));
+        timelapseBox_->setTitle(tr("Time-lapse video"));
+    }
+    timelapseBox_->showMessage(path);
 }
 
 void MainFrame::setTimelapseButtonsEnabled(bool enabled)

@@ -100,6 +100,12 @@ void MainFrame::slCameratoolbarClick(bool checked, QVariant id)
         case ICameraToolBar::SplitScreen:
             togglePictureViewer();
             break;
+        case ICameraToolBar::Mirror:
+            turnOver(Qt::Horizontal, checked);
+            break;
+        case ICameraToolBar::Flip:
+            turnOver(Qt::Vertical, checked);
+            break;
         default:
             break;
     }

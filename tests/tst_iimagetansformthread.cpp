@@ -314,24 +314,35 @@ void TestIImageTansformThread::geometry_data()
     QTest::addColumn<int>("rotation");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QPoint>("marker");  // where the marker block ends up; (-1, -1) nowhere
+    QTest::addColumn<int>("mirror");     // how the view turns the camera's picture over
     const QPoint none(-1, -1);
-    QTest::newRow("whole") << QRect() << 0 << QSize(400, 300) << QPoint(5, 5);
-    QTest::newRow("rectangle") << QRect(0, 0, 200, 100) << 0 << QSize(200, 100) << QPoint(5, 5);
+    QTest::newRow("whole") << QRect() << 0 << QSize(400, 300) << QPoint(5, 5) << 0;
+    QTest::newRow("rectangle") << QRect(0, 0, 200, 100) << 0 << QSize(200, 100) << QPoint(5, 5)
+                               << 0;
     QTest::newRow("inner rectangle")
-        << QRect(20, 20, 100, 50) << 0 << QSize(100, 50) << QPoint(5, 5);
-    QTest::newRow("rectangle 90") << QRect(0, 0, 200, 100) << 90 << QSize(100, 200)
-                                  << QPoint(95, 5);
-    QTest::newRow("180") << QRect() << 180 << QSize(400, 300) << QPoint(395, 295);
-    QTest::newRow("270") << QRect() << 270 << QSize(300, 400) << QPoint(5, 395);
-    QTest::newRow("-90") << QRect() << -90 << QSize(300, 400) << QPoint(5, 395);
-    QTest::newRow("450") << QRect() << 450 << QSize(300, 400) << QPoint(295, 5);
-    QTest::newRow("360") << QRect() << 360 << QSize(400, 300) << QPoint(5, 5);
+        << QRect(20, 20, 100, 50) << 0 << QSize(100, 50) << QPoint(5, 5) << 0;
+    QTest::newRow("rectangle 90") << QRect(0, 0, 200, 100) << 90 << QSize(100, 200) << QPoint(95, 5)
+                                  << 0;
+    QTest::newRow("180") << QRect() << 180 << QSize(400, 300) << QPoint(395, 295) << 0;
+    QTest::newRow("270") << QRect() << 270 << QSize(300, 400) << QPoint(5, 395) << 0;
+    QTest::newRow("-90") << QRect() << -90 << QSize(300, 400) << QPoint(5, 395) << 0;
+    QTest::newRow("450") << QRect() << 450 << QSize(300, 400) << QPoint(295, 5) << 0;
+    QTest::newRow("360") << QRect() << 360 << QSize(400, 300) << QPoint(5, 5) << 0;
     QTest::newRow("rectangle past the edge")
-        << QRect(300, 200, 200, 200) << 0 << QSize(100, 100) << none;
+        << QRect(300, 200, 200, 200) << 0 << QSize(100, 100) << none << 0;
     QTest::newRow("rectangle outside")
-        << QRect(500, 500, 10, 10) << 0 << QSize(400, 300) << QPoint(5, 5);
+        << QRect(500, 500, 10, 10) << 0 << QSize(400, 300) << QPoint(5, 5) << 0;
     QTest::newRow("rectangle without area")
-        << QRect(5, 5, 0, 0) << 0 << QSize(400, 300) << QPoint(5, 5);
+        << QRect(5, 5, 0, 0) << 0 << QSize(400, 300) << QPoint(5, 5) << 0;
+    // The rectangle and the rotation apply to the turned-over picture the view shows.
+    QTest::newRow("mirrored") << QRect() << 0 << QSize(400, 300) << QPoint(395, 5)
+                              << int(Qt::Horizontal);
+    QTest::newRow("flipped") << QRect() << 0 << QSize(400, 300) << QPoint(5, 295)
+                             << int(Qt::Vertical);
+    QTest::newRow("mirrored rectangle")
+        << QRect(200, 0, 200, 100) << 0 << QSize(200, 100) << QPoint(195, 5) << int(Qt::Horizontal);
+    QTest::newRow("both, 90") << QRect() << 90 << QSize(300, 400) << QPoint(5, 395)
+                              << int(Qt::Horizontal | Qt::Vertical);
 }
 
 void TestIImageTansformThread::geometry()
@@ -340,10 +351,12 @@ void TestIImageTansformThread::geometry()
     QFETCH(int, rotation);
     QFETCH(QSize, size);
     QFETCH(QPoint, marker);
+    QFETCH(int, mirror);
     QTemporaryDir dir;
     CaptureJob job = captureJob(testPicture(), dir.path());
     job.captureRect = rect;
     job.rotation = rotation;
+    job.mirror = Qt::Orientations(mirror);
     Worker worker;
 
     worker.thread.addCaptureJob(job);

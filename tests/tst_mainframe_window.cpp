@@ -22,6 +22,7 @@
 #include "customui/kit/uiscale.h"
 #include "customui/shell/iboardtoolbar.h"
 #include "customui/shell/icameratoolbar.h"
+#include "customui/shell/ifocusring.h"
 #include "customui/shell/imaintitlewidget.h"
 #include "customui/shell/irighttoolbar.h"
 #include "customui/viewer/imageview.h"
@@ -51,6 +52,8 @@ private slots:
     void cameraPanelsAndMagnifier();
     void compareAndPictureInPicture();
     void capturePanelsOnScreen();
+    void mirrorTurnsThePhotoOver();
+    void keysCloseAndFullScreen();
 
 private:
     static void xdotool(const QStringList& arguments);
@@ -62,6 +65,11 @@ private:
         return frame_->findChild<T*>(name);
     }
     QPoint boardCentre() const;
+    // `offset` from the button's centre: a pointer already in place makes xdotool wait forever.
+    void click(IToolBarBase* bar, int id, const QPoint& offset = QPoint());
+    void key(const QString& name);
+    // Snap in the default mode; the new photo's pixels.
+    QImage snapPhoto();
 
     QTemporaryDir photos_;
     QTemporaryDir pictures_;
@@ -331,6 +339,105 @@ void TestMainFrameWindow::capturePanelsOnScreen()
         ->click();
     QVERIFY(!part<ITimerCaptureFrame>("panel.timing")->isCapturing());
     part<ICaptureModeFrame>("panel.capturemode")->setMode(DefaultCapture);
+}
+
+void TestMainFrameWindow::click(IToolBarBase* bar, int id, const QPoint& offset)
+{
+    IIToolButton* button = bar->button(id);
+    clickAt(button->mapToGlobal(button->rect().center() + offset));
+}
+
+void TestMainFrameWindow::key(const QString& name)
+{
+    xdotool({"key", "--window", QString::number(frame_->winId()), name});
+}
+
+QImage TestMainFrameWindow::snapPhoto()
+{
+    const auto names = [this]() { return QDir(photos_.path()).entryList(QDir::Files, QDir::Name); };
+    const int before = names().size();
+    frame_->slCameratoolbarClick(false, ICameraToolBar::Snap);
+    [&]() { QVERIFY(QTest::qWaitFor([&]() { return names().size() > before; }, 10000)); }();
+    QTest::qWait(300);  // written
+    return QImage(QDir(photos_.path()).filePath(names().value(before))).scaled(96, 72);
+}
+
+// Mirror turns the live picture over and the photo with it; the choice is kept for the camera.
+void TestMainFrameWindow::mirrorTurnsThePhotoOver()
+{
+    auto* camera = part<ICameraToolBar>("camera");
+    if (camera->isChecked(ICameraToolBar::AutoEdge)) {
+        click(camera, ICameraToolBar::AutoEdge);
+        QTRY_VERIFY(!camera->isChecked(ICameraToolBar::AutoEdge));
+    }
+    const QImage plain = snapPhoto();
+    click(camera, ICameraToolBar::Mirror);
+    QTRY_VERIFY(camera->isChecked(ICameraToolBar::Mirror));
+    const QString device = IConfigureService::instance()->currentCamera.devicePath;
+    QCOMPARE(IConfigureService::instance()->cameraOrientation(device),
+             Qt::Orientations(Qt::Horizontal));
+    QTest::qWait(300);  // a turned frame has reached the board
+    const QImage mirrored = snapPhoto();
+    click(camera, ICameraToolBar::Mirror, QPoint(4, 4));
+    QTRY_COMPARE(IConfigureService::instance()->cameraOrientation(device), Qt::Orientations());
+    const auto difference = [](const QImage& a, const QImage& b) {
+        double sum = 0;
+        for (int i = 0; i < a.width() * a.height(); ++i) {
+            const QPoint p(i % a.width(), i / a.width());
+            sum += qAbs(qGray(a.pixel(p)) - qGray(b.pixel(p))) / double(a.width() * a.height());
+        }
+        return sum;
+    };
+    const double turned = difference(plain.mirrored(true, false), mirrored);
+    const double unchanged = difference(plain, mirrored);
+    QVERIFY2(turned < 4 && unchanged > 3 * turned,
+             qPrintable(QString("%1 %2").arg(turned).arg(unchanged)));
+}
+
+// Escape closes a panel, the settings dialog and full screen; F11 enters full screen, where the
+// camera toolbar shows only while the pointer is at the bottom edge.
+void TestMainFrameWindow::keysCloseAndFullScreen()
+{
+    auto* camera = part<ICameraToolBar>("camera");
+    click(camera, ICameraToolBar::Resolution);
+    auto* resolution = dynamic_cast<QWidget*>(
+        frame_->panelHost()->panel(IPanelHost::keptPanel(IPanelHost::CameraBar, 2)));
+    QTRY_VERIFY(resolution->isVisible());
+    key("Escape");
+    QTRY_VERIFY(!resolution->isVisible());
+
+    bool settingsShown = false;
+    answerNextModal([&](QWidget* dialog) {
+        settingsShown = dialog->objectName() == "dialog.settings";
+        xdotool({"key", "--window", QString::number(dialog->winId()), "Escape"});
+    });
+    IMainTitleWidget* title = part<IMainTitleWidget>("title");
+    clickAt(title->button(IMainTitleWidget::Settings)->mapToGlobal(QPoint(5, 5)));
+    QTRY_VERIFY(settingsShown);
+    QTRY_VERIFY(!frame_->findChild<QWidget*>("dialog.settings")->isVisible());
+
+    // Tab reaches the toolbar buttons; an orange ring frames the one that has the focus.
+    IIToolButton* focused = nullptr;
+    for (int i = 0; i < 60 && !focused; ++i) {
+        key("Tab");
+        QTest::qWait(50);
+        focused = qobject_cast<IIToolButton*>(QApplication::focusWidget());
+    }
+    QVERIFY(focused);
+    auto* bar = qobject_cast<IToolBarBase*>(focused->parentWidget());
+    QTRY_VERIFY(bar->focusRing()->isVisible());
+    QCOMPARE(bar->focusRing()->geometry(), focused->geometry());
+
+    key("F11");
+    QTRY_VERIFY(!title->isVisible() && !camera->isVisible());
+    const QPoint bottom = frame_->mapToGlobal(QPoint(frame_->width() / 2, frame_->height() - 1));
+    xdotool({"mousemove", "--sync", QString::number(bottom.x()), QString::number(bottom.y())});
+    QTRY_VERIFY(camera->isVisible());
+    const QPoint centre = boardCentre();
+    xdotool({"mousemove", "--sync", QString::number(centre.x()), QString::number(centre.y())});
+    QTRY_VERIFY(!camera->isVisible());
+    key("Escape");
+    QTRY_VERIFY(title->isVisible() && camera->isVisible());
 }
 
 int main(int argc, char** argv)

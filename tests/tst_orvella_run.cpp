@@ -192,6 +192,14 @@ void TestOrvellaRun::spaceSavesPhotoOfNegotiatedSize()
                            settings.value("cameraresolution/height").toInt());
     QVERIFY(!negotiated.isEmpty());
     QCOMPARE(photo.size(), negotiated);
+
+    // The next start lists the photo in the gallery again.
+    orvella.start(program_, QStringList());
+    QVERIFY(orvella.waitForStarted() && !windowOf(orvella.processId()).isEmpty());
+    QVERIFY(QTest::qWaitFor([&]() { return !geometry("gallery.entry." + name).isEmpty(); },
+                            patience(15000)));
+    act("c title.close");
+    QTRY_COMPARE_WITH_TIMEOUT(orvella.state(), QProcess::NotRunning, patience(15000));
 }
 
 void TestOrvellaRun::noCameraTellsAndEnds_data()
@@ -481,6 +489,7 @@ void TestOrvellaRun::presenterSession()
                 "time-lapse picture 3 queued"));
     shot("06_timelapse");
     QVERIFY(act("c timelapse.start", "video times:"));
+    act("c recordbox.closebox");  // the offer of the video
     int queued = 3;
     while (logCount(QString("time-lapse picture %1 queued").arg(queued + 1)) > 0) {
         ++queued;

@@ -333,7 +333,7 @@ void IBoard::zoomBy(double factor)
                          fitted.height() * s2 / pictureSize_.height()) *
                         0.5 * 100;
     // The small bias keeps a clamped scale of 9.999999999999998 from showing 999.
-    showTip(QStringLiteral("%1X").arg(int(mean + 1e-9)));
+    showTip(tr("%1 %").arg(int(mean + 1e-9)));
 }
 
 void IBoard::zoomToActualSize()

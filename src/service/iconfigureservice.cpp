@@ -40,6 +40,33 @@ bool usableFolder(const QString& path)
     return !path.isEmpty() && QDir::isAbsolutePath(path) && QFileInfo(path).isDir();
 }
 
+// The cameras' orientations as stored: one "<flags> <camera key>" text per turned camera.
+QStringList orientationsSetting(const QMap<QString, int>& orientations)
+{
+    QStringList stored;
+    for (auto it = orientations.cbegin(); it != orientations.cend(); ++it) {
+        stored << QStringLiteral("%1 %2").arg(it.value()).arg(it.key());
+    }
+    return stored;
+}
+
+// Entries that do not parse are dropped with a log line.
+QMap<QString, int> orientationsFromSetting(const QStringList& stored)
+{
+    QMap<QString, int> orientations;
+    for (const QString& entry : stored) {
+        const int space = entry.indexOf(QLatin1Char(' '));
+        bool number = false;
+        const int flags = entry.left(space).toInt(&number);
+        if (space <= 0 || !number || space + 1 >= entry.size()) {
+            qDebug() << "camera orientation ignored:" << entry;
+            continue;
+        }
+        orientations.insert(entry.mid(space + 1), flags);
+    }
+    return orientations;
+}
+
 }  // namespace
 
 IConfigureService* IConfigureService::instance()
@@ -106,6 +133,7 @@ void IConfigureService::readConfigure()
     photoSound = s.value("photo/sound", false).toBool();
     frameRate = s.value("screenRecording/frameRate", 20).toInt();
     shapeFilled_ = s.value("figure/filled", true).toBool();
+    cameraOrientations_ = orientationsFromSetting(s.value("camera/orientation").toStringList());
 
     // Both defaults are computed (and so created) whatever is configured.
     const QString defaultPhoto = appDataDir("photo/");
@@ -145,6 +173,7 @@ void IConfigureService::writeConfigure()
     s.setValue("photo/sound", photoSound);
     s.setValue("screenRecording/frameRate", frameRate);
     s.setValue("figure/filled", shapeFilled_);
+    s.setValue("camera/orientation", orientationsSetting(cameraOrientations_));
     s.sync();
 }
 
@@ -338,4 +367,19 @@ void IConfigureService::setFileDialogPath(const QString& path)
 {
     std::lock_guard<std::mutex> lock(sharedMutex_);
     fileDialogPath_ = path;
+}
+
+Qt::Orientations IConfigureService::cameraOrientation(const QString& camera) const
+{
+    return Qt::Orientations(cameraOrientations_.value(camera, 0) & (Qt::Horizontal | Qt::Vertical));
+}
+
+void IConfigureService::setCameraOrientation(const QString& camera, Qt::Orientations orientation)
+{
+    if (orientation) {
+        cameraOrientations_.insert(camera, int(orientation));
+    } else {
+        cameraOrientations_.remove(camera);
+    }
+    setValue("camera/orientation", orientationsSetting(cameraOrientations_));
 }

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QMap>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -58,6 +59,11 @@ public:
     QString fileDialogPath() const;
     void setFileDialogPath(const QString& path);
 
+    // How a camera's picture is turned over, by the camera's key (its device path): Qt::Horizontal
+    // mirrors it, Qt::Vertical flips it. Written through at once.
+    Qt::Orientations cameraOrientation(const QString& camera) const;
+    void setCameraOrientation(const QString& camera, Qt::Orientations orientation);
+
     // The settings file, "application.ini" in the "ini/" data folder.
     static QString settingsFile();
 
@@ -103,6 +109,7 @@ private:
     QString fileDialogPath_;
     int exposure_ = -1;
     int focusValue_ = -1;
+    QMap<QString, int> cameraOrientations_;
 };
 
 #endif  // ICONFIGURESERVICE_H

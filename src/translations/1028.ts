@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>IBoard</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>IBoardToolBar</name>
     <message>
         <source>Move</source>
@@ -136,6 +143,14 @@
     <message>
         <source>PDF</source>
         <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>鏡像</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>翻轉</translation>
     </message>
 </context>
 <context>
@@ -353,6 +368,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Could not delete %1</source>
         <translation>無法刪除 %1</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>從清單中移除</translation>
     </message>
 </context>
 <context>
@@ -887,6 +906,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
         <source>Close</source>
         <translation>關閉</translation>
     </message>
+    <message>
+        <source>Video is saved: %1</source>
+        <translation>影片已儲存：%1</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -960,6 +983,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Page cleared. Ctrl+Z brings it back.</source>
         <translation>頁面已清除。按 Ctrl+Z 可還原。</translation>
+    </message>
+    <message>
+        <source>Time-lapse video</source>
+        <translation>縮時影片</translation>
     </message>
 </context>
 </TS>

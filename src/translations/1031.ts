@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>IBoard</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>IBoardToolBar</name>
     <message>
         <source>Move</source>
@@ -136,6 +143,14 @@
     <message>
         <source>PDF</source>
         <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Spiegeln</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Kippen</translation>
     </message>
 </context>
 <context>
@@ -353,6 +368,10 @@ Umgebung: ORVELLA_VIRTUAL_CAMERA=N fügt N virtuelle Kameras hinzu; ORVELLA_WIFI
     <message>
         <source>Could not delete %1</source>
         <translation>%1 konnte nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>Aus der Liste entfernen</translation>
     </message>
 </context>
 <context>
@@ -887,6 +906,10 @@ Umgebung: ORVELLA_VIRTUAL_CAMERA=N fügt N virtuelle Kameras hinzu; ORVELLA_WIFI
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Video is saved: %1</source>
+        <translation>Video gespeichert: %1</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -960,6 +983,10 @@ Umgebung: ORVELLA_VIRTUAL_CAMERA=N fügt N virtuelle Kameras hinzu; ORVELLA_WIFI
     <message>
         <source>Page cleared. Ctrl+Z brings it back.</source>
         <translation>Seite geleert. Strg+Z holt sie zurück.</translation>
+    </message>
+    <message>
+        <source>Time-lapse video</source>
+        <translation>Zeitraffervideo</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>IBoard</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>IBoardToolBar</name>
     <message>
         <source>Move</source>
@@ -136,6 +143,14 @@
     <message>
         <source>PDF</source>
         <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Mirror</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Flip</translation>
     </message>
 </context>
 <context>
@@ -353,6 +368,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Could not delete %1</source>
         <translation>Could not delete %1</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>Remove from list</translation>
     </message>
 </context>
 <context>
@@ -887,6 +906,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
         <source>Close</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>Video is saved: %1</source>
+        <translation>Video is saved: %1</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -960,6 +983,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Page cleared. Ctrl+Z brings it back.</source>
         <translation>Page cleared. Ctrl+Z brings it back.</translation>
+    </message>
+    <message>
+        <source>Time-lapse video</source>
+        <translation>Time-lapse video</translation>
     </message>
 </context>
 </TS>

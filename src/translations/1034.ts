@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>IBoard</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>IBoardToolBar</name>
     <message>
         <source>Move</source>
@@ -136,6 +143,14 @@
     <message>
         <source>PDF</source>
         <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Espejo</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Voltear</translation>
     </message>
 </context>
 <context>
@@ -353,6 +368,10 @@ Entorno: ORVELLA_VIRTUAL_CAMERA=N añade N cámaras virtuales; ORVELLA_WIFI_HOST
     <message>
         <source>Could not delete %1</source>
         <translation>No se pudo eliminar %1</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>Quitar de la lista</translation>
     </message>
 </context>
 <context>
@@ -887,6 +906,10 @@ Entorno: ORVELLA_VIRTUAL_CAMERA=N añade N cámaras virtuales; ORVELLA_WIFI_HOST
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Video is saved: %1</source>
+        <translation>Vídeo guardado: %1</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -960,6 +983,10 @@ Entorno: ORVELLA_VIRTUAL_CAMERA=N añade N cámaras virtuales; ORVELLA_WIFI_HOST
     <message>
         <source>Page cleared. Ctrl+Z brings it back.</source>
         <translation>Página borrada. Ctrl+Z la recupera.</translation>
+    </message>
+    <message>
+        <source>Time-lapse video</source>
+        <translation>Vídeo time-lapse</translation>
     </message>
 </context>
 </TS>

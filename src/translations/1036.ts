@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>IBoard</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>IBoardToolBar</name>
     <message>
         <source>Move</source>
@@ -136,6 +143,14 @@
     <message>
         <source>PDF</source>
         <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Miroir</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Retourner</translation>
     </message>
 </context>
 <context>
@@ -353,6 +368,10 @@ Environnement : ORVELLA_VIRTUAL_CAMERA=N ajoute N caméras virtuelles ; ORVELLA_
     <message>
         <source>Could not delete %1</source>
         <translation>Impossible de supprimer %1</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>Retirer de la liste</translation>
     </message>
 </context>
 <context>
@@ -887,6 +906,10 @@ Environnement : ORVELLA_VIRTUAL_CAMERA=N ajoute N caméras virtuelles ; ORVELLA_
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Video is saved: %1</source>
+        <translation>Vidéo enregistrée : %1</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -960,6 +983,10 @@ Environnement : ORVELLA_VIRTUAL_CAMERA=N ajoute N caméras virtuelles ; ORVELLA_
     <message>
         <source>Page cleared. Ctrl+Z brings it back.</source>
         <translation>Page effacée. Ctrl+Z la rétablit.</translation>
+    </message>
+    <message>
+        <source>Time-lapse video</source>
+        <translation>Vidéo en accéléré</translation>
     </message>
 </context>
 </TS>

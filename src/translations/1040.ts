@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>IBoard</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>IBoardToolBar</name>
     <message>
         <source>Move</source>
@@ -136,6 +143,14 @@
     <message>
         <source>PDF</source>
         <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Specchio</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Capovolgi</translation>
     </message>
 </context>
 <context>
@@ -353,6 +368,10 @@ Ambiente: ORVELLA_VIRTUAL_CAMERA=N aggiunge N fotocamere virtuali; ORVELLA_WIFI_
     <message>
         <source>Could not delete %1</source>
         <translation>Impossibile eliminare %1</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>Rimuovi dall&apos;elenco</translation>
     </message>
 </context>
 <context>
@@ -887,6 +906,10 @@ Ambiente: ORVELLA_VIRTUAL_CAMERA=N aggiunge N fotocamere virtuali; ORVELLA_WIFI_
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
+    <message>
+        <source>Video is saved: %1</source>
+        <translation>Video salvato: %1</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -960,6 +983,10 @@ Ambiente: ORVELLA_VIRTUAL_CAMERA=N aggiunge N fotocamere virtuali; ORVELLA_WIFI_
     <message>
         <source>Page cleared. Ctrl+Z brings it back.</source>
         <translation>Pagina cancellata. Ctrl+Z la ripristina.</translation>
+    </message>
+    <message>
+        <source>Time-lapse video</source>
+        <translation>Video time-lapse</translation>
     </message>
 </context>
 </TS>

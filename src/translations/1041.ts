@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>IBoard</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>IBoardToolBar</name>
     <message>
         <source>Move</source>
@@ -136,6 +143,14 @@
     <message>
         <source>PDF</source>
         <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>左右反転</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>上下反転</translation>
     </message>
 </context>
 <context>
@@ -353,6 +368,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Could not delete %1</source>
         <translation>%1 を削除できませんでした</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>一覧から外す</translation>
     </message>
 </context>
 <context>
@@ -887,6 +906,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
+    <message>
+        <source>Video is saved: %1</source>
+        <translation>動画を保存しました：%1</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -960,6 +983,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Page cleared. Ctrl+Z brings it back.</source>
         <translation>ページを消去しました。Ctrl+Z で元に戻せます。</translation>
+    </message>
+    <message>
+        <source>Time-lapse video</source>
+        <translation>タイムラプス動画</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>IBoard</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>IBoardToolBar</name>
     <message>
         <source>Move</source>
@@ -136,6 +143,14 @@
     <message>
         <source>PDF</source>
         <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>좌우 반전</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>상하 반전</translation>
     </message>
 </context>
 <context>
@@ -353,6 +368,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Could not delete %1</source>
         <translation>%1을(를) 삭제할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>목록에서 제거</translation>
     </message>
 </context>
 <context>
@@ -887,6 +906,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
         <source>Close</source>
         <translation>닫기</translation>
     </message>
+    <message>
+        <source>Video is saved: %1</source>
+        <translation>동영상이 저장되었습니다: %1</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -960,6 +983,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Page cleared. Ctrl+Z brings it back.</source>
         <translation>페이지를 지웠습니다. Ctrl+Z로 되돌릴 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Time-lapse video</source>
+        <translation>타임랩스 동영상</translation>
     </message>
 </context>
 </TS>

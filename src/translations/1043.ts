@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>IBoard</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>IBoardToolBar</name>
     <message>
         <source>Move</source>
@@ -136,6 +143,14 @@
     <message>
         <source>PDF</source>
         <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Spiegelen</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Omkeren</translation>
     </message>
 </context>
 <context>
@@ -353,6 +368,10 @@ Omgeving: ORVELLA_VIRTUAL_CAMERA=N voegt N virtuele camera&apos;s toe; ORVELLA_W
     <message>
         <source>Could not delete %1</source>
         <translation>Kan %1 niet verwijderen</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>Uit de lijst verwijderen</translation>
     </message>
 </context>
 <context>
@@ -887,6 +906,10 @@ Omgeving: ORVELLA_VIRTUAL_CAMERA=N voegt N virtuele camera&apos;s toe; ORVELLA_W
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
+    <message>
+        <source>Video is saved: %1</source>
+        <translation>Video opgeslagen: %1</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -960,6 +983,10 @@ Omgeving: ORVELLA_VIRTUAL_CAMERA=N voegt N virtuele camera&apos;s toe; ORVELLA_W
     <message>
         <source>Page cleared. Ctrl+Z brings it back.</source>
         <translation>Pagina gewist. Ctrl+Z haalt hem terug.</translation>
+    </message>
+    <message>
+        <source>Time-lapse video</source>
+        <translation>Timelapsevideo</translation>
     </message>
 </context>
 </TS>

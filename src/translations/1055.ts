@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>IBoard</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%%1</translation>
+    </message>
+</context>
+<context>
     <name>IBoardToolBar</name>
     <message>
         <source>Move</source>
@@ -136,6 +143,14 @@
     <message>
         <source>PDF</source>
         <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Ayna</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Çevir</translation>
     </message>
 </context>
 <context>
@@ -353,6 +368,10 @@ Ortam: ORVELLA_VIRTUAL_CAMERA=N, N sanal kamera ekler; ORVELLA_WIFI_HOST kablosu
     <message>
         <source>Could not delete %1</source>
         <translation>%1 silinemedi</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>Listeden kaldır</translation>
     </message>
 </context>
 <context>
@@ -887,6 +906,10 @@ Ortam: ORVELLA_VIRTUAL_CAMERA=N, N sanal kamera ekler; ORVELLA_WIFI_HOST kablosu
         <source>Close</source>
         <translation>Kapat</translation>
     </message>
+    <message>
+        <source>Video is saved: %1</source>
+        <translation>Video kaydedildi: %1</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -960,6 +983,10 @@ Ortam: ORVELLA_VIRTUAL_CAMERA=N, N sanal kamera ekler; ORVELLA_WIFI_HOST kablosu
     <message>
         <source>Page cleared. Ctrl+Z brings it back.</source>
         <translation>Sayfa temizlendi. Ctrl+Z ile geri getirebilirsiniz.</translation>
+    </message>
+    <message>
+        <source>Time-lapse video</source>
+        <translation>Hızlandırılmış video</translation>
     </message>
 </context>
 </TS>

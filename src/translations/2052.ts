@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>IBoard</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>IBoardToolBar</name>
     <message>
         <source>Move</source>
@@ -136,6 +143,14 @@
     <message>
         <source>PDF</source>
         <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>镜像</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>翻转</translation>
     </message>
 </context>
 <context>
@@ -353,6 +368,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Could not delete %1</source>
         <translation>无法删除 %1</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>从列表中移除</translation>
     </message>
 </context>
 <context>
@@ -887,6 +906,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
         <source>Close</source>
         <translation>关闭</translation>
     </message>
+    <message>
+        <source>Video is saved: %1</source>
+        <translation>视频已保存：%1</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -960,6 +983,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Page cleared. Ctrl+Z brings it back.</source>
         <translation>页面已清除。按 Ctrl+Z 可恢复。</translation>
+    </message>
+    <message>
+        <source>Time-lapse video</source>
+        <translation>延时视频</translation>
     </message>
 </context>
 </TS>

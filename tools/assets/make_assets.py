@@ -165,6 +165,16 @@ def g_rotate(c):
     return arc_arrow(24, 25, 15, 215, -40, c, 7)
 
 
+def g_mirror(c):
+    return (stroke("M24 6 V42", c, 2) + fill("M19 12 L6 36 H19 Z", c)
+            + stroke("M29 12 L42 36 H29 Z", c))
+
+
+def g_flip(c):
+    return (stroke("M6 24 H42", c, 2) + fill("M12 19 L36 6 V19 Z", c)
+            + stroke("M12 29 L36 42 V29 Z", c))
+
+
 def g_freeze(c):
     body = ""
     for k in range(6):
@@ -402,6 +412,8 @@ PAIRS = {
     "cameratoolbar/cameratoolbar/csubscale": lambda c: g_magnifier(c, "-"),
     "cameratoolbar/cameratoolbar/crotate": g_rotate,
     "cameratoolbar/cameratoolbar/cfreeze": g_freeze,
+    "cameratoolbar/cameratoolbar/cmirror": g_mirror,
+    "cameratoolbar/cameratoolbar/cflip": g_flip,
     "cameratoolbar/cameratoolbar/cparameter": g_sliders,
     "cameratoolbar/cameratoolbar/creset": g_fit,
     "cameratoolbar/cameratoolbar/autoedge": g_autoedge,

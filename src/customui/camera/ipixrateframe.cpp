@@ -6,12 +6,12 @@
 #include <algorithm>
 
 #include "customui/kit/iappfont.h"
-#include "customui/shell/ipanelhost.h"
 #include "customui/kit/istylehelper.h"
+#include "customui/kit/uiscale.h"
+#include "customui/shell/ipanelhost.h"
 #include "customui/shell/itoolbarbase.h"
 #include "icamera.h"
 #include "service/iconfigureservice.h"
-#include "customui/kit/uiscale.h"
 
 namespace {
 
@@ -103,6 +103,12 @@ void IPixRateFrame::apply(QRadioButton* button)
     qDebug() << "resolution chosen:" << size;
     showPanel(false);
     ICamera::instance()->setResolution(size);
+}
+
+bool IPixRateFrame::offers(const QSizeF& size) const
+{
+    return std::any_of(buttons_.cbegin(), buttons_.cend(),
+                       [&](const QRadioButton* b) { return sameSize(sizeOf(b), size); });
 }
 
 bool IPixRateFrame::setResolution(QSizeF size, bool silent)

@@ -30,6 +30,8 @@ public:
     virtual void reload();
 
     QList<QRadioButton*> buttons() const { return buttons_; }
+    // Whether the camera offers `size` (a button stands for it).
+    bool offers(const QSizeF& size) const;
     // The size a button stands for.
     static QSizeF sizeOf(const QRadioButton* button);
 

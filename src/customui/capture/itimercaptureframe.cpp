@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegExpValidator>
@@ -130,6 +131,15 @@ void ITimerCaptureFrame::openSettings(bool open)
     activateWindow();
     interval_->setFocus();
     exec();
+}
+
+void ITimerCaptureFrame::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        confirmSettings();
+        return;
+    }
+    ICustomDialog::keyPressEvent(event);
 }
 
 void ITimerCaptureFrame::confirmSettings()

@@ -47,6 +47,10 @@ signals:
 public slots:
     void slTimerout();
 
+protected:
+    // Enter confirms, as the Confirm button does.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void CreateUI();
     QLineEdit* createField();

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,12 +12,13 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 
-#include "customui/kit/iappfont.h"
 #include "customui/gallery/iimglistitem.h"
 #include "customui/gallery/ithumbnailloader.h"
-#include "service/iconfigureservice.h"
+#include "customui/kit/iappfont.h"
 #include "customui/kit/uiscale.h"
+#include "service/iconfigureservice.h"
 
 namespace {
 
@@ -39,6 +41,14 @@ QString dialogFolder()
 bool removePicture(QFile& file)
 {
     return (QFileInfo(file).isFile() && file.moveToTrash()) || file.remove();
+}
+
+// Whether the picture lies in the photo folder, where the program writes what it takes; anything
+// else was imported and belongs to someone else.
+bool inPhotoFolder(const QString& path)
+{
+    const QString folder = QDir(IConfigureService::instance()->photoPath()).canonicalPath();
+    return !folder.isEmpty() && QFileInfo(path).absoluteDir().canonicalPath() == folder;
 }
 
 }  // namespace
@@ -84,6 +94,7 @@ void IImgList::initList()
     menu_->addAction(tr("View"), this, [this]() { slItemDoubleClicked(currentItem_); })
         ->setFont(font);
     menu_->addAction(tr("Save As"), this, &IImgList::saveCheckedAs)->setFont(font);
+    menu_->addAction(tr("Remove from list"), this, &IImgList::removeCheckedFromList)->setFont(font);
 }
 
 QSize IImgList::thumbnailSize() const
@@ -134,6 +145,31 @@ void IImgList::importFiles(const QStringList& paths)
     IConfigureService::instance()->setFileDialogPath(folder);
     qDebug() << "import path:" << folder;
     loader_->loadFiles(paths.mid(0, kMaxImport), thumbnailSize());
+}
+
+void IImgList::reload()
+{
+    if (folderLoaded_) {
+        return;
+    }
+    folderLoaded_ = true;
+    const QDir folder(IConfigureService::instance()->photoPath());
+    QFileInfoList pictures = folder.entryInfoList(
+        {QStringLiteral("*.png"), QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"),
+         QStringLiteral("*.bmp"), QStringLiteral("*.tiff")},
+        QDir::Files, QDir::NoSort);
+    // Oldest first; the photos' names hold their time, which orders photos of the same second.
+    std::sort(pictures.begin(), pictures.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        return a.lastModified() == b.lastModified() ? a.fileName() < b.fileName()
+                                                    : a.lastModified() < b.lastModified();
+    });
+    QStringList paths;
+    for (int i = qMax(0, pictures.size() - kMaxListed); i < pictures.size(); ++i) {
+        paths << pictures[i].absoluteFilePath();
+    }
+    qDebug() << "gallery lists" << paths.size() << "of" << pictures.size() << "photos in"
+             << folder.path();
+    loader_->loadFiles(paths, thumbnailSize());
 }
 
 void IImgList::onBatchDone(int loaded, const QStringList& skipped)
@@ -246,33 +282,51 @@ void IImgList::contextMenuEvent(QContextMenuEvent* event)
 void IImgList::deleteChecked()
 {
     QStringList kept;
+    removeChecked([&kept](const QString& path) {
+        QFile file(path);
+        if (!inPhotoFolder(path)) {
+            // An imported picture is the owner's original: only its entry goes.
+            qDebug() << "imported picture left in place:" << path;
+            return true;
+        }
+        if (file.exists() && !removePicture(file)) {
+            qDebug() << "ERROR: cannot delete" << path << file.errorString();
+            kept << QFileInfo(path).fileName();
+            return false;
+        }
+        qDebug() << "deleted:" << path;
+        return true;
+    });
+    if (!kept.isEmpty()) {
+        emit sgTip(tr("Could not delete %1").arg(kept.join(QStringLiteral(", "))));
+    }
+}
+
+void IImgList::removeCheckedFromList()
+{
+    removeChecked([](const QString& path) {
+        qDebug() << "removed from the list:" << path;
+        return true;
+    });
+}
+
+void IImgList::removeChecked(const std::function<bool(const QString&)>& letGo)
+{
     for (int row = 0; row < count();) {
         QListWidgetItem* item = this->item(row);
         IImgListItem* entry = entryOf(item);
-        if (!entry || !entry->isChecked()) {
+        if (!entry || !entry->isChecked() || !letGo(entry->path())) {
             if (entry) {
                 entry->setIndex(row + 1);
             }
             ++row;
             continue;
         }
-        QFile file(entry->path());
-        if (file.exists() && !removePicture(file)) {
-            qDebug() << "ERROR: cannot delete" << entry->path() << file.errorString();
-            kept << QFileInfo(entry->path()).fileName();
-            entry->setIndex(row + 1);
-            ++row;
-            continue;
-        }
-        qDebug() << "deleted:" << entry->path();
         if (item == currentItem_) {
             currentItem_ = nullptr;
         }
         removeItemWidget(item);
         delete takeItem(row);
-    }
-    if (!kept.isEmpty()) {
-        emit sgTip(tr("Could not delete %1").arg(kept.join(QStringLiteral(", "))));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "customui/gallery/iimglistitem.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -21,6 +22,7 @@ IImgListItem::IImgListItem(int number, const QImage& thumbnail, const QString& p
                            int sourceWidth, QWidget* parent)
     : QWidget(parent), number_(number), path_(path), sourceWidth_(sourceWidth)
 {
+    setObjectName(QStringLiteral("gallery.entry.") + QFileInfo(path).fileName());
     initUi(thumbnail);
 }
 

@@ -119,3 +119,8 @@ void IImgListWidget::scrollToLast()
 {
     list_->scrollToLast();
 }
+
+void IImgListWidget::reload()
+{
+    list_->reload();
+}

@@ -9,9 +9,9 @@
 class IImgList;
 class QToolButton;
 
-// The gallery panel at the left edge of the main window: a title, the list of pictures of this
-// run, and Select All, Deselect and Import File buttons. It only signals upward: tips and
-// save-files requests go to whoever holds it.
+// The gallery panel at the left edge of the main window: a title, the list of pictures (those of
+// the photo folder and this run's), and Select All, Deselect and Import File buttons. It only
+// signals upward: tips and save-files requests go to whoever holds it.
 class IImgListWidget : public ICustomWidget {
     Q_OBJECT
 public:
@@ -25,6 +25,8 @@ public slots:
     virtual void addFileItem(const QString& path);
     virtual QStringList itemPaths(bool onlyChecked) const;
     virtual void scrollToLast();
+    // Lists the pictures already in the photo folder (once).
+    void reload();
 
 signals:
     void sgTip(QString text);

@@ -125,6 +125,9 @@ void ICustomFrame<QtBase>::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
         event->accept();
+        if (escapeCloses_) {
+            this->close();
+        }
         return;
     }
     QtBase::keyPressEvent(event);

@@ -8,7 +8,7 @@
 
 // The frameless dark frame under ICustomWidget (over QWidget) and ICustomDialog (over QDialog):
 // translucent corners, an optional dark title strip with a close icon, dragging by the strip
-// when movable, Escape swallowed. moc cannot read a template, so the signals and closeEvent()
+// when movable, Escape swallowed unless it is set to close. moc cannot read a template, so the signals and closeEvent()
 // stay in the two concrete classes.
 template <class QtBase>
 class ICustomFrame : public QtBase {
@@ -23,6 +23,9 @@ public:
     virtual bool isCloseLocked();
     virtual void setRoundedBackground(const bool& rounded);
     virtual void init();
+    // Lets Escape close the frame like its close icon (off by default: message boxes must be
+    // answered).
+    void setEscapeCloses(bool closes) { escapeCloses_ = closes; }
 
 protected:
     ICustomFrame(const QString& title, bool closeButtonVisible, ITitleStrip::DragOrigin origin,
@@ -36,6 +39,7 @@ protected:
 
 private:
     ITitleStrip strip_;
+    bool escapeCloses_ = false;
 };
 
 extern template class ICustomFrame<QWidget>;

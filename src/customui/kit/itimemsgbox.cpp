@@ -97,20 +97,39 @@ void ITimeMsgBox::setFadeDuration(int msec)
     fadeDuration_ = msec;
 }
 
+// Where the tip may show: its parent, or the available area of the screen that holds `point`
+// (the one under the pointer when none does).
+QRect ITimeMsgBox::allowedArea(const QPoint& point) const
+{
+    if (parentWidget()) {
+        return parentWidget()->rect();
+    }
+    const QScreen* screen = QGuiApplication::screenAt(point);
+    if (!screen) {
+        screen = QGuiApplication::screenAt(QCursor::pos());
+    }
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    return screen ? screen->availableGeometry() : QRect();
+}
+
 QPoint ITimeMsgBox::centredPosition() const
 {
-    QRect area;
-    if (parentWidget()) {
-        area = parentWidget()->rect();
-    } else {
-        const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
-        if (!screen) {
-            screen = QGuiApplication::primaryScreen();
-        }
-        area = screen ? screen->availableGeometry() : QRect();
-    }
+    const QRect area = allowedArea(QCursor::pos());
     return QPoint(area.left() + (area.width() - width()) / 2,
                   area.top() + (area.height() - height()) / 2);
+}
+
+// A tip asked for near an edge is moved in until it fits; a wider one keeps its left edge.
+QPoint ITimeMsgBox::keptInside(const QPoint& at) const
+{
+    const QRect area = allowedArea(at);
+    if (!area.isValid()) {
+        return at;
+    }
+    return QPoint(qMax(area.left(), qMin(at.x(), area.right() + 1 - width())),
+                  qMax(area.top(), qMin(at.y(), area.bottom() + 1 - height())));
 }
 
 void ITimeMsgBox::showMessage(const QString& text, int msec, int x, int y)
@@ -130,7 +149,7 @@ void ITimeMsgBox::showMessage(const QString& text, int msec, int x, int y)
     label_->adjustSize();
     setFixedSize(label_->width() + scaled(40), label_->height() + scaled(20));
     background_->setFixedSize(size());
-    const QPoint at = x == -1000 && y == -1000 ? centredPosition() : QPoint(x, y);
+    const QPoint at = x == -1000 && y == -1000 ? centredPosition() : keptInside(QPoint(x, y));
     move(at);
     setWindowOpacity(1.0);
     show();

@@ -34,7 +34,9 @@ private slots:
     void slTimeout();
 
 private:
+    QRect allowedArea(const QPoint& point) const;
     QPoint centredPosition() const;
+    QPoint keptInside(const QPoint& at) const;
 
     QLabel* label_ = nullptr;
     QWidget* background_ = nullptr;

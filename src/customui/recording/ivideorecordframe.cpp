@@ -11,10 +11,10 @@
 
 #include "board/iboard.h"
 #include "customui/kit/iitoolbutton.h"
+#include "customui/kit/uiscale.h"
 #include "customui/recording/ivideorecordmsgbox.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "service/iconfigureservice.h"
-#include "customui/kit/uiscale.h"
 
 namespace {
 
@@ -283,6 +283,12 @@ void IVideoRecordFrame::onTick()
     if (after != before) {
         timeLabel_->setFixedWidth(after);
         fitControlBar();
+    }
+    // Where it was placed, whatever resized or re-placed its window: the Stop click must land.
+    if (controlBar_->pos() != controlBarPos_) {
+        qDebug() << "recording control bar put back from" << controlBar_->pos() << "to"
+                 << controlBarPos_;
+        controlBar_->move(controlBarPos_);
     }
     update();
     // Back on top of a window the presenter has just brought forward.

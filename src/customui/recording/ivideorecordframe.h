@@ -114,6 +114,7 @@ private:
     QList<IIToolButton*> choices_;
     IIToolButton* startButton_ = nullptr;
     QWidget* controlBar_ = nullptr;
+    QPoint controlBarPos_;  // where showControlBar placed it
     IIToolButton* resumeButton_ = nullptr;
     IIToolButton* haltButton_ = nullptr;
     IIToolButton* stopButton_ = nullptr;

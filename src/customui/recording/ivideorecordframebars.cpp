@@ -141,7 +141,8 @@ void IVideoRecordFrame::showControlBar(bool show)
     resumeButton_->hide();
     haltButton_->show();
     stopButton_->show();
-    controlBar_->move(geometry().topLeft() + controlBarPlace());
+    controlBarPos_ = geometry().topLeft() + controlBarPlace();
+    controlBar_->move(controlBarPos_);
     controlBar_->show();
     controlBar_->raise();
 }

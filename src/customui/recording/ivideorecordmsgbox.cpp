@@ -56,7 +56,7 @@ IVideoRecordMsgBox::IVideoRecordMsgBox(QWidget* parent)
 void IVideoRecordMsgBox::showMessage(const QString& path)
 {
     path_ = path;
-    text_->setText(QDir::toNativeSeparators(path));
+    text_->setText(tr("Video is saved: %1").arg(QDir::toNativeSeparators(path)));
     adjustSize();
     show();
     raise();

@@ -6,7 +6,8 @@
 class QLabel;
 class IIToolButton;
 
-// Offers a finished screen recording: open the file, open the folder that holds it, or close.
+// Offers a finished video (a screen recording or a time-lapse): open the file, open the folder
+// that holds it, or close.
 // It is modal, but shown without a nested event loop, so the recording panel and the window
 // behind it keep running while it is open.
 class IVideoRecordMsgBox : public ICustomDialog {

@@ -14,13 +14,13 @@
 
 #include "customui/kit/iappfont.h"
 #include "customui/kit/imsgbox.h"
+#include "customui/kit/istylehelper.h"
+#include "customui/kit/uiscale.h"
 #include "customui/settings/isettingaboutpage.h"
 #include "customui/settings/isettingformatpage.h"
 #include "customui/settings/isettingstoragepage.h"
-#include "customui/kit/istylehelper.h"
 #include "iapplication.h"
 #include "service/iconfigureservice.h"
-#include "customui/kit/uiscale.h"
 
 namespace {
 
@@ -38,6 +38,7 @@ ISettingFrame::ISettingFrame(IApplication* app, QWidget* parent)
     CreateUI();
     setMovable(true);
     setRoundedBackground(true);
+    setEscapeCloses(true);
 }
 
 void ISettingFrame::initLanguages()

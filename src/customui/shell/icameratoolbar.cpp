@@ -73,7 +73,9 @@ void ICameraToolBar::CreateUI()
     trailing << makeButton(VideoRecording, tr("Video-Recording"), icon("cvediorecordclick"),
                            icon("cvediorecordnormal"), true)
              << makeButton(Ocr, tr("OCR"), icon("cocrclick"), icon("cocrnormal"), false)
-             << makeButton(Pdf, tr("PDF"), icon("cpdfclick"), icon("cpdfnormal"), false);
+             << makeButton(Pdf, tr("PDF"), icon("cpdfclick"), icon("cpdfnormal"), false)
+             << makeButton(Mirror, tr("Mirror"), icon("cmirrorclick"), icon("cmirrornormal"), true)
+             << makeButton(Flip, tr("Flip"), icon("cflipclick"), icon("cflipnormal"), true);
 
     auto* row = new QHBoxLayout;
     row->addSpacing(static_cast<int>(200 * uiScale));

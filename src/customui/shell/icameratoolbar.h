@@ -5,7 +5,8 @@
 
 // The toolbar along the bottom of the main window: picture, capture and document commands.
 // Magnifier, zoom, rotate, self-adapting and "Camera" exist hidden (their commands live on the
-// right toolbar). Snap carries the shortcut Space.
+// right toolbar). Snap carries the shortcut Space. Mirror and Flip turn the live picture over
+// (checkable, kept per camera by the owner).
 class ICameraToolBar : public IToolBarBase {
     Q_OBJECT
 public:
@@ -27,7 +28,9 @@ public:
         Pdf = 14,
         Camera = 15,
         PictureInPicture = 16,
-        SplitScreen = 17
+        SplitScreen = 17,
+        Mirror = 18,
+        Flip = 19
     };
     Q_ENUM(ButtonId)
 

@@ -100,6 +100,18 @@ void IPanelHost::hideAllBut(Panel kept)
     }
 }
 
+bool IPanelHost::hideAll()
+{
+    bool any = false;
+    for (auto it = panels_.cbegin(); it != panels_.cend(); ++it) {
+        if (isVisible(it.key())) {
+            it.value().panel->showPanel(false);
+            any = true;
+        }
+    }
+    return any;
+}
+
 QRect IPanelHost::placedRect(const QPoint& button, const QSize& size, const Placement& how,
                              const QRect& screen)
 {

@@ -68,6 +68,9 @@ public:
     bool toggle(Panel which);
     // Hides every visible panel that closes with the others, except `kept`.
     void hideAllBut(Panel kept);
+    // Hides every visible panel, also those that close only by their own buttons; false when
+    // none was visible.
+    bool hideAll();
 
     // The global rectangle of a panel of `size` beside a button whose top-left corner is at
     // `button`, moved inside `screen` where it would stick out (an invalid `screen` keeps it).

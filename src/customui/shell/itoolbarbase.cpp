@@ -3,17 +3,19 @@
 #include <QDebug>
 
 #include "customui/kit/iitoolbutton.h"
+#include "customui/shell/ifocusring.h"
 
-IToolBarBase::IToolBarBase(const QString& name, QWidget* parent) : ICustomWidget(parent)
+IToolBarBase::IToolBarBase(const QString& name, QWidget* parent)
+    : ICustomWidget(parent), focusRing_(new IFocusRing(this))
 {
     setObjectName(name);
 }
 
 IIToolButton* IToolBarBase::addButton(IIToolButton* button)
 {
-    // Toolbar buttons never take the keyboard focus: Space must reach the Snap shortcut, not
-    // click whichever button was used last.
-    button->setFocusPolicy(Qt::NoFocus);
+    // Only Tab gives a toolbar button the focus (a click does not), and Space stays with the
+    // Snap shortcut; the ring shows which button has it.
+    button->setFocusPolicy(Qt::TabFocus);
     const QMetaObject* meta = metaObject();
     button->nameAfterId(objectName(), meta->enumerator(meta->indexOfEnumerator("ButtonId")));
     buttons_.insert(button->data().toInt(), button);

@@ -8,6 +8,7 @@
 
 #include "customui/kit/icustomwidget.h"
 
+class IFocusRing;
 class IIToolButton;
 
 // A toolbar of the shell: its tool buttons keyed by id. It only reports clicks, as
@@ -33,6 +34,7 @@ public:
     // The top-left corner of a button in global coordinates, where panels place themselves;
     // (0, 0) for an id without a button.
     QPoint buttonGlobalPos(int id) const;
+    IFocusRing* focusRing() const { return focusRing_; }
 
 signals:
     void sgButtonClick(bool checked, QVariant id);
@@ -44,6 +46,7 @@ protected:
 
 private:
     QMap<int, IIToolButton*> buttons_;
+    IFocusRing* focusRing_;
 };
 
 #endif  // ITOOLBARBASE_H

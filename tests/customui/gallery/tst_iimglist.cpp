@@ -41,6 +41,8 @@ private slots:
     void rightClickChecksThenSaveAs_data();
     void rightClickChecksThenSaveAs();
     void importKeepsOnlyThumbnails();
+    void reloadListsNewestPhotosLast();
+    void deleteKeepsImportedOriginals();
 
 private:
     QString writePicture(const QString& name, const QSize& size = QSize(300, 200),
@@ -132,6 +134,7 @@ void TestIImgList::opensOddNamesAsLocalFiles()
 
 void TestIImgList::deleteRemovesCheckedFilesAndRenumbers()
 {
+    IConfigureService::instance()->setPhotoPath(dir_->path());  // the program's own photos
     QStringList paths;
     for (int i = 1; i <= 5; ++i) {
         paths << writePicture(QStringLiteral("%1.png").arg(i));
@@ -278,6 +281,56 @@ void TestIImgList::importKeepsOnlyThumbnails()
     const qint64 growth = residentKb() - before;
     QVERIFY2(!kResidentSizeIsMeaningful || growth < 50 * 1024,
              qPrintable(QString("grew by %1 kB").arg(growth)));
+}
+
+// A restart lists the photo folder's pictures, oldest first, at most the newest 500; a second
+// reload adds nothing.
+void TestIImgList::reloadListsNewestPhotosLast()
+{
+    const QDir photos(dir_->filePath("photo"));
+    QVERIFY(photos.mkpath("."));
+    writeBytes("photo/notes.txt", "not listed");
+    const QDateTime start = QDateTime::currentDateTime().addDays(-1);
+    QStringList expected;
+    for (int i = 0; i < IImgList::kMaxListed + 2; ++i) {
+        // Named against their age, so that the order can only come from the times.
+        QFile file(writePicture(QStringLiteral("photo/%1.png").arg(9999 - i), QSize(4, 3)));
+        QVERIFY(file.open(QIODevice::ReadWrite) &&
+                file.setFileTime(start.addSecs(i), QFileDevice::FileModificationTime));
+        expected << file.fileName();
+    }
+    list_->reload();
+    QTRY_COMPARE_WITH_TIMEOUT(list_->count(), IImgList::kMaxListed, 30000);
+    list_->reload();
+    QTest::qWait(200);
+    QCOMPARE(list_->itemPaths(false), expected.mid(2));
+    QVERIFY(tips_.isEmpty());
+}
+
+// Delete sends the program's photos to the trash and only takes an imported picture off the
+// list; Remove from list keeps every file.
+void TestIImgList::deleteKeepsImportedOriginals()
+{
+    QVERIFY(QDir(dir_->path()).mkpath("photo"));
+    const QString own = writePicture("photo/own.png");
+    const QString kept = writePicture("photo/kept.png");
+    const QString worksheet = writePicture("worksheet.png");
+    for (const QString& path : {own, worksheet, kept}) {
+        list_->addImageItem(QImage(139, 94, QImage::Format_RGB32), path);
+    }
+    const auto check = [this](int row) {
+        qobject_cast<IImgListItem*>(list_->itemWidget(list_->item(row)))->setChecked(true);
+    };
+    check(0);
+    check(1);
+    list_->deleteChecked();
+    QCOMPARE(list_->itemPaths(false), QStringList{kept});
+    QVERIFY(!QFile::exists(own));
+    QVERIFY(QFile::exists(worksheet));
+    check(0);
+    list_->removeCheckedFromList();
+    QCOMPARE(list_->count(), 0);
+    QVERIFY(QFile::exists(kept));
 }
 
 QTEST_MAIN(TestIImgList)

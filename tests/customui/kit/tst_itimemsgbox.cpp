@@ -58,6 +58,11 @@ void TestITimeMsgBox::placedAtGivenPoint()
     ITimeMsgBox* tip = ITimeMsgBox::instance();
     tip->showMessage(QStringLiteral("Saved"), 1000, 120, 80);
     QCOMPARE(tip->pos(), QPoint(120, 80));
+    // Asked for past the window's right and bottom edges, it comes in until it fits.
+    const QRect window = static_cast<TipApplication*>(qApp)->frame->rect();
+    tip->showMessage(QStringLiteral("Current resolution: 1920*1080"), 1000, window.width() - 100,
+                     window.height() - 10);
+    QVERIFY(window.contains(tip->geometry()));
     tip->hide();
 }
 

@@ -54,11 +54,21 @@ void TestIVideoRecordFrameWindow::chooseRecordPauseAndStop()
     choosing.save(artifactsDir() + "/recording_choosing.png");
     QVERIFY(!near(choosing.pixelColor(area.topLeft() - QPoint(50, 50)), desk));  // shaded
 
+    // Ten elapsed-time steps in a fraction of the time: the control bar stays where it was put,
+    // on the screen as the window system has it.
+    panel.setTickInterval(100);
     QTest::mouseClick(panel.button(IVideoRecordFrame::Start), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(panel.isRecording(), 20000);
     QElapsedTimer clock;
     clock.start();
-    QTest::qWait(1500);
+    QTRY_VERIFY(panel.controlBar()->isVisible());
+    QTest::qWait(100);
+    const QPoint placed = panel.controlBar()->mapToGlobal(QPoint());
+    QTRY_VERIFY_WITH_TIMEOUT(panel.elapsedText() >= QStringLiteral("00 : 00 : 10"), 10000);
+    panel.setTickInterval(1000);
+    QTest::qWait(300);
+    QCOMPARE(panel.controlBar()->mapToGlobal(QPoint()), placed);
+    QTest::qWait(qMax<qint64>(0, 1500 - clock.elapsed()));
     const QImage recording = screen->grabWindow(0).toImage();
     recording.save(artifactsDir() + "/recording_running.png");
     QVERIFY(near(recording.pixelColor(area.center()), desk, 10));
