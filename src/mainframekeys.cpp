@@ -40,10 +40,13 @@ void MainFrame::createKeys()
     connect(edgeTimer_, &QTimer::timeout, this, &MainFrame::revealCameraToolBar);
 }
 
-// One step back per press: an area being chosen, then the open panels, then full screen.
+// One step back per press: the board's text editing or selection frame, an area being chosen,
+// then the open panels, then full screen.
 void MainFrame::onEscape()
 {
-    if (captureFrame_ && captureFrame_->isVisible()) {
+    if (boardMode_ && board_->escape()) {
+        qDebug() << "escape: board editing or selection ended";
+    } else if (captureFrame_ && captureFrame_->isVisible()) {
         captureFrame_->showPanel(false);
     } else if (recordFrame_ && recordFrame_->isVisible() && !recordFrame_->isRecording() &&
                !recordFrame_->isStarting()) {

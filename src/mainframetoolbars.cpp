@@ -209,9 +209,6 @@ void MainFrame::boardKeyCommand(int id)
         case IBoardToolBar::DeleteSelection:
             board_->deleteSelection();
             break;
-        case IBoardToolBar::Escape:
-            board_->escape();
-            break;
         case IBoardToolBar::LastShape:
             figureFrame_->applyFigure(figureFrame_->currentFigure());
             break;

@@ -539,14 +539,16 @@ void IBoard::deleteSelection()
     IElementsCommand::remove(currentSlide_, {element});
 }
 
-void IBoard::escape()
+bool IBoard::escape()
 {
     ISceneElementFrame* frame = currentSlide_ ? currentSlide_->createdTextFrame() : nullptr;
     if (frame && frame->isItemEditing()) {
         frame->endTextEdit();
-    } else {
-        clearSelection();
+        return true;
     }
+    const bool framed = frame && frame->attachedItem();
+    clearSelection();
+    return framed;
 }
 
 void IBoard::selectItem(QGraphicsItem* item, bool selected)

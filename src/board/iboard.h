@@ -88,8 +88,8 @@ public:
     void redo();
     // Deletes the element the frame shows (not while it is edited) as one step.
     void deleteSelection();
-    // Ends text editing, or else dismisses the frame.
-    void escape();
+    // Ends text editing, or else dismisses the frame; false when there was neither.
+    bool escape();
 
     void setTipHandler(TipHandler handler) { tipHandler_ = std::move(handler); }
     void setTextFrameFactory(TextFrameFactory factory) { textFrameFactory_ = std::move(factory); }

@@ -91,7 +91,6 @@ void IBoardToolBar::addKeys()
         {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Redo},
         {Qt::CTRL | Qt::Key_Y, Redo},
         {Qt::Key_Delete, DeleteSelection},
-        {Qt::Key_Escape, Escape},
         {Qt::Key_Plus, ZoomIn},
         {Qt::Key_Minus, ZoomOut},
     };

@@ -31,7 +31,6 @@ public:
         ZoomIn = 13,
         ZoomOut = 14,
         DeleteSelection = 15,
-        Escape = 16,
         LastShape = 17
     };
     Q_ENUM(ButtonId)
