@@ -104,6 +104,9 @@ void IConfigureService::readConfigure()
     ocrLangs = s.value("OCR/lang", QStringList{QStringLiteral("English")}).toStringList();
     photoSound = s.value("photo/sound", false).toBool();
     frameRate = s.value("screenRecording/frameRate", 20).toInt();
+    currentCamera.audioInput =
+        s.value("screenRecording/audioInput", QLatin1String(kDefaultAudioInput)).toString();
+    recordingCountdown = s.value("screenRecording/countdown", true).toBool();
 
     // Both defaults are computed (and so created) whatever is configured.
     const QString defaultPhoto = appDataDir("photo/");
@@ -116,6 +119,12 @@ void IConfigureService::readConfigure()
         qDebug() << "video folder unusable, reset to default:" << videoPath_;
         setVideoPath(defaultVideo);
     }
+}
+
+void IConfigureService::setAudioInput(const QString& name)
+{
+    currentCamera.audioInput = name;
+    setValue(QStringLiteral("screenRecording/audioInput"), name);
 }
 
 void IConfigureService::writeConfigure()
@@ -142,6 +151,8 @@ void IConfigureService::writeConfigure()
     s.setValue("OCR/lang", ocrLangs);
     s.setValue("photo/sound", photoSound);
     s.setValue("screenRecording/frameRate", frameRate);
+    s.setValue("screenRecording/audioInput", currentCamera.audioInput);
+    s.setValue("screenRecording/countdown", recordingCountdown);
     s.sync();
 }
 
