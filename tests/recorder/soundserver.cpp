@@ -6,7 +6,10 @@
 
 SoundServer::~SoundServer()
 {
-    stop();
+    for (QProcess* process : {&player_, &daemon_}) {
+        process->kill();
+        process->waitForFinished(5000);
+    }
 }
 
 bool SoundServer::start(QString* error)
@@ -30,19 +33,6 @@ bool SoundServer::start(QString* error)
         QThread::msleep(100);
     }
     return true;
-}
-
-void SoundServer::stop()
-{
-    for (QProcess* process : {&player_, &daemon_}) {
-        if (process->state() != QProcess::NotRunning) {
-            process->terminate();
-            if (!process->waitForFinished(5000)) {
-                process->kill();
-                process->waitForFinished(5000);
-            }
-        }
-    }
 }
 
 bool SoundServer::playTone(int hertz, int seconds, QString* error)

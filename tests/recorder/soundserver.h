@@ -11,7 +11,6 @@ public:
     ~SoundServer();
     // Starts the daemon and waits until it answers; false with `error` set otherwise.
     bool start(QString* error);
-    void stop();
     // Plays a `hertz` sine tone into the sink for `seconds` (in the background).
     bool playTone(int hertz, int seconds, QString* error);
 

@@ -27,7 +27,6 @@ private slots:
     void choiceIsStoredAndPassed();
     void countdownBeforeTheStart();
     void missingSoundIsToldOnce();
-    void noSoundServer();
 
 private:
     QComboBox* choice() const { return panel_->findChild<QComboBox*>("soundChoice"); }
@@ -141,17 +140,6 @@ void TestIVideoRecordFrameSound::missingSoundIsToldOnce()
     QTest::qWait(200);
     QCOMPARE(tips_->size(), 1);
     QVERIFY(panel_->findChild<QLabel*>("soundNote")->isVisibleTo(panel_->soundBar()));
-}
-
-void TestIVideoRecordFrameSound::noSoundServer()
-{
-    panel_->showPanel(false);
-    sound_.stop();
-    panel_->showPanel(true);
-    QCOMPARE(choice()->count(), 1);  // "No sound" only
-    QVERIFY(panel_->findChild<QLabel*>("soundNote")->isVisibleTo(panel_->soundBar()));
-    start();
-    QTRY_VERIFY(panel_->isRecording());  // the pictures are recorded all the same
 }
 
 QTEST_MAIN(TestIVideoRecordFrameSound)
