@@ -14,9 +14,8 @@ SoundServer::~SoundServer()
 
 bool SoundServer::start(QString* error)
 {
-    daemon_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     daemon_.start(QStringLiteral("pulseaudio"),
-                  {"--daemonize=no", "--exit-idle-time=-1", "-n", "--disable-shm", "--log-level=0",
+                  {"--daemonize=no", "--exit-idle-time=20", "-n", "--disable-shm", "--log-level=0",
                    "-L", "module-null-sink sink_name=tone", "-L", "module-native-protocol-unix"});
     if (!daemon_.waitForStarted(10000)) {
         *error = QStringLiteral("pulseaudio: ") + daemon_.errorString();
