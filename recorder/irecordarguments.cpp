@@ -13,8 +13,8 @@ bool toNumber(const QString& text, int* value)
 
 bool IRecordArguments::parse(const QStringList& arguments, IRecordArguments* out, QString* error)
 {
-    if (arguments.size() != 7) {
-        *error = QStringLiteral("expected 7 arguments, got %1").arg(arguments.size());
+    if (arguments.size() < 7) {
+        *error = QStringLiteral("expected 7 or more arguments, got %1").arg(arguments.size());
         return false;
     }
     int numbers[6] = {};
@@ -43,6 +43,7 @@ bool IRecordArguments::parse(const QStringList& arguments, IRecordArguments* out
     out->area = QRect(numbers[0], numbers[1], numbers[2], numbers[3]);
     out->firstStart = numbers[4] != 0;
     out->frameRate = numbers[5];
+    out->audioInput = arguments.value(7);
     return true;
 }
 

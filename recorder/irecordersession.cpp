@@ -32,6 +32,7 @@ IRecorderSession::IRecorderSession(QObject* parent) : QObject(parent)
     connect(&link_, &QTcpSocket::readyRead, this, &IRecorderSession::onLinkData);
     connect(&link_, &QTcpSocket::disconnected, this, &IRecorderSession::onLinkLost);
     connect(&capture_, &QThread::finished, this, &IRecorderSession::onCaptureEnded);
+    connect(&capture_, &IScreenCapture::audioLost, this, &IRecorderSession::reportNoSound);
 }
 
 IRecorderSession::~IRecorderSession() = default;
@@ -67,7 +68,8 @@ void IRecorderSession::start(const QStringList& arguments)
         return;
     }
     qInfo() << "recording" << arguments_.path << arguments_.area << arguments_.frameRate << "fps"
-            << (arguments_.firstStart ? "(first start)" : "");
+            << (arguments_.firstStart ? "(first start)" : "") << "sound:" << arguments_.audioInput;
+    capture_.setAudioInput(arguments_.audioInput);
     if (!capture_.open(arguments_.path, arguments_.area, arguments_.frameRate, &error)) {
         fail(error);
         return;
@@ -79,6 +81,18 @@ void IRecorderSession::start(const QStringList& arguments)
         send("5;" + token.toUtf8());
     }
     send("2");
+    if (!capture_.audioProblem().isEmpty()) {
+        reportNoSound(capture_.audioProblem());
+    }
+}
+
+void IRecorderSession::reportNoSound(const QString& reason)
+{
+    qWarning() << "recording without sound:" << reason;
+    if (!noSoundReported_) {
+        noSoundReported_ = true;
+        send("6;" + reason.toLocal8Bit());
+    }
 }
 
 bool IRecorderSession::connectLink()

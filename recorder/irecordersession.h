@@ -13,7 +13,8 @@ class QSocketNotifier;
 
 // One recording, steered by the application over the link: reports 0 when connected, 2 when
 // recording (3 when that fails), and "1;<file>" when the file is complete; before 2, "5;<token>"
-// when the desktop portal gave a token that spares the next recording its consent dialog. Stops on
+// when the desktop portal gave a token that spares the next recording its consent dialog, and
+// "6;<reason>" once when the chosen sound input cannot be recorded (the pictures go on). Stops on
 // "1", on SIGTERM, SIGINT or SIGHUP, and when the link is lost; pauses on "2" and resumes on "3".
 class IRecorderSession : public QObject {
     Q_OBJECT
@@ -29,6 +30,7 @@ private slots:
     void onLinkLost();
     void onTerminationSignal();
     void onCaptureEnded();
+    void reportNoSound(const QString& reason);
 
 private:
     void installSignalHandlers();
@@ -43,6 +45,7 @@ private:
     IRecordArguments arguments_;
     IScreenCapture capture_;
     QSocketNotifier* signalNotifier_ = nullptr;
+    bool noSoundReported_ = false;
 };
 
 #endif  // IRECORDERSESSION_H

@@ -11,8 +11,13 @@ extern "C" {
 }
 
 #include "ffmpeg/h264settings.h"
+#include "iaudiotrack.h"
 
 namespace {
+
+// How far one stream may run ahead of the other before packets are written anyway: a sound
+// input that stops must not hold the pictures back from the disk for long.
+constexpr int64_t kMaxInterleaveMicroseconds = 1000000;
 
 bool isMp4Family(const AVOutputFormat* format)
 {
@@ -76,6 +81,10 @@ bool IRecordingFile::writeHeader(const QString& path, QString* error)
         return false;
     }
     stream_->time_base = encoder_->time_base;
+    if (audio_ && !audio_->addTo(output_, this, error)) {
+        return false;
+    }
+    output_->max_interleave_delta = kMaxInterleaveMicroseconds;
     int result = avio_open(&output_->pb, QFile::encodeName(path).constData(), AVIO_FLAG_WRITE);
     if (result < 0) {
         *error = QStringLiteral("cannot write %1: %2").arg(path, avErrorText(result));
@@ -113,16 +122,26 @@ bool IRecordingFile::encode(AVFrame* picture, QString* error)
         if (packet_->duration <= 0) {
             packet_->duration = 1;
         }
-        av_packet_rescale_ts(packet_, encoder_->time_base, stream_->time_base);
-        packet_->stream_index = stream_->index;
-        const int written = av_interleaved_write_frame(output_, packet_);
-        if (written < 0) {
-            *error = QStringLiteral("writing failed: %1").arg(avErrorText(written));
+        if (!writePacket(packet_, encoder_->time_base, stream_, error)) {
             return false;
         }
     }
     if (result != AVERROR(EAGAIN) && result != AVERROR_EOF) {
         *error = QStringLiteral("encoding failed: %1").arg(avErrorText(result));
+        return false;
+    }
+    return true;
+}
+
+bool IRecordingFile::writePacket(AVPacket* packet, const AVRational& timeBase, AVStream* stream,
+                                 QString* error)
+{
+    av_packet_rescale_ts(packet, timeBase, stream->time_base);
+    packet->stream_index = stream->index;
+    const std::lock_guard<std::mutex> lock(writeMutex_);
+    const int written = av_interleaved_write_frame(output_, packet);
+    if (written < 0) {
+        *error = QStringLiteral("writing failed: %1").arg(avErrorText(written));
         return false;
     }
     return true;
@@ -135,6 +154,9 @@ bool IRecordingFile::finish(QString* error)
         return false;
     }
     bool ok = encode(nullptr, error);
+    if (audio_ && !audio_->flush(error)) {
+        ok = false;
+    }
     const int result = av_write_trailer(output_);
     headerWritten_ = false;
     if (result < 0) {

@@ -18,6 +18,7 @@ IScreenCapture::~IScreenCapture()
 {
     requestStop();
     wait();
+    stopAudio();
     sws_freeContext(scaler_);
     av_frame_free(&grabbed_);
     av_frame_free(&picture_);
@@ -37,6 +38,7 @@ bool IScreenCapture::open(const QString& path, const QRect& area, int frameRate,
         *error = QStringLiteral("out of memory");
         return false;
     }
+    openAudio();
     picture_->format = AV_PIX_FMT_YUV420P;
     picture_->width = area_.width();
     picture_->height = area_.height();
@@ -47,8 +49,34 @@ bool IScreenCapture::open(const QString& path, const QRect& area, int frameRate,
     return file_.open(path, area_.size(), frameRate, error);
 }
 
+void IScreenCapture::openAudio()
+{
+    if (audioInput_.isEmpty()) {
+        return;
+    }
+    audio_ = std::make_unique<IAudioCapture>(clock_);
+    if (!audio_->open(audioInput_, &audioProblem_)) {
+        audio_.reset();
+        return;
+    }
+    connect(audio_.get(), &IAudioCapture::lost, this, &IScreenCapture::audioLost,
+            Qt::DirectConnection);
+    file_.addAudio(audio_->track());
+}
+
+void IScreenCapture::stopAudio()
+{
+    if (audio_) {
+        audio_->requestStop();
+        audio_->wait();
+    }
+}
+
 void IScreenCapture::run()
 {
+    if (audio_) {
+        audio_->start();
+    }
     QString error;
     qint64 microseconds = 0;
     while (!stop_) {
@@ -68,6 +96,7 @@ void IScreenCapture::run()
         av_frame_unref(grabbed_);
     }
     source_->close();
+    stopAudio();
     completed_ = file_.finish(&error);
     if (!completed_) {
         failure_ = error;
@@ -93,12 +122,13 @@ qint64 IScreenCapture::frameIndex(qint64 microseconds)
         pausedMicroseconds_ = microseconds - firstMicroseconds_ - next;
         resumed_ = false;
     }
-    const qint64 index = av_rescale(microseconds - firstMicroseconds_ - pausedMicroseconds_,
-                                    frameRate_, kMicroseconds);
+    const qint64 media = microseconds - firstMicroseconds_ - pausedMicroseconds_;
+    const qint64 index = av_rescale(media, frameRate_, kMicroseconds);
     if (index <= lastIndex_) {
         return -1;  // two grabs in one frame slot
     }
     lastIndex_ = index;
+    clock_.follow(media);
     return index;
 }
 

@@ -8,6 +8,8 @@
 #include <atomic>
 #include <memory>
 
+#include "iaudiocapture.h"
+#include "imediaclock.h"
 #include "irecordingfile.h"
 #include "iscreensource.h"
 
@@ -16,18 +18,28 @@ struct SwsContext;
 
 // The recording thread: grabs the area from the session's screen source, converts each picture
 // to YUV 4:2:0 where the source has not, and encodes it.
-// Timestamps follow the grab clock with paused time taken out, so a pause leaves no gap.
+// Timestamps follow the grab clock with paused time taken out, so a pause leaves no gap. With a
+// sound input, its own thread records the sound beside the pictures on the same time line.
 class IScreenCapture : public QThread {
     Q_OBJECT
 public:
     IScreenCapture();
     ~IScreenCapture() override;
 
-    // Opens the grab of `area` (fitted to the screen) and the file, in the caller's thread.
+    // The sound input to record (its sound-server name), before open; empty: none.
+    void setAudioInput(const QString& name) { audioInput_ = name; }
+    // Opens the grab of `area` (fitted to the screen) and the file, in the caller's thread. A
+    // sound input that cannot be opened does not stop the recording: see audioProblem().
     bool open(const QString& path, const QRect& area, int frameRate, QString* error);
     QRect area() const { return area_; }
+    // Why the chosen sound input is not recorded; empty when it is, or none was chosen.
+    QString audioProblem() const { return audioProblem_; }
 
-    void setPaused(bool paused) { paused_ = paused; }
+    void setPaused(bool paused)
+    {
+        paused_ = paused;
+        clock_.setPaused(paused);
+    }
     // Ends the recording after the picture being grabbed; the thread then completes the file.
     void requestStop()
     {
@@ -42,10 +54,16 @@ public:
     bool sourceEnded() const { return sourceEnded_; }
     QString restoreToken() const { return source_->restoreToken(); }
 
+signals:
+    // The sound input was lost during the recording (from the sound thread).
+    void audioLost(const QString& reason);
+
 protected:
     void run() override;
 
 private:
+    void openAudio();
+    void stopAudio();
     bool ready(const AVFrame* grabbed) const;
     bool convert(const AVFrame* grabbed);
     // The frame number for a picture taken at `microseconds`, or -1 to drop it.
@@ -64,6 +82,10 @@ private:
     bool completed_ = false;
     bool sourceEnded_ = false;
     QString failure_;
+    QString audioInput_;
+    QString audioProblem_;
+    IMediaClock clock_;
+    std::unique_ptr<IAudioCapture> audio_;
 
     // Recording thread only.
     qint64 firstMicroseconds_ = -1;

@@ -1408,6 +1408,7 @@ void TestMainFrame::closingAnswersOpenBoxes()
 void TestMainFrame::cameraSwitchAndCloseStopTheRecording()
 {
     startFrame();
+    IConfigureService::instance()->recordingCountdown = false;
     qputenv("FAKE_RECORDER_MODE", "normal");
     qputenv("FAKE_RECORDER_LOG", dir_.filePath("panel.log").toLocal8Bit());
     IFFmpegApi::instance()->recorderLink()->setRecorderProgram(QStringLiteral(FAKE_RECORDER));

@@ -101,9 +101,10 @@ bool IFFmpegApi::startRecord(const QString& folder, const QRect& area)
     const IConfigureService* config = IConfigureService::instance();
     const QString file =
         outputFileName(folder, QDateTime::currentDateTime(), config->videoFormat());
-    qDebug() << "start record:" << file << area << config->frameRate;
+    qDebug() << "start record:" << file << area << config->frameRate
+             << config->currentCamera.audioInput;
     passScreenCastContext(area);
-    link_->startRecordVideo(file, area, config->frameRate);
+    link_->startRecordVideo(file, area, config->frameRate, config->currentCamera.audioInput);
     return false;
 }
 
@@ -199,6 +200,7 @@ void IFFmpegApi::onRecordMessage(int code, const QString& info)
         case 2:
         case 3:
         case 4:
+        case 6:
             emit recordMessage(code);
             break;
         case 5:

@@ -13,7 +13,8 @@ class ITcpServer;
 
 // The one entry point for recording: steers the external recorder over its link, names the
 // files, turns the recorder's status codes into signals, and fronts the time-lapse writer.
-// Status codes of recordMessage: 2 started, 3 start failed, 4 recorder gone.
+// Status codes of recordMessage: 2 started, 3 start failed, 4 recorder gone, 6 recording without
+// the chosen sound input.
 class IFFmpegApi : public QObject {
     Q_OBJECT
 public:

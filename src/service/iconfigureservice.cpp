@@ -134,6 +134,9 @@ void IConfigureService::readConfigure()
     frameRate = s.value("screenRecording/frameRate", 20).toInt();
     shapeFilled_ = s.value("figure/filled", true).toBool();
     cameraOrientations_ = orientationsFromSetting(s.value("camera/orientation").toStringList());
+    currentCamera.audioInput =
+        s.value("screenRecording/audioInput", QLatin1String(kDefaultAudioInput)).toString();
+    recordingCountdown = s.value("screenRecording/countdown", true).toBool();
 
     // Both defaults are computed (and so created) whatever is configured.
     const QString defaultPhoto = appDataDir("photo/");
@@ -146,6 +149,12 @@ void IConfigureService::readConfigure()
         qDebug() << "video folder unusable, reset to default:" << videoPath_;
         setVideoPath(defaultVideo);
     }
+}
+
+void IConfigureService::setAudioInput(const QString& name)
+{
+    currentCamera.audioInput = name;
+    setValue(QStringLiteral("screenRecording/audioInput"), name);
 }
 
 void IConfigureService::writeConfigure()
@@ -174,6 +183,8 @@ void IConfigureService::writeConfigure()
     s.setValue("screenRecording/frameRate", frameRate);
     s.setValue("figure/filled", shapeFilled_);
     s.setValue("camera/orientation", orientationsSetting(cameraOrientations_));
+    s.setValue("screenRecording/audioInput", currentCamera.audioInput);
+    s.setValue("screenRecording/countdown", recordingCountdown);
     s.sync();
 }
 

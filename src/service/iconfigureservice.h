@@ -64,6 +64,11 @@ public:
     Qt::Orientations cameraOrientation(const QString& camera) const;
     void setCameraOrientation(const QString& camera, Qt::Orientations orientation);
 
+    // The sound input recorded beside the screen: the sound server's name of a source, empty
+    // for none; kept in currentCamera.audioInput and written at once.
+    static constexpr const char* kDefaultAudioInput = "@DEFAULT_SOURCE@";
+    void setAudioInput(const QString& name);
+
     // The settings file, "application.ini" in the "ini/" data folder.
     static QString settingsFile();
 
@@ -72,6 +77,8 @@ public:
     QStringList ocrLangs{QStringLiteral("English")};
     bool photoSound = false;
     int frameRate = 20;
+    // Count 3 seconds down before a screen recording starts.
+    bool recordingCountdown = true;
 
     // Fixed values.
     QString productName;

@@ -615,6 +615,29 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     </message>
 </context>
 <context>
+    <name>IRecordSoundBar</name>
+    <message>
+        <source>Microphone</source>
+        <translation>麥克風</translation>
+    </message>
+    <message>
+        <source>No sound available</source>
+        <translation>沒有可用的聲音</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>倒數計時</translation>
+    </message>
+    <message>
+        <source>No sound</source>
+        <translation>無聲音</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1（未連線）</translation>
+    </message>
+</context>
+<context>
     <name>IRightToolBar</name>
     <message>
         <source>Board</source>
@@ -886,6 +909,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Stop</source>
         <translation>停止</translation>
+    </message>
+    <message>
+        <source>Recording without sound: the microphone is not available.</source>
+        <translation>錄製時沒有聲音：麥克風無法使用。</translation>
     </message>
 </context>
 <context>

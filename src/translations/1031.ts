@@ -615,6 +615,29 @@ Umgebung: ORVELLA_VIRTUAL_CAMERA=N fügt N virtuelle Kameras hinzu; ORVELLA_WIFI
     </message>
 </context>
 <context>
+    <name>IRecordSoundBar</name>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>No sound available</source>
+        <translation>Kein Ton verfügbar</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>No sound</source>
+        <translation>Kein Ton</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (nicht verbunden)</translation>
+    </message>
+</context>
+<context>
     <name>IRightToolBar</name>
     <message>
         <source>Board</source>
@@ -886,6 +909,10 @@ Umgebung: ORVELLA_VIRTUAL_CAMERA=N fügt N virtuelle Kameras hinzu; ORVELLA_WIFI
     <message>
         <source>Stop</source>
         <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Recording without sound: the microphone is not available.</source>
+        <translation>Aufnahme ohne Ton: Das Mikrofon ist nicht verfügbar.</translation>
     </message>
 </context>
 <context>

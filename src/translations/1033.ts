@@ -615,6 +615,29 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     </message>
 </context>
 <context>
+    <name>IRecordSoundBar</name>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>No sound available</source>
+        <translation>No sound available</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>No sound</source>
+        <translation>No sound</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (not connected)</translation>
+    </message>
+</context>
+<context>
     <name>IRightToolBar</name>
     <message>
         <source>Board</source>
@@ -886,6 +909,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Stop</source>
         <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Recording without sound: the microphone is not available.</source>
+        <translation>Recording without sound: the microphone is not available.</translation>
     </message>
 </context>
 <context>

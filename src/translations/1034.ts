@@ -615,6 +615,29 @@ Entorno: ORVELLA_VIRTUAL_CAMERA=N añade N cámaras virtuales; ORVELLA_WIFI_HOST
     </message>
 </context>
 <context>
+    <name>IRecordSoundBar</name>
+    <message>
+        <source>Microphone</source>
+        <translation>Micrófono</translation>
+    </message>
+    <message>
+        <source>No sound available</source>
+        <translation>Sin sonido disponible</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Cuenta atrás</translation>
+    </message>
+    <message>
+        <source>No sound</source>
+        <translation>Sin sonido</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (no conectado)</translation>
+    </message>
+</context>
+<context>
     <name>IRightToolBar</name>
     <message>
         <source>Board</source>
@@ -886,6 +909,10 @@ Entorno: ORVELLA_VIRTUAL_CAMERA=N añade N cámaras virtuales; ORVELLA_WIFI_HOST
     <message>
         <source>Stop</source>
         <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Recording without sound: the microphone is not available.</source>
+        <translation>Grabación sin sonido: el micrófono no está disponible.</translation>
     </message>
 </context>
 <context>

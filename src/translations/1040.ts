@@ -615,6 +615,29 @@ Ambiente: ORVELLA_VIRTUAL_CAMERA=N aggiunge N fotocamere virtuali; ORVELLA_WIFI_
     </message>
 </context>
 <context>
+    <name>IRecordSoundBar</name>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfono</translation>
+    </message>
+    <message>
+        <source>No sound available</source>
+        <translation>Nessun audio disponibile</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Conto alla rovescia</translation>
+    </message>
+    <message>
+        <source>No sound</source>
+        <translation>Nessun audio</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (non collegato)</translation>
+    </message>
+</context>
+<context>
     <name>IRightToolBar</name>
     <message>
         <source>Board</source>
@@ -886,6 +909,10 @@ Ambiente: ORVELLA_VIRTUAL_CAMERA=N aggiunge N fotocamere virtuali; ORVELLA_WIFI_
     <message>
         <source>Stop</source>
         <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Recording without sound: the microphone is not available.</source>
+        <translation>Registrazione senza audio: il microfono non è disponibile.</translation>
     </message>
 </context>
 <context>

@@ -615,6 +615,29 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     </message>
 </context>
 <context>
+    <name>IRecordSoundBar</name>
+    <message>
+        <source>Microphone</source>
+        <translation>마이크</translation>
+    </message>
+    <message>
+        <source>No sound available</source>
+        <translation>사용 가능한 소리 없음</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>카운트다운</translation>
+    </message>
+    <message>
+        <source>No sound</source>
+        <translation>소리 없음</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (연결되지 않음)</translation>
+    </message>
+</context>
+<context>
     <name>IRightToolBar</name>
     <message>
         <source>Board</source>
@@ -886,6 +909,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Stop</source>
         <translation>중지</translation>
+    </message>
+    <message>
+        <source>Recording without sound: the microphone is not available.</source>
+        <translation>소리 없이 녹화 중: 마이크를 사용할 수 없습니다.</translation>
     </message>
 </context>
 <context>

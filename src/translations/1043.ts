@@ -615,6 +615,29 @@ Omgeving: ORVELLA_VIRTUAL_CAMERA=N voegt N virtuele camera&apos;s toe; ORVELLA_W
     </message>
 </context>
 <context>
+    <name>IRecordSoundBar</name>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfoon</translation>
+    </message>
+    <message>
+        <source>No sound available</source>
+        <translation>Geen geluid beschikbaar</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Aftellen</translation>
+    </message>
+    <message>
+        <source>No sound</source>
+        <translation>Geen geluid</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (niet verbonden)</translation>
+    </message>
+</context>
+<context>
     <name>IRightToolBar</name>
     <message>
         <source>Board</source>
@@ -886,6 +909,10 @@ Omgeving: ORVELLA_VIRTUAL_CAMERA=N voegt N virtuele camera&apos;s toe; ORVELLA_W
     <message>
         <source>Stop</source>
         <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Recording without sound: the microphone is not available.</source>
+        <translation>Opname zonder geluid: de microfoon is niet beschikbaar.</translation>
     </message>
 </context>
 <context>

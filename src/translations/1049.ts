@@ -615,6 +615,29 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     </message>
 </context>
 <context>
+    <name>IRecordSoundBar</name>
+    <message>
+        <source>Microphone</source>
+        <translation>Микрофон</translation>
+    </message>
+    <message>
+        <source>No sound available</source>
+        <translation>Звук недоступен</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Обратный отсчёт</translation>
+    </message>
+    <message>
+        <source>No sound</source>
+        <translation>Без звука</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (не подключено)</translation>
+    </message>
+</context>
+<context>
     <name>IRightToolBar</name>
     <message>
         <source>Board</source>
@@ -886,6 +909,10 @@ Environment: ORVELLA_VIRTUAL_CAMERA=N adds N virtual cameras; ORVELLA_WIFI_HOST 
     <message>
         <source>Stop</source>
         <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Recording without sound: the microphone is not available.</source>
+        <translation>Запись без звука: микрофон недоступен.</translation>
     </message>
 </context>
 <context>

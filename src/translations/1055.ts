@@ -615,6 +615,29 @@ Ortam: ORVELLA_VIRTUAL_CAMERA=N, N sanal kamera ekler; ORVELLA_WIFI_HOST kablosu
     </message>
 </context>
 <context>
+    <name>IRecordSoundBar</name>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>No sound available</source>
+        <translation>Ses kullanılamıyor</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Geri sayım</translation>
+    </message>
+    <message>
+        <source>No sound</source>
+        <translation>Ses yok</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (bağlı değil)</translation>
+    </message>
+</context>
+<context>
     <name>IRightToolBar</name>
     <message>
         <source>Board</source>
@@ -886,6 +909,10 @@ Ortam: ORVELLA_VIRTUAL_CAMERA=N, N sanal kamera ekler; ORVELLA_WIFI_HOST kablosu
     <message>
         <source>Stop</source>
         <translation>Durdur</translation>
+    </message>
+    <message>
+        <source>Recording without sound: the microphone is not available.</source>
+        <translation>Sessiz kayıt: mikrofon kullanılamıyor.</translation>
     </message>
 </context>
 <context>

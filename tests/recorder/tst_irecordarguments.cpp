@@ -20,26 +20,31 @@ void TestIRecordArguments::parse_data()
     QTest::addColumn<QRect>("area");
     QTest::addColumn<bool>("firstStart");
     QTest::addColumn<int>("frameRate");
+    QTest::addColumn<QString>("audioInput");
     const QString file = QStringLiteral("/home/me/video/20190422143005.mp4");
     QTest::newRow("first recording") << QStringList{file, "10", "20", "300", "200", "1", "25"}
-                                     << true << QRect(10, 20, 300, 200) << true << 25;
+                                     << true << QRect(10, 20, 300, 200) << true << 25 << QString();
     QTest::newRow("later recording, negative origin")
         << QStringList{file, "-5", "0", "640", "480", "0", "20"} << true << QRect(-5, 0, 640, 480)
-        << false << 20;
-    QTest::newRow("six arguments")
-        << QStringList{file, "0", "0", "640", "480", "1"} << false << QRect() << false << 0;
-    QTest::newRow("eight arguments") << QStringList{file, "0", "0", "640", "480", "1", "20", "x"}
-                                     << false << QRect() << false << 0;
-    QTest::newRow("width not a number")
-        << QStringList{file, "0", "0", "wide", "480", "1", "20"} << false << QRect() << false << 0;
+        << false << 20 << QString();
+    QTest::newRow("six arguments") << QStringList{file, "0", "0", "640", "480", "1"} << false
+                                   << QRect() << false << 0 << QString();
+    QTest::newRow("with a sound source")
+        << QStringList{file, "0", "0", "640", "480", "1", "20", "alsa_input.usb"} << true
+        << QRect(0, 0, 640, 480) << true << 20 << QStringLiteral("alsa_input.usb");
+    QTest::newRow("later fields ignored")
+        << QStringList{file, "0", "0", "640", "480", "0", "20", "", "future"} << true
+        << QRect(0, 0, 640, 480) << false << 20 << QString();
+    QTest::newRow("width not a number") << QStringList{file, "0", "0", "wide", "480", "1", "20"}
+                                        << false << QRect() << false << 0 << QString();
     QTest::newRow("zero height") << QStringList{file, "0", "0", "640", "0", "1", "20"} << false
-                                 << QRect() << false << 0;
-    QTest::newRow("zero frame rate")
-        << QStringList{file, "0", "0", "640", "480", "1", "0"} << false << QRect() << false << 0;
-    QTest::newRow("frame rate too high")
-        << QStringList{file, "0", "0", "640", "480", "1", "1000"} << false << QRect() << false << 0;
+                                 << QRect() << false << 0 << QString();
+    QTest::newRow("zero frame rate") << QStringList{file, "0", "0", "640", "480", "1", "0"} << false
+                                     << QRect() << false << 0 << QString();
+    QTest::newRow("frame rate too high") << QStringList{file, "0", "0", "640", "480", "1", "1000"}
+                                         << false << QRect() << false << 0 << QString();
     QTest::newRow("no file") << QStringList{"", "0", "0", "640", "480", "1", "20"} << false
-                             << QRect() << false << 0;
+                             << QRect() << false << 0 << QString();
 }
 
 void TestIRecordArguments::parse()
@@ -58,6 +63,7 @@ void TestIRecordArguments::parse()
         QCOMPARE(parsed.area, area);
         QCOMPARE(parsed.firstStart, firstStart);
         QCOMPARE(parsed.frameRate, frameRate);
+        QTEST(parsed.audioInput, "audioInput");
     }
 }
 

@@ -46,7 +46,8 @@ void TestIConfigureService::freshProfileWritesAllKeysWithDefaults()
     config()->readConfigure();
     config()->writeConfigure();
     QSettings s(IConfigureService::settingsFile(), QSettings::IniFormat);
-    QCOMPARE(s.allKeys().size(), 23);  // the last ones: "figure/filled", "camera/orientation"
+    QCOMPARE(s.allKeys().size(), 25);  // the last ones: "figure/filled", "camera/orientation",
+                                       // "screenRecording/audioInput" and "countdown"
     QCOMPARE(s.value("lang/langid").toString(), QString("1033"));
     QCOMPARE(s.value("path/photo").toString(), appDataDir("photo/"));
     QCOMPARE(s.value("path/video").toString(), appDataDir("video/"));
@@ -68,6 +69,8 @@ void TestIConfigureService::freshProfileWritesAllKeysWithDefaults()
     QCOMPARE(s.value("OCR/lang").toStringList(), QStringList{"English"});
     QCOMPARE(s.value("photo/sound").toBool(), false);
     QCOMPARE(s.value("screenRecording/frameRate").toInt(), 20);
+    QCOMPARE(s.value("screenRecording/audioInput").toString(), QString("@DEFAULT_SOURCE@"));
+    QCOMPARE(s.value("screenRecording/countdown").toBool(), true);
     QVERIFY(QDir(appDataDir("photo/")).exists());
     QVERIFY(QDir(appDataDir("video/")).exists());
 }

@@ -12,6 +12,7 @@
 #include "board/iboard.h"
 #include "customui/kit/iitoolbutton.h"
 #include "customui/kit/uiscale.h"
+#include "customui/recording/irecordsoundbar.h"
 #include "customui/recording/ivideorecordmsgbox.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "service/iconfigureservice.h"
@@ -48,6 +49,7 @@ IVideoRecordFrame::IVideoRecordFrame(IBoard* board, QWidget* parent)
     connect(&timer_, &QTimer::timeout, this, &IVideoRecordFrame::onTick);
     msgBox_ = new IVideoRecordMsgBox(this);
     buildBars();
+    buildSoundControls();
     setZoneEditing(true);
     placeChoiceBar(false);
     showControlBar(false);
@@ -64,6 +66,11 @@ void IVideoRecordFrame::showPanel(bool show)
         hide();
         emit sgActiveChanged(false);
         placeChoiceBar(false);
+        countdown_.stop();
+        countdownLabel_->hide();
+        if (!starting_ && !isRecording()) {
+            levelMonitor_.stopListening();
+        }
         return;
     }
     timeLabel_->setText(kZeroTime);
@@ -76,6 +83,7 @@ void IVideoRecordFrame::showPanel(bool show)
         // The screen under the cursor now, which need not be the one of the last recording.
         coverRect(area);
     }
+    refreshSound();
     choose(Automatic);
     this->show();
     raise();
@@ -97,8 +105,21 @@ void IVideoRecordFrame::startRecording()
     if (!startButton_->isVisible()) {
         return;
     }
+    if (IConfigureService::instance()->recordingCountdown) {
+        placeChoiceBar(false);
+        countdownLeft_ = 3;
+        onCountdownTick();
+        countdown_.start();
+        return;
+    }
+    launchRecorder();
+}
+
+void IVideoRecordFrame::launchRecorder()
+{
     const QRect area = globalZoneRect();
     starting_ = true;
+    noSoundTold_ = false;
     hide();
     IFFmpegApi* recorder = IFFmpegApi::instance();
     recorder->usesExternalRecorder();
@@ -228,6 +249,13 @@ void IVideoRecordFrame::onRecordMessage(int code)
                 emit sgTip(tr("The screen recording could not be started."));
             }
             break;
+        case 6:
+            if (!noSoundTold_ && (starting_ || isRecording())) {
+                noSoundTold_ = true;
+                soundBar_->setUnavailable(true);
+                emit sgTip(tr("Recording without sound: the microphone is not available."));
+            }
+            break;
         case 4:
             if (starting_ || isRecording()) {
                 if (isRecording()) {
@@ -301,7 +329,8 @@ void IVideoRecordFrame::onTick()
 void IVideoRecordFrame::mousePressEvent(QMouseEvent* event)
 {
     IFreeZoneWidget::mousePressEvent(event);
-    if (isZoneEditing() && event->button() == Qt::LeftButton && hitType() != NoHit) {
+    if (isZoneEditing() && !isCountingDown() && event->button() == Qt::LeftButton &&
+        hitType() != NoHit) {
         placeChoiceBar(false);
     }
 }
@@ -309,7 +338,7 @@ void IVideoRecordFrame::mousePressEvent(QMouseEvent* event)
 void IVideoRecordFrame::mouseReleaseEvent(QMouseEvent* event)
 {
     IFreeZoneWidget::mouseReleaseEvent(event);
-    if (isZoneEditing() && event->button() == Qt::LeftButton) {
+    if (isZoneEditing() && !isCountingDown() && event->button() == Qt::LeftButton) {
         placeChoiceBar(true);
     }
 }

@@ -12,8 +12,11 @@
 #include <functional>
 
 #include "customui/kit/ifreezonewidget.h"
+#include "ffmpeg/isoundlevelmonitor.h"
 
 class IBoard;
+class IRecordSoundBar;
+class QProgressBar;
 class IIToolButton;
 class IVideoRecordMsgBox;
 class QLabel;
@@ -59,6 +62,12 @@ public:
 
     // Between Start and the recorder's answer.
     bool isStarting() const { return starting_; }
+    // The seconds before the recorder is started, when the countdown is on.
+    bool isCountingDown() const { return countdown_.isActive(); }
+    // The countdown's step (1000 ms).
+    void setCountdownInterval(int ms) { countdown_.setInterval(ms); }
+    // The microphone choice, its level and the countdown switch, shown with the choice bar.
+    IRecordSoundBar* soundBar() const { return soundBar_; }
     bool isPaused() const { return paused_; }
     QColor bracketColor() const { return bracketColor_; }
     QString elapsedText() const;
@@ -108,6 +117,13 @@ private:
     void endRecordingLook();
     void pause(bool paused);
     QVector<QLineF> bracketLines() const;
+    void launchRecorder();
+    void onCountdownTick();
+    void buildSoundControls();
+    void placeSoundBar();
+    void refreshSound();
+    void onSoundChosen(const QString& name);
+    void onSoundLevel(int percent);
 
     IBoard* board_;
     QWidget* choiceBar_ = nullptr;
@@ -127,6 +143,13 @@ private:
     QColor bracketColor_{255, 0, 0};
     IVideoRecordMsgBox* msgBox_ = nullptr;
     std::function<bool()> fileOfferGate_;
+    IRecordSoundBar* soundBar_ = nullptr;
+    QProgressBar* recordingLevel_ = nullptr;  // the sound level on the control bar
+    ISoundLevelMonitor levelMonitor_{this};
+    QTimer countdown_{this};
+    QLabel* countdownLabel_ = nullptr;
+    int countdownLeft_ = 0;
+    bool noSoundTold_ = false;
 };
 
 #endif  // IVIDEORECORDFRAME_H

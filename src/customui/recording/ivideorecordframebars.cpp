@@ -8,6 +8,7 @@
 #include "customui/kit/iitoolbutton.h"
 #include "customui/kit/istylehelper.h"
 #include "customui/kit/uiscale.h"
+#include "customui/recording/irecordsoundbar.h"
 #include "customui/recording/ivideorecordframe.h"
 
 namespace {
@@ -115,6 +116,7 @@ void IVideoRecordFrame::placeChoiceBar(bool show)
     if (!show) {
         choiceBar_->hide();
         startButton_->hide();
+        soundBar_->hide();
         return;
     }
     setZoneEditing(true);
@@ -130,6 +132,7 @@ void IVideoRecordFrame::placeChoiceBar(bool show)
     startButton_->show();
     choiceBar_->raise();
     startButton_->raise();
+    placeSoundBar();
 }
 
 void IVideoRecordFrame::showControlBar(bool show)

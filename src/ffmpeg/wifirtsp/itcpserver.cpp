@@ -128,15 +128,19 @@ bool ITcpServer::SendMessageToClient(const QByteArray& payload)
     return true;
 }
 
-bool ITcpServer::startRecordVideo(const QString& path, const QRect& area, int frameRate)
+bool ITcpServer::startRecordVideo(const QString& path, const QRect& area, int frameRate,
+                                  const QString& audioInput)
 {
-    const QStringList arguments{path,
-                                QString::number(area.x()),
-                                QString::number(area.y()),
-                                QString::number(area.width()),
-                                QString::number(area.height()),
-                                firstStart_ ? QStringLiteral("1") : QStringLiteral("0"),
-                                QString::number(frameRate)};
+    QStringList arguments{path,
+                          QString::number(area.x()),
+                          QString::number(area.y()),
+                          QString::number(area.width()),
+                          QString::number(area.height()),
+                          firstStart_ ? QStringLiteral("1") : QStringLiteral("0"),
+                          QString::number(frameRate)};
+    if (!audioInput.isEmpty()) {
+        arguments.append(audioInput);
+    }
     firstStart_ = false;
     const int launch = ++launch_;
 
@@ -267,6 +271,10 @@ void ITcpServer::handlePayload(const QByteArray& payload)
         case 5:
             qDebug() << "screen-cast restore token received";
             emit recordMessage(5, info);
+            break;
+        case 6:
+            qDebug() << "recording without sound:" << info;
+            emit recordMessage(6, info);
             break;
         default:
             qDebug() << "recorder message with unknown code ignored:" << logHexDump(payload);

@@ -20,7 +20,8 @@
 // launches the recorder for each recording, accepts its connection and exchanges framed
 // messages with it. Status codes arrive as recordMessage(code, info):
 //   0 connected, 1 finished (info = the file), 2 started, 3 start failed, 4 connection lost,
-//   5 the desktop portal's screen-cast restore token (info), to hand to the next recording.
+//   5 the desktop portal's screen-cast restore token (info), to hand to the next recording,
+//   6 the chosen sound input is not recorded (info = why); the pictures are.
 class ITcpServer : public QTcpServer {
     Q_OBJECT
 public:
@@ -47,7 +48,10 @@ public:
     void starSocketListen();
     void stopSocketListen();
     bool SendMessageToClient(const QByteArray& payload);
-    bool startRecordVideo(const QString& path, const QRect& area, int frameRate);
+    // `audioInput`, the sound input to record (none when empty), goes last on the command line
+    // and only when there is one, so a recorder that knows nothing of sound still starts.
+    bool startRecordVideo(const QString& path, const QRect& area, int frameRate,
+                          const QString& audioInput = QString());
     void stop();
     void pause(bool paused);
     bool connected() const { return connected_; }

@@ -54,6 +54,7 @@ void TestIVideoRecordFrame::initTestCase()
     IFFmpegApi::instance()->init();
     IFFmpegApi::instance()->recorderLink()->setRecorderProgram(QStringLiteral(FAKE_RECORDER));
     IConfigureService::instance()->setVideoPath(dir_.filePath("video/"));
+    IConfigureService::instance()->recordingCountdown = false;
     QDesktopServices::setUrlHandler("file", this, "open");
 }
 
