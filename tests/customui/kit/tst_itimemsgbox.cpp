@@ -59,7 +59,7 @@ void TestITimeMsgBox::placedAtGivenPoint()
     tip->showMessage(QStringLiteral("Saved"), 1000, 120, 80);
     QCOMPARE(tip->pos(), QPoint(120, 80));
     // Asked for past the window's right and bottom edges, it comes in until it fits.
-    const QRect window = static_cast<TipApplication*>(qApp)->frame->rect();
+    const QRect window = anchor->rect();
     tip->showMessage(QStringLiteral("Current resolution: 1920*1080"), 1000, window.width() - 100,
                      window.height() - 10);
     QVERIFY(window.contains(tip->geometry()));
