@@ -11,10 +11,10 @@
 
 #include "board/iboard.h"
 #include "customui/kit/iitoolbutton.h"
+#include "customui/kit/uiscale.h"
 #include "customui/recording/ivideorecordmsgbox.h"
 #include "ffmpeg/iffmpegapi.h"
 #include "service/iconfigureservice.h"
-#include "customui/kit/uiscale.h"
 
 namespace {
 
@@ -216,8 +216,9 @@ void IVideoRecordFrame::onRecordMessage(int code)
             setZoneEditing(false);
             placeChoiceBar(false);
             setPassThrough(true);
-            // A selection as large as the layer leaves no room for brackets: nothing to show.
-            setVisible(!bracketRegion().isEmpty());
+            // A selection as large as the layer leaves no room for brackets: nothing to show,
+            // unless the layer holds the control bar.
+            setVisible(!passThroughRegion().isEmpty());
             showControlBar(true);
             timer_.start();
             break;
