@@ -1,6 +1,6 @@
-// A pointer for tests in a Wayland session without input devices: creates a virtual pointer on
+// A pointer for a Wayland session without input devices: creates a virtual pointer on
 // the compositor's seat and plays the steps given as arguments, then removes it.
-//   wlpointer STEP...   with STEP one of  move:X,Y  press  release  sleep:MS
+//   orvella-wlpointer STEP...   with STEP one of  move:X,Y  press  release  sleep:MS
 // X and Y are layout coordinates of a 1920x1080 output (ORVELLA_POINTER_EXTENT=WxH for others).
 // Exit status 0 when every step was sent, 2 on bad arguments, 3 when the compositor offers no
 // virtual pointer.
