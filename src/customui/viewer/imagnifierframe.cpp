@@ -13,8 +13,10 @@
 #include "customui/kit/itimemsgbox.h"
 #include "customui/kit/uiscale.h"
 #include "customui/kit/windowplacement.h"
+#include "ffmpeg/iffmpegapi.h"
 #include "iapplication.h"
 #include "platform/screencast/iscreencastgrabber.h"
+#include "service/iconfigureservice.h"
 
 namespace {
 
@@ -45,6 +47,11 @@ IMagnifierFrame::IMagnifierFrame(IApplication* app, QWidget* parent)
         // The screen changed under a still pointer.
         connect(cast_, &IScreenCastGrabber::pictureArrived, this, [this]() { magnify(pointer_); });
         connect(cast_, &IScreenCastGrabber::failed, this, &IMagnifierFrame::showReadFailure);
+        // The screen recorder's token: the desktop asks for consent once for both.
+        connect(cast_, &IScreenCastGrabber::started, this, [this]() {
+            IConfigureService::instance()->setValue(QLatin1String(IFFmpegApi::kRestoreTokenKey),
+                                                    cast_->restoreToken());
+        });
     }
 }
 
@@ -81,7 +88,7 @@ void IMagnifierFrame::showPanel(bool show)
         return;
     }
     if (cast_) {
-        cast_->start();
+        cast_->start(IFFmpegApi::storedRestoreToken());
     }
     const QRect area = screenAt(QCursor::pos())->availableGeometry();
     const int parentWidth = parentWidget() ? parentWidget()->width() : area.width();

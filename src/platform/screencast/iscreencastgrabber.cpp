@@ -15,13 +15,13 @@ IScreenCastGrabber::~IScreenCastGrabber()
     stop();
 }
 
-void IScreenCastGrabber::start()
+void IScreenCastGrabber::start(const QString& restoreToken)
 {
     if (active_) {
         return;
     }
     active_ = true;
-    cast_.start(IPortalScreenCast::CursorEmbedded, QString());
+    cast_.start(IPortalScreenCast::CursorEmbedded, restoreToken);
 }
 
 // The stream first, then the portal's session.
@@ -51,7 +51,9 @@ void IScreenCastGrabber::onStarted()
                        &error);
     if (!open) {
         onEnded(error);
+        return;
     }
+    emit started();
 }
 
 void IScreenCastGrabber::onEnded(const QString& reason)

@@ -20,16 +20,20 @@ public:
     explicit IScreenCastGrabber(QObject* parent = nullptr);
     ~IScreenCastGrabber() override;
 
-    // Asks the portal for the cast; failed() follows when there is none.
-    void start();
+    // Asks the portal for the cast, sparing the consent dialog with a token from an earlier
+    // cast; started() or failed() follows.
+    void start(const QString& restoreToken);
     void stop();
     // Between start() and stop() or failed().
     bool isActive() const { return active_; }
     // The part of the newest picture at `area` (the desktop's logical coordinates), scaled to
     // the stream's pixels; null before the first picture.
     QImage grab(const QRect& area) const;
+    // After started(): the token for the next cast (each token serves once).
+    QString restoreToken() const { return cast_.restoreToken(); }
 
 signals:
+    void started();
     void failed(const QString& reason);
     // A new picture of the screen arrived.
     void pictureArrived();

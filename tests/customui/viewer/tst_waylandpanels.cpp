@@ -65,6 +65,8 @@ void TestWaylandPanels::magnifierShowsPixelsAroundPointer()
     QCOMPARE(shown().size(), IMagnifierFrame::shownSize());
     magnifier.magnify(QPoint(300, 800));
     QTRY_VERIFY_WITH_TIMEOUT(near(shown().pixelColor(shown().width() - 5, 20), kLeft), 5000);
+    // The portal's token is kept for the next cast, the recorder's included.
+    QVERIFY(!IFFmpegApi::storedRestoreToken().isEmpty());
 }
 
 // With the stand-in recorder started: red brackets round the area, the desktop unshaded around
