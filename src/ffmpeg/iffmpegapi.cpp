@@ -108,13 +108,20 @@ bool IFFmpegApi::startRecord(const QString& folder, const QRect& area)
     return false;
 }
 
+QString IFFmpegApi::storedRestoreToken()
+{
+    // The store answers "null" for a key it does not hold, which the portal refuses as a token.
+    const QString token =
+        IConfigureService::instance()->value(QLatin1String(kRestoreTokenKey)).toString();
+    return token == QLatin1String("null") ? QString() : token;
+}
+
 // What a recorder on the desktop portal needs: the token that spares the consent dialog, and
 // the geometry of the screen holding the area, which maps the area onto the streamed pixels.
 void IFFmpegApi::passScreenCastContext(const QRect& area)
 {
-    link_->setRecorderVariable(
-        QStringLiteral("ORVELLA_PORTAL_RESTORE_TOKEN"),
-        IConfigureService::instance()->value(QLatin1String(kRestoreTokenKey)).toString());
+    link_->setRecorderVariable(QStringLiteral("ORVELLA_PORTAL_RESTORE_TOKEN"),
+                               storedRestoreToken());
     const QScreen* screen = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
                                 ? QGuiApplication::screenAt(area.center())
                                 : nullptr;

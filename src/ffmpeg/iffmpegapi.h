@@ -21,6 +21,8 @@ public:
     static IFFmpegApi* instance();
     // The settings key of the desktop portal's screen-cast restore token (Wayland).
     static constexpr const char* kRestoreTokenKey = "screenRecording/portalRestoreToken";
+    // The kept restore token of the desktop portal's screen cast; empty while none is kept.
+    static QString storedRestoreToken();
 
     // folder + "/yyyyMMddhhmmss." + extension, with "_N" added when that file exists.
     static QString outputFileName(const QString& folder, const QDateTime& when,

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "customui/kit/uiscale.h"
+#include "customui/kit/windowplacement.h"
 
 namespace {
 
@@ -45,7 +46,12 @@ QRect IFreeZoneWidget::availableAreaUnderCursor()
     if (!screen) {
         screen = QGuiApplication::primaryScreen();
     }
-    return screen ? screen->availableGeometry() : QRect();
+    if (!screen) {
+        return QRect();
+    }
+    // Where the compositor places windows it centres a new one: only a layer as large as the
+    // screen lands where it is meant to.
+    return compositorPlacesWindows() ? screen->geometry() : screen->availableGeometry();
 }
 
 void IFreeZoneWidget::selectAll()

@@ -80,7 +80,7 @@ public:
 
 protected:
     // The available area of the screen that holds the mouse cursor (the primary screen's when
-    // the cursor is on none).
+    // the cursor is on none); the whole screen where the compositor places windows.
     static QRect availableAreaUnderCursor();
 
     void mousePressEvent(QMouseEvent* event) override;

@@ -6,9 +6,11 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QWidget>
+#include <QWindow>
 
 #include "customui/kit/iappfont.h"
 #include "customui/kit/uiscale.h"
+#include "customui/kit/windowplacement.h"
 
 namespace {
 
@@ -87,6 +89,12 @@ bool ITitleStrip::move(QWidget* owner, const QMouseEvent* event)
 {
     if (title.isEmpty() || !movable || !dragging || closePressed) {
         return false;
+    }
+    // A window the compositor places is moved by the compositor, which keeps the release.
+    if (owner->isWindow() && compositorPlacesWindows() && owner->windowHandle() &&
+        owner->windowHandle()->startSystemMove()) {
+        dragging = false;
+        return closeLocked;
     }
     if (origin_ == DragOrigin::Local) {
         owner->move(owner->pos() + event->pos() - pressOffset);

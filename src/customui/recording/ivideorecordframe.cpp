@@ -237,8 +237,9 @@ void IVideoRecordFrame::onRecordMessage(int code)
             setZoneEditing(false);
             placeChoiceBar(false);
             setPassThrough(true);
-            // A selection as large as the layer leaves no room for brackets: nothing to show.
-            setVisible(!bracketRegion().isEmpty());
+            // A selection as large as the layer leaves no room for brackets: nothing to show,
+            // unless the layer holds the control bar.
+            setVisible(!passThroughRegion().isEmpty());
             showControlBar(true);
             timer_.start();
             break;

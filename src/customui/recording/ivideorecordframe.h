@@ -77,8 +77,14 @@ public:
     // A window of its own, so that it stays clickable while the layer lets the mouse through.
     QWidget* controlBar() const { return controlBar_; }
     IVideoRecordMsgBox* messageBox() const { return msgBox_; }
-    // Where the brackets lie while recording: the only part of the layer left on screen.
+    // Where the brackets lie while recording.
     QRegion bracketRegion() const;
+    // The part of the layer left on screen while recording: the brackets, and the control bar
+    // where it is part of the layer.
+    QRegion passThroughRegion() const;
+    // Where the compositor places windows the control bar is a part of the layer, which covers
+    // the screen; elsewhere a window of its own.
+    static bool barInLayer();
     // The elapsed-time step (1000 ms).
     void setTickInterval(int ms) { timer_.setInterval(ms); }
     // Asked before a finished file is offered; the file is not offered while it says no.
@@ -114,6 +120,8 @@ private:
     QPoint controlBarPlace() const;
     void fitControlBar();
     void setPassThrough(bool on);
+    // While the mouse passes through: the layer shows, and takes input, only passThroughRegion.
+    void updatePassThroughMask();
     void endRecordingLook();
     void pause(bool paused);
     QVector<QLineF> bracketLines() const;
@@ -140,6 +148,7 @@ private:
     int elapsed_ = 0;
     bool paused_ = false;
     bool starting_ = false;
+    bool passThrough_ = false;
     QColor bracketColor_{255, 0, 0};
     IVideoRecordMsgBox* msgBox_ = nullptr;
     std::function<bool()> fileOfferGate_;

@@ -49,9 +49,12 @@ void IVideoRecordFrame::buildBars()
                                 QStringLiteral(":/root/root/rstartclick.svg"), 40, 80, this);
 
     // A window of its own: the panel lets the mouse through while recording, the bar must not.
-    // Outside the window manager's stacking, so that no full-screen window can cover it.
-    controlBar_ = new QWidget(this, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                                        Qt::BypassWindowManagerHint);
+    // Outside the window manager's stacking, so that no full-screen window can cover it. Where
+    // the compositor places windows, a part of the layer instead (see barInLayer).
+    controlBar_ = new QWidget(this, barInLayer() ? Qt::Widget
+                                                 : Qt::Tool | Qt::FramelessWindowHint |
+                                                       Qt::WindowStaysOnTopHint |
+                                                       Qt::BypassWindowManagerHint);
     controlBar_->setAttribute(Qt::WA_TranslucentBackground);
     QHBoxLayout* controlRow = bareRow(controlBar_);
     controlRow->addStretch();
@@ -109,6 +112,7 @@ void IVideoRecordFrame::fitControlBar()
     controlBar_->layout()->activate();
     controlBar_->setFixedWidth(static_cast<int>(controlBar_->sizeHint().width() * 1.2));
     controlBar_->adjustSize();
+    updatePassThroughMask();
 }
 
 void IVideoRecordFrame::placeChoiceBar(bool show)
@@ -144,10 +148,11 @@ void IVideoRecordFrame::showControlBar(bool show)
     resumeButton_->hide();
     haltButton_->show();
     stopButton_->show();
-    controlBarPos_ = geometry().topLeft() + controlBarPlace();
+    controlBarPos_ = barInLayer() ? controlBarPlace() : geometry().topLeft() + controlBarPlace();
     controlBar_->move(controlBarPos_);
     controlBar_->show();
     controlBar_->raise();
+    updatePassThroughMask();
 }
 
 // Bottom right of the panel, moved beside or into the selection where it would cover it.
@@ -221,11 +226,13 @@ void IVideoRecordFrame::setPassThrough(bool on)
     }
     // The mask also shapes the window's input: outside the brackets the mouse reaches the
     // windows below.
-    setAttribute(Qt::WA_TransparentForMouseEvents, on);
+    // Where the bar is part of the layer the mask alone keeps the mouse from the rest.
+    passThrough_ = on;
+    setAttribute(Qt::WA_TransparentForMouseEvents, on && !barInLayer());
     // Nothing of the layer may lie over the recorded area: without a compositor a translucent
     // window is painted opaque, and the recorder grabs the screen as shown.
     if (on) {
-        setMask(bracketRegion());
+        updatePassThroughMask();
     } else {
         clearMask();
     }

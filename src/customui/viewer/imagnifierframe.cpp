@@ -11,8 +11,12 @@
 
 #include "customui/kit/istylehelper.h"
 #include "customui/kit/itimemsgbox.h"
-#include "iapplication.h"
 #include "customui/kit/uiscale.h"
+#include "customui/kit/windowplacement.h"
+#include "ffmpeg/iffmpegapi.h"
+#include "iapplication.h"
+#include "platform/screencast/iscreencastgrabber.h"
+#include "service/iconfigureservice.h"
 
 namespace {
 
@@ -38,6 +42,17 @@ IMagnifierFrame::IMagnifierFrame(IApplication* app, QWidget* parent)
     refresh_.setSingleShot(true);
     refresh_.setInterval(kRefreshMs);
     connect(&refresh_, &QTimer::timeout, this, [this]() { magnify(pointer_.x(), pointer_.y()); });
+    if (compositorPlacesWindows()) {
+        cast_ = new IScreenCastGrabber(this);
+        // The screen changed under a still pointer.
+        connect(cast_, &IScreenCastGrabber::pictureArrived, this, [this]() { magnify(pointer_); });
+        connect(cast_, &IScreenCastGrabber::failed, this, &IMagnifierFrame::showReadFailure);
+        // The screen recorder's token: the desktop asks for consent once for both.
+        connect(cast_, &IScreenCastGrabber::started, this, [this]() {
+            IConfigureService::instance()->setValue(QLatin1String(IFFmpegApi::kRestoreTokenKey),
+                                                    cast_->restoreToken());
+        });
+    }
 }
 
 QSize IMagnifierFrame::shownSize()
@@ -66,8 +81,14 @@ void IMagnifierFrame::showPanel(bool show)
     disconnect(app_, &IApplication::sgGMouseMoveEvent, this, nullptr);
     if (!show) {
         refresh_.stop();
+        if (cast_) {
+            cast_->stop();
+        }
         hide();
         return;
+    }
+    if (cast_) {
+        cast_->start(IFFmpegApi::storedRestoreToken());
     }
     const QRect area = screenAt(QCursor::pos())->availableGeometry();
     const int parentWidth = parentWidget() ? parentWidget()->width() : area.width();
@@ -104,16 +125,33 @@ void IMagnifierFrame::magnify(int x, int y)
 {
     QScreen* screen = screenAt(QPoint(x, y));
     const QRect area = grabRect(QPoint(x, y), screen->geometry());
+    const QPixmap grabbed = readScreen(screen, area);
+    if (!grabbed.isNull()) {
+        label_->setPixmap(
+            grabbed.scaled(shownSize(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    }
+}
+
+QPixmap IMagnifierFrame::readScreen(QScreen* screen, const QRect& area)
+{
+    if (cast_) {
+        // Until the first picture arrives, or after the cast failed, there is nothing to show.
+        return QPixmap::fromImage(cast_->grab(area));
+    }
     const QPixmap grabbed = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
     if (grabbed.isNull()) {
-        if (!grabFailureShown_) {
-            grabFailureShown_ = true;
-            qDebug() << "magnifier: the screen cannot be read on"
-                     << QGuiApplication::platformName();
-            ITimeMsgBox::instance()->showMessage(
-                tr("The magnifier cannot read the screen on this desktop."), 1000, -1000, -1000);
-        }
+        showReadFailure();
+    }
+    return grabbed;
+}
+
+void IMagnifierFrame::showReadFailure()
+{
+    if (grabFailureShown_) {
         return;
     }
-    label_->setPixmap(grabbed.scaled(shownSize(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    grabFailureShown_ = true;
+    qDebug() << "magnifier: the screen cannot be read on" << QGuiApplication::platformName();
+    ITimeMsgBox::instance()->showMessage(
+        tr("The magnifier cannot read the screen on this desktop."), 1000, -1000, -1000);
 }

@@ -10,10 +10,14 @@
 #include "customui/kit/ipanel.h"
 
 class IApplication;
+class IScreenCastGrabber;
 class QLabel;
+class QScreen;
 
 // The magnifier: a titled panel showing the screen around the mouse pointer enlarged twice. It
 // follows the pointer only while shown, and closes only by its own close button or toolbar button.
+// Where the window system gives no pixels of the screen (Wayland) it reads a screen cast of the
+// desktop portal, open while the magnifier shows.
 class IMagnifierFrame : public ICustomWidget, public IPanel {
     Q_OBJECT
 public:
@@ -36,12 +40,17 @@ protected:
     virtual void CreateUI();
 
 private:
+    // The screen's pixels at `area`: null where they cannot be read (yet).
+    QPixmap readScreen(QScreen* screen, const QRect& area);
+    void showReadFailure();
+
     IApplication* app_;
     QLabel* label_ = nullptr;
     QTimer refresh_;
     QPoint pointer_;
     // Where the screen cannot be read (Wayland) the tip is shown once.
     bool grabFailureShown_ = false;
+    IScreenCastGrabber* cast_ = nullptr;  // where the compositor keeps the screen to itself
 };
 
 #endif  // IMAGNIFIERFRAME_H
