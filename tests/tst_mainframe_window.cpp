@@ -170,8 +170,10 @@ void TestMainFrameWindow::cameraChooserOpensBelowTheTitleBar()
     QTest::qWait(200);
     QProcess::execute("import",
                       {"-window", "root", artifactsDir() + "/orvella_camera_chooser.png"});
-    // A click on the board closes it again.
-    clickAt(boardCentre());
+    // A click on the board closes it again (off its centre, where the zoom tip of the first
+    // open may still be showing).
+    const QWidget* board = frame_->board();
+    clickAt(board->mapToGlobal(QPoint(board->width() / 4, board->height() / 4)));
     QTRY_VERIFY(!chooser->isVisible());
 }
 

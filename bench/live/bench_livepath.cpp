@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
+#include <memory>
 
 #include "board/iboard.h"
 #include "board/ipixmapitem.h"
@@ -297,6 +298,28 @@ QString pageJpeg(const QString& folder, const QSize& size)
     return path;
 }
 
+// The wireless camera simulator streaming at `size`, its ports put into `environment`; null
+// when it did not start.
+std::unique_ptr<Child> startSimulator(const QSize& size, QProcessEnvironment* environment)
+{
+    auto sim = std::make_unique<Child>(
+        QStringLiteral(ORVELLA_BIN_DIR "/orvella-wificam-sim"),
+        QStringList{"--control-port", "0", "--rtsp-port", "0", "--resolution",
+                    QStringLiteral("%1x%2").arg(size.width()).arg(size.height()), "--fps",
+                    QString::number(kSimFps), "--no-hooks"},
+        *environment);
+    const QRegularExpression controlLine("^control-port (\\d+)");
+    const QRegularExpression rtspLine("^rtsp-port (\\d+)");
+    const int controlPort = capturedInt(sim->waitForLine(controlLine, 10000), controlLine);
+    const int rtspPort = capturedInt(sim->waitForLine(rtspLine, 10000), rtspLine);
+    if (controlPort <= 0 || rtspPort <= 0) {
+        return nullptr;
+    }
+    environment->insert("ORVELLA_WIFI_CONTROL_PORT", QString::number(controlPort));
+    environment->insert("ORVELLA_WIFI_RTSP_PORT", QString::number(rtspPort));
+    return sim;
+}
+
 // Runs every case, each in a fresh process of this program with throw-away settings and logs.
 int runAll(const QString& self, int seconds)
 {
@@ -307,21 +330,6 @@ int runAll(const QString& self, int seconds)
     }
     environment.insert("ORVELLA_WIFI_HOST", "127.0.0.1");  // loopback only
     environment.insert("QT_QPA_PLATFORM", "offscreen");
-
-    Child sim(QStringLiteral(ORVELLA_BIN_DIR "/orvella-wificam-sim"),
-              {"--control-port", "0", "--rtsp-port", "0", "--resolution", "1920x1080", "--fps",
-               QString::number(kSimFps), "--no-hooks"},
-              environment);
-    const QRegularExpression controlLine("^control-port (\\d+)");
-    const QRegularExpression rtspLine("^rtsp-port (\\d+)");
-    const int controlPort = capturedInt(sim.waitForLine(controlLine, 10000), controlLine);
-    const int rtspPort = capturedInt(sim.waitForLine(rtspLine, 10000), rtspLine);
-    if (controlPort <= 0 || rtspPort <= 0) {
-        std::fprintf(stderr, "the simulator did not start\n");
-        return 1;
-    }
-    environment.insert("ORVELLA_WIFI_CONTROL_PORT", QString::number(controlPort));
-    environment.insert("ORVELLA_WIFI_RTSP_PORT", QString::number(rtspPort));
 
     struct Case {
         const char* title;
@@ -349,8 +357,14 @@ int runAll(const QString& self, int seconds)
                false,
                false}}) {
         const QString size = QStringLiteral("%1x%2").arg(run.size.width()).arg(run.size.height());
-        environment.insert("ORVELLA_VIRTUAL_CAMERA",
-                           run.source == QLatin1String("virtual") ? "1" : "0");
+        const bool wireless = run.source == QLatin1String("wireless");
+        std::unique_ptr<Child> sim = wireless ? startSimulator(run.size, &environment) : nullptr;
+        if (wireless && !sim) {
+            std::printf("the simulator did not start for %s\n", run.title);
+            ++failures;
+            continue;
+        }
+        environment.insert("ORVELLA_VIRTUAL_CAMERA", wireless ? "0" : "1");
         environment.insert("ORVELLA_VIRTUAL_CAMERA_FPS", QString::number(run.fps));
         if (run.picture) {
             environment.insert("ORVELLA_VIRTUAL_CAMERA_IMAGE", pagePicture(home.path(), run.size));
@@ -384,8 +398,9 @@ int runAll(const QString& self, int seconds)
                          .arg(shown.height())},
                     seconds, environment)));
         }
-        if (run.source == QLatin1String("wireless")) {
-            const QString url = QStringLiteral("rtsp://127.0.0.1:%1/stream/main").arg(rtspPort);
+        if (wireless) {
+            const QString url = QStringLiteral("rtsp://127.0.0.1:%1/stream/main")
+                                    .arg(environment.value("ORVELLA_WIFI_RTSP_PORT"));
             std::printf(
                 "GStreamer, %-46s %s\n", run.title,
                 qPrintable(gstreamerBaseline(
