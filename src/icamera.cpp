@@ -309,6 +309,7 @@ void ICamera::setBackend(ICaptureBackend* backend)
 {
     delete backend_;
     backend_ = backend;
+    backend->setViewSize(viewSize_);
     connect(backend, &ICaptureBackend::sgCameraFrame, this, &ICamera::sgCameraFrame);
     connect(backend, &ICaptureBackend::sgCaptureImage, this, &ICamera::sgCaptureImage);
     connect(backend, &ICaptureBackend::sgError, this, &ICamera::slError);
@@ -491,6 +492,14 @@ int ICamera::switchLamp()
 {
     ICaptureBackend* current = backend();
     return current ? current->switchLamp() : -1;
+}
+
+void ICamera::setViewSize(const QSize& shown)
+{
+    viewSize_ = shown;
+    if (backend_) {
+        backend_->setViewSize(shown);
+    }
 }
 
 void ICamera::setAutoEdge(const bool& on)

@@ -97,6 +97,8 @@ public:
     virtual int switchLamp();
 
     virtual void setAutoEdge(const bool& on);
+    // The size the view shows the picture at; kept for back ends made later.
+    void setViewSize(const QSize& shown);
     // A value, or kNoValue for the automatic mode. The wireless camera has no automatic
     // exposure to select: it keeps its exposure for kNoValue.
     virtual void setFocus(const int& value);
@@ -155,6 +157,7 @@ private:
     ICaptureBackend* backend() const;
 
     ICaptureBackend* backend_ = nullptr;
+    QSize viewSize_;
     CameraParameterData parameter_;
     QList<DeviceId> deviceTable_;
 };

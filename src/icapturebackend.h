@@ -49,6 +49,9 @@ public:
     // A value, or kAutomatic.
     virtual void setFocus(int value) = 0;
     virtual void setExposure(int value) = 0;
+    // The size the view shows the picture at (empty: unknown); frames are then made no larger
+    // than needed for it. Back ends that cannot do that ignore it.
+    virtual void setViewSize(const QSize&) {}
 
     // The wireless camera's own operations; elsewhere they do nothing and report failure.
     virtual bool setCaptureFalg(ImageType) { return false; }

@@ -210,6 +210,9 @@ void MainFrame::connectCamera()
             Qt::UniqueConnection);
     connect(camera(), &ICamera::sgChangeResolutionFromOtherApp, this,
             &MainFrame::onResolutionFromOtherApp, Qt::UniqueConnection);
+    connect(board_, &IBoard::sgPictureShownSize, camera(), &ICamera::setViewSize,
+            Qt::UniqueConnection);
+    camera()->setViewSize(board_->shownPictureSize());
 }
 
 void MainFrame::onCameraFrame(const QImage& frame)

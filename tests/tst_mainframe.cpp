@@ -394,7 +394,7 @@ void TestMainFrame::layout()
     QCOMPARE(frame_->board()->pictureSize(),
              QSizeF(IConfigureService::instance()->cameraResolution()));
     // The camera panels were filled from the camera that opened.
-    QCOMPARE(frame_->part<IPixRateFrame>("panel.resolution")->buttons().size(), 5);
+    QCOMPARE(frame_->part<IPixRateFrame>("panel.resolution")->buttons().size(), 7);
     // A size the camera reports itself moves the check mark and goes nowhere.
     QSignalSpy statuses(ICamera::instance(), &ICamera::sgError);
     emit ICamera::instance()->sgChangeResolutionFromOtherApp(QSize(1280, 720));

@@ -24,6 +24,7 @@
 #include "board/path/ipathelement.h"
 #include "board/path/ipencilpathmode.h"
 #include "board/undo/ielementscommand.h"
+#include "platform/video/iviewscale.h"
 
 namespace {
 
@@ -270,11 +271,14 @@ void IBoard::setBackgroundImage(const QImage& image)
         return;
     }
     picture->setImage(image);
-    const QSizeF size = image.size();
+    // A frame decoded smaller for the view counts with the camera's size: switching the
+    // decoding scale must not move the picture.
+    const QSizeF size = IViewScale::fullSize(image);
     if (!qFuzzyCompare(size.width(), backgroundImageSize_.width()) ||
         !qFuzzyCompare(size.height(), backgroundImageSize_.height())) {
         backgroundImageSize_ = size;
         centerOnBackground();
+        announceShownSize();
     }
 }
 
@@ -334,6 +338,7 @@ void IBoard::zoomBy(double factor)
                         0.5 * 100;
     // The small bias keeps a clamped scale of 9.999999999999998 from showing 999.
     showTip(tr("%1 %").arg(int(mean + 1e-9)));
+    announceShownSize();
 }
 
 void IBoard::zoomToActualSize()
@@ -373,6 +378,24 @@ double IBoard::viewScale() const
     }
 }
 
+QSize IBoard::shownPictureSize() const
+{
+    if (!backgroundItem_) {
+        return QSize();
+    }
+    const QSizeF painted = backgroundItem_->boundingRect().size() * viewScale();
+    return QSize(qCeil(painted.width()), qCeil(painted.height()));
+}
+
+void IBoard::announceShownSize()
+{
+    const QSize shown = shownPictureSize();
+    if (shown != announcedShownSize_) {
+        announcedShownSize_ = shown;
+        emit sgPictureShownSize(shown);
+    }
+}
+
 void IBoard::centerOnBackground()
 {
     if (backgroundItem_) {
@@ -393,6 +416,7 @@ void IBoard::toggleFullScreen()
     } else {
         leaveFullScreen();
     }
+    announceShownSize();
 }
 
 void IBoard::enterFullScreen()
@@ -772,6 +796,7 @@ void IBoard::resizeEvent(QResizeEvent* event)
         }
     }
     QGraphicsView::resizeEvent(event);
+    announceShownSize();
 }
 
 void IBoard::dragEnterEvent(QDragEnterEvent* event)

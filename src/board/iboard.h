@@ -63,6 +63,8 @@ public:
     void setMargins(int first, int second, int third, int fourth, int fifth);
 
     void zoomBy(double factor);
+    // The camera picture's size on the screen: its laid-out size times the view's scale.
+    QSize shownPictureSize() const;
     void zoomToActualSize();
     void resetView();
     void rotateBy(double degrees);
@@ -106,6 +108,9 @@ signals:
     void sgClickOnBoard();
     void sgDropEvent(QDropEvent* event);
     void sgIsFullScreen(bool fullScreen);
+    // The camera picture's size on the screen changed (zoom, window size, full screen, a new
+    // camera size); the camera then decodes its frames only as large as that.
+    void sgPictureShownSize(QSize shown);
 
 protected:
     bool event(QEvent* event) override;
@@ -122,6 +127,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void announceShownSize();
     enum class DeviceStep { Press, Move, Release };
 
     // Whether a press there lands on a text box or while the text frame shows.
@@ -148,6 +154,7 @@ private:
     bool panArmed_ = false;
     QPoint lastPanPos_;
     QSizeF backgroundImageSize_{0, 0};
+    QSize announcedShownSize_;
     bool pressInside_ = false;
     QPointF lastDevicePos_;
     int lastDeviceId_ = 0;

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "diagnostics/ilivepathprobe.h"
+#include "platform/video/iviewscale.h"
 
 IPixmapItem::IPixmapItem(const QSize& displaySize, QGraphicsItem* parent)
     : QGraphicsPixmapItem(parent), displaySize_(displaySize)
@@ -15,7 +16,8 @@ QSize IPixmapItem::paintedSize() const
     if (image_.isNull() || displaySize_.isEmpty()) {
         return QSize(0, 0);
     }
-    return image_.size().scaled(displaySize_, Qt::KeepAspectRatio);
+    // A frame made smaller for the view lays out as the camera's picture.
+    return fullSize_.scaled(displaySize_, Qt::KeepAspectRatio);
 }
 
 QRectF IPixmapItem::boundingRect() const
@@ -42,10 +44,12 @@ void IPixmapItem::setImage(const QImage& image)
         return;
     }
     droppedNullFrame_ = false;
-    if (image.size() != image_.size()) {
+    const QSize fullSize = IViewScale::fullSize(image);
+    if (fullSize != fullSize_) {
         prepareGeometryChange();
     }
     image_ = image;
+    fullSize_ = fullSize;
     update();
 }
 

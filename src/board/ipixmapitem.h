@@ -31,6 +31,7 @@ private:
     void prepareForDrawing();
 
     QImage image_;
+    QSize fullSize_;  // the camera's picture size, which image_ may be a smaller copy of
     QSize displaySize_;
     bool droppedNullFrame_ = false;
 };

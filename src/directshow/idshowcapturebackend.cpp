@@ -93,6 +93,11 @@ void IDShowCaptureBackend::setFocus(int value)
     thread_->setFocus(value);  // kAutomatic selects the automatic mode
 }
 
+void IDShowCaptureBackend::setViewSize(const QSize& shown)
+{
+    thread_->setViewSize(shown);
+}
+
 void IDShowCaptureBackend::setExposure(int value)
 {
     thread_->setExposure(value);

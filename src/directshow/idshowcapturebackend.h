@@ -34,6 +34,7 @@ public:
     void setAutoEdge(bool on) override;
     void setFocus(int value) override;
     void setExposure(int value) override;
+    void setViewSize(const QSize& shown) override;
 
 private:
     std::unique_ptr<IDShowThread> thread_;

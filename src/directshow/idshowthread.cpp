@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QThread>
+#include <QTransform>
 
 #include "directshow/icaptureformat.h"
 #include "directshow/idirectshowapi.h"
@@ -112,6 +113,12 @@ QImage IDShowThread::latestImage(ImageType type)
 EdgeResult IDShowThread::autoEdgeResult()
 {
     return grabber_.edgeResult();
+}
+
+void IDShowThread::setViewSize(const QSize& shown)
+{
+    std::lock_guard<std::mutex> lock(stateMutex_);
+    viewSize_ = shown;
 }
 
 bool IDShowThread::setAutoEdge(const bool& on)
@@ -394,15 +401,17 @@ void IDShowThread::handleFrame(IFrameDecoder& decoder, const Stream& stream, con
                                int length)
 {
     const auto arrival = std::chrono::steady_clock::now();
+    QSize shown;
     {
         std::lock_guard<std::mutex> lock(stateMutex_);
         if (restartPending_) {
             return;
         }
+        shown = viewSize_;
     }
     QImage frame;
     QString error;
-    if (!decoder.decode(stream.format, data, length, &frame, &error)) {
+    if (!decoder.decodeForView(stream.format, data, length, shown, &frame, &error)) {
         ++dropped_;
         if (dropped_ == 1 || dropped_ % 100 == 0) {
             qDebug().noquote() << "camera frame dropped (" << dropped_
@@ -410,16 +419,50 @@ void IDShowThread::handleFrame(IFrameDecoder& decoder, const Stream& stream, con
         }
         return;
     }
+    if (frame.size() == stream.format.size) {
+        storeFullFrame(frame, stream.session, arrival);
+        return;
+    }
+    std::optional<EdgeResult> edge;
+    if (autoEdge_) {
+        const cv::Mat pixels(frame.height(), frame.width(), CV_8UC4, frame.bits(),
+                             static_cast<size_t>(frame.bytesPerLine()));
+        edge = IOpencvApi::detectDocumentEdge(pixels);
+        edge->polygon = QTransform::fromScale(double(stream.format.size.width()) / frame.width(),
+                                              double(stream.format.size.height()) / frame.height())
+                            .map(edge->polygon);
+    }
+    // Photos decode the camera's own bytes again at full size, exactly as a full-size frame.
+    const QByteArray bytes(reinterpret_cast<const char*>(data), length);
+    const VideoStreamFormat format = stream.format;
+    grabber_.storeViewFrame(
+        frame,
+        [bytes, format] {
+            IFrameDecoder full;
+            QImage picture;
+            QString failure;
+            if (!full.decode(format, reinterpret_cast<const uchar*>(bytes.constData()),
+                             bytes.size(), &picture, &failure)) {
+                qDebug().noquote() << "camera frame for a still did not decode: " << failure;
+            }
+            return picture;
+        },
+        stream.session, edge, arrival);
+}
+
+void IDShowThread::storeFullFrame(QImage frame, int session,
+                                  std::chrono::steady_clock::time_point arrival)
+{
     if (!autoEdge_) {
-        grabber_.storeFrame(frame, stream.session, std::nullopt, arrival);
+        grabber_.storeFrame(frame, session, std::nullopt, arrival);
         return;
     }
     // The outline is drawn into a copy for the screen (bits() detaches it from `still`).
     const QImage still = frame;
     const cv::Mat pixels(frame.height(), frame.width(), CV_8UC4, frame.bits(),
                          static_cast<size_t>(frame.bytesPerLine()));
-    grabber_.storeSearchedFrame(frame, still, stream.session,
-                                IOpencvApi::detectDocumentEdge(pixels), arrival);
+    grabber_.storeSearchedFrame(frame, still, session, IOpencvApi::detectDocumentEdge(pixels),
+                                arrival);
 }
 
 void IDShowThread::deliverNegotiated(QSize size)

@@ -59,6 +59,10 @@ public:
     bool setStreamRunning(const bool& running);
     // Searches every following frame for the document and draws its outline into the frame.
     bool setAutoEdge(const bool& on);
+    // The size the view shows the picture at, in screen pixels (empty: unknown). From the next
+    // frame on, a frame shown at half its size or less is decoded only as large as it is shown;
+    // photos still get every pixel.
+    void setViewSize(const QSize& shown);
     // Without a running worker the size applies at the next open (true); otherwise the stream
     // restarts with it and no frame of the old size is emitted any more (false).
     bool setResolution(const QVariant& size);
@@ -89,6 +93,7 @@ private:
     void streamLoop(IVideoDevice& device, Stream stream);
     bool waitWhileFrozen(IVideoDevice& device);
     void handleFrame(IFrameDecoder& decoder, const Stream& stream, const uchar* data, int length);
+    void storeFullFrame(QImage frame, int session, std::chrono::steady_clock::time_point arrival);
     // Queues a call of `method` (a signal or an invokable) in the owner thread.
     void postCall(const char* method, QGenericArgument argument = QGenericArgument());
     bool isListed(const QString& path) const;
@@ -109,6 +114,7 @@ private:
     bool frozen_ = false;
     bool restartPending_ = false;
     QSizeF requestedSize_{0, 0};
+    QSize viewSize_;
     CameraParameterData parameters_;
     QList<QSizeF> sizes_;
     std::condition_variable stateChanged_;

@@ -2,6 +2,7 @@
 
 #include "diagnostics/ilivepathprobe.h"
 #include "opencv/iopencvapi.h"
+#include "platform/video/iviewscale.h"
 
 IStillCaptureImageGrabber::IStillCaptureImageGrabber(QObject* parent) : QObject(parent) {}
 
@@ -9,32 +10,41 @@ void IStillCaptureImageGrabber::storeFrame(const QImage& image, int session,
                                            const std::optional<EdgeResult>& edge,
                                            std::chrono::steady_clock::time_point arrival)
 {
-    store(image, QImage(), session, edge, arrival);
+    store({image, QImage(), nullptr, 0, session}, edge, arrival);
 }
 
 void IStillCaptureImageGrabber::storeSearchedFrame(const QImage& shown, const QImage& still,
                                                    int session, const EdgeResult& edge,
                                                    std::chrono::steady_clock::time_point arrival)
 {
-    store(shown, still, session, edge, arrival);
+    store({shown, still, nullptr, 0, session}, edge, arrival);
 }
 
-void IStillCaptureImageGrabber::store(const QImage& shown, const QImage& still, int session,
-                                      const std::optional<EdgeResult>& edge,
+void IStillCaptureImageGrabber::storeViewFrame(const QImage& shown, const FullPicture& full,
+                                               int session, const std::optional<EdgeResult>& edge,
+                                               std::chrono::steady_clock::time_point arrival)
+{
+    store({shown, QImage(), full, 0, session}, edge, arrival);
+}
+
+void IStillCaptureImageGrabber::store(Frame frame, const std::optional<EdgeResult>& edge,
                                       std::chrono::steady_clock::time_point arrival)
 {
     bool post = false;
+    const QImage shown = frame.image;
+    QImage outdated;  // the previous frame's full picture, freed outside the lock
     {
         std::lock_guard<std::mutex> lock(frameLock_);
-        if (session != session_) {
+        if (frame.session != session_) {
             return;
         }
-        latest_.image = shown;
-        latest_.still = still;
-        latest_.session = session;
-        ++latest_.sequence;
+        frame.sequence = latest_.sequence + 1;
+        latest_ = std::move(frame);
+        outdated.swap(fullStill_);
         if (edge) {
             edge_ = *edge;
+            edgeScale_ =
+                latest_.full ? double(IViewScale::fullSize(shown).width()) / shown.width() : 1.0;
         }
         post = !deliveryPending_;
         deliveryPending_ = true;
@@ -73,10 +83,30 @@ IStillCaptureImageGrabber::Frame IStillCaptureImageGrabber::latestFrame() const
     return latest_;
 }
 
-QImage IStillCaptureImageGrabber::latestImage(ImageType type) const
+QImage IStillCaptureImageGrabber::fullStill() const
 {
     const Frame latest = latestFrame();
-    const QImage frame = latest.still.isNull() ? latest.image : latest.still;
+    if (!latest.full) {
+        return latest.still.isNull() ? latest.image : latest.still;
+    }
+    {
+        std::lock_guard<std::mutex> lock(frameLock_);
+        if (fullStillSequence_ == latest.sequence) {
+            return fullStill_;
+        }
+    }
+    const QImage full = latest.full();
+    std::lock_guard<std::mutex> lock(frameLock_);
+    if (!full.isNull() && latest_.sequence == latest.sequence) {
+        fullStill_ = full;
+        fullStillSequence_ = latest.sequence;
+    }
+    return full.isNull() ? latest.image : full;
+}
+
+QImage IStillCaptureImageGrabber::latestImage(ImageType type) const
+{
+    const QImage frame = fullStill();
     if (frame.isNull() || type == NormalImage) {
         return frame;
     }
@@ -85,8 +115,24 @@ QImage IStillCaptureImageGrabber::latestImage(ImageType type) const
 
 EdgeResult IStillCaptureImageGrabber::edgeResult() const
 {
-    std::lock_guard<std::mutex> lock(frameLock_);
-    return edge_;
+    EdgeResult edge;
+    double scale = 1;
+    {
+        std::lock_guard<std::mutex> lock(frameLock_);
+        edge = edge_;
+        scale = edgeScale_;
+    }
+    if (scale <= 1 || edge.angle == -1) {
+        return edge;
+    }
+    // Found on the small picture of the view: its sides go onto the full picture's edges.
+    QImage full = fullStill();
+    if (full.format() != QImage::Format_RGB32) {
+        full = full.convertToFormat(QImage::Format_RGB32);
+    }
+    const cv::Mat pixels(full.height(), full.width(), CV_8UC4, const_cast<uchar*>(full.constBits()),
+                         size_t(full.bytesPerLine()));
+    return IOpencvApi::refineDocumentEdge(pixels, edge, scale);
 }
 
 int IStillCaptureImageGrabber::nextSession()

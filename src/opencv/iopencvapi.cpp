@@ -135,6 +135,137 @@ cv::Mat documentMask(const cv::Mat& frame)
     return grey;
 }
 
+// The whole-number factor that brings a frame down to about one megapixel for the search: the
+// threshold, filters and contour search cost in proportion to the pixels, and the outline's
+// accuracy is restored at full size afterwards.
+int reductionOf(const cv::Mat& frame)
+{
+    constexpr double kSearchedPixels = 1.0e6;
+    return std::max(1, int(std::lround(std::sqrt(double(frame.total()) / kSearchedPixels))));
+}
+
+QPolygonF polygonOf(const std::array<cv::Point2f, 4>& p)
+{
+    QPolygonF polygon;
+    for (int i : {0, 1, 3, 2}) {
+        polygon << QPointF(p[size_t(i)].x, p[size_t(i)].y);
+    }
+    return polygon;
+}
+
+// Grey value (0..255) at a point in pixel-edge coordinates, interpolated between the four
+// nearest pixel centres; -1 outside the frame.
+double greyAt(const cv::Mat& frame, cv::Point2f at)
+{
+    const float x = at.x - 0.5f;
+    const float y = at.y - 0.5f;
+    const int x0 = int(std::floor(x));
+    const int y0 = int(std::floor(y));
+    if (x0 < 0 || y0 < 0 || x0 + 1 >= frame.cols || y0 + 1 >= frame.rows) {
+        return -1;
+    }
+    const auto grey = [&frame](int px, int py) {
+        const uchar* pixel = frame.ptr<uchar>(py) + size_t(px) * frame.elemSize();
+        if (frame.channels() == 1) {
+            return double(pixel[0]);
+        }
+        return 0.114 * pixel[0] + 0.587 * pixel[1] + 0.299 * pixel[2];
+    };
+    const double fx = x - x0;
+    const double fy = y - y0;
+    const double top = grey(x0, y0) * (1 - fx) + grey(x0 + 1, y0) * fx;
+    const double bottom = grey(x0, y0 + 1) * (1 - fx) + grey(x0 + 1, y0 + 1) * fx;
+    return top * (1 - fy) + bottom * fy;
+}
+
+// Where, along the normal through `at`, the brightness steps most within `reach` pixels
+// either way: the offset of the strongest step, to a fraction of a pixel; NaN when there is
+// no clear step (or the profile leaves the frame).
+double stepOffset(const cv::Mat& frame, cv::Point2f at, cv::Point2f normal, int reach)
+{
+    constexpr double kMinimumStep = 16;
+    std::vector<double> profile;
+    for (int s = -reach; s <= reach; ++s) {
+        const double grey = greyAt(frame, at + normal * float(s));
+        if (grey < 0) {
+            return std::nan("");
+        }
+        profile.push_back(grey);
+    }
+    size_t best = 0;
+    double bestStep = 0;
+    for (size_t i = 0; i + 1 < profile.size(); ++i) {
+        const double step = std::abs(profile[i] - profile[i + 1]);
+        if (step > bestStep) {
+            bestStep = step;
+            best = i;
+        }
+    }
+    if (bestStep < kMinimumStep) {
+        return std::nan("");
+    }
+    // A parabola through the strongest step and its neighbours places the edge between samples.
+    double shift = 0;
+    if (best > 0 && best + 2 < profile.size()) {
+        const double before = std::abs(profile[best - 1] - profile[best]);
+        const double after = std::abs(profile[best + 1] - profile[best + 2]);
+        const double curve = before - 2 * bestStep + after;
+        if (curve < 0) {
+            shift = std::clamp(0.5 * (before - after) / curve, -0.5, 0.5);
+        }
+    }
+    return double(best) + 0.5 + shift - reach;
+}
+
+// Moves each side of the box found on a reduced copy to the brightness step nearest to it in
+// the full-size frame (the median over points along the side); a side without a clear step,
+// such as one cut off by the frame's border, stays where it was.
+std::array<cv::Point2f, 4> refinedCorners(const cv::Mat& frame, std::array<cv::Point2f, 4> p,
+                                          int reduction)
+{
+    constexpr int kSamples = 24;
+    const int reach = 2 * reduction + 2;
+    const cv::Point2f centre = (p[0] + p[1] + p[2] + p[3]) * 0.25f;
+    std::array<cv::Point2f, 4> start;
+    std::array<cv::Point2f, 4> direction;
+    for (size_t i = 0; i < 4; ++i) {
+        const cv::Point2f a = p[i];
+        const cv::Point2f b = p[(i + 1) % 4];
+        const float length = float(cv::norm(b - a));
+        direction[i] = length > 0 ? (b - a) / length : cv::Point2f(1, 0);
+        cv::Point2f normal(-direction[i].y, direction[i].x);
+        if (normal.dot((a + b) * 0.5f - centre) < 0) {
+            normal = -normal;
+        }
+        std::vector<double> offsets;
+        for (int k = 1; k <= kSamples; ++k) {
+            const cv::Point2f at = a + (b - a) * (0.1f + 0.8f * k / (kSamples + 1));
+            const double offset = stepOffset(frame, at, normal, reach);
+            if (!std::isnan(offset)) {
+                offsets.push_back(offset);
+            }
+        }
+        start[i] = a;
+        if (int(offsets.size()) * 2 >= kSamples) {
+            std::nth_element(offsets.begin(), offsets.begin() + offsets.size() / 2, offsets.end());
+            start[i] = a + normal * float(offsets[offsets.size() / 2]);
+        }
+    }
+    // Corner i + 1 is where side i meets side i + 1.
+    std::array<cv::Point2f, 4> refined = p;
+    for (size_t i = 0; i < 4; ++i) {
+        const size_t j = (i + 1) % 4;
+        const float cross = direction[i].x * direction[j].y - direction[i].y * direction[j].x;
+        if (std::abs(cross) < 1e-3f) {
+            continue;
+        }
+        const cv::Point2f d = start[j] - start[i];
+        const float t = (d.x * direction[j].y - d.y * direction[j].x) / cross;
+        refined[j] = start[i] + direction[i] * t;
+    }
+    return refined;
+}
+
 // Coordinates that survive the integer arithmetic of the cut.
 bool isUsableCoordinate(double v)
 {
@@ -252,8 +383,14 @@ EdgeResult IOpencvApi::detectDocumentEdge(cv::Mat frame)
         qDebug() << "ERROR: frame unsuitable for edge detection." << describe(frame);
         return EdgeResult();
     }
+    const int reduction = reductionOf(frame);
+    cv::Mat searched = frame;
+    if (reduction > 1) {
+        cv::resize(frame, searched, cv::Size(frame.cols / reduction, frame.rows / reduction), 0, 0,
+                   cv::INTER_NEAREST);
+    }
     std::vector<std::vector<cv::Point>> contours;
-    cv::findContours(documentMask(frame), contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
+    cv::findContours(documentMask(searched), contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
     if (contours.empty()) {
         return wholeFrame(frame);
     }
@@ -261,6 +398,14 @@ EdgeResult IOpencvApi::detectDocumentEdge(cv::Mat frame)
     const cv::RotatedRect box = outerBox(largestContour(contours));
     std::array<cv::Point2f, 4> p;
     box.points(p.data());
+    if (reduction > 1) {
+        const cv::Point2f scale(float(frame.cols) / searched.cols,
+                                float(frame.rows) / searched.rows);
+        for (cv::Point2f& point : p) {
+            point = cv::Point2f(point.x * scale.x, point.y * scale.y);
+        }
+        p = refinedCorners(frame, p, reduction);
+    }
 
     const cv::Scalar red(0, 0, 255, 255);
     for (size_t i = 0; i < p.size(); ++i) {
@@ -269,9 +414,26 @@ EdgeResult IOpencvApi::detectDocumentEdge(cv::Mat frame)
 
     EdgeResult result;
     result.angle = 0.0 - box.angle;  // never -0
-    for (int i : {0, 1, 3, 2}) {
-        result.polygon << QPointF(p[i].x, p[i].y);
+    result.polygon = polygonOf(p);
+    return result;
+}
+
+EdgeResult IOpencvApi::refineDocumentEdge(const cv::Mat& frame, const EdgeResult& coarse,
+                                          double coarseScale)
+{
+    if (!isPictureMatrix(frame) || coarse.angle == -1 || coarse.polygon.size() != 4 ||
+        coarseScale <= 1) {
+        return coarse;
     }
+    // The polygon lists the box's corners 0, 1, 3, 2.
+    std::array<cv::Point2f, 4> p;
+    const std::array<int, 4> order = {0, 1, 3, 2};
+    for (size_t i = 0; i < p.size(); ++i) {
+        const QPointF point = coarse.polygon[int(i)];
+        p[size_t(order[i])] = cv::Point2f(float(point.x()), float(point.y()));
+    }
+    EdgeResult result = coarse;
+    result.polygon = polygonOf(refinedCorners(frame, p, int(std::ceil(coarseScale))));
     return result;
 }
 

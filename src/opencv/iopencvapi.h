@@ -37,7 +37,14 @@ public:
     // Finds the document outline in a live frame and draws it in red into the frame's pixels
     // (the caller owns the frame). A frame without any contour gives angle 0 and the whole
     // frame as polygon and is left unchanged.
+    // Frames above about a megapixel are searched on a reduced copy and the outline's sides are
+    // then placed on the full-size frame's edges.
     static EdgeResult detectDocumentEdge(cv::Mat frame);
+    // An outline found on a copy `coarseScale` times smaller than `frame`, mapped to the frame's
+    // pixels, with its sides placed on the frame's own edges; the angle stays. Without an
+    // outline (angle -1) or when nothing was reduced it comes back as it was.
+    static EdgeResult refineDocumentEdge(const cv::Mat& frame, const EdgeResult& coarse,
+                                         double coarseScale);
 
     // Cuts the detected document out of a picture and turns it upright, without a 6-pixel
     // margin on each side. A picture whose outline cannot be cut comes back unchanged.

@@ -11,6 +11,7 @@
 #include "board/imodemanager.h"
 #include "board/ipixmapitem.h"
 #include "boardtesthelpers.h"
+#include "platform/video/iviewscale.h"
 
 namespace {
 
@@ -107,6 +108,7 @@ bool allTransparent(const QImage& image)
 class TestIBoard : public QObject {
     Q_OBJECT
 private slots:
+    void shownSizeFollowsZoomAndKeepsLayout();
     void construction();
     void backgroundRectKeepsAspect();
     void pressesOutsideThePictureAreIgnored();
@@ -602,6 +604,26 @@ void TestIBoard::nullFrameKeepsTheLastPicture()
     f.board.setBackgroundImage(QImage());  // logged once per run of empty frames
     QCOMPARE(f.board.backgroundRect(), rect);
     QCOMPARE(f.picture->image().size(), QSize(1600, 1200));
+}
+
+void TestIBoard::shownSizeFollowsZoomAndKeepsLayout()
+{
+    BoardFixture f(QSize(1920, 1080), QSize(3840, 2160));
+    QSignalSpy shown(&f.board, &IBoard::sgPictureShownSize);
+    const QRectF rect = f.board.backgroundRect();
+    QCOMPARE(f.board.shownPictureSize(), QSize(1920, 1080));
+    // A frame the camera decoded at half size lays out, and is counted, as the full one.
+    QImage half = solidFrame(QSize(1920, 1080), Qt::blue);
+    IViewScale::markFullSize(&half, QSize(3840, 2160));
+    f.board.setBackgroundImage(half);
+    QCOMPARE(f.board.backgroundRect(), rect);
+    QVERIFY(shown.isEmpty());
+    // Zooming in past the decoded scale asks for larger frames at once.
+    f.board.zoomBy(2.5);
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.last().at(0).toSize(), QSize(4800, 2700));
+    f.board.resetView();
+    QCOMPARE(shown.last().at(0).toSize(), QSize(1920, 1080));
 }
 
 void TestIBoard::overlaySizeEqualsPictureSize_data()

@@ -108,8 +108,13 @@ void TestIDirectShowApi::sizesOfTheVirtualCamera()
 {
     QList<QSizeF> sizes;
     QVERIFY(IDirectShowApi::dxCameraSupportResolution(0, sizes));
-    QCOMPARE(sizes,
-             QList<QSizeF>({{640, 480}, {800, 600}, {1280, 720}, {1920, 1080}, {2592, 1944}}));
+    QCOMPARE(sizes, QList<QSizeF>({{640, 480},
+                                   {800, 600},
+                                   {1280, 720},
+                                   {1920, 1080},
+                                   {2592, 1944},
+                                   {3264, 2448},
+                                   {3840, 2160}}));
 }
 
 void TestIDirectShowApi::queriesRefuseUnknownIndexes_data()

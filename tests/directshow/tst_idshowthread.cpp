@@ -9,6 +9,7 @@
 #include "opencv/iopencvapi.h"
 #include "platform/video/iframeencoder.h"
 #include "platform/video/ivideosystem.h"
+#include "platform/video/iviewscale.h"
 #include "platform/video/ivirtualcamerahub.h"
 #include "platform/video/ivirtualscene.h"
 #include "syntheticpage.h"
@@ -95,6 +96,7 @@ private slots:
     void pictureFromTheEnvironment_data();
     void pictureFromTheEnvironment();
     void automaticEdgingOutlinesThePage();
+    void smallViewKeepsPhotosWhole();
     void controlsReachTheDevice();
     void automaticModesForMinus999();
     void deletingWhileStreamingReturnsPromptly();
@@ -153,8 +155,13 @@ void TestIDShowThread::streamsAtTheRequestedSize()
     QCOMPARE(sizesOf(recorder.frames), QList<QSize>({size}));
     QCOMPARE(recorder.frames.first().format(), QImage::Format_RGB32);
     QCOMPARE(thread.latestImage(NormalImage).size(), size);
-    QCOMPARE(thread.supportedResolutions(),
-             QList<QSizeF>({{640, 480}, {800, 600}, {1280, 720}, {1920, 1080}, {2592, 1944}}));
+    QCOMPARE(thread.supportedResolutions(), QList<QSizeF>({{640, 480},
+                                                           {800, 600},
+                                                           {1280, 720},
+                                                           {1920, 1080},
+                                                           {2592, 1944},
+                                                           {3264, 2448},
+                                                           {3840, 2160}}));
     QCOMPARE(thread.cameraParameter().brightness.maximum, QVariant(64));
     QVERIFY(thread.isCapturing());
 }
@@ -431,6 +438,77 @@ void TestIDShowThread::automaticEdgingOutlinesThePage()
     QTRY_VERIFY_WITH_TIMEOUT(!recorder.frames.isEmpty(), kWaitMs);
     QCOMPARE(redPixels(recorder.frames.last()), 0);
     QCOMPARE(thread.autoEdgeResult().polygon, edge.polygon);  // the last result stays
+}
+
+double meanGreyDifference(const QImage& a, const QImage& b)
+{
+    qint64 difference = 0;
+    for (int y = 0; y < a.height(); y += 2) {
+        for (int x = 0; x < a.width(); x += 2) {
+            difference += qAbs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
+        }
+    }
+    return double(difference) / ((a.height() + 1) / 2 * ((a.width() + 1) / 2));
+}
+
+void TestIDShowThread::smallViewKeepsPhotosWhole()
+{
+    const QSize full(3264, 2448);
+    QTemporaryDir dir;
+    const SyntheticPage page = drawSyntheticPage(full, QPointF(1500, 1300), 8.0, 11);
+    QVERIFY(page.frame.save(dir.filePath("page.png")));
+    qputenv("ORVELLA_VIRTUAL_CAMERA_IMAGE", QFile::encodeName(dir.filePath("page.png")));
+    hub()->setCount(0);
+    hub()->setCount(1);
+    qunsetenv("ORVELLA_VIRTUAL_CAMERA_IMAGE");
+    IDShowThread thread;
+    Recorder recorder(&thread);
+    thread.setResolution(QSizeF(full));
+    thread.openDevice("virtual:0");
+    QTRY_VERIFY_WITH_TIMEOUT(!recorder.frames.isEmpty(), kWaitMs);
+    QCOMPARE(recorder.frames.last().size(), full);
+    const QImage photoAtFullView = thread.latestImage(NormalImage);
+    recorder.frames.clear();
+
+    // A view showing a quarter or less: frames come at its size, photos keep every pixel.
+    thread.setViewSize(QSize(800, 600));
+    thread.setAutoEdge(true);
+    QTRY_VERIFY_WITH_TIMEOUT(!recorder.frames.isEmpty() &&
+                                 recorder.frames.last().size() == QSize(800, 600) &&
+                                 thread.autoEdgeResult().angle != -1.0,
+                             kWaitMs);
+    const QImage shown = recorder.frames.last();
+    QCOMPARE(IViewScale::fullSize(shown), full);
+    const QImage photo = thread.latestImage(NormalImage);
+    QCOMPARE(photo, photoAtFullView);  // the same camera bytes, decoded the same way
+    QVERIFY2(meanGreyDifference(photo, page.frame) < 4,
+             qPrintable(QString::number(meanGreyDifference(photo, page.frame))));
+    const QImage reduced =
+        photo.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    thread.setAutoEdge(false);
+    recorder.frames.clear();
+    QTRY_VERIFY_WITH_TIMEOUT(!recorder.frames.isEmpty() && redPixels(recorder.frames.last()) == 0,
+                             kWaitMs);
+    const double difference = meanGreyDifference(recorder.frames.last(), reduced);
+    QVERIFY2(difference < 4, qPrintable(QString::number(difference)));
+    // The outline found on the small frame lies on the full picture's corners.
+    const EdgeResult edge = thread.autoEdgeResult();
+    for (const QPointF& corner : {page.topLeft, page.topRight, page.bottomRight, page.bottomLeft}) {
+        QVERIFY2(
+            std::any_of(edge.polygon.cbegin(), edge.polygon.cend(),
+                        [&corner](const QPointF& p) { return QLineF(p, corner).length() <= 2; }),
+            qPrintable(QStringLiteral("%1,%2").arg(corner.x()).arg(corner.y())));
+    }
+
+    // Zooming in past the decoded scale: full-size frames from the next decoded frame on (one
+    // stored and one being decoded before the change may still be on their way).
+    recorder.frames.clear();
+    thread.setViewSize(full);
+    QTRY_VERIFY_WITH_TIMEOUT(sizesOf(recorder.frames).contains(full), kWaitMs);
+    const auto firstFull =
+        std::find_if(recorder.frames.cbegin(), recorder.frames.cend(),
+                     [&full](const QImage& frame) { return frame.size() == full; });
+    QVERIFY(firstFull - recorder.frames.cbegin() <= 2);
 }
 
 void TestIDShowThread::controlsReachTheDevice()

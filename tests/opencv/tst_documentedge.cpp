@@ -115,22 +115,30 @@ void TestDocumentEdge::rotatedPage_data()
 {
     QTest::addColumn<double>("angle");  // counter-clockwise on screen
     QTest::addColumn<int>("marker");
+    QTest::addColumn<QSize>("size");
     for (double angle : {0.0, 5.0, -5.0, 30.0, -30.0, 44.0, -44.0}) {
-        QTest::addRow("%g degrees", angle) << angle << int(MarkerTopLeft);
+        QTest::addRow("%g degrees", angle) << angle << int(MarkerTopLeft) << kFrameSize;
     }
     // Beyond 45 degrees a portrait page cannot be told from a landscape one leaning the other
     // way: it comes out lying on its side, turned a quarter counter-clockwise.
     for (double angle : {46.0, 85.0}) {
-        QTest::addRow("%g degrees", angle) << angle << int(MarkerBottomLeft);
+        QTest::addRow("%g degrees", angle) << angle << int(MarkerBottomLeft) << kFrameSize;
     }
+    // Searched on a reduced copy, placed on the full frame's edges.
+    for (double angle : {3.0, -30.0, 44.0}) {
+        QTest::addRow("%g degrees at 4K", angle)
+            << angle << int(MarkerTopLeft) << QSize(3840, 2160);
+    }
+    QTest::addRow("12 degrees at 8 MP") << 12.0 << int(MarkerTopLeft) << QSize(3264, 2448);
 }
 
 void TestDocumentEdge::rotatedPage()
 {
     QFETCH(double, angle);
     QFETCH(int, marker);
-    const SyntheticPage page =
-        drawSyntheticPage(kFrameSize, kFrameCentre, angle, quint64(1000 + angle));
+    QFETCH(QSize, size);
+    const QPointF centre(size.width() / 2.0, size.height() / 2.0);
+    const SyntheticPage page = drawSyntheticPage(size, centre, angle, quint64(1000 + angle));
     QImage frame = page.frame.copy();
 
     const EdgeResult edge = IOpencvApi::detectDocumentEdge(matOver(frame));
@@ -158,7 +166,7 @@ void TestDocumentEdge::rotatedPage()
             QCOMPARE(frame.pixel(line.pointAt(t).toPoint()), kRed);
         }
     }
-    const QPoint middle = kFrameCentre.toPoint();
+    const QPoint middle = centre.toPoint();
     QCOMPARE(frame.pixel(middle), page.frame.pixel(middle));
 
     // Straightened as the capture path does it: the captured frame carries the outline.

@@ -9,6 +9,7 @@
 #include "platform/video/iframedecoder.h"
 #include "platform/video/iframeencoder.h"
 #include "platform/video/ijpegmarkers.h"
+#include "platform/video/iviewscale.h"
 
 namespace {
 
@@ -97,6 +98,8 @@ private slots:
     void decodesMjpeg();
     void decodesYuyv_data();
     void decodesYuyv();
+    void decodesForTheView_data();
+    void decodesForTheView();
     void rejectsBadFrames_data();
     void rejectsBadFrames();
     void survivesDamagedFrames();
@@ -170,6 +173,52 @@ void TestIFrameDecoder::decodesYuyv()
         QVERIFY(near(image.pixel(3, y), Qt::green, 20));
         QVERIFY(near(image.pixel(4, y), Qt::blue, 20));
         QVERIFY(near(image.pixel(7, y), Qt::white, 20));
+    }
+}
+
+void TestIFrameDecoder::decodesForTheView_data()
+{
+    QTest::addColumn<QSize>("shown");
+    QTest::addColumn<QSize>("expected");
+    QTest::addColumn<bool>("yuyv");
+    QTest::newRow("unknown view") << QSize() << kSize << false;
+    QTest::newRow("more than half") << QSize(200, 150) << kSize << false;
+    QTest::newRow("half") << QSize(160, 120) << QSize(160, 120) << false;
+    QTest::newRow("quarter") << QSize(80, 60) << QSize(80, 60) << false;
+    QTest::newRow("below a quarter, wide view") << QSize(70, 40) << QSize(53, 40) << false;
+    QTest::newRow("YUYV half") << QSize(160, 120) << QSize(160, 120) << true;
+}
+
+void TestIFrameDecoder::decodesForTheView()
+{
+    QFETCH(QSize, shown);
+    QFETCH(QSize, expected);
+    QFETCH(bool, yuyv);
+    QByteArray data = cameraJpeg(false);
+    VideoStreamFormat format = mjpeg();
+    if (yuyv) {
+        // Grey 235 all over: luma EB, both chroma 80.
+        data = QByteArray::fromHex("eb80eb80").repeated(kSize.width() / 2 * kSize.height());
+        format = {VideoPixelFormat::Yuyv, kSize, kSize.width() * 2};
+    }
+    IFrameDecoder decoder;
+    QImage full;
+    QImage view;
+    QString error;
+    const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
+    QVERIFY2(decoder.decode(format, bytes, data.size(), &full, &error), qPrintable(error));
+    QVERIFY2(decoder.decodeForView(format, bytes, data.size(), shown, &view, &error),
+             qPrintable(error));
+    QCOMPARE(view.size(), expected);
+    QCOMPARE(view.format(), QImage::Format_RGB32);
+    QCOMPARE(IViewScale::fullSize(view), kSize);
+    // The same picture as the full-size decoding scaled down.
+    const QImage reference = full.scaled(expected, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    for (int y : {expected.height() / 4, expected.height() * 3 / 4}) {
+        for (int x : {expected.width() / 4, expected.width() * 3 / 4}) {
+            QVERIFY2(near(view.pixel(x, y), reference.pixel(x, y), 16),
+                     qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        }
     }
 }
 

@@ -114,6 +114,11 @@ void IWifiCaptureBackend::setStreamRunning(bool running)
     thread_->setPlaying(running);
 }
 
+void IWifiCaptureBackend::setViewSize(const QSize& shown)
+{
+    thread_->setViewSize(shown);
+}
+
 void IWifiCaptureBackend::setAutoEdge(bool on)
 {
     thread_->setEdgeDetection(on);

@@ -34,6 +34,7 @@ public:
     bool setResolution(const QVariant& size) override;
     // Paused, packets are still read (the stream stays alive) but not decoded.
     void setStreamRunning(bool running) override;
+    void setViewSize(const QSize& shown) override;
     void setAutoEdge(bool on) override;
     // The camera starts its autofocus for kAutomatic.
     void setFocus(int value) override;

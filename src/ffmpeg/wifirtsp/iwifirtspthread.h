@@ -79,6 +79,9 @@ public:
     // Asks the camera for a full-resolution still; it arrives as `sgCaptureImage`.
     virtual bool setCaptureFalg(ImageType type);
     virtual void setEdgeDetection(bool on);
+    // The size the view shows the picture at (empty: unknown): pictures shown at half their
+    // size or less are scaled to it on this thread.
+    void setViewSize(const QSize& shown);
     // A value, or -999 for automatic focus.
     virtual void setAutoFocusFlag(const QVariant& value);
     // A value; -999 (automatic exposure) is ignored.
@@ -152,6 +155,7 @@ private:
     void handleVideoPacket(AVPacket* packet);
     void handlePicture(AVFrame* frame, bool keyFrame, bool damagedByThisDecode);
     void showPicture(AVFrame* frame);
+    void showScaledPicture(const QImage& picture, const QSize& target, bool detect);
     bool hideAfterLoss(bool keyFrame, bool damagedByThisDecode);
     void flushIfRequested(bool keyFrame);
     void closeStream();
@@ -201,6 +205,7 @@ private:
     mutable std::mutex mutex_;
     bool playing_ = true;
     bool edgeDetection_ = false;
+    QSize viewSize_;
     bool flushRequested_ = false;
     ImageType captureType_ = NormalImage;
     ImageType videoStreamFilter_ = NormalImage;

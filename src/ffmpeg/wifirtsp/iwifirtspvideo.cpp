@@ -3,6 +3,7 @@
 
 #include <QDebug>
 #include <QTime>
+#include <QTransform>
 #include <mutex>
 
 extern "C" {
@@ -15,6 +16,8 @@ extern "C" {
 #include "ffmpeg/wifirtsp/yuvpicture.h"
 #include "opencv/iopencvapi.h"
 #include "platform/thread/workerjoin.h"
+#include "platform/video/iframedecoder.h"
+#include "platform/video/iviewscale.h"
 
 namespace {
 
@@ -66,6 +69,12 @@ void IWifiRtspThread::setEdgeDetection(bool on)
 {
     std::lock_guard<std::mutex> locker(mutex_);
     edgeDetection_ = on;
+}
+
+void IWifiRtspThread::setViewSize(const QSize& shown)
+{
+    std::lock_guard<std::mutex> locker(mutex_);
+    viewSize_ = shown;
 }
 
 void IWifiRtspThread::slTimeOut()
@@ -405,9 +414,16 @@ void IWifiRtspThread::showPicture(AVFrame* frame)
         sws_scale(scaler_, frame->data, frame->linesize, 0, frame->height, target, targetStride);
     }
     bool detect = false;
+    QSize shown;
     {
         std::lock_guard<std::mutex> locker(mutex_);
         detect = edgeDetection_;
+        shown = viewSize_;
+    }
+    const QSize target = IViewScale::target(picture.size(), shown);
+    if (target != picture.size()) {
+        showScaledPicture(picture, target, detect);
+        return;
     }
     if (!detect) {
         grabber_.storeFrame(picture, grabber_.session(), std::nullopt, packetArrival_);
@@ -419,6 +435,28 @@ void IWifiRtspThread::showPicture(AVFrame* frame)
                          size_t(picture.bytesPerLine()));
     grabber_.storeSearchedFrame(picture, still, grabber_.session(),
                                 IOpencvApi::detectDocumentEdge(pixels), packetArrival_);
+}
+
+// Scaled once here, so the GUI thread draws it one to one; photos get the full picture.
+void IWifiRtspThread::showScaledPicture(const QImage& picture, const QSize& target, bool detect)
+{
+    QImage shown = IFrameDecoder::scaled(picture, target);
+    if (shown.isNull()) {
+        qDebug() << "no memory for a picture of " << target;
+        return;
+    }
+    IViewScale::markFullSize(&shown, picture.size());
+    std::optional<EdgeResult> edge;
+    if (detect) {
+        const cv::Mat pixels(shown.height(), shown.width(), CV_8UC4, shown.bits(),
+                             size_t(shown.bytesPerLine()));
+        edge = IOpencvApi::detectDocumentEdge(pixels);
+        edge->polygon = QTransform::fromScale(double(picture.width()) / shown.width(),
+                                              double(picture.height()) / shown.height())
+                            .map(edge->polygon);
+    }
+    grabber_.storeViewFrame(
+        shown, [picture] { return picture; }, grabber_.session(), edge, packetArrival_);
 }
 
 void IWifiRtspThread::flushIfRequested(bool keyFrame)

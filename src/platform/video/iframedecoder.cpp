@@ -1,9 +1,11 @@
 #include "iframedecoder.h"
 
 #include <libyuv/convert_argb.h>
+#include <libyuv/scale_argb.h>
 #include <turbojpeg.h>
 
 #include "platform/video/ijpegmarkers.h"
+#include "platform/video/iviewscale.h"
 
 namespace {
 
@@ -52,7 +54,7 @@ bool IFrameDecoder::decode(const VideoStreamFormat& format, const uchar* data, i
     }
     switch (format.format) {
         case VideoPixelFormat::Mjpeg:
-            return decodeMjpeg(format.size, data, length, out, error);
+            return decodeMjpeg(format.size, 1, data, length, out, error);
         case VideoPixelFormat::Yuyv:
             return decodeYuyv(format, data, length, out, error);
         case VideoPixelFormat::Other:
@@ -62,8 +64,47 @@ bool IFrameDecoder::decode(const VideoStreamFormat& format, const uchar* data, i
     return false;
 }
 
-bool IFrameDecoder::decodeMjpeg(const QSize& size, const uchar* data, int length, QImage* out,
-                                QString* error)
+bool IFrameDecoder::decodeForView(const VideoStreamFormat& format, const uchar* data, int length,
+                                  const QSize& shown, QImage* out, QString* error)
+{
+    const int divisor = IViewScale::divisor(format.size, shown);
+    if (divisor == 1) {
+        return decode(format, data, length, out, error);
+    }
+    QImage picture;
+    const bool decoded = format.format == VideoPixelFormat::Mjpeg && data && length > 0
+                             ? decodeMjpeg(format.size, divisor, data, length, &picture, error)
+                             : decode(format, data, length, &picture, error);
+    if (!decoded) {
+        return false;
+    }
+    picture = scaled(picture, IViewScale::target(format.size, shown));
+    if (picture.isNull()) {
+        *error = QStringLiteral("no memory for a scaled frame");
+        return false;
+    }
+    IViewScale::markFullSize(&picture, format.size);
+    *out = picture;
+    return true;
+}
+
+QImage IFrameDecoder::scaled(const QImage& image, const QSize& size)
+{
+    if (image.size() == size || image.isNull()) {
+        return image;
+    }
+    QImage result(size, QImage::Format_RGB32);
+    if (result.isNull() ||
+        libyuv::ARGBScale(image.constBits(), static_cast<int>(image.bytesPerLine()), image.width(),
+                          image.height(), result.bits(), static_cast<int>(result.bytesPerLine()),
+                          size.width(), size.height(), libyuv::kFilterBox) != 0) {
+        return QImage();
+    }
+    return result;
+}
+
+bool IFrameDecoder::decodeMjpeg(const QSize& size, int divisor, const uchar* data, int length,
+                                QImage* out, QString* error)
 {
     if (!decompressor_) {
         *error = QStringLiteral("no JPEG decompressor");
@@ -99,14 +140,18 @@ bool IFrameDecoder::decodeMjpeg(const QSize& size, const uchar* data, int length
                      .arg(sizeText(QSize(width, height)), sizeText(size));
         return false;
     }
-    QImage image(size, QImage::Format_RGB32);
+    // The JPEG's own scaling drops the DCT coefficients the smaller picture cannot show, which
+    // saves most of the decoding; it rounds sizes up.
+    const QSize decoded((width + divisor - 1) / divisor, (height + divisor - 1) / divisor);
+    QImage image(decoded, QImage::Format_RGB32);
     if (image.isNull()) {
-        *error = QStringLiteral("no memory for a frame of ") + sizeText(size);
+        *error = QStringLiteral("no memory for a frame of ") + sizeText(decoded);
         return false;
     }
     // Warnings count too: they mean damaged data that would show as a smeared picture.
-    if (tjDecompress2(decompressor_, data, jpegSize, image.bits(), width,
-                      static_cast<int>(image.bytesPerLine()), height, kQImageLayout, 0) != 0) {
+    if (tjDecompress2(decompressor_, data, jpegSize, image.bits(), decoded.width(),
+                      static_cast<int>(image.bytesPerLine()), decoded.height(), kQImageLayout,
+                      0) != 0) {
         return mjpegFailed(error, QStringLiteral("corrupt MJPEG data: "));
     }
     *out = image;

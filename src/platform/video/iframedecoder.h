@@ -21,9 +21,19 @@ public:
     // *error; *out is then left as it was.
     bool decode(const VideoStreamFormat& format, const uchar* data, int length, QImage* out,
                 QString* error);
+    // The same for a view that shows the frame at `shown` (see IViewScale): MJPEG is decoded
+    // straight at a half or a quarter of its size through the JPEG's own scaling, YUYV is
+    // converted and scaled, and the result is exactly IViewScale::target in size, marked with
+    // the full size. An empty `shown` gives what decode gives.
+    bool decodeForView(const VideoStreamFormat& format, const uchar* data, int length,
+                       const QSize& shown, QImage* out, QString* error);
+
+    // `image` scaled (bilinear over boxes) to `size`; itself when the size is the same.
+    static QImage scaled(const QImage& image, const QSize& size);
 
 private:
-    bool decodeMjpeg(const QSize& size, const uchar* data, int length, QImage* out, QString* error);
+    bool decodeMjpeg(const QSize& size, int divisor, const uchar* data, int length, QImage* out,
+                     QString* error);
     static bool decodeYuyv(const VideoStreamFormat& format, const uchar* data, int length,
                            QImage* out, QString* error);
     bool mjpegFailed(QString* error, const QString& reason);

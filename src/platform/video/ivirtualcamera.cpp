@@ -5,7 +5,15 @@
 
 namespace {
 
-const std::chrono::microseconds kFrameInterval(1000000 / 15);
+// 15 frames a second, or ORVELLA_VIRTUAL_CAMERA_FPS (1 to 60).
+std::chrono::microseconds frameInterval()
+{
+    bool ok = false;
+    const int fps = qEnvironmentVariableIntValue("ORVELLA_VIRTUAL_CAMERA_FPS", &ok);
+    return std::chrono::microseconds(1000000 / (ok && fps >= 1 && fps <= 60 ? fps : 15));
+}
+
+const std::chrono::microseconds kFrameInterval = frameInterval();
 const int kJpegQuality = 80;
 
 int* settingOf(VirtualSceneSettings& settings, VideoControl control)
@@ -42,6 +50,7 @@ QList<VideoFrameSize> IVirtualCamera::offeredSizes()
 {
     return {{VideoPixelFormat::Mjpeg, {640, 480}},   {VideoPixelFormat::Mjpeg, {1280, 720}},
             {VideoPixelFormat::Mjpeg, {1920, 1080}}, {VideoPixelFormat::Mjpeg, {2592, 1944}},
+            {VideoPixelFormat::Mjpeg, {3264, 2448}}, {VideoPixelFormat::Mjpeg, {3840, 2160}},
             {VideoPixelFormat::Yuyv, {640, 480}},    {VideoPixelFormat::Yuyv, {800, 600}}};
 }
 
@@ -240,9 +249,15 @@ bool IVirtualCamera::produceFrame(const FrameConsumer& consume)
         settings = state_->settings;
     }
     const QImage& picture = scene_.frame(streamFormat_.size, settings, counter_++);
-    const bool encoded = streamFormat_.format == VideoPixelFormat::Yuyv
-                             ? IFrameEncoder::encodeYuyv(picture, &encoded_)
-                             : encoder_.encodeMjpeg(picture, kJpegQuality, false, &encoded_);
+    // A still picture is encoded once, as a camera's hardware would not cost this process.
+    const bool unchanged = picture.cacheKey() == encodedKey_ && !encoded_.isEmpty() &&
+                           streamFormat_.format == encodedFormat_;
+    const bool encoded =
+        unchanged || (streamFormat_.format == VideoPixelFormat::Yuyv
+                          ? IFrameEncoder::encodeYuyv(picture, &encoded_)
+                          : encoder_.encodeMjpeg(picture, kJpegQuality, false, &encoded_));
+    encodedKey_ = encoded ? picture.cacheKey() : 0;
+    encodedFormat_ = streamFormat_.format;
     if (encoded) {
         consume(reinterpret_cast<const uchar*>(encoded_.constData()), encoded_.size());
     }

@@ -60,6 +60,8 @@ private:
     IVirtualScene scene_;
     IFrameEncoder encoder_;
     QByteArray encoded_;
+    qint64 encodedKey_ = 0;  // the picture encoded_ holds
+    VideoPixelFormat encodedFormat_ = VideoPixelFormat::Other;
 };
 
 #endif  // IVIRTUALCAMERA_H

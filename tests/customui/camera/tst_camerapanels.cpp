@@ -3,11 +3,11 @@
 #include <QCheckBox>
 #include <QRadioButton>
 
-#include "customui/kit/icustomslider.h"
 #include "customui/camera/ifocusframe.h"
-#include "customui/kit/iitoolbutton.h"
 #include "customui/camera/iparameterframe.h"
 #include "customui/camera/ipixrateframe.h"
+#include "customui/kit/icustomslider.h"
+#include "customui/kit/iitoolbutton.h"
 #include "customui/kit/islider.h"
 #include "fakesysfs.h"
 #include "fakev4l2io.h"
@@ -98,7 +98,7 @@ void TestCameraPanels::resolutionChoice()
     config()->setCameraResolution(QSize(1280, 720));
     panel.reload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(panel.findChildren<QRadioButton*>().size(), 5);
+    QCOMPARE(panel.findChildren<QRadioButton*>().size(), 7);
     QCOMPARE(checkedText(panel), QStringLiteral("1280 x 720;"));
 
     // Silent: only the check mark moves (to the first button for a size not offered).
