@@ -128,10 +128,12 @@ void MainFrame::CreateUI()
 
     connect(rightToolBar_, &IRightToolBar::sgButtonClick, this, &MainFrame::slRightToolBarClick);
     connect(boardToolBar_, &IBoardToolBar::sgButtonClick, this, &MainFrame::slBoardToolBarClick);
-    connect(board_->history(), &QUndoGroup::canUndoChanged, boardToolBar_,
-            [this](bool can) { boardToolBar_->setEnabled(IBoardToolBar::Undo, can); });
-    connect(board_->history(), &QUndoGroup::canRedoChanged, boardToolBar_,
-            [this](bool can) { boardToolBar_->setEnabled(IBoardToolBar::Redo, can); });
+    // The history also reports while the window is torn down: reach only the bar, never `this`.
+    IBoardToolBar* bar = boardToolBar_;
+    connect(board_->history(), &QUndoGroup::canUndoChanged, bar,
+            [bar](bool can) { bar->setEnabled(IBoardToolBar::Undo, can); });
+    connect(board_->history(), &QUndoGroup::canRedoChanged, bar,
+            [bar](bool can) { bar->setEnabled(IBoardToolBar::Redo, can); });
     connect(cameraToolBar_, &ICameraToolBar::sgButtonClick, this, &MainFrame::slCameratoolbarClick);
     connect(titleWidget_, &IMainTitleWidget::sgMove, this, &MainFrame::onTitleMoved);
     connect(titleWidget_, &IMainTitleWidget::sgCameraChooserOpening, this,
