@@ -9,8 +9,8 @@ namespace {
 
 constexpr qint64 kChunkMicroseconds = 20000;
 
-const pa_sample_spec kSpec = {PA_SAMPLE_FLOAT32LE, IAudioSource::kSampleRate,
-                              IAudioSource::kChannels};
+const pa_sample_spec kFormat = {PA_SAMPLE_FLOAT32LE, IAudioSource::kSampleRate,
+                                IAudioSource::kChannels};
 
 QString pulseError(int code)
 {
@@ -29,11 +29,11 @@ bool IAudioSource::open(const QString& name, QString* error)
     pa_buffer_attr buffering = {};
     buffering.maxlength = static_cast<uint32_t>(-1);
     buffering.tlength = buffering.prebuf = buffering.minreq = static_cast<uint32_t>(-1);
-    buffering.fragsize = static_cast<uint32_t>(pa_usec_to_bytes(kChunkMicroseconds, &kSpec));
+    buffering.fragsize = static_cast<uint32_t>(pa_usec_to_bytes(kChunkMicroseconds, &kFormat));
     const QByteArray device = name.toUtf8();
     int code = 0;
     stream_ = pa_simple_new(nullptr, "Orvella", PA_STREAM_RECORD, device.constData(),
-                            "Screen recording", &kSpec, nullptr, &buffering, &code);
+                            "Screen recording", &kFormat, nullptr, &buffering, &code);
     if (!stream_) {
         *error = QStringLiteral("sound input %1 unavailable: %2").arg(name, pulseError(code));
         return false;

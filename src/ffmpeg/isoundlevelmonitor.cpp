@@ -36,7 +36,7 @@ void ISoundLevelMonitor::stopListening()
 
 void ISoundLevelMonitor::run()
 {
-    const pa_sample_spec spec = {PA_SAMPLE_FLOAT32LE, kRate, 1};
+    const pa_sample_spec format = {PA_SAMPLE_FLOAT32LE, kRate, 1};
     pa_buffer_attr buffering = {};
     buffering.maxlength = buffering.tlength = buffering.prebuf = buffering.minreq =
         static_cast<uint32_t>(-1);
@@ -44,7 +44,7 @@ void ISoundLevelMonitor::run()
     int code = 0;
     pa_simple* stream =
         pa_simple_new(nullptr, "Orvella", PA_STREAM_RECORD, name_.toUtf8().constData(),
-                      "Level meter", &spec, nullptr, &buffering, &code);
+                      "Level meter", &format, nullptr, &buffering, &code);
     std::vector<float> samples(kChunk);
     while (stream && !stop_) {
         if (pa_simple_read(stream, samples.data(), samples.size() * sizeof(float), &code) < 0) {
